@@ -1,0 +1,45 @@
+# The two commands a new user needs:
+#   make run    build and start the program (on a machine without a display: screenshots under Xvfb)
+#   make test   build everything with warnings as errors and pass every test
+.PHONY: configure build-linux run test test-linux test-sanitize test-windows windows bench deps deps-linux clean
+
+BUILD := build
+BUILD_ASAN := build-asan
+CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+deps:
+	bash scripts/install-deps.sh all
+
+deps-linux:
+	bash scripts/install-deps.sh linux
+
+configure: deps-linux
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DPALVO_WARNINGS_AS_ERRORS=ON
+
+build-linux: configure
+	cmake --build $(BUILD)
+
+run: build-linux
+	bash scripts/run.sh $(BUILD)
+
+test: deps test-linux test-sanitize test-windows
+
+test-linux: build-linux
+	ctest --test-dir $(BUILD) --output-on-failure
+
+test-sanitize: deps-linux
+	cmake -S . -B $(BUILD_ASAN) $(CMAKE_FLAGS) -DPALVO_WARNINGS_AS_ERRORS=ON -DPALVO_SANITIZE=ON -DPALVO_BUILD_BENCHMARKS=OFF
+	cmake --build $(BUILD_ASAN)
+	ctest --test-dir $(BUILD_ASAN) --output-on-failure
+
+test-windows:
+	bash scripts/test-windows.sh
+
+windows:
+	bash scripts/build-windows.sh
+
+bench: build-linux
+	bash scripts/bench.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN) build-win32 dist

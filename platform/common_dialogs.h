@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace palvo {
+
+// The platform's standard file-open and colour dialogs.
+class CommonDialogs {
+public:
+    virtual ~CommonDialogs() = default;
+
+    // Shows a file-open dialog with the one filter entry
+    // "画像ファイル (*.bmp;*.gif;*.jpg)"; returns the chosen full path, or "" when cancelled.
+    virtual std::string SelectImageFile() = 0;
+
+    // Shows a colour dialog; returns the colour as 0x00BBGGRR, or -1 when cancelled.
+    virtual std::int32_t SelectColor() = 0;
+};
+
+}  // namespace palvo

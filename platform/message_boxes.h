@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string_view>
+
+namespace palvo {
+
+// The three kinds of message box the program shows; the values are the Windows flags.
+enum class MessageStyle : int {
+    Warning = 48,   // OK button, exclamation icon
+    Notice = 64,    // OK button, information icon
+    Question = 36,  // Yes and No buttons, question icon
+};
+
+enum class MessageAnswer { Ok, Yes, No };
+
+// Modal message boxes titled with the program title "Palvo".
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+
+    // Shows `text` and returns when the user has closed the box, with the button pressed
+    // (a box closed without a choice answers Ok, or No for a question).
+    virtual MessageAnswer Show(std::string_view text, MessageStyle style) = 0;
+};
+
+}  // namespace palvo

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a build needs, only those missing. Safe to run again.
+#   scripts/install-deps.sh            everything (Linux program, tests, Windows cross-build, Wine)
+#   scripts/install-deps.sh linux      the Linux program and its tests only
+set -euo pipefail
+
+want=${1:-all}
+
+linux_packages=(
+    cmake ninja-build g++ pkg-config
+    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-image-formats-plugins
+    fonts-ipafont-gothic
+    xvfb xauth xdotool imagemagick
+)
+windows_packages=(
+    g++-mingw-w64-i686 mingw-w64-i686-dev googletest zip
+    wine wine32
+)
+
+packages=("${linux_packages[@]}")
+if [ "$want" = all ]; then
+    packages+=("${windows_packages[@]}")
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=sudo
+else
+    sudo=
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    # An i386 package is installed under its architecture-qualified name.
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' &&
+       ! dpkg-query -W -f='${Status}' "$package:i386" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+if [ "$want" = all ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+fi
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" ||
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
