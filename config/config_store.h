@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+
+#include "platform/paths.h"
 
 namespace palvo {
 
@@ -11,7 +14,11 @@ class CConfig {
 public:
     // applicationDirectory: the folder of the executable, without a trailing separator.
     // Until ReadConfig runs, the texts are empty and the numbers 0.
-    explicit CConfig(std::string applicationDirectory);
+    explicit CConfig(const std::string& applicationDirectory)
+        : iniFilePath_(applicationDirectory + kPathSeparator + "palvo.ini"),
+          defaultBackGroundImageFile_(applicationDirectory + kPathSeparator + "bg" + kPathSeparator + "bg01.jpg")
+    {
+    }
 
     const std::string& BackGroundImageFile() const { return backGroundImageFile_; }
     void SetBackGroundImageFile(std::string value) { backGroundImageFile_ = std::move(value); }
