@@ -1,0 +1,144 @@
+// The Windows file store and code page 932 conversion, against the real Windows API.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/file_store.h"
+#include "platform/text_encoding.h"
+#include "platform/win32/os/wide_text.h"
+
+namespace palvo {
+namespace {
+
+// A fresh folder under the user's temporary folder, removed with everything in it.
+class TemporaryFolder {
+public:
+    TemporaryFolder()
+    {
+        wchar_t base[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, base);
+        path_ = std::wstring(base) + L"palvo-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                std::to_wstring(GetTickCount());
+        CreateDirectoryW(path_.c_str(), nullptr);
+    }
+    ~TemporaryFolder()
+    {
+        WIN32_FIND_DATAW entry{};
+        HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &entry);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                const std::wstring name = entry.cFileName;
+                if (name != L"." && name != L"..") {
+                    const std::wstring file = path_ + L"\\" + name;
+                    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+                    DeleteFileW(file.c_str());
+                }
+            } while (FindNextFileW(search, &entry));
+            FindClose(search);
+        }
+        RemoveDirectoryW(path_.c_str());
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    std::string File(const std::string& name) const { return win32::Narrow(path_) + "\\" + name; }
+    int EntryCount() const
+    {
+        int count = 0;
+        WIN32_FIND_DATAW entry{};
+        HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &entry);
+        if (search == INVALID_HANDLE_VALUE) {
+            return 0;
+        }
+        do {
+            const std::wstring name = entry.cFileName;
+            count += (name != L"." && name != L"..") ? 1 : 0;
+        } while (FindNextFileW(search, &entry));
+        FindClose(search);
+        return count;
+    }
+
+private:
+    std::wstring path_;
+};
+
+TEST(FileStoreWin32, ReplacesAFileUnderAJapaneseNameAndLeavesNoTemporaryFile)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.File("設定 パルボ.ini");
+    ASSERT_TRUE(ReplaceFileBytes(path, "[PALVO]\r\nNumMax=72\r\n"));
+    ASSERT_TRUE(ReplaceFileBytes(path, std::string("a\0b\r\n", 5)));
+
+    EXPECT_EQ(ReadFileBytes(path), std::string("a\0b\r\n", 5));
+    EXPECT_NE(GetFileAttributesW(win32::Widen(path).c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(folder.EntryCount(), 1);
+}
+
+TEST(FileStoreWin32, RefusesAReadOnlyFileAndKeepsItsBytes)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.File("palvo.ini");
+    ASSERT_TRUE(ReplaceFileBytes(path, "old"));
+    ASSERT_TRUE(SetFileAttributesW(win32::Widen(path).c_str(), FILE_ATTRIBUTE_READONLY));
+
+    EXPECT_FALSE(ReplaceFileBytes(path, "new"));
+    EXPECT_EQ(ReadFileBytes(path), "old");
+    EXPECT_EQ(folder.EntryCount(), 1);
+}
+
+TEST(FileStoreWin32, KeepsTheHiddenAttributeOfTheReplacedFile)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.File("palvo.ini");
+    ASSERT_TRUE(ReplaceFileBytes(path, "old"));
+    ASSERT_TRUE(SetFileAttributesW(win32::Widen(path).c_str(), FILE_ATTRIBUTE_HIDDEN));
+
+    ASSERT_TRUE(ReplaceFileBytes(path, "new"));
+    EXPECT_EQ(ReadFileBytes(path), "new");
+    EXPECT_NE(GetFileAttributesW(win32::Widen(path).c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+}
+
+TEST(FileStoreWin32, FailsForAMissingFolderOrAFolderInThePlaceOfTheFile)
+{
+    TemporaryFolder folder;
+    EXPECT_FALSE(ReplaceFileBytes(folder.File("missing\\palvo.ini"), "x"));
+    EXPECT_FALSE(ReadFileBytes(folder.File("missing.ini")).has_value());
+
+    const std::string sub = folder.File("sub");
+    ASSERT_TRUE(CreateDirectoryW(win32::Widen(sub).c_str(), nullptr));
+    EXPECT_FALSE(ReplaceFileBytes(sub, "x"));
+    RemoveDirectoryW(win32::Widen(sub).c_str());
+}
+
+struct EncodingCase {
+    const char* utf8;
+    std::string cp932;
+};
+
+TEST(TextEncodingWin32, ConvertsBetweenUtf8AndCodePage932)
+{
+    const EncodingCase cases[] = {
+        {"", ""},
+        {"C:\\bg\\bg01.jpg", "C:\\bg\\bg01.jpg"},
+        {"背景", "\x94\x77\x8c\x69"},
+        {"ソ表", "\x83\x5c\x95\x5c"},  // second bytes equal to the backslash
+        {"ｱ", "\xb1"},                 // half-width katakana is one byte
+    };
+    for (const EncodingCase& sample : cases) {
+        EXPECT_EQ(Utf8ToCp932(sample.utf8), sample.cp932) << sample.utf8;
+        EXPECT_EQ(Cp932ToUtf8(sample.cp932), sample.utf8) << sample.utf8;
+    }
+}
+
+TEST(TextEncodingWin32, ReplacesWhatTheOtherSideCannotHold)
+{
+    EXPECT_EQ(Utf8ToCp932("a\xF0\x9F\x98\x80z"), "a?z");  // an emoji has no code page 932 form
+    EXPECT_EQ(Utf8ToCp932("Ω€"), "\x83\xb6?");
+    EXPECT_EQ(Cp932ToUtf8("a\x85\x40z"), "a\xEF\xBF\xBDz");  // unassigned double-byte code
+    EXPECT_EQ(Cp932ToUtf8("a\x82"), "a\xEF\xBF\xBD");         // lead byte cut off at the end
+}
+
+}  // namespace
+}  // namespace palvo
