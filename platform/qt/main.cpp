@@ -13,6 +13,7 @@
 #include "platform/qt/qt_main_window_view.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_sound.h"
+#include "platform/qt/qt_termination_signal.h"
 
 namespace {
 
@@ -49,9 +50,10 @@ int main(int argc, char* argv[])
 
     palvo::PlatformServices services{clock, events, messages, sound, environment, entropy, settingsDialog};
     palvo::MainWindow mainWindow(view, services);
-    view.SetEvents(&mainWindow);
     if (!mainWindow.FormLoad()) {
         return 1;
     }
+    // Ended by the session or a script: close like the window's close button, saving the settings.
+    palvo::QtTerminationSignal termination([&view] { view.Window().close(); });
     return QApplication::exec();
 }

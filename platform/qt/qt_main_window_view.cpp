@@ -64,6 +64,17 @@ QFont MakeFont(const FontSpec& spec)
     return font;
 }
 
+// The font made smaller, if need be, until one line of it fits `height` pixels: the design's
+// fonts are as tall as their labels, and the substitute Japanese fonts are a little taller.
+QFont FittingFont(QFont font, int height)
+{
+    constexpr double kSmallestPointSize = 6.0;
+    while (height > 0 && QFontMetrics(font).height() > height && font.pointSizeF() > kSmallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    return font;
+}
+
 // Stylesheet of a flat-coloured ("graphical") button: a classic raised bevel around the back
 // colour, sunken while pressed, a dark frame while it has the keyboard focus.
 QString GraphicalButtonStyle(const QColor& back, const QColor& text)
@@ -366,8 +377,10 @@ void QtMainWindowView::Apply(const ControlSpec& spec, Control& control)
             picture->SetBackColor(ToQColor(spec.backColor));
         }
         picture->SetBoxSize(spec.width, spec.height);
-        if (!pictureFile.isEmpty()) {
-            picture->LoadPicture(pictureFile.toStdString());
+        // A box whose picture file is missing or broken has no image at all, so that reading it
+        // fails (and start-up reports it) instead of yielding a blank picture.
+        if (!pictureFile.isEmpty() && !picture->LoadPicture(pictureFile.toStdString())) {
+            picture->SetBoxSize(0, 0);
         }
         break;
     }
@@ -391,6 +404,7 @@ void QtMainWindowView::Apply(const ControlSpec& spec, Control& control)
         auto* label = static_cast<QLabel*>(widget);
         label->setGeometry(spec.x, spec.y, spec.width, spec.height);
         label->setText(caption);
+        label->setFont(FittingFont(label->font(), spec.height));
         label->setAutoFillBackground(spec.backColor != kDefaultColor);
         label->setPalette(palette);
         break;
