@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QImage>
@@ -78,6 +79,29 @@ void FillBackground(QWidget* widget, std::int32_t color)
     widget->setAutoFillBackground(true);
 }
 
+// Frames draw their line through the middle of their caption, as the design places their
+// contents (a control at the frame's top edge crosses the line).
+QString FrameStyle(int captionHeight)
+{
+    return QStringLiteral("QGroupBox { border: 1px solid #a0a0a0; margin-top: %1px; }"
+                          "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+                          " left: 6px; padding: 0px 2px; }")
+        .arg(captionHeight / 2);
+}
+
+// A label of a short text shows all of it: the stand-in fonts are wider than the design's.
+// Labels with a background of their own (boxes) keep their size.
+void FitLabel(QLabel* label)
+{
+    if (label->autoFillBackground()) {
+        return;
+    }
+    const int needed = label->sizeHint().width();
+    if (needed > label->width()) {
+        label->resize(needed, label->height());
+    }
+}
+
 // "opNumSize(2)" gives "opNumSize"; a name without an index gives "".
 std::string ArrayPrefix(const std::string& name)
 {
@@ -122,9 +146,12 @@ void QtSettingsDialog::CreateControl(const ControlSpec& spec)
     QWidget* widget = nullptr;
     QRect geometry(spec.x, spec.y, spec.width, spec.height);
     switch (spec.kind) {
-    case ControlKind::Frame:
-        widget = new QGroupBox(ToQString(spec.caption), parent);
+    case ControlKind::Frame: {
+        auto* frame = new QGroupBox(ToQString(spec.caption), parent);
+        frame->setStyleSheet(FrameStyle(QFontMetrics(font()).height()));
+        widget = frame;
         break;
+    }
     case ControlKind::PictureBox: {
         auto* box = new QFrame(parent);
         box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -216,6 +243,9 @@ void QtSettingsDialog::CreateControl(const ControlSpec& spec)
     }
     widget->setEnabled(spec.enabled);
     widget->setVisible(spec.visible);
+    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && spec.kind == ControlKind::Label) {
+        FitLabel(label);
+    }
     controls_[spec.name] = widget;
 }
 
@@ -249,9 +279,11 @@ bool QtSettingsDialog::HasPreview() const
 void QtSettingsDialog::SetImagePathCaption(std::string_view path)
 {
     if (auto* caption = qobject_cast<QLabel*>(Control("lbBgImgFile"))) {
-        caption->setText(ToQString(path));
-        // A long path is cut by the caption's width; the whole path shows on hovering.
-        caption->setToolTip(ToQString(path));
+        // A long path keeps its beginning and its file name; the whole path shows on hovering.
+        const QString text = ToQString(path);
+        const int room = caption->contentsRect().width() - 2;
+        caption->setText(caption->fontMetrics().elidedText(text, Qt::ElideMiddle, room));
+        caption->setToolTip(text);
     }
 }
 
@@ -316,6 +348,7 @@ void QtSettingsDialog::ShowRhythm(RhythmCount count, std::string_view digits, st
     const bool fast = count == RhythmCount::Fast;
     if (auto* label = qobject_cast<QLabel*>(Control(fast ? "lbRhythmFast" : "lbRhythmSlow"))) {
         label->setText(ToQString(digits));
+        FitLabel(label);
     }
     if (QWidget* bar = Control(fast ? "spRhythmFast" : "spRhythmSlow")) {
         bar->resize(barWidth, bar->height());

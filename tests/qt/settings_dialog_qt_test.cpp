@@ -129,7 +129,13 @@ TEST_F(QtSettingsDialogTest, WidgetsFollowTheLayoutTable)
         EXPECT_EQ(widget->objectName().toStdString(), spec.name);
         const QWidget* parent = spec.parent.empty() ? view_.get() : view_->Control(spec.parent);
         EXPECT_EQ(widget->parentWidget(), parent);
-        if (spec.name != "imgBgCap" && spec.name != "spRhythmFast" && spec.name != "spRhythmSlow") {
+        if (spec.kind == ControlKind::Label) {
+            // Labels may grow to show their whole text in the stand-in font.
+            EXPECT_EQ(widget->pos(), QPoint(spec.x, spec.y));
+            EXPECT_EQ(widget->height(), spec.height);
+            EXPECT_GE(widget->width(), spec.width);
+            EXPECT_GE(widget->width(), widget->sizeHint().width());
+        } else if (spec.name != "imgBgCap" && spec.name != "spRhythmFast" && spec.name != "spRhythmSlow") {
             EXPECT_EQ(widget->geometry(), QRect(spec.x, spec.y, spec.width, spec.height));
         }
         EXPECT_EQ(widget->isEnabled(), spec.enabled);
@@ -201,12 +207,13 @@ TEST_F(QtSettingsDialogTest, PreviewShowsLoadablePicturesOnly)
     config_->SetBackGroundImageFile(picture);
     Open();
     EXPECT_TRUE(view_->HasPreview());
-    EXPECT_EQ(Find<QLabel>("lbBgImgFile")->text().toStdString(), picture);
+    EXPECT_EQ(Find<QLabel>("lbBgImgFile")->toolTip().toStdString(), picture);
+    EXPECT_TRUE(Find<QLabel>("lbBgImgFile")->text().endsWith(QStringLiteral("背景.bmp")));
 
     dialogs_.QueueImageFile(broken);
     Find<QPushButton>("cmdSelBgImage")->click();
     EXPECT_FALSE(view_->HasPreview());
-    EXPECT_EQ(Find<QLabel>("lbBgImgFile")->text().toStdString(), broken);
+    EXPECT_EQ(Find<QLabel>("lbBgImgFile")->toolTip().toStdString(), broken);
 }
 
 TEST_F(QtSettingsDialogTest, HostRunsModallyAndTheCloseBoxStoresNothing)
