@@ -14,6 +14,7 @@
 
 #include "app/main_window.h"
 #include "display/layout.h"
+#include "tests/qt/qt_test_application.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_entropy.h"
 #include "platform/qt/qt_environment.h"
@@ -117,6 +118,7 @@ int ReadNumber(const QImage& image, const Probes& tens, const Probes& ones)
 
 class QtProgramTest : public testing::Test {
 protected:
+    QApplication& application_ = TestApplication();
     void SetUp() override
     {
         ASSERT_TRUE(directory_.isValid());

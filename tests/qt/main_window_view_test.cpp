@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "tests/qt/qt_test_application.h"
 #include "platform/qt/qt_environment.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_main_window_view.h"
@@ -55,6 +56,7 @@ ControlSpec Spec(std::string name, ControlKind kind, std::string parent, int x, 
 
 class MainWindowViewTest : public testing::Test {
 protected:
+    QApplication& application_ = TestApplication();
     MainWindowViewTest() : environment_(directory_.path().toStdString(), 15.0), view_(environment_)
     {
         QImage arrow(39, 38, QImage::Format_RGB32);
@@ -296,6 +298,7 @@ TEST_F(MainWindowViewTest, ReapplyingTheLayoutReplacesWithoutDuplicates)
 
 TEST(EventPumpTest, WaitsItsTimeWhileHandlingEvents)
 {
+    TestApplication();
     QtEventPump pump;
     bool handled = false;
     QTimer::singleShot(10, [&handled] { handled = true; });
@@ -308,6 +311,7 @@ TEST(EventPumpTest, WaitsItsTimeWhileHandlingEvents)
 
 TEST(EnvironmentTest, ReportsItsFolderScaleAndFiles)
 {
+    TestApplication();
     QTemporaryDir directory;
     QFile file(directory.filePath(QStringLiteral("palvo.ini")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

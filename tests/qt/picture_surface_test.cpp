@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "tests/qt/qt_test_application.h"
 #include "platform/qt/qt_picture_surface.h"
 
 namespace palvo {
@@ -21,6 +22,7 @@ bool SameColor(const Pixel& left, const Pixel& right)
 
 class PictureSurfaceTest : public testing::Test {
 protected:
+    QApplication& application_ = TestApplication();
     QString Path(const char* name) const { return directory_.filePath(QString::fromLatin1(name)); }
 
     // A picture file of `width` x `height` whose pixel (x, y) has red x, green y, blue 7.
