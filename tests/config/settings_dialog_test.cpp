@@ -29,8 +29,9 @@ struct Settings {
 
 Settings Snapshot(const CConfig& config)
 {
-    return {config.BackGroundImageFile(), config.NumColor(),  config.NumSizeIndex(), config.NumPosIndex(),
-            config.NumMax(),              config.RhythmFast(), config.RhythmSlow()};
+    return {config.BackGroundImageFile(), config.NumColor(), config.NumSizeIndex(),
+            config.NumPosIndex(),         config.NumMax(),   config.RhythmFast(),
+            config.RhythmSlow()};
 }
 
 std::string Utf8(const fs::path& path)
@@ -75,9 +76,8 @@ protected:
     SettingsDialog& Open()
     {
         dialog_.reset();  // before the view it refers to
-        view_ = std::make_unique<HeadlessSettingsDialogView>([this](const std::string& path) {
-            return loadable_.count(path) > 0;
-        });
+        view_ = std::make_unique<HeadlessSettingsDialogView>(
+            [this](const std::string& path) { return loadable_.count(path) > 0; });
         dialog_ = std::make_unique<SettingsDialog>(*config_, *view_, dialogs_, messages_, *environment_);
         dialog_->FormLoad();
         return *dialog_;
@@ -135,7 +135,7 @@ TEST_F(SettingsDialogTest, LoadCorrectsValuesTheDialogCannotOffer)
     };
     const Case cases[] = {
         {0, 0, 5, 1, 0, 0, "5", "1"},
-        {7, 3, 40, 0, 2, 4, "30", "1"},   // lower right is not offered: centre
+        {7, 3, 40, 0, 2, 4, "30", "1"},  // lower right is not offered: centre
         {-1, 5, -3, 11, 2, 4, "5", "10"},
     };
     for (const Case& c : cases) {
@@ -181,8 +181,8 @@ TEST_F(SettingsDialogTest, RefusedHighestNumberKeepsTheDialogOpenAndStoresNothin
         const char* text;
         const std::string& message;
     } cases[] = {
-        {"", kBlankMessage},           {" ", kNotNumberMessage},    {"abc", kNotNumberMessage},
-        {"40000", kConversionMessage}, {"0", kRangeMessage},        {"100", kRangeMessage},
+        {"", kBlankMessage},           {" ", kNotNumberMessage}, {"abc", kNotNumberMessage},
+        {"40000", kConversionMessage}, {"0", kRangeMessage},     {"100", kRangeMessage},
         {"0.5", kRangeMessage},        {"-1", kRangeMessage},
     };
     const Settings before = Snapshot(*config_);
@@ -414,7 +414,7 @@ TEST(SettingsDialogLayoutTest, PlacesTheTableInPixels)
         {15, "picRhythmSlow", "Frame5", ControlKind::PictureBox, "", 264, 28, 105, 13},
         {15, "cmdSaveSetting", "", ControlKind::CommandButton, "設定を保存する", 504, 328, 137, 57},
         {15, "cmdClose", "", ControlKind::CommandButton, "閉じる", 672, 336, 125, 49},
-        {12, "picBgCap", "", ControlKind::PictureBox, "", 15, 25, 450, 338},  // 337.5 to even
+        {12, "picBgCap", "", ControlKind::PictureBox, "", 15, 25, 450, 338},            // 337.5 to even
         {12, "cmdClose", "", ControlKind::CommandButton, "閉じる", 840, 420, 156, 61},  // 156.25, 61.25
     };
     for (const auto& c : cases) {

@@ -1,10 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <set>
-
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
@@ -14,6 +9,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <set>
 
 #include "config/settings_dialog.h"
 #include "platform/headless/fake_environment.h"
