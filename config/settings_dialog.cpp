@@ -16,8 +16,8 @@ constexpr float kRhythmTrackTwips = 1575;
 // The bars' height in twips; taller than the track, which cuts them.
 constexpr std::int32_t kRhythmBarHeightTwips = 255;
 
-constexpr std::int16_t kDefaultSizeIndex = 2;   // large
-constexpr std::int16_t kDefaultPosIndex = 4;    // centre
+constexpr std::int16_t kDefaultSizeIndex = 2;  // large
+constexpr std::int16_t kDefaultPosIndex = 4;   // centre
 constexpr int kSizeOptionCount = 3;
 constexpr int kPosOptionCount = 5;
 constexpr int kUnavailablePosIndex = 3;  // lower right: the drawing has no place for it
@@ -99,8 +99,8 @@ WindowLayout SettingsDialog::Layout(double twipsPerPixelX, double twipsPerPixelY
     add("Frame3", Kind::Frame, "", 180, 4800, 7035, 975, "背景イメージ");
     add("cmdSelBgImage", Kind::CommandButton, "Frame3", 5040, 0, 1695, 435, "イメージ画像を選択");
     {
-        ControlSpec& hint = add("lbtitle(0)", Kind::Label, "Frame3", 1380, 180, 2430, 180,
-                                "* 800 x 600   bmp, jpg, gif");
+        ControlSpec& hint =
+            add("lbtitle(0)", Kind::Label, "Frame3", 1380, 180, 2430, 180, "* 800 x 600   bmp, jpg, gif");
         hint.foreColor = 0x00404040;
         hint.font = fixedFont;
     }
@@ -131,7 +131,8 @@ WindowLayout SettingsDialog::Layout(double twipsPerPixelX, double twipsPerPixelY
     add("lbtitle(5)", Kind::Label, "Frame5", 180, 350, 540, 180, "開始後");
     add("lbRhythmFast", Kind::Label, "Frame5", 2400, 180, 180, 180);
     add("cmdRhythmFastDown", Kind::CommandButton, "Frame5", 780, 360, 315, 255, "<").font = arrowFont;
-    add("picRhythmFast", Kind::PictureBox, "Frame5", 1080, 420, kRhythmTrackTwips, 195).backColor = 0x00C0C0C0;
+    add("picRhythmFast", Kind::PictureBox, "Frame5", 1080, 420, kRhythmTrackTwips, 195).backColor =
+        0x00C0C0C0;
     add("spRhythmFast", Kind::Shape, "picRhythmFast", 0, 0, 0, kRhythmBarHeightTwips).backColor = 0x00008000;
     add("cmdRhythmFastUp", Kind::CommandButton, "Frame5", 2640, 360, 315, 255, ">").font = arrowFont;
     add("lbtitle(6)", Kind::Label, "Frame5", 780, 660, 315, 180, "5").foreColor = kGrey;
@@ -140,7 +141,8 @@ WindowLayout SettingsDialog::Layout(double twipsPerPixelX, double twipsPerPixelY
     // Two digits need the fast count's width; a single digit's width would cut "10".
     add("lbRhythmSlow", Kind::Label, "Frame5", 5400, 180, 180, 180);
     add("cmdRhythmSlowDown", Kind::CommandButton, "Frame5", 3660, 360, 315, 255, "<").font = arrowFont;
-    add("picRhythmSlow", Kind::PictureBox, "Frame5", 3960, 420, kRhythmTrackTwips, 195).backColor = 0x00C0C0C0;
+    add("picRhythmSlow", Kind::PictureBox, "Frame5", 3960, 420, kRhythmTrackTwips, 195).backColor =
+        0x00C0C0C0;
     add("spRhythmSlow", Kind::Shape, "picRhythmSlow", 0, 0, 0, kRhythmBarHeightTwips).backColor = 0x0000C000;
     add("cmdRhythmSlowUp", Kind::CommandButton, "Frame5", 5520, 360, 315, 255, ">").font = arrowFont;
     add("lbtitle(9)", Kind::Label, "Frame5", 3660, 660, 315, 180, "1").foreColor = kGrey;

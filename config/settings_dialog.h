@@ -23,10 +23,10 @@ class SettingsDialog : public SettingsDialogEvents {
 public:
     // How the dialog ended, as far as it has.
     enum class Outcome {
-        Open,               // still open
-        Saved,              // values stored and the INI file written
-        SavedNotWritten,    // values stored, but the INI file could not be written (warning shown)
-        Closed,             // closed without storing anything
+        Open,             // still open
+        Saved,            // values stored and the INI file written
+        SavedNotWritten,  // values stored, but the INI file could not be written (warning shown)
+        Closed,           // closed without storing anything
     };
 
     // The ranges the dialog lets the user choose; the highest number has two digit places.
@@ -43,8 +43,8 @@ public:
     static constexpr std::string_view kRhythmOrderMessage =
         "リズム回数を設定し直してください。\n「開始後」の回数は「停止前」の回数より大きくしてください。";
 
-    SettingsDialog(CConfig& config, SettingsDialogView& view, CommonDialogs& dialogs,
-                   MessageBoxes& messages, const Environment& environment);
+    SettingsDialog(CConfig& config, SettingsDialogView& view, CommonDialogs& dialogs, MessageBoxes& messages,
+                   const Environment& environment);
     ~SettingsDialog() override;
 
     SettingsDialog(const SettingsDialog&) = delete;

@@ -1,7 +1,5 @@
 #include "platform/qt/qt_settings_dialog.h"
 
-#include <cmath>
-
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFontDatabase>
@@ -15,6 +13,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cmath>
 
 namespace palvo {
 
@@ -24,9 +23,10 @@ namespace {
 constexpr int kMaxPictureSide = 8192;
 
 // The design's fonts are Windows fonts; these Japanese fonts stand in for them, in order.
-constexpr const char* kFixedPitchFallbacks[] = {"IPAGothic", "Noto Sans Mono CJK JP", "VL Gothic", "TakaoGothic"};
-constexpr const char* kProportionalFallbacks[] = {"IPAPGothic", "Noto Sans CJK JP", "VL PGothic", "TakaoPGothic",
-                                                  "IPAGothic"};
+constexpr const char* kFixedPitchFallbacks[] = {"IPAGothic", "Noto Sans Mono CJK JP", "VL Gothic",
+                                                "TakaoGothic"};
+constexpr const char* kProportionalFallbacks[] = {"IPAPGothic", "Noto Sans CJK JP", "VL PGothic",
+                                                  "TakaoPGothic", "IPAGothic"};
 
 QString ToQString(std::string_view text)
 {
@@ -83,9 +83,10 @@ void FillBackground(QWidget* widget, std::int32_t color)
 // contents (a control at the frame's top edge crosses the line).
 QString FrameStyle(int captionHeight)
 {
-    return QStringLiteral("QGroupBox { border: 1px solid #a0a0a0; margin-top: %1px; }"
-                          "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-                          " left: 6px; padding: 0px 2px; }")
+    return QStringLiteral(
+               "QGroupBox { border: 1px solid #a0a0a0; margin-top: %1px; }"
+               "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+               " left: 6px; padding: 0px 2px; }")
         .arg(captionHeight / 2);
 }
 
@@ -146,86 +147,86 @@ void QtSettingsDialog::CreateControl(const ControlSpec& spec)
     QWidget* widget = nullptr;
     QRect geometry(spec.x, spec.y, spec.width, spec.height);
     switch (spec.kind) {
-    case ControlKind::Frame: {
-        auto* frame = new QGroupBox(ToQString(spec.caption), parent);
-        frame->setStyleSheet(FrameStyle(QFontMetrics(font()).height()));
-        widget = frame;
-        break;
-    }
-    case ControlKind::PictureBox: {
-        auto* box = new QFrame(parent);
-        box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        box->setLineWidth(1);
-        widget = box;
-        break;
-    }
-    case ControlKind::Image: {
-        auto* image = new QLabel(parent);
-        image->setScaledContents(true);
-        // The preview fills the picture box inside its border.
-        if (auto* box = qobject_cast<QFrame*>(parent)) {
-            geometry = box->contentsRect();
+        case ControlKind::Frame: {
+            auto* frame = new QGroupBox(ToQString(spec.caption), parent);
+            frame->setStyleSheet(FrameStyle(QFontMetrics(font()).height()));
+            widget = frame;
+            break;
         }
-        widget = image;
-        break;
-    }
-    case ControlKind::CommandButton: {
-        auto* button = new QPushButton(ToQString(spec.caption), parent);
-        button->setAutoDefault(false);
-        const std::string name = spec.name;
-        connect(button, &QPushButton::clicked, this, [this, name] {
-            if (events_ != nullptr) {
-                events_->OnClick(name);
+        case ControlKind::PictureBox: {
+            auto* box = new QFrame(parent);
+            box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            box->setLineWidth(1);
+            widget = box;
+            break;
+        }
+        case ControlKind::Image: {
+            auto* image = new QLabel(parent);
+            image->setScaledContents(true);
+            // The preview fills the picture box inside its border.
+            if (auto* box = qobject_cast<QFrame*>(parent)) {
+                geometry = box->contentsRect();
             }
-        });
-        widget = button;
-        break;
-    }
-    case ControlKind::OptionButton: {
-        auto* option = new QRadioButton(ToQString(spec.caption), parent);
-        QButtonGroup*& group = optionGroups_[spec.parent];
-        if (group == nullptr) {
-            group = new QButtonGroup(this);
-            group->setExclusive(true);
+            widget = image;
+            break;
         }
-        group->addButton(option);
-        const std::string name = spec.name;
-        // `clicked` comes from the user only, never from SelectOption.
-        connect(option, &QRadioButton::clicked, this, [this, name] {
-            if (events_ != nullptr) {
-                events_->OnClick(name);
+        case ControlKind::CommandButton: {
+            auto* button = new QPushButton(ToQString(spec.caption), parent);
+            button->setAutoDefault(false);
+            const std::string name = spec.name;
+            connect(button, &QPushButton::clicked, this, [this, name] {
+                if (events_ != nullptr) {
+                    events_->OnClick(name);
+                }
+            });
+            widget = button;
+            break;
+        }
+        case ControlKind::OptionButton: {
+            auto* option = new QRadioButton(ToQString(spec.caption), parent);
+            QButtonGroup*& group = optionGroups_[spec.parent];
+            if (group == nullptr) {
+                group = new QButtonGroup(this);
+                group->setExclusive(true);
             }
-        });
-        widget = option;
-        break;
-    }
-    case ControlKind::TextBox:
-        widget = new QLineEdit(ToQString(spec.caption), parent);
-        break;
-    case ControlKind::Shape: {
-        auto* shape = new QFrame(parent);
-        if (spec.borderColor != kDefaultColor && spec.backColor == kDefaultColor) {
-            shape->setFrameStyle(QFrame::Box | QFrame::Plain);
-            QPalette palette = shape->palette();
-            palette.setColor(QPalette::WindowText, ToQColor(spec.borderColor));
-            shape->setPalette(palette);
-        } else {
-            // A filled rectangle with a thin black border, as the swatch and the bars are drawn.
-            shape->setFrameStyle(QFrame::Box | QFrame::Plain);
-            shape->setLineWidth(1);
+            group->addButton(option);
+            const std::string name = spec.name;
+            // `clicked` comes from the user only, never from SelectOption.
+            connect(option, &QRadioButton::clicked, this, [this, name] {
+                if (events_ != nullptr) {
+                    events_->OnClick(name);
+                }
+            });
+            widget = option;
+            break;
         }
-        widget = shape;
-        break;
-    }
-    case ControlKind::Label:
-    case ControlKind::ListBox:
-    case ControlKind::Timer:
-    default: {
-        auto* label = new QLabel(ToQString(spec.caption), parent);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        widget = label;
-        break;
-    }
+        case ControlKind::TextBox:
+            widget = new QLineEdit(ToQString(spec.caption), parent);
+            break;
+        case ControlKind::Shape: {
+            auto* shape = new QFrame(parent);
+            if (spec.borderColor != kDefaultColor && spec.backColor == kDefaultColor) {
+                shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+                QPalette palette = shape->palette();
+                palette.setColor(QPalette::WindowText, ToQColor(spec.borderColor));
+                shape->setPalette(palette);
+            } else {
+                // A filled rectangle with a thin black border, as the swatch and the bars are drawn.
+                shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+                shape->setLineWidth(1);
+            }
+            widget = shape;
+            break;
+        }
+        case ControlKind::Label:
+        case ControlKind::ListBox:
+        case ControlKind::Timer:
+        default: {
+            auto* label = new QLabel(ToQString(spec.caption), parent);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            widget = label;
+            break;
+        }
     }
 
     widget->setObjectName(QString::fromStdString(spec.name));

@@ -1,10 +1,9 @@
 #pragma once
 
+#include <QDialog>
 #include <map>
 #include <string>
 #include <string_view>
-
-#include <QDialog>
 
 #include "platform/settings_dialog_view.h"
 

@@ -9,42 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/fake_environment.h"
 #include "platform/headless/headless_settings_dialog_view.h"
 #include "platform/headless/scripted_common_dialogs.h"
+#include "platform/headless/scripted_message_boxes.h"
 
 namespace palvo {
 namespace {
 
 namespace fs = std::filesystem;
-
-class FakeEnvironment : public Environment {
-public:
-    explicit FakeEnvironment(std::string directory) : directory_(std::move(directory)) {}
-    std::string ApplicationDirectory() const override { return directory_; }
-    double TwipsPerPixelX() const override { return 15; }
-    double TwipsPerPixelY() const override { return 15; }
-    bool FileExists(const std::string& path) const override { return existing.count(path) > 0; }
-
-    std::set<std::string> existing;
-
-private:
-    std::string directory_;
-};
-
-struct ShownMessage {
-    std::string text;
-    MessageStyle style;
-};
-
-class RecordingMessageBoxes : public MessageBoxes {
-public:
-    MessageAnswer Show(std::string_view text, MessageStyle style) override
-    {
-        shown.push_back({std::string(text), style});
-        return MessageAnswer::Ok;
-    }
-    std::vector<ShownMessage> shown;
-};
 
 // The seven settings, for comparing a store before and after.
 struct Settings {
@@ -56,8 +29,9 @@ struct Settings {
 
 Settings Snapshot(const CConfig& config)
 {
-    return {config.BackGroundImageFile(), config.NumColor(),  config.NumSizeIndex(), config.NumPosIndex(),
-            config.NumMax(),              config.RhythmFast(), config.RhythmSlow()};
+    return {config.BackGroundImageFile(), config.NumColor(), config.NumSizeIndex(),
+            config.NumPosIndex(),         config.NumMax(),   config.RhythmFast(),
+            config.RhythmSlow()};
 }
 
 std::string Utf8(const fs::path& path)
@@ -102,9 +76,8 @@ protected:
     SettingsDialog& Open()
     {
         dialog_.reset();  // before the view it refers to
-        view_ = std::make_unique<HeadlessSettingsDialogView>([this](const std::string& path) {
-            return loadable_.count(path) > 0;
-        });
+        view_ = std::make_unique<HeadlessSettingsDialogView>(
+            [this](const std::string& path) { return loadable_.count(path) > 0; });
         dialog_ = std::make_unique<SettingsDialog>(*config_, *view_, dialogs_, messages_, *environment_);
         dialog_->FormLoad();
         return *dialog_;
@@ -129,7 +102,7 @@ protected:
     std::unique_ptr<CConfig> config_;
     std::set<std::string> loadable_;
     ScriptedCommonDialogs dialogs_;
-    RecordingMessageBoxes messages_;
+    ScriptedMessageBoxes messages_;
     std::unique_ptr<HeadlessSettingsDialogView> view_;
     std::unique_ptr<SettingsDialog> dialog_;
 };
@@ -162,7 +135,7 @@ TEST_F(SettingsDialogTest, LoadCorrectsValuesTheDialogCannotOffer)
     };
     const Case cases[] = {
         {0, 0, 5, 1, 0, 0, "5", "1"},
-        {7, 3, 40, 0, 2, 4, "30", "1"},   // lower right is not offered: centre
+        {7, 3, 40, 0, 2, 4, "30", "1"},  // lower right is not offered: centre
         {-1, 5, -3, 11, 2, 4, "5", "10"},
     };
     for (const Case& c : cases) {
@@ -208,8 +181,8 @@ TEST_F(SettingsDialogTest, RefusedHighestNumberKeepsTheDialogOpenAndStoresNothin
         const char* text;
         const std::string& message;
     } cases[] = {
-        {"", kBlankMessage},           {" ", kNotNumberMessage},    {"abc", kNotNumberMessage},
-        {"40000", kConversionMessage}, {"0", kRangeMessage},        {"100", kRangeMessage},
+        {"", kBlankMessage},           {" ", kNotNumberMessage}, {"abc", kNotNumberMessage},
+        {"40000", kConversionMessage}, {"0", kRangeMessage},     {"100", kRangeMessage},
         {"0.5", kRangeMessage},        {"-1", kRangeMessage},
     };
     const Settings before = Snapshot(*config_);
@@ -219,11 +192,11 @@ TEST_F(SettingsDialogTest, RefusedHighestNumberKeepsTheDialogOpenAndStoresNothin
     Press("cmdSelNumColor");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        messages_.shown.clear();
+        messages_.ClearMessages();
         SaveWith(c.text);
-        ASSERT_EQ(messages_.shown.size(), 1U);
-        EXPECT_EQ(messages_.shown[0].text, c.message);
-        EXPECT_EQ(messages_.shown[0].style, MessageStyle::Notice);
+        ASSERT_EQ(messages_.Messages().size(), 1U);
+        EXPECT_EQ(messages_.Messages()[0].text, c.message);
+        EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Notice);
         EXPECT_FALSE(view_->IsClosed());
         EXPECT_EQ(view_->NumMaxText(), c.text);  // the user's text stays as typed
     }
@@ -242,7 +215,7 @@ TEST_F(SettingsDialogTest, AcceptedHighestNumberIsStoredRounded)
         SCOPED_TRACE(c.text);
         Open();
         SaveWith(c.text);
-        EXPECT_TRUE(messages_.shown.empty());
+        EXPECT_TRUE(messages_.Messages().empty());
         EXPECT_EQ(dialog_->Result(), SettingsDialog::Outcome::Saved);
         EXPECT_EQ(config_->NumMax(), c.stored);
     }
@@ -255,15 +228,15 @@ TEST_F(SettingsDialogTest, SlowCountMustStayBelowTheFastCount)
     const Settings before = Snapshot(*config_);
     Open();
     SaveWith("72");
-    ASSERT_EQ(messages_.shown.size(), 1U);
-    EXPECT_EQ(messages_.shown[0].text, SettingsDialog::kRhythmOrderMessage);
-    EXPECT_EQ(messages_.shown[0].style, MessageStyle::Notice);
+    ASSERT_EQ(messages_.Messages().size(), 1U);
+    EXPECT_EQ(messages_.Messages()[0].text, SettingsDialog::kRhythmOrderMessage);
+    EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Notice);
     EXPECT_FALSE(view_->IsClosed());
     EXPECT_EQ(Snapshot(*config_), before);
 
     Press("cmdRhythmFastUp");  // 6 over 5 may be saved
     Press("cmdSaveSetting");
-    EXPECT_EQ(messages_.shown.size(), 1U);
+    EXPECT_EQ(messages_.Messages().size(), 1U);
     EXPECT_TRUE(view_->IsClosed());
     EXPECT_EQ(config_->RhythmFast(), 6);
     EXPECT_EQ(config_->RhythmSlow(), 5);
@@ -275,14 +248,14 @@ TEST_F(SettingsDialogTest, HighestNumberIsCheckedBeforeTheRhythmCounts)
     config_->SetRhythmSlow(8);
     Open();
     SaveWith("");
-    ASSERT_EQ(messages_.shown.size(), 1U);
-    EXPECT_EQ(messages_.shown[0].text, kBlankMessage);
+    ASSERT_EQ(messages_.Messages().size(), 1U);
+    EXPECT_EQ(messages_.Messages()[0].text, kBlankMessage);
 }
 
 TEST_F(SettingsDialogTest, SaveStoresEveryValueAndWritesTheIniFile)
 {
     const std::string picture = Utf8(directory_ / "新しい背景.jpg");
-    environment_->existing.insert(picture);
+    environment_->AddFile(picture);
     loadable_.insert(picture);
     Open();
     dialogs_.QueueImageFile(picture);
@@ -298,7 +271,7 @@ TEST_F(SettingsDialogTest, SaveStoresEveryValueAndWritesTheIniFile)
     Press("cmdRhythmSlowDown");
     SaveWith("75");
 
-    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_TRUE(messages_.Messages().empty());
     EXPECT_EQ(view_->CloseCount(), 1);
     EXPECT_EQ(dialog_->Result(), SettingsDialog::Outcome::Saved);
     const Settings expected{picture, 0x00FFFFFF, 0, 1, 75, 22, 2};
@@ -356,7 +329,7 @@ TEST_F(SettingsDialogTest, LowerRightCannotBeChosen)
 TEST_F(SettingsDialogTest, ClosingWithoutSavingStoresNothing)
 {
     const std::string picture = Utf8(directory_ / "other.jpg");
-    environment_->existing.insert(picture);
+    environment_->AddFile(picture);
     const Settings before = Snapshot(*config_);
     const std::string iniBefore = ReadBytes(config_->IniFilePath());
     for (const bool byCloseBox : {false, true}) {
@@ -382,7 +355,7 @@ TEST_F(SettingsDialogTest, ClosingWithoutSavingStoresNothing)
         EXPECT_EQ(Snapshot(*config_), before);
         EXPECT_EQ(ReadBytes(config_->IniFilePath()), iniBefore);
     }
-    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_TRUE(messages_.Messages().empty());
 }
 
 TEST_F(SettingsDialogTest, ReopeningForgetsUnsavedEdits)
@@ -406,10 +379,10 @@ TEST_F(SettingsDialogTest, FailedWriteWarnsAndKeepsTheValues)
     dialogs_.QueueColor(0x00AABBCC);
     Press("cmdSelNumColor");
     SaveWith("30");
-    ASSERT_EQ(messages_.shown.size(), 1U);
-    EXPECT_EQ(messages_.shown[0].style, MessageStyle::Warning);
-    EXPECT_NE(messages_.shown[0].text.find("設定ファイルに書き込めませんでした。"), std::string::npos);
-    EXPECT_NE(messages_.shown[0].text.find(config_->IniFilePath()), std::string::npos);
+    ASSERT_EQ(messages_.Messages().size(), 1U);
+    EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Warning);
+    EXPECT_NE(messages_.Messages()[0].text.find("設定ファイルに書き込めませんでした。"), std::string::npos);
+    EXPECT_NE(messages_.Messages()[0].text.find(config_->IniFilePath()), std::string::npos);
     EXPECT_EQ(dialog_->Result(), SettingsDialog::Outcome::SavedNotWritten);
     EXPECT_TRUE(view_->IsClosed());
     EXPECT_EQ(config_->NumColor(), 0x00AABBCC);
@@ -441,7 +414,7 @@ TEST(SettingsDialogLayoutTest, PlacesTheTableInPixels)
         {15, "picRhythmSlow", "Frame5", ControlKind::PictureBox, "", 264, 28, 105, 13},
         {15, "cmdSaveSetting", "", ControlKind::CommandButton, "設定を保存する", 504, 328, 137, 57},
         {15, "cmdClose", "", ControlKind::CommandButton, "閉じる", 672, 336, 125, 49},
-        {12, "picBgCap", "", ControlKind::PictureBox, "", 15, 25, 450, 338},  // 337.5 to even
+        {12, "picBgCap", "", ControlKind::PictureBox, "", 15, 25, 450, 338},            // 337.5 to even
         {12, "cmdClose", "", ControlKind::CommandButton, "閉じる", 840, 420, 156, 61},  // 156.25, 61.25
     };
     for (const auto& c : cases) {

@@ -19,10 +19,11 @@ TEST(TextEncoding, ConvertsBothWays)
         {"", ""},
         {"C:\\bg\\bg01.jpg", "C:\\bg\\bg01.jpg"},
         {"背景", "\x94\x77\x8C\x69"},
-        {"表示", "\x95\x5C\x8E\xA6"},   // second byte of 表 is '\'
-        {"～", "\x81\x60"},             // full-width tilde, as Windows maps it
+        {"表示", "\x95\x5C\x8E\xA6"},  // second byte of 表 is '\'
+        {"～", "\x81\x60"},            // full-width tilde, as Windows maps it
         {"ｱｲｳ", "\xB1\xB2\xB3"},       // half-width katakana are single bytes
-        {"ユートピア - Windows の終了.WAV", "\x83\x86\x81\x5B\x83\x67\x83\x73\x83\x41 - Windows \x82\xCC\x8F\x49\x97\xB9.WAV"},
+        {"ユートピア - Windows の終了.WAV",
+         "\x83\x86\x81\x5B\x83\x67\x83\x73\x83\x41 - Windows \x82\xCC\x8F\x49\x97\xB9.WAV"},
         {"a\0b"s, "a\0b"s},
     };
     for (const auto& test : cases) {
@@ -37,14 +38,12 @@ TEST(TextEncoding, CharactersOutsideTheCodePageBecomeQuestionMarks)
         std::string utf8;
         std::string cp932;
     } cases[] = {
-        {"한", "?"},
-        {"a😀b", "a?b"},
-        {"背😀景", "\x94\x77?\x8C\x69"},
-        {"\xFF", "?"},               // not UTF-8 at all
-        {"a\xE3\x81", "a?"},         // cut-off sequence at the end
-        {"\xE3\x81z", "?z"},         // cut-off sequence in the middle
-        {"\xC0\xAF", "??"},          // overlong form
-        {"\xED\xA0\x80", "?"},       // an encoded surrogate is one broken character
+        {"한", "?"},           {"a😀b", "a?b"}, {"背😀景", "\x94\x77?\x8C\x69"},
+        {"\xFF", "?"},          // not UTF-8 at all
+        {"a\xE3\x81", "a?"},    // cut-off sequence at the end
+        {"\xE3\x81z", "?z"},    // cut-off sequence in the middle
+        {"\xC0\xAF", "??"},     // overlong form
+        {"\xED\xA0\x80", "?"},  // an encoded surrogate is one broken character
     };
     for (const auto& test : cases) EXPECT_EQ(Utf8ToCp932(test.utf8), test.cp932) << test.utf8;
 }
@@ -56,8 +55,8 @@ TEST(TextEncoding, InvalidBytesBecomeReplacementCharacters)
         std::string cp932;
         std::string utf8;
     } cases[] = {
-        {"\x81", replacement},                            // lead byte at the end
-        {"a\x81 b", "a" + replacement + " b"},            // lead byte without a second byte
+        {"\x81", replacement},                  // lead byte at the end
+        {"a\x81 b", "a" + replacement + " b"},  // lead byte without a second byte
         {"\xFF", replacement},
         {"\x94\x77\xFF\x8C\x69", "背" + replacement + "景"},
     };

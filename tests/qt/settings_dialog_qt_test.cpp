@@ -1,10 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <set>
-
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
@@ -14,9 +9,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <set>
 
 #include "config/settings_dialog.h"
+#include "platform/headless/fake_environment.h"
 #include "platform/headless/scripted_common_dialogs.h"
+#include "platform/headless/scripted_message_boxes.h"
 #include "platform/qt/qt_settings_dialog.h"
 #include "platform/qt/qt_settings_dialog_host.h"
 
@@ -24,27 +25,6 @@ namespace palvo {
 namespace {
 
 namespace fs = std::filesystem;
-
-class FakeEnvironment : public Environment {
-public:
-    std::string ApplicationDirectory() const override { return {}; }
-    double TwipsPerPixelX() const override { return 15; }
-    double TwipsPerPixelY() const override { return 15; }
-    bool FileExists(const std::string& path) const override
-    {
-        return fs::is_regular_file(fs::path(std::u8string(path.begin(), path.end())));
-    }
-};
-
-class RecordingMessageBoxes : public MessageBoxes {
-public:
-    MessageAnswer Show(std::string_view text, MessageStyle) override
-    {
-        shown.emplace_back(text);
-        return MessageAnswer::Ok;
-    }
-    std::vector<std::string> shown;
-};
 
 std::string Utf8(const fs::path& path)
 {
@@ -108,10 +88,10 @@ protected:
     }
 
     fs::path directory_;
-    FakeEnvironment environment_;
+    FakeEnvironment environment_{""};
     std::unique_ptr<CConfig> config_;
     ScriptedCommonDialogs dialogs_;
-    RecordingMessageBoxes messages_;
+    ScriptedMessageBoxes messages_;
     std::unique_ptr<QtSettingsDialog> view_;
     std::unique_ptr<SettingsDialog> dialog_;
 };
@@ -173,7 +153,7 @@ TEST_F(QtSettingsDialogTest, SaveThroughTheWidgetsChangesColourAndSize)
     Find<QLineEdit>("txtNumMax")->setText(QStringLiteral("50"));
     Find<QPushButton>("cmdSaveSetting")->click();
 
-    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_TRUE(messages_.Messages().empty());
     EXPECT_FALSE(view_->isVisible());
     EXPECT_EQ(view_->result(), QDialog::Accepted);
     CConfig reread(Utf8(directory_));
@@ -190,8 +170,8 @@ TEST_F(QtSettingsDialogTest, InvalidHighestNumberKeepsTheDialogOpen)
     Open();
     Find<QLineEdit>("txtNumMax")->setText(QStringLiteral("100"));
     Find<QPushButton>("cmdSaveSetting")->click();
-    ASSERT_EQ(messages_.shown.size(), 1U);
-    EXPECT_EQ(messages_.shown[0], "数字 最大値 設定範囲を超えています。   range : 1～99");
+    ASSERT_EQ(messages_.Messages().size(), 1U);
+    EXPECT_EQ(messages_.Messages()[0].text, "数字 最大値 設定範囲を超えています。   range : 1～99");
     EXPECT_TRUE(view_->isVisible());
 }
 

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "imaging/bmp_file.h"
+#include "imaging/dib_access.h"
+#include "platform/headless/memory_picture_surface.h"
 
 namespace palvo {
 namespace {
@@ -69,6 +71,22 @@ TEST(ShippedSegmentBars, FollowTheTaperRuleInAmberOnBlack)
             }
         }
     }
+}
+
+TEST(ShippedSegmentBars, LoadIntoAPictureBoxAtTheirOwnSize)
+{
+    for (const Shipped& bar : kShipped) {
+        MemoryPictureSurface box(1, 1, 0, MemoryPictureSurface::ReadBmpPicture);
+        ASSERT_TRUE(box.LoadPicture(PathOf(bar.name))) << bar.name;
+        PixelBuffer pixels;
+        std::int32_t width = 0;
+        std::int32_t height = 0;
+        ASSERT_TRUE(GetDibPixels(box, pixels, width, height)) << bar.name;
+        EXPECT_EQ(width, bar.width) << bar.name;
+        EXPECT_EQ(height, bar.height) << bar.name;
+    }
+    MemoryPictureSurface box(1, 1, 0, MemoryPictureSurface::ReadBmpPicture);
+    EXPECT_FALSE(box.LoadPicture(PathOf("missing.bmp")));
 }
 
 }  // namespace
