@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -30,7 +30,7 @@ void Put32(Bytes& bytes, std::size_t at, std::uint32_t value)
 Bytes MakeFile(std::int32_t width, std::int32_t height, std::uint16_t bitCount, std::uint32_t compression,
                const Bytes& extra, const Bytes& rows, std::uint32_t colorsUsed = 0)
 {
-    Bytes bytes(54);
+    Bytes bytes(54 + extra.size() + rows.size());
     bytes[0] = 'B';
     bytes[1] = 'M';
     Put32(bytes, 10, static_cast<std::uint32_t>(54 + extra.size()));
@@ -41,8 +41,8 @@ Bytes MakeFile(std::int32_t width, std::int32_t height, std::uint16_t bitCount, 
     Put16(bytes, 28, bitCount);
     Put32(bytes, 30, compression);
     Put32(bytes, 46, colorsUsed);
-    bytes.insert(bytes.end(), extra.begin(), extra.end());
-    bytes.insert(bytes.end(), rows.begin(), rows.end());
+    std::copy(extra.begin(), extra.end(), bytes.begin() + 54);
+    std::copy(rows.begin(), rows.end(), bytes.begin() + 54 + static_cast<std::ptrdiff_t>(extra.size()));
     Put32(bytes, 2, static_cast<std::uint32_t>(bytes.size()));
     return bytes;
 }
@@ -140,7 +140,7 @@ TEST(BmpFile, ReadsTopDownThirtyTwoAndSixteenBitImages)
 
 TEST(BmpFile, ReadsTheOldTwelveByteHeader)
 {
-    Bytes bytes(26);
+    Bytes bytes(30);
     bytes[0] = 'B';
     bytes[1] = 'M';
     Put32(bytes, 10, 26);
@@ -149,7 +149,9 @@ TEST(BmpFile, ReadsTheOldTwelveByteHeader)
     Put16(bytes, 20, 1);
     Put16(bytes, 22, 1);
     Put16(bytes, 24, 24);
-    bytes.insert(bytes.end(), {1, 2, 3, 0});
+    bytes[26] = 1;
+    bytes[27] = 2;
+    bytes[28] = 3;
     PixelBuffer image;
     ASSERT_EQ(DecodeBmp(bytes, image), BmpFileResult::Ok);
     EXPECT_EQ(image.At(0, 0), (Pixel{1, 2, 3, 0}));
