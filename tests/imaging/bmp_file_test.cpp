@@ -63,7 +63,8 @@ PixelBuffer Sample(std::int32_t width, std::int32_t height, int colours)
 TEST(BmpFile, TwentyFourBitRoundTripKeepsEveryPixel)
 {
     // Odd widths need row padding; 1 x 1 the smallest picture.
-    for (const auto& [width, height] : {std::pair{1, 1}, std::pair{5, 3}, std::pair{6, 7}, std::pair{33, 2}}) {
+    for (const auto& [width, height] :
+         {std::pair{1, 1}, std::pair{5, 3}, std::pair{6, 7}, std::pair{33, 2}}) {
         const PixelBuffer image = Sample(width, height, 200);
         const Bytes bytes = EncodeBmp24(image);
         PixelBuffer decoded;
@@ -121,7 +122,8 @@ TEST(BmpFile, ReadsTopDownThirtyTwoAndSixteenBitImages)
 {
     // 32 bit, top-down (negative height), 1 x 2; the alpha byte is not kept.
     PixelBuffer image;
-    ASSERT_EQ(DecodeBmp(MakeFile(1, -2, 32, 0, {}, {10, 20, 30, 99, 40, 50, 60, 99}), image), BmpFileResult::Ok);
+    ASSERT_EQ(DecodeBmp(MakeFile(1, -2, 32, 0, {}, {10, 20, 30, 99, 40, 50, 60, 99}), image),
+              BmpFileResult::Ok);
     EXPECT_EQ(image.At(0, 0), (Pixel{10, 20, 30, 0}));
     EXPECT_EQ(image.At(0, 1), (Pixel{40, 50, 60, 0}));
 
@@ -219,7 +221,8 @@ TEST(BmpFile, NoPrefixOrScrambleOfAValidFileBreaksTheReader)
             Bytes damaged = file;
             const int changes = 1 + static_cast<int>(random() % 4);
             for (int i = 0; i < changes; ++i) {
-                damaged[random() % std::min<std::size_t>(damaged.size(), 70)] = static_cast<std::uint8_t>(random());
+                damaged[random() % std::min<std::size_t>(damaged.size(), 70)] =
+                    static_cast<std::uint8_t>(random());
             }
             PixelBuffer image;
             const BmpFileResult result = DecodeBmp(damaged, image);
@@ -245,7 +248,8 @@ TEST(BmpFile, FilesOnDisk)
     EXPECT_EQ(read, image);
 
     EXPECT_EQ(ReadBmpFile((folder / "missing.bmp").string(), read), BmpFileResult::CannotOpen);
-    EXPECT_EQ(WriteBmp24File((folder / "no" / "such" / "folder.bmp").string(), image), BmpFileResult::CannotWrite);
+    EXPECT_EQ(WriteBmp24File((folder / "no" / "such" / "folder.bmp").string(), image),
+              BmpFileResult::CannotWrite);
     EXPECT_EQ(ReadBmpFile(folder.string(), read), BmpFileResult::CannotOpen) << "a folder is no file";
     std::filesystem::remove_all(folder);
 }

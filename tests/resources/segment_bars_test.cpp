@@ -23,9 +23,9 @@ struct Shipped {
 };
 
 const std::vector<Shipped> kShipped = {
-    {"horizontal0.bmp", 92, 18},  {"horizontal1.bmp", 121, 24}, {"horizontal2.bmp", 150, 30},
-    {"horizontal3.bmp", 20, 3},   {"vertical0.bmp", 18, 92},     {"vertical1.bmp", 24, 121},
-    {"vertical2.bmp", 30, 150},   {"vertical3.bmp", 3, 20},
+    {"horizontal0.bmp", 92, 18}, {"horizontal1.bmp", 121, 24}, {"horizontal2.bmp", 150, 30},
+    {"horizontal3.bmp", 20, 3},  {"vertical0.bmp", 18, 92},    {"vertical1.bmp", 24, 121},
+    {"vertical2.bmp", 30, 150},  {"vertical3.bmp", 3, 20},
 };
 
 std::string PathOf(const std::string& name)
@@ -38,7 +38,8 @@ TEST(ShippedSegmentBars, AreFourBitBitmapsOfTheirSizes)
     for (const Shipped& bar : kShipped) {
         std::ifstream file(PathOf(bar.name), std::ios::binary);
         ASSERT_TRUE(file) << bar.name;
-        const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)),
+                                               std::istreambuf_iterator<char>());
         ASSERT_GT(bytes.size(), 30U) << bar.name;
         EXPECT_EQ(bytes[0], 'B');
         EXPECT_EQ(bytes[1], 'M');
@@ -67,7 +68,8 @@ TEST(ShippedSegmentBars, FollowTheTaperRuleInAmberOnBlack)
             for (std::int32_t across = 0; across < thickness; ++across) {
                 const Pixel& pixel = horizontal ? image.At(along, across) : image.At(across, along);
                 const bool shouldBeBlack = across < blackAtEachSide || across >= thickness - blackAtEachSide;
-                ASSERT_EQ(pixel, shouldBeBlack ? black : amber) << bar.name << " line " << along << " pixel " << across;
+                ASSERT_EQ(pixel, shouldBeBlack ? black : amber)
+                    << bar.name << " line " << along << " pixel " << across;
             }
         }
     }
