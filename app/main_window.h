@@ -1,7 +1,19 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "config/config_store.h"
+#include "display/bitmap_preparation.h"
+#include "display/layout_metrics.h"
+#include "draw/draw_record.h"
+#include "draw/number_picker.h"
+#include "draw/start_sequence.h"
+#include "imaging/digit_rendering.h"
+#include "imaging/pixel_buffer.h"
+#include "imaging/working_buffers.h"
+#include "platform/control_spec.h"
 #include "platform/main_window_view.h"
 #include "platform/platform_services.h"
 
@@ -33,10 +45,29 @@ public:
     void OnClosed() override;
 
 private:
-    struct State;
+    void FormUnload();
+    void Release();
+    bool MayClick(std::string_view name) const;
+    void Dispatch(std::string_view name);
+    void FinishHandler();
+
+    BitmapPreparation Images();
+    DigitRenderer Renderer();
+
     MainWindowView& view_;
     PlatformServices& services_;
-    State* state_;  // replaced by the owner of this class's implementation
+    // The two process-wide objects: they exist from start-up to unload.
+    std::optional<CConfig> gConfig;
+    std::optional<CShared> gShared;
+    WorkingBuffers buffers_;
+    PixelBuffer BackGroundPixels;
+    DrawRecord record_;
+    NumberPicker picker_;
+    std::int32_t TimerCount = 0;
+    WindowLayout layout_;
+    WindowLife life_;
+    int busy_ = 0;  // handlers in progress; a close waits until none is
+    bool unloaded_ = false;
 };
 
 }  // namespace palvo

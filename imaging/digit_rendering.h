@@ -9,6 +9,14 @@
 
 namespace palvo {
 
+// Copies every non-black pixel of the columns x rows bar image onto `picture` with its top-left
+// corner at (x, y), through the clamping accessors: bar positions beyond the bar's own size read
+// its edge, picture positions beyond the picture's edges land on the nearest edge pixel. The
+// sizes are the callers' metrics; where they disagree with a buffer, nothing outside the
+// buffer's storage is read or written. The reserved byte of picture pixels is kept.
+void StampBar(const PixelBuffer& bar, std::int32_t columns, std::int32_t rows, PixelBuffer& picture,
+              std::int32_t pictureWidth, std::int32_t pictureHeight, std::int32_t x, std::int32_t y);
+
 // Composes seven-segment digits from the bar buffers into the display image (big number) and
 // into a history cell image. Places are the texts "Ten" and "One", in any capitalisation.
 // Reads the metrics and the digit size and position settings afresh at every bar.

@@ -1,0 +1,178 @@
+#include "app/main_window.h"
+
+#include "app/auxiliary_controls.h"
+#include "app/settings_refresh.h"
+#include "display/layout.h"
+#include "draw/history_board.h"
+
+namespace palvo {
+
+MainWindow::MainWindow(MainWindowView& view, PlatformServices& services) : view_(view), services_(services)
+{
+    view_.SetEvents(this);
+}
+
+MainWindow::~MainWindow()
+{
+    view_.SetEvents(nullptr);
+}
+
+BitmapPreparation MainWindow::Images()
+{
+    return BitmapPreparation(view_, services_.messages, buffers_, *gShared, *gConfig, BackGroundPixels);
+}
+
+DigitRenderer MainWindow::Renderer()
+{
+    return DigitRenderer(buffers_, *gShared, *gConfig);
+}
+
+bool MainWindow::FormLoad()
+{
+    gConfig.emplace(services_.environment.ApplicationDirectory());
+    gShared.emplace();
+    gConfig->ReadConfig();
+    layout_ = SetControlLayout(view_, services_.environment);
+
+    BitmapPreparation images = Images();
+    // The first failing step has shown its warning; later steps are not attempted.
+    const bool prepared = images.SetNumBarBmp(gConfig->NumSizeIndex()) && images.SetHistNumBmp() &&
+                          images.SetBackGroundBmp() && images.SetPicHistNumBmp();
+    if (!prepared) {
+        FormUnload();
+        return false;
+    }
+
+    view_.Show();
+    record_.Create(gConfig->NumMax());
+    if (record_.IsComplete()) {
+        view_.SetEnabled("cmdStart", false);
+    }
+    DigitRenderer renderer = Renderer();
+    AuxiliaryControls(view_, services_.clock, images, renderer, TimerCount).DrawAllSegments();
+    TimerCount = 0;
+    view_.SetFocus("cmdStart");
+    return true;
+}
+
+bool MainWindow::MayClick(std::string_view name) const
+{
+    // A keyboard shortcut reaches a handler even when its button is locked; the lock must hold.
+    const ControlSpec* control = layout_.Find(std::string(name));
+    while (control != nullptr) {
+        if (!view_.IsEnabled(control->name)) {
+            return false;
+        }
+        if (control->parent.empty()) {
+            return true;
+        }
+        control = layout_.Find(control->parent);
+    }
+    return false;
+}
+
+void MainWindow::OnClick(std::string_view name)
+{
+    if (!gConfig || unloaded_ || !MayClick(name)) {
+        return;
+    }
+    ++busy_;
+    Dispatch(name);
+    --busy_;
+    FinishHandler();
+}
+
+void MainWindow::Dispatch(std::string_view name)
+{
+    BitmapPreparation images = Images();
+    DigitRenderer renderer = Renderer();
+    HistoryBoard board(view_, services_.messages, record_, images);
+    AuxiliaryControls auxiliary(view_, services_.clock, images, renderer, TimerCount);
+
+    if (name == "cmdStart") {
+        StartSequence(view_, services_, *gConfig, record_, picker_, images, renderer, board, life_).Run();
+    } else if (name == "cmdHistBack") {
+        board.PageBack();
+    } else if (name == "cmdHistForward") {
+        board.PageForward();
+    } else if (name == "cmdReset") {
+        board.Reset(gConfig->NumMax());
+    } else if (name == "cmdSetting") {
+        RunSettingsAndRefresh(services_.settingsDialog, *gConfig, images, auxiliary, board, life_);
+    } else if (name == "Command1") {
+        auxiliary.Command1_Click();
+    } else if (name == "Command2") {
+        auxiliary.Command2_Click();
+    } else if (name == "Command3") {
+        auxiliary.Command3_Click();
+    } else if (name == "Command4") {
+        auxiliary.Command4_Click();
+    }
+}
+
+void MainWindow::FinishHandler()
+{
+    if (busy_ > 0) {
+        return;
+    }
+    if (life_.closed) {
+        Release();
+    } else if (life_.closeRequested) {
+        life_.closeRequested = false;
+        view_.Close();
+    }
+}
+
+void MainWindow::OnActivate()
+{
+    if (!gConfig || unloaded_) {
+        return;
+    }
+    Images().RefreshPicNum();
+}
+
+void MainWindow::OnTimer(std::string_view name)
+{
+    if (!gConfig || unloaded_ || name != "Timer1") {
+        return;
+    }
+    BitmapPreparation images = Images();
+    DigitRenderer renderer = Renderer();
+    AuxiliaryControls(view_, services_.clock, images, renderer, TimerCount).Timer1_Timer();
+}
+
+bool MainWindow::OnCloseRequest()
+{
+    if (busy_ > 0) {
+        life_.closeRequested = true;
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::OnClosed()
+{
+    FormUnload();
+}
+
+void MainWindow::FormUnload()
+{
+    if (unloaded_ || !gConfig) {
+        return;
+    }
+    unloaded_ = true;
+    life_.closed = true;
+    gConfig->WriteConfig();
+    // A handler still on the stack holds references to both objects; it releases them when it returns.
+    if (busy_ == 0) {
+        Release();
+    }
+}
+
+void MainWindow::Release()
+{
+    gConfig.reset();
+    gShared.reset();
+}
+
+}  // namespace palvo

@@ -1,0 +1,20 @@
+#include "app/settings_refresh.h"
+
+namespace palvo {
+
+void RunSettingsAndRefresh(SettingsDialogHost& dialog, CConfig& config, BitmapPreparation& images,
+                           AuxiliaryControls& auxiliary, HistoryBoard& board, const WindowLife& life)
+{
+    dialog.RunSettingsDialog(config);
+    if (life.closed) {
+        return;
+    }
+    images.SetNumBarBmp(config.NumSizeIndex());
+    images.SetHistNumBmp();
+    images.SetBackGroundBmp();
+    images.SetPicHistNumBmp();
+    auxiliary.DrawAllSegments();
+    board.ShowNewest();
+}
+
+}  // namespace palvo

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+
+#include "config/config_store.h"
+#include "display/layout_metrics.h"
+#include "imaging/pixel_buffer.h"
+#include "imaging/working_buffers.h"
+#include "platform/main_window_view.h"
+#include "platform/message_boxes.h"
+
+namespace palvo {
+
+// Turns the main window's picture sources into the pixel buffers the digits are composed in,
+// and puts the composed buffers on screen. A step that fails shows its own warning and returns
+// false; its caller decides whether to go on.
+class BitmapPreparation {
+public:
+    BitmapPreparation(MainWindowView& view, MessageBoxes& messages, WorkingBuffers& buffers, CShared& shared,
+                      const CConfig& config, PixelBuffer& backGroundPixels)
+        : view_(view),
+          messages_(messages),
+          buffers_(buffers),
+          shared_(shared),
+          config_(config),
+          backGroundPixels_(backGroundPixels)
+    {
+    }
+
+    // Reads the big bars of size `sizeIndex` (0 small, 1 medium, 2 large), recoloured to the digit
+    // colour, and records their sizes. False for any other index or an unreadable bar; a horizontal
+    // bar read before the vertical one failed stays updated.
+    bool SetNumBarBmp(std::int16_t sizeIndex);
+
+    // The same for the history bars, which are always of the fourth size.
+    bool SetHistNumBmp();
+
+    // Loads the configured background picture into the display image and keeps an untouched copy.
+    // False when the picture cannot be loaded (missing, undecodable, too large) or read back.
+    bool SetBackGroundBmp();
+
+    // Reads the blank history cell picHistNum(1) as the backdrop of the history digits.
+    bool SetPicHistNumBmp();
+
+    // Puts the display image on picBase.
+    void RefreshPicNum();
+
+    // Copies the untouched background into the display image, erasing every digit.
+    void RestoreBackground();
+
+    // Clears history cell `cellIndex` (0 ... 4; others are ignored) and paints `number` into it:
+    // one digit for 0 ... 9, two for 10 ... 99, the last digit of anything longer.
+    void DrawHistNum(std::int16_t cellIndex, std::int16_t number);
+
+private:
+    bool ReadBar(PictureSurface& source, PixelBuffer& buffer, std::int32_t& width, std::int32_t& height,
+                 const ColorTriple& paint);
+
+    MainWindowView& view_;
+    MessageBoxes& messages_;
+    WorkingBuffers& buffers_;
+    CShared& shared_;
+    const CConfig& config_;
+    PixelBuffer& backGroundPixels_;
+};
+
+}  // namespace palvo

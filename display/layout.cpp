@@ -1,0 +1,204 @@
+#include "display/layout.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace palvo {
+namespace {
+
+constexpr std::int32_t kWindowBackColor = 0x00404040;
+constexpr std::int32_t kBlack = 0x00000000;
+constexpr std::int32_t kWhite = 0x00FFFFFF;
+constexpr std::int32_t kNewestCellColor = 0x00C00000;
+constexpr std::int32_t kPagingButtonColor = 0x00787878;
+constexpr std::int32_t kCellFrameColor = 0x00202020;
+
+// Design sizes in twips.
+constexpr double kWindowWidth = 12000;
+constexpr double kWindowHeight = 9450;
+constexpr std::int32_t kDisplayWidthPixels = 800;
+constexpr std::int32_t kDisplayHeightPixels = 600;
+constexpr double kStartWidth = 2055;
+constexpr double kStartHeight = 1875;
+constexpr double kBoardButtonHeight = 1125;
+constexpr double kBoardWidth = 9315;
+constexpr double kBoardLeft = 240;
+constexpr double kBottomMargin = 210;
+constexpr double kStartRightMargin = 300;
+constexpr double kPagingButtonWidth = 735;
+constexpr double kCellLeft = 720;
+constexpr double kCellPitch = 1140;
+constexpr double kCellWidth = 1155;
+constexpr double kCellHeight = 915;
+constexpr double kForwardLeft = 6420;
+constexpr double kResetLeft = 7140;
+constexpr double kResetWidth = 1275;
+constexpr double kSettingLeft = 8400;
+constexpr double kSettingWidth = 855;
+constexpr double kLabelLefts[] = {900, 2040, 3180, 4260, 5340};
+constexpr double kLabelTop = 930;
+constexpr double kLabelWidth = 495;
+constexpr double kLabelHeight = 180;
+
+// Pixel sizes of the segment-bar sources: big digits small, medium, large, then history.
+struct BarSize {
+    std::int32_t length;
+    std::int32_t thickness;
+};
+constexpr BarSize kBarSizes[] = {{92, 18}, {121, 24}, {150, 30}, {20, 3}};
+
+// Twips to pixels, an exact half going to the even neighbour.
+std::int32_t Pixels(double twips, double twipsPerPixel)
+{
+    return static_cast<std::int32_t>(std::nearbyint(twips / twipsPerPixel));
+}
+
+class LayoutBuilder {
+public:
+    LayoutBuilder(double twipsPerPixelX, double twipsPerPixelY) : tppX_(twipsPerPixelX), tppY_(twipsPerPixelY) {}
+
+    // A control placed in twips.
+    ControlSpec& Twips(const std::string& name, ControlKind kind, const std::string& parent, double left, double top,
+                       double width, double height)
+    {
+        return Add(name, kind, parent, Pixels(left, tppX_), Pixels(top, tppY_), Pixels(width, tppX_),
+                   Pixels(height, tppY_));
+    }
+
+    ControlSpec& Add(const std::string& name, ControlKind kind, const std::string& parent, std::int32_t x,
+                     std::int32_t y, std::int32_t width, std::int32_t height)
+    {
+        ControlSpec spec;
+        spec.name = name;
+        spec.kind = kind;
+        spec.parent = parent;
+        spec.x = x;
+        spec.y = y;
+        spec.width = width;
+        spec.height = height;
+        layout.controls.push_back(spec);
+        return layout.controls.back();
+    }
+
+    WindowLayout layout;
+
+private:
+    double tppX_;
+    double tppY_;
+};
+
+ControlSpec& WhiteButton(ControlSpec& button, const char* caption, const char* fontFamily, double pointSize)
+{
+    button.caption = caption;
+    button.backColor = kWhite;
+    button.graphicalStyle = true;
+    button.font = FontSpec{fontFamily, pointSize, true};
+    return button;
+}
+
+}  // namespace
+
+WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
+{
+    LayoutBuilder builder(twipsPerPixelX, twipsPerPixelY);
+    WindowLayout& layout = builder.layout;
+    layout.caption = "PALVO  ~パルボ~";
+    layout.outerWidth = Pixels(kWindowWidth, twipsPerPixelX);
+    layout.outerHeight = Pixels(kWindowHeight, twipsPerPixelY);
+    layout.backColor = kWindowBackColor;
+
+    // The display keeps 800 x 600 pixels whatever the resolution; what is placed below it
+    // follows its height in twips.
+    const double baseWidth = kDisplayWidthPixels * twipsPerPixelX;
+    const double baseHeight = kDisplayHeightPixels * twipsPerPixelY;
+    builder.Add("picBase", ControlKind::PictureBox, "", 0, 0, kDisplayWidthPixels, kDisplayHeightPixels).backColor =
+        kBlack;
+
+    ControlSpec& start = builder.Twips("cmdStart", ControlKind::CommandButton, "",
+                                       baseWidth - kStartWidth - kStartRightMargin,
+                                       baseHeight - kStartHeight - kBottomMargin, kStartWidth, kStartHeight);
+    WhiteButton(start, "スタート", "MS UI Gothic", 24);
+
+    const double boardHeight = kBoardButtonHeight + 60;
+    builder.Twips("picHist", ControlKind::PictureBox, "", kBoardLeft, baseHeight - boardHeight - kBottomMargin,
+                  kBoardWidth, boardHeight)
+        .backColor = kBlack;
+
+    ControlSpec& back = builder.Twips("cmdHistBack", ControlKind::CommandButton, "picHist", 0, 0, kPagingButtonWidth,
+                                      kBoardButtonHeight);
+    back.backColor = kPagingButtonColor;
+    back.graphicalStyle = true;
+    back.picture = "buttons/back.bmp";
+
+    for (int i = 0; i < 5; ++i) {
+        const std::string cell = ArrayName("picHistNum", i);
+        ControlSpec& cellSpec = builder.Twips(cell, ControlKind::PictureBox, "picHist", kCellLeft + kCellPitch * i, 0,
+                                              kCellWidth, kCellHeight);
+        cellSpec.backColor = i == 0 ? kNewestCellColor : kBlack;
+        // The frame works in the cell's pixels; its top line lies just above the cell.
+        ControlSpec& frame = builder.Add(ArrayName("spHistNum", i), ControlKind::Shape, cell, 0, -1,
+                                         Pixels(kCellWidth, twipsPerPixelX), Pixels(kCellHeight, twipsPerPixelY) + 1);
+        frame.borderColor = kCellFrameColor;
+    }
+
+    ControlSpec& forward = builder.Twips("cmdHistForward", ControlKind::CommandButton, "picHist", kForwardLeft, 0,
+                                         kPagingButtonWidth, kBoardButtonHeight);
+    forward.backColor = kPagingButtonColor;
+    forward.graphicalStyle = true;
+    forward.picture = "buttons/forward.bmp";
+
+    WhiteButton(builder.Twips("cmdReset", ControlKind::CommandButton, "picHist", kResetLeft, 0, kResetWidth,
+                              kBoardButtonHeight),
+                "リセット", "MS UI Gothic", 12);
+    WhiteButton(builder.Twips("cmdSetting", ControlKind::CommandButton, "picHist", kSettingLeft, 0, kSettingWidth,
+                              kBoardButtonHeight),
+                "設定", "ＭＳ ゴシック", 9.75);
+
+    for (int i = 0; i < 5; ++i) {
+        ControlSpec& label = builder.Twips(ArrayName("lblistNum", i), ControlKind::Label, "picHist", kLabelLefts[i],
+                                           kLabelTop, kLabelWidth, kLabelHeight);
+        label.backColor = kWindowBackColor;
+        label.foreColor = kWhite;
+    }
+
+    builder.Twips("lstHistory", ControlKind::ListBox, "", 420, 4200, 915, 2940).visible = false;
+
+    for (int i = 0; i < 4; ++i) {
+        ControlSpec& horizontal = builder.Add(ArrayName("picHorizontal", i), ControlKind::PictureBox, "", 0, 0,
+                                              kBarSizes[i].length, kBarSizes[i].thickness);
+        horizontal.visible = false;
+        horizontal.backColor = kBlack;
+        horizontal.picture = "bars/horizontal" + std::to_string(i) + ".bmp";
+        ControlSpec& vertical = builder.Add(ArrayName("picVertical", i), ControlKind::PictureBox, "", 0, 0,
+                                            kBarSizes[i].thickness, kBarSizes[i].length);
+        vertical.visible = false;
+        vertical.backColor = kBlack;
+        vertical.picture = "bars/vertical" + std::to_string(i) + ".bmp";
+    }
+
+    // Test controls, below the client area where the operator cannot reach them.
+    builder.Twips("txtNum", ControlKind::TextBox, "", 240, 9660, 735, 375);
+    builder.Twips("Command1", ControlKind::CommandButton, "", 1200, 9660, 1215, 495).caption = "セット";
+    builder.Twips("Command2", ControlKind::CommandButton, "", 2520, 9660, 1215, 495).caption = "初期化";
+    builder.Twips("Command3", ControlKind::CommandButton, "", 1200, 10440, 1215, 495).caption = "停止";
+    builder.Twips("lbTime", ControlKind::Label, "", 2520, 10200, 1935, 255);
+    ControlSpec& probe = builder.Twips("Command4", ControlKind::CommandButton, "", 10440, 240, 1215, 495);
+    probe.caption = "Command4";
+    probe.visible = false;
+
+    ControlSpec& timer = builder.Add("Timer1", ControlKind::Timer, "", 0, 0, 0, 0);
+    timer.timerInterval = 100;
+    timer.enabled = false;
+
+    return layout;
+}
+
+WindowLayout SetControlLayout(MainWindowView& view, const Environment& environment)
+{
+    WindowLayout layout = MainWindowLayout(environment.TwipsPerPixelX(), environment.TwipsPerPixelY());
+    view.ApplyLayout(layout);
+    return layout;
+}
+
+}  // namespace palvo

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/control_spec.h"
+#include "platform/environment.h"
+#include "platform/main_window_view.h"
+
+namespace palvo {
+
+// The main window's one fixed layout on a screen of the given twips per pixel: the window and
+// its direct children are designed in twips, the display surface is always 800 x 600 pixels,
+// and the Start button and the history board sit a fixed distance from its lower edge.
+WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY);
+
+// Computes the layout for the screen `environment` reports and applies it to `view`; returns it.
+WindowLayout SetControlLayout(MainWindowView& view, const Environment& environment);
+
+}  // namespace palvo

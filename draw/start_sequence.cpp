@@ -1,0 +1,105 @@
+#include "draw/start_sequence.h"
+
+#include "platform/paths.h"
+
+namespace palvo {
+namespace {
+
+constexpr std::uint32_t kStepWait = 60;
+constexpr std::uint32_t kSlowExtraWait = 500;
+
+}  // namespace
+
+void WaitMsec(Clock& clock, EventPump& events, std::uint32_t milliseconds)
+{
+    const std::uint32_t start = clock.TickCount();
+    for (;;) {
+        const std::uint32_t elapsed = clock.TickCount() - start;
+        if (elapsed > milliseconds) {
+            return;
+        }
+        events.ProcessEventsFor(milliseconds - elapsed + 1);
+    }
+}
+
+std::string HistoryListItem(std::int16_t ordinal, std::int16_t number)
+{
+    std::string digits = std::to_string(number);
+    if (digits.size() < 2) {
+        digits.insert(0, 2 - digits.size(), ' ');
+    }
+    return std::to_string(ordinal) + ": " + digits;
+}
+
+void StartSequence::ShowNumber(std::int16_t number)
+{
+    images_.RestoreBackground();
+    const std::string text = std::to_string(number);
+    if (text.size() == 2 && text[0] != '0') {
+        renderer_.DrawNumDigit(text.substr(0, 1), "Ten");
+    }
+    renderer_.DrawNumDigit(text.substr(text.size() - 1), "One");
+    images_.RefreshPicNum();
+}
+
+SequenceEnd StartSequence::Run()
+{
+    // Without a number left the final pick could never succeed.
+    if (record_.IsComplete()) {
+        return SequenceEnd::Refused;
+    }
+    view_.SetEnabled("cmdStart", false);
+    view_.SetEnabled("picHist", false);
+    picker_.Seed(services_.entropy.FreshSeed());
+
+    std::int16_t candidate = 0;
+    for (int step = 0;;) {
+        const int fast = config_.RhythmFast();
+        const int slow = config_.RhythmSlow();
+        if (step > fast) {
+            break;
+        }
+        if (step >= fast - slow) {
+            WaitMsec(services_.clock, services_.events, kSlowExtraWait);
+            if (life_.closed) {
+                return SequenceEnd::Abandoned;
+            }
+        }
+        ++step;
+        WaitMsec(services_.clock, services_.events, kStepWait);
+        if (life_.closed) {
+            return SequenceEnd::Abandoned;
+        }
+        if (step >= config_.RhythmFast()) {
+            break;
+        }
+        services_.sound.Beep();
+        candidate = picker_.PickNumber(record_.NumMax());
+        ShowNumber(candidate);
+    }
+
+    while (!record_.Accepts(candidate)) {
+        candidate = picker_.PickNumber(record_.NumMax());
+    }
+    ShowNumber(candidate);
+    record_.Append(candidate);
+    view_.ListAddItem("lstHistory", HistoryListItem(record_.DrawnCount(), candidate));
+    view_.ListSelect("lstHistory", view_.ListCount("lstHistory") - 1);
+    board_.ShowNewest();
+    services_.sound.PlayAsync(services_.environment.ApplicationDirectory() + kPathSeparator + "wav" + kPathSeparator +
+                              "ユートピア - Windows の終了.WAV");
+    view_.SetEnabled("cmdStart", true);
+    view_.SetEnabled("picHist", true);
+
+    if (!record_.IsComplete()) {
+        return SequenceEnd::Drawn;
+    }
+    view_.SetEnabled("cmdStart", false);
+    // A window about to close spares the operator the closing message.
+    if (!life_.closeRequested) {
+        services_.messages.Show("サイシュウパルボデス！ オツカレサマデシタ．", MessageStyle::Notice);
+    }
+    return SequenceEnd::GameComplete;
+}
+
+}  // namespace palvo

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "imaging/pixel_buffer.h"
+#include "platform/control_spec.h"
+#include "platform/headless/memory_picture_surface.h"
+#include "platform/main_window_view.h"
+
+namespace palvo {
+
+// The main window held in memory: every control of the applied layout with its enabled state,
+// text and list items, and a MemoryPictureSurface per picture box. Tests drive it like an
+// operator (Click, RequestClose, FireTimer) and read back what the logic left on it.
+//
+// Pictures load from memory first (RegisterPicture, by full path) and otherwise from BMP files
+// on disk; a picture box whose layout names a picture file loads it at ApplyLayout.
+class HeadlessMainWindowView : public MainWindowView {
+public:
+    // applicationDirectory: the folder that layout picture names are relative to.
+    explicit HeadlessMainWindowView(std::string applicationDirectory);
+
+    void SetEvents(MainWindowEvents* events) override { events_ = events; }
+    void ApplyLayout(const WindowLayout& layout) override;
+    PictureSurface& Picture(std::string_view name) override;
+    void SetEnabled(std::string_view name, bool enabled) override;
+    bool IsEnabled(std::string_view name) const override;
+    void SetText(std::string_view name, std::string_view text) override;
+    std::string Text(std::string_view name) const override;
+    void ListAddItem(std::string_view name, std::string_view item) override;
+    void ListClear(std::string_view name) override;
+    int ListCount(std::string_view name) const override;
+    void ListSelect(std::string_view name, int index) override;
+    void SetTimerEnabled(std::string_view name, bool enabled) override;
+    void SetFocus(std::string_view name) override { focus_ = std::string(name); }
+    void Show() override;
+    void Close() override;
+
+    // --- for tests ---
+
+    // Makes `picture` loadable under `path` (full path, as the logic will ask for it).
+    void RegisterPicture(const std::string& path, PixelBuffer picture);
+    // Makes the picture under `path` unloadable, even when a file exists there.
+    void ForgetPicture(const std::string& path);
+
+    // The memory surface of a picture box (nullptr when the layout has no such box).
+    MemoryPictureSurface* Surface(std::string_view name);
+
+    // Delivers a click to the logic unconditionally, as a keyboard shortcut would.
+    void Click(std::string_view name);
+    // Delivers a click only when the control and every container around it are enabled, as the mouse does.
+    bool ClickWithMouse(std::string_view name);
+    // Delivers the window's activation.
+    void Activate();
+    // Delivers a timer tick when that timer is switched on; returns whether it was delivered.
+    bool FireTimer(std::string_view name);
+    // The operator closes the window: asks the logic, and closes when it agrees.
+    bool RequestClose();
+
+    // True when the control and every container around it are enabled.
+    bool IsEffectivelyEnabled(std::string_view name) const;
+    bool IsTimerEnabled(std::string_view name) const;
+    bool IsShown() const { return shown_; }
+    bool IsClosed() const { return closed_; }
+    int ShowCount() const { return showCount_; }
+    int CloseCount() const { return closeCount_; }
+    const std::string& Focus() const { return focus_; }
+    const std::vector<std::string>& ListItems(std::string_view name) const;
+    int ListSelection(std::string_view name) const;
+    bool HasLayout() const { return layout_.has_value(); }
+    const WindowLayout& Layout() const { return *layout_; }
+    int LayoutCount() const { return layoutCount_; }
+
+private:
+    struct Control {
+        ControlSpec spec;
+        bool enabled = true;
+        bool timerEnabled = false;
+        std::string text;
+        std::vector<std::string> items;
+        int selected = -1;
+    };
+
+    Control* Find(std::string_view name);
+    const Control* Find(std::string_view name) const;
+    std::optional<PixelBuffer> LoadPictureFile(const std::string& path) const;
+
+    std::string applicationDirectory_;
+    MainWindowEvents* events_ = nullptr;
+    std::optional<WindowLayout> layout_;
+    int layoutCount_ = 0;
+    std::map<std::string, Control, std::less<>> controls_;
+    std::map<std::string, std::unique_ptr<MemoryPictureSurface>, std::less<>> surfaces_;
+    std::map<std::string, PixelBuffer> registered_;
+    std::vector<std::string> forgotten_;
+    MemoryPictureSurface missing_;
+    std::string focus_;
+    bool shown_ = false;
+    bool closed_ = false;
+    int showCount_ = 0;
+    int closeCount_ = 0;
+};
+
+}  // namespace palvo
