@@ -516,20 +516,40 @@ void Win32Form::CreateControl(const ControlSpec& spec)
             record.window, spec.width, spec.height, back,
             spec.kind == ControlKind::Image ? PictureFit::Stretch : PictureFit::AutoSize);
     }
-    if (spec.kind == ControlKind::CommandButton && !spec.picture.empty()) {
-        record.buttonPicture = DecodePictureFile(applicationDirectory_ + "\\" + spec.picture);
+    LoadDesignPicture(record);
+}
+
+void Win32Form::LoadDesignPicture(Control& control)
+{
+    const std::string& file = control.spec.picture;
+    if (control.spec.kind == ControlKind::CommandButton) {
+        control.buttonPicture.reset();
+        if (!file.empty()) {
+            control.buttonPicture = DecodePictureFile(ApplicationFile(file));
+        }
     }
+    else if (control.picture && !file.empty() && !control.picture->LoadPicture(ApplicationFile(file))) {
+        // A box whose picture is missing or damaged has no image, so reading it fails and the
+        // preparation step that needs it warns, instead of working on a blank box.
+        control.picture->MakeEmpty();
+    }
+}
+
+std::string Win32Form::ApplicationFile(const std::string& relativePath) const
+{
+    std::string path = applicationDirectory_ + "\\" + relativePath;
+    for (std::size_t index = applicationDirectory_.size(); index < path.size(); ++index) {
+        path[index] = path[index] == '/' ? '\\' : path[index];
+    }
+    return path;
 }
 
 void Win32Form::PlaceControl(Control& control, const ControlSpec& spec)
 {
     const bool pictureChanged = spec.picture != control.spec.picture;
     control.spec = spec;
-    if (pictureChanged && spec.kind == ControlKind::CommandButton) {
-        control.buttonPicture.reset();
-        if (!spec.picture.empty()) {
-            control.buttonPicture = DecodePictureFile(applicationDirectory_ + "\\" + spec.picture);
-        }
+    if (pictureChanged) {
+        LoadDesignPicture(control);
     }
     if (spec.kind == ControlKind::Timer) {
         RestartTimer(control);

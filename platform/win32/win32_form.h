@@ -103,6 +103,8 @@ private:
     std::int32_t ContainerBackColor(const std::string& parent) const;
     HFONT FontFor(const FontSpec& font);
     HBRUSH BrushFor(std::int32_t color);
+    void LoadDesignPicture(Control& control);
+    std::string ApplicationFile(const std::string& relativePath) const;
     void RestartTimer(Control& control);
     void RepaintShape(const Control& control);
 

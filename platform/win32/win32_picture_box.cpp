@@ -226,6 +226,13 @@ void Win32PictureBox::RemovePicture()
     Refresh();
 }
 
+void Win32PictureBox::MakeEmpty()
+{
+    picture_.reset();
+    ReleaseImage();
+    Refresh();
+}
+
 void Win32PictureBox::SetBackColor(std::int32_t backColor)
 {
     backColor_ = backColor;

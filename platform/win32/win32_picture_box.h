@@ -37,6 +37,9 @@ public:
     bool LoadPicture(const std::string& path) override;
     void RemovePicture() override;
 
+    // Drops the image and the picture: the box then has no image (0 x 0) and cannot be read.
+    void MakeEmpty();
+
     // The window the image is painted onto; null once that window is gone.
     void SetWindow(HWND window) { window_ = window; }
 

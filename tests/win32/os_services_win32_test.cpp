@@ -138,6 +138,7 @@ TEST(TextEncodingWin32, ReplacesWhatTheOtherSideCannotHold)
     EXPECT_EQ(Utf8ToCp932("Ω€"), "\x83\xb6?");
     EXPECT_EQ(Cp932ToUtf8("a\x85\x40z"), "a\xEF\xBF\xBDz");  // unassigned double-byte code
     EXPECT_EQ(Cp932ToUtf8("a\x82"), "a\xEF\xBF\xBD");         // lead byte cut off at the end
+    EXPECT_EQ(Cp932ToUtf8("\x80\xA0\xFD\xFF"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");  // unassigned bytes
 }
 
 }  // namespace

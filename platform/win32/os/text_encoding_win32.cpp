@@ -56,7 +56,10 @@ std::string Cp932ToUtf8(std::string_view cp932)
         wchar_t character = 0;
         const int converted = MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, cp932.data() + position,
                                                   static_cast<int>(width), &character, 1);
-        wide.push_back(converted == 1 ? character : L'\xFFFD');
+        // Windows passes the unassigned single bytes 0x80, 0xA0 and 0xFD to 0xFF through as
+        // control or private-use characters; they are no text, so they count as invalid too.
+        const bool unassigned = width == 1 && (lead == 0x80 || lead == 0xA0 || lead >= 0xFD);
+        wide.push_back(converted == 1 && !unassigned ? character : L'\xFFFD');
         position += width;
     }
     return win32::Narrow(wide);
