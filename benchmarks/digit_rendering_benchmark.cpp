@@ -40,8 +40,10 @@ struct Display {
         config.SetNumSizeIndex(2);
         config.SetNumPosIndex(4);
         const ColorTriple red{0, 0, 255};
-        buffers.NumBarPixels_H = MakeSegmentBar(BarOrientation::Horizontal, kSegmentBarSizes[2], kSegmentBarColor);
-        buffers.NumBarPixels_V = MakeSegmentBar(BarOrientation::Vertical, kSegmentBarSizes[2], kSegmentBarColor);
+        buffers.NumBarPixels_H =
+            MakeSegmentBar(BarOrientation::Horizontal, kSegmentBarSizes[2], kSegmentBarColor);
+        buffers.NumBarPixels_V =
+            MakeSegmentBar(BarOrientation::Vertical, kSegmentBarSizes[2], kSegmentBarColor);
         TransmissionPixels(buffers.NumBarPixels_H, 150, 30, ColorTriple{}, red);
         TransmissionPixels(buffers.NumBarPixels_V, 30, 150, ColorTriple{}, red);
         shared.SetNumBarWidth_H(150);
@@ -68,10 +70,12 @@ void FullEightyEightFrame(benchmark::State& state)
         display.buffers.PicNumPixels = display.background;
         bool drawn = true;
         for (std::int16_t segment = 0; segment < 3 && drawn; ++segment) {
-            drawn = display.renderer.DrawNumBar_H(segment, "One") && display.renderer.DrawNumBar_H(segment, "Ten");
+            drawn = display.renderer.DrawNumBar_H(segment, "One") &&
+                    display.renderer.DrawNumBar_H(segment, "Ten");
         }
         for (std::int16_t segment = 0; segment < 4 && drawn; ++segment) {
-            drawn = display.renderer.DrawNumBar_V(segment, "One") && display.renderer.DrawNumBar_V(segment, "Ten");
+            drawn = display.renderer.DrawNumBar_V(segment, "One") &&
+                    display.renderer.DrawNumBar_V(segment, "Ten");
         }
         if (!drawn) {
             state.SkipWithError("a bar did not fit the picture");
@@ -141,10 +145,10 @@ int main(int argc, char** argv)
     // CPU time is the steadier figure on a shared machine; both are shown.
     const double realRatio = frame->second.real / copy->second.real;
     const double cpuRatio = frame->second.cpu / copy->second.cpu;
-    std::cout << std::fixed << std::setprecision(0) << "\n\"88\" frame: " << frame->second.real << " ns real, "
-              << frame->second.cpu << " ns CPU\nplain copy: " << copy->second.real << " ns real, "
-              << copy->second.cpu << " ns CPU\n"
-              << std::setprecision(2) << "ratio: " << realRatio << " real, " << cpuRatio << " CPU (goal <= 1.50: "
-              << (cpuRatio <= 1.5 ? "met" : "missed") << ")" << std::endl;
+    std::cout << std::fixed << std::setprecision(0) << "\n\"88\" frame: " << frame->second.real
+              << " ns real, " << frame->second.cpu << " ns CPU\nplain copy: " << copy->second.real
+              << " ns real, " << copy->second.cpu << " ns CPU\n"
+              << std::setprecision(2) << "ratio: " << realRatio << " real, " << cpuRatio
+              << " CPU (goal <= 1.50: " << (cpuRatio <= 1.5 ? "met" : "missed") << ")" << std::endl;
     return 0;
 }

@@ -55,7 +55,8 @@ bool WriteIni(std::string_view section, std::string_view key, std::int32_t value
     return WriteIni(section, key, std::to_string(value), file);
 }
 
-bool WriteIniValues(std::string_view section, const std::vector<IniEntry>& utf8Entries, const std::string& file)
+bool WriteIniValues(std::string_view section, const std::vector<IniEntry>& utf8Entries,
+                    const std::string& file)
 {
     std::vector<IniEntry> entries;
     entries.reserve(utf8Entries.size());

@@ -20,9 +20,9 @@ struct WidthPair {
     char narrow;
 };
 constexpr WidthPair kFullWidthForms[] = {
-    {"０", '0'}, {"１", '1'}, {"２", '2'}, {"３", '3'}, {"４", '4'}, {"５", '5'}, {"６", '6'},
-    {"７", '7'}, {"８", '8'}, {"９", '9'}, {"＋", '+'}, {"－", '-'}, {"−", '-'},  {"．", '.'},
-    {"Ｅ", 'E'}, {"ｅ", 'e'}, {"　", ' '},
+    {"０", '0'}, {"１", '1'}, {"２", '2'}, {"３", '3'}, {"４", '4'}, {"５", '5'},
+    {"６", '6'}, {"７", '7'}, {"８", '8'}, {"９", '9'}, {"＋", '+'}, {"－", '-'},
+    {"−", '-'},  {"．", '.'}, {"Ｅ", 'E'}, {"ｅ", 'e'}, {"　", ' '},
 };
 
 std::string NarrowFullWidth(std::string_view text)
@@ -45,8 +45,14 @@ std::string NarrowFullWidth(std::string_view text)
     return narrow;
 }
 
-bool IsDigit(char character) { return character >= '0' && character <= '9'; }
-bool IsBlank(char character) { return character == ' ' || character == '\t'; }
+bool IsDigit(char character)
+{
+    return character >= '0' && character <= '9';
+}
+bool IsBlank(char character)
+{
+    return character == ' ' || character == '\t';
+}
 
 // A number in the accepted form, ready for std::from_chars (which takes no '+').
 struct NumberText {
@@ -76,7 +82,8 @@ std::optional<NumberText> ReadNumberText(std::string_view original)
     for (; position < size; ++position) {
         const char character = text[position];
         if (IsDigit(character)) {
-            if (character != '0' && firstSignificant < 0) firstSignificant = static_cast<long long>(mantissaDigits);
+            if (character != '0' && firstSignificant < 0)
+                firstSignificant = static_cast<long long>(mantissaDigits);
             ++mantissaDigits;
             if (!sawPoint) ++digitsBeforePoint;
         } else if (character == '.' && !sawPoint) {
@@ -154,8 +161,8 @@ std::optional<double> ToInteger(const NumberText& number, double lowest, double 
 double ThroughDecimalText(double value, int significantDigits)
 {
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
-                                       significantDigits);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
     double readBack = value;
     std::from_chars(buffer, written.ptr, readBack, std::chars_format::general);
     return readBack;
@@ -214,8 +221,11 @@ bool CheckInputValue(std::string& message, std::string_view text, ValueType valu
     const bool belowLower = lower && *value < ThroughDecimalText(*lower, 15);
     const bool aboveUpper = upper && *value > ThroughDecimalText(*upper, 15);
     if (belowLower || aboveUpper) {
-        message.append(label).append(kRangeMessage).append(BoundText(lower)).append(kRangeSeparator).append(
-            BoundText(upper));
+        message.append(label)
+            .append(kRangeMessage)
+            .append(BoundText(lower))
+            .append(kRangeSeparator)
+            .append(BoundText(upper));
         return false;
     }
     return true;

@@ -28,7 +28,8 @@ std::uint16_t Read16(std::span<const std::uint8_t> bytes, std::size_t at)
 std::uint32_t Read32(std::span<const std::uint8_t> bytes, std::size_t at)
 {
     return static_cast<std::uint32_t>(bytes[at]) | (static_cast<std::uint32_t>(bytes[at + 1]) << 8) |
-           (static_cast<std::uint32_t>(bytes[at + 2]) << 16) | (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
+           (static_cast<std::uint32_t>(bytes[at + 2]) << 16) |
+           (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
 }
 
 // One colour channel described by a bit mask, widened to 8 bits.
@@ -128,23 +129,23 @@ BmpFileResult ReadLayout(std::span<const std::uint8_t> bytes, Layout& layout)
     layout.height = static_cast<std::int32_t>(height);
 
     switch (layout.bitCount) {
-    case 1:
-    case 4:
-    case 8:
-    case 24:
-        if (layout.compression != kRgb) {
+        case 1:
+        case 4:
+        case 8:
+        case 24:
+            if (layout.compression != kRgb) {
+                return BmpFileResult::Unsupported;
+            }
+            break;
+        case 16:
+        case 32:
+            if (layout.compression != kRgb && layout.compression != kBitFields &&
+                layout.compression != kAlphaBitFields) {
+                return BmpFileResult::Unsupported;
+            }
+            break;
+        default:
             return BmpFileResult::Unsupported;
-        }
-        break;
-    case 16:
-    case 32:
-        if (layout.compression != kRgb && layout.compression != kBitFields &&
-            layout.compression != kAlphaBitFields) {
-            return BmpFileResult::Unsupported;
-        }
-        break;
-    default:
-        return BmpFileResult::Unsupported;
     }
 
     std::size_t afterHeader = header + layout.headerSize;
@@ -228,10 +229,13 @@ std::size_t RowStride(std::int32_t width, std::uint16_t bitCount)
 }
 
 // File and info headers of a bottom-up uncompressed bitmap; the caller fills palette and rows.
-std::vector<std::uint8_t> StartFile(const PixelBuffer& image, std::uint16_t bitCount, std::uint32_t paletteCount)
+std::vector<std::uint8_t> StartFile(const PixelBuffer& image, std::uint16_t bitCount,
+                                    std::uint32_t paletteCount)
 {
-    const std::size_t pixelsAt = kFileHeaderSize + kInfoHeaderSize + 4 * static_cast<std::size_t>(paletteCount);
-    const std::size_t imageSize = RowStride(image.Width(), bitCount) * static_cast<std::size_t>(image.Height());
+    const std::size_t pixelsAt =
+        kFileHeaderSize + kInfoHeaderSize + 4 * static_cast<std::size_t>(paletteCount);
+    const std::size_t imageSize =
+        RowStride(image.Width(), bitCount) * static_cast<std::size_t>(image.Height());
     std::vector<std::uint8_t> bytes(pixelsAt + imageSize, 0);
     bytes[0] = 'B';
     bytes[1] = 'M';
@@ -273,7 +277,8 @@ BmpFileResult DecodeBmp(std::span<const std::uint8_t> bytes, PixelBuffer& image)
     const std::size_t stride = RowStride(layout.width, layout.bitCount);
     const std::size_t pixelsAt = Read32(bytes, 10);
     // Sizes are capped at kMaxBmpSide, so this product cannot overflow.
-    if (pixelsAt > bytes.size() || bytes.size() - pixelsAt < stride * static_cast<std::size_t>(layout.height)) {
+    if (pixelsAt > bytes.size() ||
+        bytes.size() - pixelsAt < stride * static_cast<std::size_t>(layout.height)) {
         return BmpFileResult::Truncated;
     }
 
@@ -281,7 +286,8 @@ BmpFileResult DecodeBmp(std::span<const std::uint8_t> bytes, PixelBuffer& image)
     Channel green;
     Channel blue;
     if (layout.bitCount == 16 || layout.bitCount == 32) {
-        if (const BmpFileResult result = DecodeMasks(bytes, layout, red, green, blue); result != BmpFileResult::Ok) {
+        if (const BmpFileResult result = DecodeMasks(bytes, layout, red, green, blue);
+            result != BmpFileResult::Ok) {
             return result;
         }
     }
@@ -289,37 +295,38 @@ BmpFileResult DecodeBmp(std::span<const std::uint8_t> bytes, PixelBuffer& image)
     PixelBuffer decoded(layout.width, layout.height);
     for (std::int32_t row = 0; row < layout.height; ++row) {
         const std::int32_t y = layout.topDown ? row : layout.height - 1 - row;
-        const std::span<const std::uint8_t> line = bytes.subspan(pixelsAt + stride * static_cast<std::size_t>(row), stride);
+        const std::span<const std::uint8_t> line =
+            bytes.subspan(pixelsAt + stride * static_cast<std::size_t>(row), stride);
         for (std::int32_t x = 0; x < layout.width; ++x) {
             Pixel& pixel = decoded.At(x, y);
             const auto column = static_cast<std::size_t>(x);
             switch (layout.bitCount) {
-            case 1:
-            case 4:
-            case 8: {
-                const std::size_t bitAt = column * layout.bitCount;
-                const unsigned shift = 8U - layout.bitCount - static_cast<unsigned>(bitAt % 8);
-                const std::size_t index = (line[bitAt / 8] >> shift) & ((1U << layout.bitCount) - 1U);
-                if (index >= layout.paletteCount) {
-                    return BmpFileResult::Malformed;
+                case 1:
+                case 4:
+                case 8: {
+                    const std::size_t bitAt = column * layout.bitCount;
+                    const unsigned shift = 8U - layout.bitCount - static_cast<unsigned>(bitAt % 8);
+                    const std::size_t index = (line[bitAt / 8] >> shift) & ((1U << layout.bitCount) - 1U);
+                    if (index >= layout.paletteCount) {
+                        return BmpFileResult::Malformed;
+                    }
+                    const std::size_t entry = layout.paletteAt + index * layout.paletteEntrySize;
+                    pixel = Pixel{bytes[entry], bytes[entry + 1], bytes[entry + 2], 0};
+                    break;
                 }
-                const std::size_t entry = layout.paletteAt + index * layout.paletteEntrySize;
-                pixel = Pixel{bytes[entry], bytes[entry + 1], bytes[entry + 2], 0};
-                break;
-            }
-            case 16: {
-                const std::uint32_t value = Read16(line, column * 2);
-                pixel = Pixel{blue.Value(value), green.Value(value), red.Value(value), 0};
-                break;
-            }
-            case 24:
-                pixel = Pixel{line[column * 3], line[column * 3 + 1], line[column * 3 + 2], 0};
-                break;
-            default: {
-                const std::uint32_t value = Read32(line, column * 4);
-                pixel = Pixel{blue.Value(value), green.Value(value), red.Value(value), 0};
-                break;
-            }
+                case 16: {
+                    const std::uint32_t value = Read16(line, column * 2);
+                    pixel = Pixel{blue.Value(value), green.Value(value), red.Value(value), 0};
+                    break;
+                }
+                case 24:
+                    pixel = Pixel{line[column * 3], line[column * 3 + 1], line[column * 3 + 2], 0};
+                    break;
+                default: {
+                    const std::uint32_t value = Read32(line, column * 4);
+                    pixel = Pixel{blue.Value(value), green.Value(value), red.Value(value), 0};
+                    break;
+                }
             }
         }
     }
@@ -343,8 +350,7 @@ BmpFileResult ReadBmpFile(const std::string& path, PixelBuffer& image)
         return BmpFileResult::CannotOpen;
     }
     // Nothing within the size limit needs more than this; refuse before reading it all.
-    constexpr std::streamoff largest =
-        static_cast<std::streamoff>(kMaxBmpSide) * kMaxBmpSide * 4 + 64 * 1024;
+    constexpr std::streamoff largest = static_cast<std::streamoff>(kMaxBmpSide) * kMaxBmpSide * 4 + 64 * 1024;
     if (length > largest) {
         return BmpFileResult::TooLarge;
     }
@@ -362,7 +368,8 @@ BmpFileResult EncodeBmp4(const PixelBuffer& image, std::vector<std::uint8_t>& by
         return BmpFileResult::Malformed;
     }
     std::vector<ColorTriple> palette;
-    std::vector<std::uint8_t> indices(static_cast<std::size_t>(image.Width()) * static_cast<std::size_t>(image.Height()));
+    std::vector<std::uint8_t> indices(static_cast<std::size_t>(image.Width()) *
+                                      static_cast<std::size_t>(image.Height()));
     for (std::int32_t y = 0; y < image.Height(); ++y) {
         for (std::int32_t x = 0; x < image.Width(); ++x) {
             const Pixel& pixel = image.At(x, y);
@@ -374,8 +381,8 @@ BmpFileResult EncodeBmp4(const PixelBuffer& image, std::vector<std::uint8_t>& by
                 }
                 found = palette.insert(palette.end(), color);
             }
-            indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.Width()) + static_cast<std::size_t>(x)] =
-                static_cast<std::uint8_t>(found - palette.begin());
+            indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.Width()) +
+                    static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(found - palette.begin());
         }
     }
     std::vector<std::uint8_t> encoded = StartFile(image, 4, static_cast<std::uint32_t>(palette.size()));
@@ -391,7 +398,8 @@ BmpFileResult EncodeBmp4(const PixelBuffer& image, std::vector<std::uint8_t>& by
         const std::size_t line = at + stride * static_cast<std::size_t>(image.Height() - 1 - y);
         for (std::int32_t x = 0; x < image.Width(); ++x) {
             const std::uint8_t index =
-                indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.Width()) + static_cast<std::size_t>(x)];
+                indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.Width()) +
+                        static_cast<std::size_t>(x)];
             const std::size_t byte = line + static_cast<std::size_t>(x) / 2;
             encoded[byte] = static_cast<std::uint8_t>(encoded[byte] | (x % 2 == 0 ? index << 4 : index));
         }

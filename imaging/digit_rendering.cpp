@@ -54,11 +54,20 @@ struct DigitOrigins {
 };
 constexpr DigitOrigins kNone{false, 0, 0, 0, 0};
 constexpr std::array<std::array<DigitOrigins, 5>, 3> kNumOrigins = {{
-    {{{true, 40, 40, 160, 40}, {true, 527, 40, 647, 40}, {true, 40, 285, 160, 285}, kNone,
+    {{{true, 40, 40, 160, 40},
+      {true, 527, 40, 647, 40},
+      {true, 40, 285, 160, 285},
+      kNone,
       {true, 283, 170, 403, 170}}},
-    {{{true, 40, 40, 195, 40}, {true, 456, 40, 611, 40}, {true, 40, 221, 200, 221}, kNone,
+    {{{true, 40, 40, 195, 40},
+      {true, 456, 40, 611, 40},
+      {true, 40, 221, 200, 221},
+      kNone,
       {true, 249, 138, 404, 138}}},
-    {{{true, 40, 40, 235, 40}, {true, 382, 40, 577, 40}, {true, 40, 157, 240, 157}, kNone,
+    {{{true, 40, 40, 235, 40},
+      {true, 382, 40, 577, 40},
+      {true, 40, 157, 240, 157},
+      kNone,
       {true, 211, 107, 406, 107}}},
 }};
 
@@ -90,23 +99,23 @@ struct BarGeometry {
 };
 
 // Top-left point of a horizontal bar (index 0 top, 1 middle, 2 bottom) of a digit at (originX, originY).
-bool HorizontalBarPoint(const BarGeometry& bars, std::int16_t index, std::int64_t originX, std::int64_t originY,
-                        std::int64_t& x, std::int64_t& y)
+bool HorizontalBarPoint(const BarGeometry& bars, std::int16_t index, std::int64_t originX,
+                        std::int64_t originY, std::int64_t& x, std::int64_t& y)
 {
     const std::int64_t space = bars.space;
     const std::int64_t height_V = bars.barHeight_V;
     switch (index) {
-    case 0:
-        y = originY;
-        break;
-    case 1:
-        y = originY + height_V + 2 * space;
-        break;
-    case 2:
-        y = originY + 2 * height_V + 4 * space;
-        break;
-    default:
-        return false;
+        case 0:
+            y = originY;
+            break;
+        case 1:
+            y = originY + height_V + 2 * space;
+            break;
+        case 2:
+            y = originY + 2 * height_V + 4 * space;
+            break;
+        default:
+            return false;
     }
     x = HalfRoundedToEven(bars.barWidth_V + 2 * (originX + space));
     return true;
@@ -118,42 +127,44 @@ bool VerticalBarPoint(const BarGeometry& bars, std::int16_t index, std::int64_t 
 {
     const std::int64_t space = bars.space;
     const std::int64_t upperY = HalfRoundedToEven(bars.barHeight_H + 2 * (originY + space));
-    const std::int64_t lowerY = HalfRoundedToEven(bars.barHeight_H + 2 * (originY + bars.barHeight_V + 3 * space));
+    const std::int64_t lowerY =
+        HalfRoundedToEven(bars.barHeight_H + 2 * (originY + bars.barHeight_V + 3 * space));
     const std::int64_t rightX = originX + bars.barWidth_H + 2 * space;
     switch (index) {
-    case 0:
-        x = originX;
-        y = upperY;
-        break;
-    case 1:
-        x = originX;
-        y = lowerY;
-        break;
-    case 2:
-        x = rightX;
-        y = upperY;
-        break;
-    case 3:
-        x = rightX;
-        y = lowerY;
-        break;
-    default:
-        return false;
+        case 0:
+            x = originX;
+            y = upperY;
+            break;
+        case 1:
+            x = originX;
+            y = lowerY;
+            break;
+        case 2:
+            x = rightX;
+            y = upperY;
+            break;
+        case 3:
+            x = rightX;
+            y = lowerY;
+            break;
+        default:
+            return false;
     }
     return true;
 }
 
 // Only the top-left point is checked: a bar that starts inside the picture is drawn even where
 // it runs past the right or bottom edge (those pixels pile up on the edge).
-bool StampIfStartsInside(const PixelBuffer& bar, std::int32_t columns, std::int32_t rows, PixelBuffer& picture,
-                         std::int32_t pictureWidth, std::int32_t pictureHeight, std::int64_t x, std::int64_t y)
+bool StampIfStartsInside(const PixelBuffer& bar, std::int32_t columns, std::int32_t rows,
+                         PixelBuffer& picture, std::int32_t pictureWidth, std::int32_t pictureHeight,
+                         std::int64_t x, std::int64_t y)
 {
     if (x > pictureWidth || y > pictureHeight) {
         return false;
     }
     constexpr std::int64_t lowest = std::numeric_limits<std::int32_t>::min();
-    StampBar(bar, columns, rows, picture, pictureWidth, pictureHeight, static_cast<std::int32_t>(std::max(x, lowest)),
-             static_cast<std::int32_t>(std::max(y, lowest)));
+    StampBar(bar, columns, rows, picture, pictureWidth, pictureHeight,
+             static_cast<std::int32_t>(std::max(x, lowest)), static_cast<std::int32_t>(std::max(y, lowest)));
     return true;
 }
 
@@ -177,7 +188,8 @@ bool DrawDigitBars(std::string_view digit, DrawHorizontal drawHorizontal, DrawVe
 // Puts every non-black pixel of `source` over `target`, keeping the target's reserved byte.
 // Pixels travel as 32-bit words through their bytes (the word's bytes are the pixel's bytes);
 // where the compiler offers vector types, four at a time.
-void MergeRow(unsigned char* target, const unsigned char* source, std::int32_t columns, std::uint32_t colourMask)
+void MergeRow(unsigned char* target, const unsigned char* source, std::int32_t columns,
+              std::uint32_t colourMask)
 {
     std::int32_t c = 0;
 #if defined(__GNUC__)
@@ -275,21 +287,22 @@ void DigitRenderer::GetNumPos(std::string_view place, std::int32_t& x, std::int3
         position >= static_cast<std::int16_t>(kNumOrigins[0].size())) {
         return;
     }
-    const DigitOrigins& origins = kNumOrigins[static_cast<std::size_t>(size)][static_cast<std::size_t>(position)];
+    const DigitOrigins& origins =
+        kNumOrigins[static_cast<std::size_t>(size)][static_cast<std::size_t>(position)];
     if (!origins.defined) {
         return;
     }
     switch (ParsePlace(place)) {
-    case Place::Ten:
-        x = origins.tenX;
-        y = origins.tenY;
-        break;
-    case Place::One:
-        x = origins.oneX;
-        y = origins.oneY;
-        break;
-    case Place::Other:
-        break;
+        case Place::Ten:
+            x = origins.tenX;
+            y = origins.tenY;
+            break;
+        case Place::One:
+            x = origins.oneX;
+            y = origins.oneY;
+            break;
+        case Place::Other:
+            break;
     }
 }
 
@@ -298,16 +311,16 @@ namespace {
 void HistOrigin(std::string_view place, std::int32_t& x, std::int32_t& y)
 {
     switch (ParsePlace(place)) {
-    case Place::Ten:
-        x = kHistTenX;
-        y = kHistTenY;
-        break;
-    case Place::One:
-        x = kHistOneX;
-        y = kHistOneY;
-        break;
-    case Place::Other:
-        break;
+        case Place::Ten:
+            x = kHistTenX;
+            y = kHistTenY;
+            break;
+        case Place::One:
+            x = kHistOneX;
+            y = kHistOneY;
+            break;
+        case Place::Other:
+            break;
     }
 }
 
@@ -319,8 +332,8 @@ BarGeometry NumGeometry(const CShared& shared)
 
 BarGeometry HistGeometry(const CShared& shared)
 {
-    return {shared.HistNumWidth_H(), shared.HistNumHeight_H(), shared.HistNumWidth_V(), shared.HistNumHeight_V(),
-            CShared::HistNumSpace()};
+    return {shared.HistNumWidth_H(), shared.HistNumHeight_H(), shared.HistNumWidth_V(),
+            shared.HistNumHeight_V(), CShared::HistNumSpace()};
 }
 
 }  // namespace
@@ -365,8 +378,8 @@ bool DigitRenderer::DrawHistNumBar_H(std::int16_t index, std::string_view place)
         return false;
     }
     return StampIfStartsInside(buffers_.HistNumPixels_H, shared_.HistNumWidth_H(), shared_.HistNumHeight_H(),
-                               buffers_.PicHistNumPixels, shared_.PicHistNumWidth(), shared_.PicHistNumHeight(), x,
-                               y);
+                               buffers_.PicHistNumPixels, shared_.PicHistNumWidth(),
+                               shared_.PicHistNumHeight(), x, y);
 }
 
 bool DigitRenderer::DrawHistNumBar_V(std::int16_t index, std::string_view place)
@@ -380,8 +393,8 @@ bool DigitRenderer::DrawHistNumBar_V(std::int16_t index, std::string_view place)
         return false;
     }
     return StampIfStartsInside(buffers_.HistNumPixels_V, shared_.HistNumWidth_V(), shared_.HistNumHeight_V(),
-                               buffers_.PicHistNumPixels, shared_.PicHistNumWidth(), shared_.PicHistNumHeight(), x,
-                               y);
+                               buffers_.PicHistNumPixels, shared_.PicHistNumWidth(),
+                               shared_.PicHistNumHeight(), x, y);
 }
 
 }  // namespace palvo

@@ -31,7 +31,8 @@ PixelBuffer MakeSegmentBar(BarOrientation orientation, SegmentBarSize size, Colo
 
 std::string SegmentBarFileName(BarOrientation orientation, int index)
 {
-    return (orientation == BarOrientation::Horizontal ? "horizontal" : "vertical") + std::to_string(index) + ".bmp";
+    return (orientation == BarOrientation::Horizontal ? "horizontal" : "vertical") + std::to_string(index) +
+           ".bmp";
 }
 
 }  // namespace palvo

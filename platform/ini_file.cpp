@@ -31,7 +31,10 @@ std::size_t CharacterLength(std::string_view text, std::size_t position)
     return 1;
 }
 
-bool IsBlank(char byte) { return byte == ' ' || byte == '\t'; }
+bool IsBlank(char byte)
+{
+    return byte == ' ' || byte == '\t';
+}
 
 std::string_view TrimBlanks(std::string_view text)
 {
@@ -48,7 +51,10 @@ std::string_view RemoveOuterQuotes(std::string_view text)
     return text;
 }
 
-char FoldAscii(char byte) { return (byte >= 'A' && byte <= 'Z') ? static_cast<char>(byte - 'A' + 'a') : byte; }
+char FoldAscii(char byte)
+{
+    return (byte >= 'A' && byte <= 'Z') ? static_cast<char>(byte - 'A' + 'a') : byte;
+}
 
 // Equality ignoring ASCII case; both bytes of a double-byte character must match exactly.
 bool NamesEqual(std::string_view left, std::string_view right)
@@ -99,7 +105,8 @@ Line ReadLine(std::string_view document, std::size_t start)
         line.end = document.size();
     } else {
         line.contentEnd = breakAt;
-        const bool crlf = document[breakAt] == '\r' && breakAt + 1 < document.size() && document[breakAt + 1] == '\n';
+        const bool crlf =
+            document[breakAt] == '\r' && breakAt + 1 < document.size() && document[breakAt + 1] == '\n';
         line.end = breakAt + (crlf ? 2 : 1);
     }
 
@@ -170,7 +177,10 @@ std::string_view FirstLineEnding(std::string_view document)
     return "\r";
 }
 
-bool HasForbiddenByte(std::string_view text) { return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos; }
+bool HasForbiddenByte(std::string_view text)
+{
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
 
 bool IsWritableName(std::string_view name)
 {

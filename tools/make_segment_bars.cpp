@@ -12,15 +12,17 @@
 
 int main(int argc, char** argv)
 {
-    const std::filesystem::path folder =
-        argc > 1 ? std::filesystem::path(argv[1]) : std::filesystem::path(PALVO_SOURCE_DIR) / "resources" / "bars";
+    const std::filesystem::path folder = argc > 1
+                                             ? std::filesystem::path(argv[1])
+                                             : std::filesystem::path(PALVO_SOURCE_DIR) / "resources" / "bars";
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error) {
         std::fprintf(stderr, "cannot create %s: %s\n", folder.string().c_str(), error.message().c_str());
         return 1;
     }
-    for (const palvo::BarOrientation orientation : {palvo::BarOrientation::Horizontal, palvo::BarOrientation::Vertical}) {
+    for (const palvo::BarOrientation orientation :
+         {palvo::BarOrientation::Horizontal, palvo::BarOrientation::Vertical}) {
         for (std::size_t index = 0; index < palvo::kSegmentBarSizes.size(); ++index) {
             const palvo::PixelBuffer bar =
                 palvo::MakeSegmentBar(orientation, palvo::kSegmentBarSizes[index], palvo::kSegmentBarColor);

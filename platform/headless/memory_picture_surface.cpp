@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "imaging/bmp_file.h"
+
 namespace palvo {
 
 MemoryPictureSurface::MemoryPictureSurface(std::int32_t width, std::int32_t height, std::int32_t backColor,
@@ -86,6 +88,15 @@ void MemoryPictureSurface::RemovePicture()
 {
     picture_.reset();
     Clear();
+}
+
+std::optional<PixelBuffer> MemoryPictureSurface::ReadBmpPicture(const std::string& path)
+{
+    PixelBuffer picture;
+    if (ReadBmpFile(path, picture) != BmpFileResult::Ok) {
+        return std::nullopt;
+    }
+    return picture;
 }
 
 }  // namespace palvo

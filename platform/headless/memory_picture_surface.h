@@ -33,6 +33,10 @@ public:
     std::int32_t BackColor() const { return backColor_; }
     void SetLoader(PictureLoader loader) { loader_ = std::move(loader); }
 
+    // A loader for real bmp files on disk (the shipped segment bars, test pictures);
+    // nullopt for any file that is missing or not a readable bitmap.
+    static std::optional<PixelBuffer> ReadBmpPicture(const std::string& path);
+
     // Makes the box unreadable, as a box whose image cannot be fetched; for failure tests.
     void SetReadFails(bool fails) { readFails_ = fails; }
 

@@ -150,16 +150,17 @@ TEST_F(ConfigStore, UnusableNumbersTakeTheirDefaults)
         {"", 33023, 2, 4, 72, 20, 3},
         {"NumColor=16777215\r\nNumSizeIndex=0\r\nNumPosIndex=3\r\nNumMax=1\r\nRhythmFast=30\r\nRhythmSlow=10",
          16777215, 0, 3, 1, 30, 10},
-        {"NumColor=0\r\nNumSizeIndex=1\r\nNumPosIndex=0\r\nNumMax=99\r\nRhythmFast=5\r\nRhythmSlow=1",
-         0, 1, 0, 99, 5, 1},
-        {"NumColor=16777216\r\nNumSizeIndex=3\r\nNumPosIndex=5\r\nNumMax=100\r\nRhythmFast=31\r\nRhythmSlow=11",
+        {"NumColor=0\r\nNumSizeIndex=1\r\nNumPosIndex=0\r\nNumMax=99\r\nRhythmFast=5\r\nRhythmSlow=1", 0, 1,
+         0, 99, 5, 1},
+        {"NumColor=16777216\r\nNumSizeIndex=3\r\nNumPosIndex=5\r\nNumMax=100\r\nRhythmFast=31\r\nRhythmSlow="
+         "11",
          33023, 2, 4, 72, 20, 3},
         {"NumColor=-1\r\nNumSizeIndex=-1\r\nNumPosIndex=-1\r\nNumMax=0\r\nRhythmFast=4\r\nRhythmSlow=0",
          33023, 2, 4, 72, 20, 3},
         {"NumMax=-5", 33023, 2, 4, 72, 20, 3},
         // Out of 16 bits: that key takes its default and the later keys are still read.
-        {"NumSizeIndex=40000\r\nNumPosIndex=1\r\nNumMax=-40000\r\nRhythmFast=25\r\nRhythmSlow=70000",
-         33023, 2, 1, 72, 25, 3},
+        {"NumSizeIndex=40000\r\nNumPosIndex=1\r\nNumMax=-40000\r\nRhythmFast=25\r\nRhythmSlow=70000", 33023,
+         2, 1, 72, 25, 3},
         {"NumMax=4294967346\r\nRhythmFast=6", 33023, 2, 4, 50, 6, 3},  // wraps to 50
         {"RhythmFast=5\r\nRhythmSlow=5", 33023, 2, 4, 72, 5, 3},
         {"RhythmFast=8\r\nRhythmSlow=7", 33023, 2, 4, 72, 8, 7},
@@ -192,7 +193,8 @@ TEST_F(ConfigStore, CorrectedValuesAreWhatALaterWriteSaves)
 TEST_F(ConfigStore, WriteKeepsEverythingElseAndEqualsSingleKeyWrites)
 {
     const std::string original =
-        "\xEF\xBB\xBF; written by hand\r\n[Other]\r\nNumMax=5\r\n\r\n[palvo]\r\n  numMAX = 10 \r\nUnknown=1\r\n"
+        "\xEF\xBB\xBF; written by hand\r\n[Other]\r\nNumMax=5\r\n\r\n[palvo]\r\n  numMAX = 10 "
+        "\r\nUnknown=1\r\n"
         "garbage line\r\nRhythmFast=abc\r\n\r\n; end\r\n[Last]\r\nx=\0y\r\n"s;
     CConfig config(folder_);
     config.SetBackGroundImageFile("/p/背景.jpg");
@@ -217,10 +219,11 @@ TEST_F(ConfigStore, WriteKeepsEverythingElseAndEqualsSingleKeyWrites)
     Put(original);
     ASSERT_TRUE(config.WriteConfig());
     EXPECT_EQ(Get(), singly);
-    EXPECT_EQ(Get(),
-              "\xEF\xBB\xBF; written by hand\r\n[Other]\r\nNumMax=5\r\n\r\n[palvo]\r\nnumMAX=42\r\nUnknown=1\r\n"
-              "garbage line\r\nRhythmFast=12\r\nBackGroundImageFile=/p/\x94\x77\x8C\x69.jpg\r\nNumColor=255\r\n"
-              "NumSizeIndex=1\r\nNumPosIndex=0\r\nRhythmSlow=2\r\n\r\n; end\r\n[Last]\r\nx=\0y\r\n"s);
+    EXPECT_EQ(
+        Get(),
+        "\xEF\xBB\xBF; written by hand\r\n[Other]\r\nNumMax=5\r\n\r\n[palvo]\r\nnumMAX=42\r\nUnknown=1\r\n"
+        "garbage line\r\nRhythmFast=12\r\nBackGroundImageFile=/p/\x94\x77\x8C\x69.jpg\r\nNumColor=255\r\n"
+        "NumSizeIndex=1\r\nNumPosIndex=0\r\nRhythmSlow=2\r\n\r\n; end\r\n[Last]\r\nx=\0y\r\n"s);
 }
 
 TEST_F(ConfigStore, WriteFailureIsReportedAndChangesNothing)

@@ -110,10 +110,23 @@ TEST(InputValidation, RoundsHalvesToTheEvenNeighbour)
         const char* text;
         std::optional<std::int16_t> expected;
     } cases[] = {
-        {"72", 72},    {"72.5", 72},  {"73.5", 74},   {"2.5", 2},          {"3.5", 4},
-        {"-2.5", -2},  {"-3.5", -4},  {"0.5", 0},     {"-0.5", 0},         {"72.50001", 73},
-        {"32767", 32767}, {"-32768", -32768}, {"32768", std::nullopt}, {"-32768.5", -32768},
-        {"-32769", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt},
+        {"72", 72},
+        {"72.5", 72},
+        {"73.5", 74},
+        {"2.5", 2},
+        {"3.5", 4},
+        {"-2.5", -2},
+        {"-3.5", -4},
+        {"0.5", 0},
+        {"-0.5", 0},
+        {"72.50001", 73},
+        {"32767", 32767},
+        {"-32768", -32768},
+        {"32768", std::nullopt},
+        {"-32768.5", -32768},
+        {"-32769", std::nullopt},
+        {"abc", std::nullopt},
+        {"", std::nullopt},
     };
     for (const auto& test : cases) EXPECT_EQ(InputTextToInt16(test.text), test.expected) << test.text;
 }

@@ -82,8 +82,14 @@ TEST(PixelAccess, OutOfRangeCoordinatesMoveOntoTheNearestEdge)
         std::int32_t x, y;
         std::uint8_t column, row;
     };
-    const std::array<Case, 8> cases = {{{-5, 1, 0, 1}, {8, 1, 4, 1}, {5, 2, 4, 2}, {2, -1, 2, 0},
-                                         {2, 7, 2, 3}, {-1, -1, 0, 0}, {100, 100, 4, 3}, {3, 2, 3, 2}}};
+    const std::array<Case, 8> cases = {{{-5, 1, 0, 1},
+                                        {8, 1, 4, 1},
+                                        {5, 2, 4, 2},
+                                        {2, -1, 2, 0},
+                                        {2, 7, 2, 3},
+                                        {-1, -1, 0, 0},
+                                        {100, 100, 4, 3},
+                                        {3, 2, 3, 2}}};
     for (const Case& c : cases) {
         std::uint8_t red = 0;
         std::uint8_t green = 0;
@@ -150,8 +156,8 @@ TEST(ColorToRGB, SplitsOnlyThreeByteColours)
 TEST(TransmissionPixels, RepaintsEverythingButTheExactKey)
 {
     PixelBuffer buffer(4, 1);
-    buffer.At(0, 0) = Pixel{0, 0, 0, 0x11};   // black: the key
-    buffer.At(1, 0) = Pixel{0, 0, 1, 0x22};   // red 1: not the key
+    buffer.At(0, 0) = Pixel{0, 0, 0, 0x11};  // black: the key
+    buffer.At(1, 0) = Pixel{0, 0, 1, 0x22};  // red 1: not the key
     buffer.At(2, 0) = Pixel{9, 9, 9, 0x33};
     buffer.At(3, 0) = Pixel{0, 0, 0, 0x44};
     EXPECT_TRUE(TransmissionPixels(buffer, 4, 1, ColorTriple{0, 0, 0}, ColorTriple{10, 20, 30}));

@@ -36,15 +36,16 @@ PixelBuffer BarFromArt(const std::vector<std::string>& rows, Pixel colour)
     PixelBuffer bar(static_cast<std::int32_t>(rows[0].size()), static_cast<std::int32_t>(rows.size()));
     for (std::size_t y = 0; y < rows.size(); ++y) {
         for (std::size_t x = 0; x < rows[y].size(); ++x) {
-            bar.At(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)) = rows[y][x] == '#' ? colour : Pixel{};
+            bar.At(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)) =
+                rows[y][x] == '#' ? colour : Pixel{};
         }
     }
     return bar;
 }
 
 // The part (left, top, width x height) of a picture as text: '#' for `lit`, '.' for anything else.
-std::vector<std::string> Art(const PixelBuffer& picture, std::int32_t left, std::int32_t top, std::int32_t width,
-                             std::int32_t height, Pixel lit)
+std::vector<std::string> Art(const PixelBuffer& picture, std::int32_t left, std::int32_t top,
+                             std::int32_t width, std::int32_t height, Pixel lit)
 {
     std::vector<std::string> rows;
     for (std::int32_t y = top; y < top + height; ++y) {
@@ -165,15 +166,18 @@ TEST_F(DigitRendering, HistoryDigitsMatchTheirPictures)
         std::vector<std::string> art;
     };
     const std::vector<Case> cases = {
-        {"8", {"...###....", "..#####...", "...###....", ".#......#.", "###....###", "###....###",
-               "###....###", ".#.###..#.", "..#####...", ".#.###..#.", "###....###", "###....###",
-               "###....###", ".#......#.", "...###....", "..#####...", "...###...."}},
-        {"5", {"...###....", "..#####...", "...###....", ".#........", "###.......", "###.......",
-               "###.......", ".#.###....", "..#####...", "...###..#.", ".......###", ".......###",
-               ".......###", "........#.", "...###....", "..#####...", "...###...."}},
-        {"7", {"...###....", "..#####...", "...###....", ".#......#.", "###....###", "###....###",
-               "###....###", ".#......#.", "..........", "........#.", ".......###", ".......###",
-               ".......###", "........#.", "..........", "..........", ".........."}},
+        {"8",
+         {"...###....", "..#####...", "...###....", ".#......#.", "###....###", "###....###", "###....###",
+          ".#.###..#.", "..#####...", ".#.###..#.", "###....###", "###....###", "###....###", ".#......#.",
+          "...###....", "..#####...", "...###...."}},
+        {"5",
+         {"...###....", "..#####...", "...###....", ".#........", "###.......", "###.......", "###.......",
+          ".#.###....", "..#####...", "...###..#.", ".......###", ".......###", ".......###", "........#.",
+          "...###....", "..#####...", "...###...."}},
+        {"7",
+         {"...###....", "..#####...", "...###....", ".#......#.", "###....###", "###....###", "###....###",
+          ".#......#.", "..........", "........#.", ".......###", ".......###", ".......###", "........#.",
+          "..........", "..........", ".........."}},
     };
     for (const Case& c : cases) {
         UseHistCell(40, 30);
@@ -201,7 +205,8 @@ TEST_F(DigitRendering, EveryDigitLightsItsSegments)
         EXPECT_TRUE(renderer.DrawNumDigit(std::to_string(digit), "Ten"));
         for (std::size_t segment = 0; segment < 7; ++segment) {
             const Pixel& pixel = buffers.PicNumPixels.At(centres[segment][0], centres[segment][1]);
-            EXPECT_EQ(pixel == kRedPixel, lit[digit][segment] == '1') << "digit " << digit << " segment " << segment;
+            EXPECT_EQ(pixel == kRedPixel, lit[digit][segment] == '1')
+                << "digit " << digit << " segment " << segment;
         }
     }
 }
@@ -303,13 +308,25 @@ TEST_F(DigitRendering, OriginsFollowTheSettingsAtEveryCall)
         std::int32_t tenX, tenY, oneX, oneY;
     };
     const std::vector<Row> rows = {
-        {0, 0, 40, 40, 160, 40},    {0, 1, 527, 40, 647, 40},   {0, 2, 40, 285, 160, 285},
-        {0, 4, 283, 170, 403, 170}, {1, 0, 40, 40, 195, 40},    {1, 1, 456, 40, 611, 40},
-        {1, 2, 40, 221, 200, 221},  {1, 4, 249, 138, 404, 138}, {2, 0, 40, 40, 235, 40},
-        {2, 1, 382, 40, 577, 40},   {2, 2, 40, 157, 240, 157},  {2, 4, 211, 107, 406, 107},
+        {0, 0, 40, 40, 160, 40},
+        {0, 1, 527, 40, 647, 40},
+        {0, 2, 40, 285, 160, 285},
+        {0, 4, 283, 170, 403, 170},
+        {1, 0, 40, 40, 195, 40},
+        {1, 1, 456, 40, 611, 40},
+        {1, 2, 40, 221, 200, 221},
+        {1, 4, 249, 138, 404, 138},
+        {2, 0, 40, 40, 235, 40},
+        {2, 1, 382, 40, 577, 40},
+        {2, 2, 40, 157, 240, 157},
+        {2, 4, 211, 107, 406, 107},
         // No origin: bottom right, and sizes or positions outside the table.
-        {0, 3, 0, 0, 0, 0},         {2, 3, 0, 0, 0, 0},         {3, 0, 0, 0, 0, 0},
-        {-1, 0, 0, 0, 0, 0},        {0, 5, 0, 0, 0, 0},         {1, -1, 0, 0, 0, 0},
+        {0, 3, 0, 0, 0, 0},
+        {2, 3, 0, 0, 0, 0},
+        {3, 0, 0, 0, 0, 0},
+        {-1, 0, 0, 0, 0, 0},
+        {0, 5, 0, 0, 0, 0},
+        {1, -1, 0, 0, 0, 0},
     };
     for (const Row& row : rows) {
         config.SetNumSizeIndex(row.size);
@@ -488,8 +505,8 @@ TEST_F(DigitRendering, FullFramesMatchThePlainPerPixelRule)
                     };
                     const std::array<double, 3> horizontalY = {oy, oy + hv + 2 * s, oy + 2 * hv + 4 * s};
                     for (std::int16_t index = 0; index < 3; ++index) {
-                        const bool expectedResult =
-                            stamp(buffers.NumBarPixels_H, wv / 2 + ox + s, horizontalY[static_cast<std::size_t>(index)]);
+                        const bool expectedResult = stamp(buffers.NumBarPixels_H, wv / 2 + ox + s,
+                                                          horizontalY[static_cast<std::size_t>(index)]);
                         EXPECT_EQ(renderer.DrawNumBar_H(index, place), expectedResult);
                     }
                     const std::array<double, 4> verticalX = {ox, ox, ox + wh + 2 * s, ox + wh + 2 * s};
@@ -501,7 +518,8 @@ TEST_F(DigitRendering, FullFramesMatchThePlainPerPixelRule)
                         EXPECT_EQ(renderer.DrawNumBar_V(index, place), expectedResult);
                     }
                 }
-                ASSERT_EQ(buffers.PicNumPixels, expected) << size << "/" << position << " " << width << "x" << height;
+                ASSERT_EQ(buffers.PicNumPixels, expected)
+                    << size << "/" << position << " " << width << "x" << height;
             }
         }
     }
@@ -513,7 +531,8 @@ TEST(StampBar, MatchesThePlainPerPixelRuleAtEveryPosition)
 {
     std::mt19937 random(20261207);
     const auto byte = [&](int oneInBlack) {
-        return static_cast<std::uint8_t>(random() % static_cast<unsigned>(oneInBlack) == 0 ? 0 : random() % 256);
+        return static_cast<std::uint8_t>(random() % static_cast<unsigned>(oneInBlack) == 0 ? 0
+                                                                                           : random() % 256);
     };
     for (int trial = 0; trial < 400; ++trial) {
         const auto barWidth = static_cast<std::int32_t>(1 + random() % 9);

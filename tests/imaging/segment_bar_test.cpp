@@ -26,9 +26,9 @@ std::vector<std::string> Art(const PixelBuffer& bar)
 
 TEST(SegmentBar, HistoryBarsLoseOneCornerPixelAtEachTip)
 {
-    EXPECT_EQ(Art(MakeSegmentBar(BarOrientation::Horizontal, {20, 3}, kLit)),
-              (std::vector<std::string>{".##################.", "####################",
-                                        ".##################."}));
+    EXPECT_EQ(
+        Art(MakeSegmentBar(BarOrientation::Horizontal, {20, 3}, kLit)),
+        (std::vector<std::string>{".##################.", "####################", ".##################."}));
     EXPECT_EQ(Art(MakeSegmentBar(BarOrientation::Vertical, {6, 3}, kLit)),
               (std::vector<std::string>{".#.", "###", "###", "###", "###", ".#."}));
 }

@@ -53,7 +53,8 @@ TEST(IniFileFind, FollowsTheProfileReadingRules)
         {"name ends at first bracket", "[a]b]\r\nk=v", "a", "k", "v"},
         {"bracket as second byte", "[" + kKatakanaZo + "]\r\nk=v", kKatakanaZo, "k", "v"},
         {"open bracket as second byte", "[" + kKatakanaZe + "]\r\nk=v", kKatakanaZe, "k", "v"},
-        {"backslash as second byte", "[s]\r\np=C:\\" + kKanjiHyo + "\\a", "s", "p", "C:\\" + kKanjiHyo + "\\a"},
+        {"backslash as second byte", "[s]\r\np=C:\\" + kKanjiHyo + "\\a", "s", "p",
+         "C:\\" + kKanjiHyo + "\\a"},
         {"first duplicate key wins", "[s]\r\nk=1\r\nK=2", "s", "k", "1"},
         {"only first section searched", "[s]\r\nk=1\r\n[t]\r\n[S]\r\nk=2\r\nj=3", "s", "j", std::nullopt},
         {"lines before any section", "k=v\r\n[s]\r\n", "s", "k", std::nullopt},
@@ -91,9 +92,9 @@ TEST(IniFileCut, KeepsAtMost255BytesWithoutSplittingACharacter)
         {std::string(256, 'a'), 255},
         {std::string(10000, 'a'), 255},
         {std::string(253, 'a') + kKanjiHyo + "b", 255},
-        {std::string(254, 'a') + kKanjiHyo, 254},       // the character would need bytes 255 and 256
-        {std::string(254, 'a') + "\x81" + " ", 255},    // a stray lead byte is a single byte
-        {std::string(254, 'a') + "\xB1\xB1", 255},      // half-width katakana are single bytes
+        {std::string(254, 'a') + kKanjiHyo, 254},     // the character would need bytes 255 and 256
+        {std::string(254, 'a') + "\x81" + " ", 255},  // a stray lead byte is a single byte
+        {std::string(254, 'a') + "\xB1\xB1", 255},    // half-width katakana are single bytes
     };
     for (const CutCase& test : cases) {
         const std::string cut = IniCutToBuffer(test.value);
@@ -144,9 +145,8 @@ TEST(IniFileSet, ChangesOnlyTheKeyLine)
     const SetCase cases[] = {
         {"new document", "", "PALVO", "key", "value", "[PALVO]\r\nkey=value\r\n"},
         {"replaced in place, spelling kept", "[s]\r\nTestKey=a", "S", "TESTKEY", "b", "[s]\r\nTestKey=b\r\n"},
-        {"surrounding bytes kept",
-         "lead\r\n[s]\r\n;c\r\n  k = \"old\" \r\nx=1\0y\r\n\r\n[t]\r\nk=2\r\n"s, "s", "k", "new",
-         "lead\r\n[s]\r\n;c\r\nk=new\r\nx=1\0y\r\n\r\n[t]\r\nk=2\r\n"s},
+        {"surrounding bytes kept", "lead\r\n[s]\r\n;c\r\n  k = \"old\" \r\nx=1\0y\r\n\r\n[t]\r\nk=2\r\n"s,
+         "s", "k", "new", "lead\r\n[s]\r\n;c\r\nk=new\r\nx=1\0y\r\n\r\n[t]\r\nk=2\r\n"s},
         {"first of duplicate keys", "[s]\r\nk=1\r\nk=2\r\n", "s", "k", "3", "[s]\r\nk=3\r\nk=2\r\n"},
         {"first of duplicate sections", "[s]\r\na=1\r\n[s]\r\nk=2\r\n", "s", "k", "3",
          "[s]\r\na=1\r\nk=3\r\n[s]\r\nk=2\r\n"},
@@ -185,9 +185,9 @@ TEST(IniFileSet, RefusesWhatCannotBeOneLine)
     const struct {
         std::string section, key, value;
     } cases[] = {
-        {"s", "k", "a\r\nb=c"}, {"s", "k", "a\rb"}, {"s", "k", "a\0b"s}, {"s", "", "v"},     {"", "k", "v"},
-        {"s", "a=b", "v"},      {"s]", "k", "v"},   {"s", ";k", "v"},    {"s", "[k", "v"},   {"s", " k", "v"},
-        {"s ", "k", "v"},       {"s\n", "k", "v"},
+        {"s", "k", "a\r\nb=c"}, {"s", "k", "a\rb"}, {"s", "k", "a\0b"s}, {"s", "", "v"},
+        {"", "k", "v"},         {"s", "a=b", "v"},  {"s]", "k", "v"},    {"s", ";k", "v"},
+        {"s", "[k", "v"},       {"s", " k", "v"},   {"s ", "k", "v"},    {"s\n", "k", "v"},
     };
     for (const auto& test : cases) {
         EXPECT_FALSE(IniSetValue("[s]\r\nk=1\r\n", test.section, test.key, test.value).has_value())
@@ -201,8 +201,8 @@ TEST(IniFileSet, SurvivesGarbageDocuments)
 {
     std::mt19937 random(12345);
     std::uniform_int_distribution<int> byte(0, 255);
-    const std::string pieces[] = {"[", "]", "=", "\r", "\n", "\r\n", ";", "\"", "[PALVO]", "NumMax=", "\0"s,
-                                  kKatakanaZo, "\x81", " "};
+    const std::string pieces[] = {"[",  "]",       "=",       "\r",  "\n",        "\r\n", ";",
+                                  "\"", "[PALVO]", "NumMax=", "\0"s, kKatakanaZo, "\x81", " "};
     std::uniform_int_distribution<std::size_t> piece(0, std::size(pieces) - 1);
     for (int round = 0; round < 300; ++round) {
         std::string document;
@@ -279,7 +279,8 @@ TEST_F(IniFileOnDisk, WriteCreatesAMissingFile)
 
 TEST_F(IniFileOnDisk, SeveralKeysInOneWriteEqualSingleWrites)
 {
-    const std::string original = "\xEF\xBB\xBFhead\r\n[other]\r\nb=1\r\n[s]\r\n;note\r\nB=old\r\nzz=keep\r\n\r\n";
+    const std::string original =
+        "\xEF\xBB\xBFhead\r\n[other]\r\nb=1\r\n[s]\r\n;note\r\nB=old\r\nzz=keep\r\n\r\n";
     const std::vector<IniEntry> entries = {{"a", "1"}, {"b", "2"}, {"c", ""}, {"bad\n", "x"}, {"a", "3"}};
 
     Put(original);
@@ -289,7 +290,8 @@ TEST_F(IniFileOnDisk, SeveralKeysInOneWriteEqualSingleWrites)
     Put(original);
     EXPECT_FALSE(IniWriteStrings("s", entries, file_));  // the key with a line break is refused
     EXPECT_EQ(Get(), singly);
-    EXPECT_EQ(singly, "\xEF\xBB\xBFhead\r\n[other]\r\nb=1\r\n[s]\r\n;note\r\nB=2\r\nzz=keep\r\na=3\r\nc=\r\n\r\n");
+    EXPECT_EQ(singly,
+              "\xEF\xBB\xBFhead\r\n[other]\r\nb=1\r\n[s]\r\n;note\r\nB=2\r\nzz=keep\r\na=3\r\nc=\r\n\r\n");
 }
 
 TEST_F(IniFileOnDisk, WriteFailsWithoutTouchingAnything)

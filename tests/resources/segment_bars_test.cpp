@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "imaging/bmp_file.h"
+#include "imaging/dib_access.h"
+#include "platform/headless/memory_picture_surface.h"
 
 namespace palvo {
 namespace {
@@ -21,9 +23,9 @@ struct Shipped {
 };
 
 const std::vector<Shipped> kShipped = {
-    {"horizontal0.bmp", 92, 18},  {"horizontal1.bmp", 121, 24}, {"horizontal2.bmp", 150, 30},
-    {"horizontal3.bmp", 20, 3},   {"vertical0.bmp", 18, 92},     {"vertical1.bmp", 24, 121},
-    {"vertical2.bmp", 30, 150},   {"vertical3.bmp", 3, 20},
+    {"horizontal0.bmp", 92, 18}, {"horizontal1.bmp", 121, 24}, {"horizontal2.bmp", 150, 30},
+    {"horizontal3.bmp", 20, 3},  {"vertical0.bmp", 18, 92},    {"vertical1.bmp", 24, 121},
+    {"vertical2.bmp", 30, 150},  {"vertical3.bmp", 3, 20},
 };
 
 std::string PathOf(const std::string& name)
@@ -36,7 +38,8 @@ TEST(ShippedSegmentBars, AreFourBitBitmapsOfTheirSizes)
     for (const Shipped& bar : kShipped) {
         std::ifstream file(PathOf(bar.name), std::ios::binary);
         ASSERT_TRUE(file) << bar.name;
-        const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)),
+                                               std::istreambuf_iterator<char>());
         ASSERT_GT(bytes.size(), 30U) << bar.name;
         EXPECT_EQ(bytes[0], 'B');
         EXPECT_EQ(bytes[1], 'M');
@@ -65,10 +68,27 @@ TEST(ShippedSegmentBars, FollowTheTaperRuleInAmberOnBlack)
             for (std::int32_t across = 0; across < thickness; ++across) {
                 const Pixel& pixel = horizontal ? image.At(along, across) : image.At(across, along);
                 const bool shouldBeBlack = across < blackAtEachSide || across >= thickness - blackAtEachSide;
-                ASSERT_EQ(pixel, shouldBeBlack ? black : amber) << bar.name << " line " << along << " pixel " << across;
+                ASSERT_EQ(pixel, shouldBeBlack ? black : amber)
+                    << bar.name << " line " << along << " pixel " << across;
             }
         }
     }
+}
+
+TEST(ShippedSegmentBars, LoadIntoAPictureBoxAtTheirOwnSize)
+{
+    for (const Shipped& bar : kShipped) {
+        MemoryPictureSurface box(1, 1, 0, MemoryPictureSurface::ReadBmpPicture);
+        ASSERT_TRUE(box.LoadPicture(PathOf(bar.name))) << bar.name;
+        PixelBuffer pixels;
+        std::int32_t width = 0;
+        std::int32_t height = 0;
+        ASSERT_TRUE(GetDibPixels(box, pixels, width, height)) << bar.name;
+        EXPECT_EQ(width, bar.width) << bar.name;
+        EXPECT_EQ(height, bar.height) << bar.name;
+    }
+    MemoryPictureSurface box(1, 1, 0, MemoryPictureSurface::ReadBmpPicture);
+    EXPECT_FALSE(box.LoadPicture(PathOf("missing.bmp")));
 }
 
 }  // namespace

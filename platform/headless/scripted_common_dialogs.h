@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <string>
+
+#include "platform/common_dialogs.h"
+
+namespace palvo {
+
+// File and colour dialogs that answer from a script, in order; an empty script answers as a
+// cancelled dialog ("" or -1).
+class ScriptedCommonDialogs : public CommonDialogs {
+public:
+    void QueueImageFile(std::string path) { imageFiles_.push_back(std::move(path)); }
+    void QueueColor(std::int32_t color) { colors_.push_back(color); }
+
+    std::string SelectImageFile() override;
+    std::int32_t SelectColor() override;
+
+    int ImageFileRequests() const { return imageFileRequests_; }
+    int ColorRequests() const { return colorRequests_; }
+
+private:
+    std::deque<std::string> imageFiles_;
+    std::deque<std::int32_t> colors_;
+    int imageFileRequests_ = 0;
+    int colorRequests_ = 0;
+};
+
+}  // namespace palvo

@@ -1,0 +1,43 @@
+#include "platform/qt/qt_common_dialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+
+namespace palvo {
+
+std::string QtCommonDialogs::SelectImageFile()
+{
+    QFileDialog dialog(owner_);
+    // Qt's own dialog everywhere, so the filter below behaves the same on every desktop.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilter(QStringLiteral("画像ファイル (*.bmp;*.gif;*.jpg)"));
+    // Qt reads the patterns of an entry as separated by blanks; the entry's caption keeps the
+    // semicolons users know, so the model gets the three patterns itself.
+    if (auto* model = dialog.findChild<QFileSystemModel*>()) {
+        model->setNameFilters({QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg")});
+        model->setNameFilterDisables(false);
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty()) {
+        return {};
+    }
+    return QFileInfo(files.first()).absoluteFilePath().toStdString();
+}
+
+std::int32_t QtCommonDialogs::SelectColor()
+{
+    const QColor color = QColorDialog::getColor(Qt::white, owner_);
+    if (!color.isValid()) {
+        return -1;
+    }
+    return static_cast<std::int32_t>(color.red() | (color.green() << 8) | (color.blue() << 16));
+}
+
+}  // namespace palvo

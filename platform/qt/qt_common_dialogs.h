@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/common_dialogs.h"
+
+namespace palvo {
+
+// Qt's own file-open and colour dialogs, modal over an owner window when one is set.
+class QtCommonDialogs : public CommonDialogs {
+public:
+    // The window the dialogs are modal to; nullptr makes them application-modal.
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+
+    // Offers the one entry "画像ファイル (*.bmp;*.gif;*.jpg)", matching the suffixes in any case;
+    // returns the chosen file's absolute path, or "" when cancelled.
+    std::string SelectImageFile() override;
+    // Returns the chosen colour as 0x00BBGGRR, or -1 when cancelled.
+    std::int32_t SelectColor() override;
+
+private:
+    QPointer<QWidget> owner_;
+};
+
+}  // namespace palvo

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "platform/settings_dialog_view.h"
+
+class QButtonGroup;
+class QLabel;
+
+namespace palvo {
+
+// The settings dialog's window on Qt Widgets, built from the dialog's layout table: frames as
+// group boxes, option buttons grouped per frame, shapes as filled panels, the preview stretched.
+// Its close box, the system menu and Escape close it without saving (OnCloseBox).
+class QtSettingsDialog : public QDialog, public SettingsDialogView {
+    Q_OBJECT
+
+public:
+    // A dialog owned by `owner` (modal over it); `twipsPerPixelY` sizes the layout's fonts.
+    QtSettingsDialog(QWidget* owner, double twipsPerPixelY);
+    ~QtSettingsDialog() override;
+
+    void SetEvents(SettingsDialogEvents* events) override { events_ = events; }
+    void ApplyLayout(const WindowLayout& layout) override;
+    bool ShowPreview(const std::string& path) override;
+    void SetImagePathCaption(std::string_view path) override;
+    void SetColorSwatch(std::int32_t color) override;
+    void SelectSizeOption(int index) override;
+    void SelectPositionOption(int index) override;
+    void SetNumMaxText(std::string_view text) override;
+    std::string NumMaxText() const override;
+    void ShowRhythm(RhythmCount count, std::string_view digits, std::int32_t barWidth) override;
+    void Close() override;
+
+    // The widget of a layout control, or nullptr; for tests and screenshots.
+    QWidget* Control(std::string_view name) const;
+
+    // Whether the preview currently shows a picture.
+    bool HasPreview() const;
+
+protected:
+    void reject() override;
+
+private:
+    void CreateControl(const ControlSpec& spec);
+    void SelectOption(const std::string& group, int index);
+
+    double twipsPerPixelY_;
+    SettingsDialogEvents* events_ = nullptr;
+    std::map<std::string, QWidget*, std::less<>> controls_;
+    std::map<std::string, QButtonGroup*, std::less<>> optionGroups_;  // by containing frame
+};
+
+}  // namespace palvo

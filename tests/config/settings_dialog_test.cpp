@@ -1,0 +1,457 @@
+#include "config/settings_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/headless/fake_environment.h"
+#include "platform/headless/headless_settings_dialog_view.h"
+#include "platform/headless/scripted_common_dialogs.h"
+#include "platform/headless/scripted_message_boxes.h"
+
+namespace palvo {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The seven settings, for comparing a store before and after.
+struct Settings {
+    std::string backGroundImageFile;
+    std::int32_t numColor;
+    std::int16_t numSizeIndex, numPosIndex, numMax, rhythmFast, rhythmSlow;
+    bool operator==(const Settings&) const = default;
+};
+
+Settings Snapshot(const CConfig& config)
+{
+    return {config.BackGroundImageFile(), config.NumColor(), config.NumSizeIndex(),
+            config.NumPosIndex(),         config.NumMax(),   config.RhythmFast(),
+            config.RhythmSlow()};
+}
+
+std::string Utf8(const fs::path& path)
+{
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+fs::path PathOf(const std::string& utf8)
+{
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream file(PathOf(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+const std::string kBlankMessage = "数字 最大値 設定値が空白です。";
+const std::string kNotNumberMessage = "数字 最大値 数値を入力してください。";
+const std::string kConversionMessage = "数字 最大値 設定値が不正です。  (許容範囲エラー)";
+const std::string kRangeMessage = "数字 最大値 設定範囲を超えています。   range : 1～99";
+
+class SettingsDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        directory_ = fs::temp_directory_path() / "palvo_settings_dialog_test" / info->name();
+        fs::remove_all(directory_);
+        fs::create_directories(directory_);
+        environment_ = std::make_unique<FakeEnvironment>(Utf8(directory_));
+        config_ = std::make_unique<CConfig>(Utf8(directory_));
+        config_->ReadConfig();
+        ASSERT_TRUE(config_->WriteConfig());
+    }
+
+    void TearDown() override { fs::remove_all(directory_); }
+
+    // Opens the dialog over the current configuration.
+    SettingsDialog& Open()
+    {
+        dialog_.reset();  // before the view it refers to
+        view_ = std::make_unique<HeadlessSettingsDialogView>(
+            [this](const std::string& path) { return loadable_.count(path) > 0; });
+        dialog_ = std::make_unique<SettingsDialog>(*config_, *view_, dialogs_, messages_, *environment_);
+        dialog_->FormLoad();
+        return *dialog_;
+    }
+
+    void Press(const std::string& name, int times = 1)
+    {
+        for (int i = 0; i < times; ++i) {
+            view_->Click(name);
+        }
+    }
+
+    // Types the highest number and presses the save button.
+    void SaveWith(const std::string& numMax)
+    {
+        view_->TypeNumMax(numMax);
+        Press("cmdSaveSetting");
+    }
+
+    fs::path directory_;
+    std::unique_ptr<FakeEnvironment> environment_;
+    std::unique_ptr<CConfig> config_;
+    std::set<std::string> loadable_;
+    ScriptedCommonDialogs dialogs_;
+    ScriptedMessageBoxes messages_;
+    std::unique_ptr<HeadlessSettingsDialogView> view_;
+    std::unique_ptr<SettingsDialog> dialog_;
+};
+
+TEST_F(SettingsDialogTest, LoadShowsTheDefaults)
+{
+    Open();
+    EXPECT_EQ(view_->ImagePathCaption(), config_->DefaultBackGroundImageFile());
+    EXPECT_EQ(view_->PreviewPath(), "");  // the default picture does not exist here
+    EXPECT_EQ(view_->ColorSwatch(), 0x000080FF);
+    EXPECT_EQ(view_->SizeOption(), 2);
+    EXPECT_EQ(view_->PositionOption(), 4);
+    EXPECT_EQ(view_->NumMaxText(), "72");
+    EXPECT_FLOAT_EQ(dialog_->RhythmFastBarTwips(), 1050.0F);
+    EXPECT_FLOAT_EQ(dialog_->RhythmSlowBarTwips(), 472.5F);
+    EXPECT_EQ(view_->RhythmDigits(RhythmCount::Fast), "20");
+    EXPECT_EQ(view_->RhythmDigits(RhythmCount::Slow), "3");
+    EXPECT_EQ(view_->RhythmBarWidth(RhythmCount::Fast), 70);
+    EXPECT_EQ(view_->RhythmBarWidth(RhythmCount::Slow), 32);  // 31.5 pixels, half to even
+    EXPECT_FALSE(view_->IsClosed());
+}
+
+TEST_F(SettingsDialogTest, LoadCorrectsValuesTheDialogCannotOffer)
+{
+    struct Case {
+        std::int16_t size, position, fast, slow;
+        int shownSize, shownPosition;
+        const char* fastDigits;
+        const char* slowDigits;
+    };
+    const Case cases[] = {
+        {0, 0, 5, 1, 0, 0, "5", "1"},
+        {7, 3, 40, 0, 2, 4, "30", "1"},  // lower right is not offered: centre
+        {-1, 5, -3, 11, 2, 4, "5", "10"},
+    };
+    for (const Case& c : cases) {
+        config_->SetNumSizeIndex(c.size);
+        config_->SetNumPosIndex(c.position);
+        config_->SetRhythmFast(c.fast);
+        config_->SetRhythmSlow(c.slow);
+        Open();
+        SCOPED_TRACE(c.fastDigits);
+        EXPECT_EQ(view_->SizeOption(), c.shownSize);
+        EXPECT_EQ(view_->PositionOption(), c.shownPosition);
+        EXPECT_EQ(view_->RhythmDigits(RhythmCount::Fast), c.fastDigits);
+        EXPECT_EQ(view_->RhythmDigits(RhythmCount::Slow), c.slowDigits);
+    }
+}
+
+TEST_F(SettingsDialogTest, ArrowsStopAtTheEndsOfTheirRanges)
+{
+    Open();
+    Press("cmdRhythmFastUp", 15);
+    EXPECT_EQ(dialog_->SelRhythmFast(), 30);
+    EXPECT_FLOAT_EQ(dialog_->RhythmFastBarTwips(), 1575.0F);
+    EXPECT_EQ(view_->RhythmBarWidth(RhythmCount::Fast), 105);
+    Press("cmdRhythmFastDown");
+    EXPECT_FLOAT_EQ(dialog_->RhythmFastBarTwips(), 1575.0F - 52.5F);
+    Press("cmdRhythmFastDown", 40);
+    EXPECT_EQ(dialog_->SelRhythmFast(), 5);
+    EXPECT_EQ(view_->RhythmDigits(RhythmCount::Fast), "5");
+    EXPECT_FLOAT_EQ(dialog_->RhythmFastBarTwips(), 262.5F);
+
+    Press("cmdRhythmSlowUp", 12);
+    EXPECT_EQ(dialog_->SelRhythmSlow(), 10);
+    EXPECT_FLOAT_EQ(dialog_->RhythmSlowBarTwips(), 1575.0F);
+    Press("cmdRhythmSlowDown", 12);
+    EXPECT_EQ(dialog_->SelRhythmSlow(), 1);
+    EXPECT_EQ(view_->RhythmDigits(RhythmCount::Slow), "1");
+    EXPECT_FLOAT_EQ(dialog_->RhythmSlowBarTwips(), 157.5F);
+}
+
+TEST_F(SettingsDialogTest, RefusedHighestNumberKeepsTheDialogOpenAndStoresNothing)
+{
+    const struct {
+        const char* text;
+        const std::string& message;
+    } cases[] = {
+        {"", kBlankMessage},           {" ", kNotNumberMessage}, {"abc", kNotNumberMessage},
+        {"40000", kConversionMessage}, {"0", kRangeMessage},     {"100", kRangeMessage},
+        {"0.5", kRangeMessage},        {"-1", kRangeMessage},
+    };
+    const Settings before = Snapshot(*config_);
+    const std::string iniBefore = ReadBytes(config_->IniFilePath());
+    Open();
+    dialogs_.QueueColor(0x00FF0000);
+    Press("cmdSelNumColor");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        messages_.ClearMessages();
+        SaveWith(c.text);
+        ASSERT_EQ(messages_.Messages().size(), 1U);
+        EXPECT_EQ(messages_.Messages()[0].text, c.message);
+        EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Notice);
+        EXPECT_FALSE(view_->IsClosed());
+        EXPECT_EQ(view_->NumMaxText(), c.text);  // the user's text stays as typed
+    }
+    EXPECT_EQ(dialog_->Result(), SettingsDialog::Outcome::Open);
+    EXPECT_EQ(Snapshot(*config_), before);
+    EXPECT_EQ(ReadBytes(config_->IniFilePath()), iniBefore);
+}
+
+TEST_F(SettingsDialogTest, AcceptedHighestNumberIsStoredRounded)
+{
+    const struct {
+        const char* text;
+        std::int16_t stored;
+    } cases[] = {{"72.5", 72}, {"73.5", 74}, {" 5 ", 5}, {"1", 1}, {"99", 99}, {"0.6", 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        Open();
+        SaveWith(c.text);
+        EXPECT_TRUE(messages_.Messages().empty());
+        EXPECT_EQ(dialog_->Result(), SettingsDialog::Outcome::Saved);
+        EXPECT_EQ(config_->NumMax(), c.stored);
+    }
+}
+
+TEST_F(SettingsDialogTest, SlowCountMustStayBelowTheFastCount)
+{
+    config_->SetRhythmFast(5);
+    config_->SetRhythmSlow(5);
+    const Settings before = Snapshot(*config_);
+    Open();
+    SaveWith("72");
+    ASSERT_EQ(messages_.Messages().size(), 1U);
+    EXPECT_EQ(messages_.Messages()[0].text, SettingsDialog::kRhythmOrderMessage);
+    EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Notice);
+    EXPECT_FALSE(view_->IsClosed());
+    EXPECT_EQ(Snapshot(*config_), before);
+
+    Press("cmdRhythmFastUp");  // 6 over 5 may be saved
+    Press("cmdSaveSetting");
+    EXPECT_EQ(messages_.Messages().size(), 1U);
+    EXPECT_TRUE(view_->IsClosed());
+    EXPECT_EQ(config_->RhythmFast(), 6);
+    EXPECT_EQ(config_->RhythmSlow(), 5);
+}
+
+TEST_F(SettingsDialogTest, HighestNumberIsCheckedBeforeTheRhythmCounts)
+{
+    config_->SetRhythmFast(5);
+    config_->SetRhythmSlow(8);
+    Open();
+    SaveWith("");
+    ASSERT_EQ(messages_.Messages().size(), 1U);
+    EXPECT_EQ(messages_.Messages()[0].text, kBlankMessage);
+}
+
+TEST_F(SettingsDialogTest, SaveStoresEveryValueAndWritesTheIniFile)
+{
+    const std::string picture = Utf8(directory_ / "新しい背景.jpg");
+    environment_->AddFile(picture);
+    loadable_.insert(picture);
+    Open();
+    dialogs_.QueueImageFile(picture);
+    dialogs_.QueueColor(0x00FFFFFF);
+    Press("cmdSelBgImage");
+    EXPECT_EQ(view_->PreviewPath(), picture);
+    EXPECT_EQ(view_->ImagePathCaption(), picture);
+    Press("cmdSelNumColor");
+    EXPECT_EQ(view_->ColorSwatch(), 0x00FFFFFF);
+    Press("opNumSize(0)");
+    Press("opNumPos(1)");
+    Press("cmdRhythmFastUp", 2);
+    Press("cmdRhythmSlowDown");
+    SaveWith("75");
+
+    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_EQ(view_->CloseCount(), 1);
+    EXPECT_EQ(dialog_->Result(), SettingsDialog::Outcome::Saved);
+    const Settings expected{picture, 0x00FFFFFF, 0, 1, 75, 22, 2};
+    EXPECT_EQ(Snapshot(*config_), expected);
+
+    CConfig reread(Utf8(directory_));
+    reread.ReadConfig();
+    EXPECT_EQ(Snapshot(reread), expected);
+}
+
+TEST_F(SettingsDialogTest, MissingPictureKeepsThePreviousPath)
+{
+    const std::string gone = Utf8(directory_ / "gone.bmp");
+    const std::string previous = config_->BackGroundImageFile();
+    Open();
+    dialogs_.QueueImageFile(gone);
+    Press("cmdSelBgImage");
+    // The picture cannot be loaded: no preview, the path is shown all the same.
+    EXPECT_EQ(view_->PreviewPath(), "");
+    EXPECT_EQ(view_->ImagePathCaption(), gone);
+    dialogs_.QueueColor(0x00123456);
+    Press("cmdSelNumColor");
+    SaveWith("72");
+    EXPECT_TRUE(view_->IsClosed());
+    EXPECT_EQ(config_->BackGroundImageFile(), previous);
+    EXPECT_EQ(config_->NumColor(), 0x00123456);
+}
+
+TEST_F(SettingsDialogTest, CancelledDialogsChangeNothing)
+{
+    Open();
+    const std::string caption = view_->ImagePathCaption();
+    Press("cmdSelBgImage");
+    Press("cmdSelNumColor");
+    EXPECT_EQ(dialogs_.ImageFileRequests(), 1);
+    EXPECT_EQ(dialogs_.ColorRequests(), 1);
+    EXPECT_EQ(view_->ImagePathCaption(), caption);
+    EXPECT_EQ(view_->PreviewLoads(), 1);  // only the load's
+    EXPECT_EQ(view_->ColorSwatch(), 0x000080FF);
+    EXPECT_EQ(dialog_->SelNumColor(), 0x000080FF);
+}
+
+TEST_F(SettingsDialogTest, LowerRightCannotBeChosen)
+{
+    Open();
+    const ControlSpec* lowerRight = view_->Layout().Find("opNumPos(3)");
+    ASSERT_NE(lowerRight, nullptr);
+    EXPECT_FALSE(lowerRight->enabled);
+    Press("opNumPos(3)");
+    dialog_->opNumPos_Click(3);  // even if a window let the click through
+    EXPECT_EQ(dialog_->SelNumPosIndex(), 4);
+    EXPECT_EQ(view_->PositionOption(), 4);
+}
+
+TEST_F(SettingsDialogTest, ClosingWithoutSavingStoresNothing)
+{
+    const std::string picture = Utf8(directory_ / "other.jpg");
+    environment_->AddFile(picture);
+    const Settings before = Snapshot(*config_);
+    const std::string iniBefore = ReadBytes(config_->IniFilePath());
+    for (const bool byCloseBox : {false, true}) {
+        SCOPED_TRACE(byCloseBox ? "close box" : "cmdClose");
+        Open();
+        dialogs_.QueueImageFile(picture);
+        dialogs_.QueueColor(0x00FFFFFF);
+        Press("cmdSelBgImage");
+        Press("cmdSelNumColor");
+        Press("opNumSize(1)");
+        Press("opNumPos(0)");
+        Press("cmdRhythmFastDown", 3);
+        Press("cmdRhythmSlowUp", 3);
+        view_->TypeNumMax("50");
+        if (byCloseBox) {
+            view_->PressCloseBox();
+        } else {
+            Press("cmdClose");
+        }
+        EXPECT_TRUE(view_->IsClosed());
+        EXPECT_EQ(dialog_->Result(), SettingsDialog::Outcome::Closed);
+        Press("cmdSaveSetting");  // a closed window takes no clicks
+        EXPECT_EQ(Snapshot(*config_), before);
+        EXPECT_EQ(ReadBytes(config_->IniFilePath()), iniBefore);
+    }
+    EXPECT_TRUE(messages_.Messages().empty());
+}
+
+TEST_F(SettingsDialogTest, ReopeningForgetsUnsavedEdits)
+{
+    Open();
+    Press("cmdRhythmFastUp", 4);
+    Press("opNumSize(0)");
+    Press("cmdClose");
+    Open();
+    EXPECT_EQ(view_->RhythmDigits(RhythmCount::Fast), "20");
+    EXPECT_EQ(view_->SizeOption(), 2);
+}
+
+TEST_F(SettingsDialogTest, FailedWriteWarnsAndKeepsTheValues)
+{
+    // A configuration whose folder does not exist cannot be written.
+    const fs::path missing = directory_ / "missing";
+    config_ = std::make_unique<CConfig>(Utf8(missing));
+    config_->ReadConfig();
+    Open();
+    dialogs_.QueueColor(0x00AABBCC);
+    Press("cmdSelNumColor");
+    SaveWith("30");
+    ASSERT_EQ(messages_.Messages().size(), 1U);
+    EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Warning);
+    EXPECT_NE(messages_.Messages()[0].text.find("設定ファイルに書き込めませんでした。"), std::string::npos);
+    EXPECT_NE(messages_.Messages()[0].text.find(config_->IniFilePath()), std::string::npos);
+    EXPECT_EQ(dialog_->Result(), SettingsDialog::Outcome::SavedNotWritten);
+    EXPECT_TRUE(view_->IsClosed());
+    EXPECT_EQ(config_->NumColor(), 0x00AABBCC);
+    EXPECT_EQ(config_->NumMax(), 30);
+    EXPECT_FALSE(fs::exists(missing));
+}
+
+TEST(SettingsDialogLayoutTest, PlacesTheTableInPixels)
+{
+    const struct {
+        double twipsPerPixel;
+        const char* name;
+        const char* parent;
+        ControlKind kind;
+        const char* caption;
+        std::int32_t x, y, width, height;
+    } cases[] = {
+        {15, "picBgCap", "", ControlKind::PictureBox, "", 12, 20, 360, 270},
+        {15, "imgBgCap", "picBgCap", ControlKind::Image, "", 0, 0, 360, 270},
+        {15, "Frame3", "", ControlKind::Frame, "背景イメージ", 12, 320, 469, 65},
+        {15, "cmdSelBgImage", "Frame3", ControlKind::CommandButton, "イメージ画像を選択", 336, 0, 113, 29},
+        {15, "lbtitle(0)", "Frame3", ControlKind::Label, "* 800 x 600   bmp, jpg, gif", 92, 12, 162, 12},
+        {15, "Frame4", "", ControlKind::Frame, "数字", 392, 12, 405, 229},
+        {15, "txtNumMax", "Frame4", ControlKind::TextBox, "", 76, 20, 53, 24},
+        {15, "Frame2", "Frame4", ControlKind::Frame, "", 76, 148, 297, 73},
+        {15, "opNumPos(4)", "Frame2", ControlKind::OptionButton, "真ん中", 124, 32, 57, 13},
+        {15, "opNumSize(2)", "Frame1", ControlKind::OptionButton, "大", 208, 20, 45, 13},
+        {15, "Frame5", "", ControlKind::Frame, "リズム回数", 392, 248, 405, 65},
+        {15, "picRhythmSlow", "Frame5", ControlKind::PictureBox, "", 264, 28, 105, 13},
+        {15, "cmdSaveSetting", "", ControlKind::CommandButton, "設定を保存する", 504, 328, 137, 57},
+        {15, "cmdClose", "", ControlKind::CommandButton, "閉じる", 672, 336, 125, 49},
+        {12, "picBgCap", "", ControlKind::PictureBox, "", 15, 25, 450, 338},            // 337.5 to even
+        {12, "cmdClose", "", ControlKind::CommandButton, "閉じる", 840, 420, 156, 61},  // 156.25, 61.25
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(c.twipsPerPixel));
+        const WindowLayout layout = SettingsDialog::Layout(c.twipsPerPixel, c.twipsPerPixel);
+        const ControlSpec* control = layout.Find(c.name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->parent, c.parent);
+        EXPECT_EQ(control->kind, c.kind);
+        EXPECT_EQ(control->caption, c.caption);
+        EXPECT_EQ(control->x, c.x);
+        EXPECT_EQ(control->y, c.y);
+        EXPECT_EQ(control->width, c.width);
+        EXPECT_EQ(control->height, c.height);
+    }
+}
+
+TEST(SettingsDialogLayoutTest, WindowCaptionSizeAndOrder)
+{
+    const WindowLayout layout = SettingsDialog::Layout(15, 15);
+    EXPECT_EQ(layout.caption, "設定");
+    EXPECT_EQ(layout.clientWidth, 818);
+    EXPECT_EQ(layout.clientHeight, 399);
+    // Every parent is listed before its children.
+    std::set<std::string> seen{""};
+    for (const ControlSpec& control : layout.controls) {
+        EXPECT_TRUE(seen.count(control.parent)) << control.name;
+        seen.insert(control.name);
+    }
+    EXPECT_EQ(layout.Find("cmdRhythmFastUp")->font.family, "ＭＳ Ｐゴシック");
+    EXPECT_TRUE(layout.Find("cmdRhythmFastUp")->font.bold);
+    EXPECT_EQ(layout.Find("txtNumMax")->font.family, "ＭＳ ゴシック");
+    EXPECT_EQ(layout.Find("txtNumMax")->font.pointSize, 12);
+    EXPECT_EQ(layout.Find("picBgCap")->backColor, 0x00323232);
+    EXPECT_EQ(layout.Find("spRhythmFast")->backColor, 0x00008000);
+    EXPECT_EQ(layout.Find("spRhythmSlow")->backColor, 0x0000C000);
+}
+
+}  // namespace
+}  // namespace palvo

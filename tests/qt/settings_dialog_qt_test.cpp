@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <set>
+
+#include "config/settings_dialog.h"
+#include "platform/headless/fake_environment.h"
+#include "platform/headless/scripted_common_dialogs.h"
+#include "platform/headless/scripted_message_boxes.h"
+#include "platform/qt/qt_settings_dialog.h"
+#include "platform/qt/qt_settings_dialog_host.h"
+
+namespace palvo {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Utf8(const fs::path& path)
+{
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream file(fs::path(std::u8string(path.begin(), path.end())), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+QApplication& Application()
+{
+    static int argc = 1;
+    static char name[] = "settings_dialog_qt_test";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static QApplication application(argc, argv);
+    return application;
+}
+
+class QtSettingsDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Application();
+        directory_ = fs::temp_directory_path() / "palvo_settings_dialog_qt_test" /
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::remove_all(directory_);
+        fs::create_directories(directory_);
+        config_ = std::make_unique<CConfig>(Utf8(directory_));
+        config_->ReadConfig();
+        ASSERT_TRUE(config_->WriteConfig());
+    }
+
+    void TearDown() override
+    {
+        dialog_.reset();
+        view_.reset();
+        fs::remove_all(directory_);
+    }
+
+    void Open()
+    {
+        view_ = std::make_unique<QtSettingsDialog>(nullptr, environment_.TwipsPerPixelY());
+        dialog_ = std::make_unique<SettingsDialog>(*config_, *view_, dialogs_, messages_, environment_);
+        dialog_->FormLoad();
+        view_->show();
+    }
+
+    template <typename Widget>
+    Widget* Find(const char* name)
+    {
+        auto* widget = qobject_cast<Widget*>(view_->Control(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    fs::path directory_;
+    FakeEnvironment environment_{""};
+    std::unique_ptr<CConfig> config_;
+    ScriptedCommonDialogs dialogs_;
+    ScriptedMessageBoxes messages_;
+    std::unique_ptr<QtSettingsDialog> view_;
+    std::unique_ptr<SettingsDialog> dialog_;
+};
+
+TEST_F(QtSettingsDialogTest, WidgetsFollowTheLayoutTable)
+{
+    Open();
+    const WindowLayout layout = SettingsDialog::Layout(15, 15);
+    EXPECT_EQ(view_->windowTitle(), QStringLiteral("設定"));
+    EXPECT_EQ(view_->size(), QSize(818, 399));
+    for (const ControlSpec& spec : layout.controls) {
+        SCOPED_TRACE(spec.name);
+        QWidget* widget = view_->Control(spec.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->objectName().toStdString(), spec.name);
+        const QWidget* parent = spec.parent.empty() ? view_.get() : view_->Control(spec.parent);
+        EXPECT_EQ(widget->parentWidget(), parent);
+        if (spec.kind == ControlKind::Label) {
+            // Labels may grow to show their whole text in the stand-in font.
+            EXPECT_EQ(widget->pos(), QPoint(spec.x, spec.y));
+            EXPECT_EQ(widget->height(), spec.height);
+            EXPECT_GE(widget->width(), spec.width);
+            EXPECT_GE(widget->width(), widget->sizeHint().width());
+        } else if (spec.name != "imgBgCap" && spec.name != "spRhythmFast" && spec.name != "spRhythmSlow") {
+            EXPECT_EQ(widget->geometry(), QRect(spec.x, spec.y, spec.width, spec.height));
+        }
+        EXPECT_EQ(widget->isEnabled(), spec.enabled);
+        const QString caption = QString::fromStdString(spec.caption);
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            EXPECT_EQ(button->text(), caption);
+        } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+            EXPECT_EQ(frame->title(), caption);
+        } else if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && !caption.isEmpty()) {
+            EXPECT_EQ(label->text(), caption);
+        }
+    }
+    // The preview fills its box inside the border.
+    EXPECT_TRUE(view_->Control("picBgCap")->rect().contains(view_->Control("imgBgCap")->geometry()));
+    EXPECT_EQ(view_->Control("spRhythmFast")->width(), 70);
+    EXPECT_EQ(view_->Control("spRhythmSlow")->width(), 32);
+    EXPECT_TRUE(Find<QRadioButton>("opNumSize(2)")->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>("opNumPos(4)")->isChecked());
+    EXPECT_EQ(Find<QLabel>("lbRhythmFast")->text(), QStringLiteral("20"));
+    EXPECT_EQ(Find<QLineEdit>("txtNumMax")->text(), QStringLiteral("72"));
+}
+
+TEST_F(QtSettingsDialogTest, SaveThroughTheWidgetsChangesColourAndSize)
+{
+    Open();
+    dialogs_.QueueColor(0x00FF0000);  // blue
+    Find<QPushButton>("cmdSelNumColor")->click();
+    EXPECT_EQ(view_->Control("spNumColor")->palette().color(QPalette::Window), QColor(0, 0, 255));
+    Find<QRadioButton>("opNumSize(0)")->click();
+    EXPECT_FALSE(Find<QRadioButton>("opNumSize(2)")->isChecked());
+    Find<QRadioButton>("opNumPos(2)")->click();
+    Find<QPushButton>("cmdRhythmFastUp")->click();
+    EXPECT_EQ(Find<QLabel>("lbRhythmFast")->text(), QStringLiteral("21"));
+    EXPECT_EQ(view_->Control("spRhythmFast")->width(), 74);  // 1102.5 twips
+    Find<QLineEdit>("txtNumMax")->setText(QStringLiteral("50"));
+    Find<QPushButton>("cmdSaveSetting")->click();
+
+    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_FALSE(view_->isVisible());
+    EXPECT_EQ(view_->result(), QDialog::Accepted);
+    CConfig reread(Utf8(directory_));
+    reread.ReadConfig();
+    EXPECT_EQ(reread.NumColor(), 0x00FF0000);
+    EXPECT_EQ(reread.NumSizeIndex(), 0);
+    EXPECT_EQ(reread.NumPosIndex(), 2);
+    EXPECT_EQ(reread.NumMax(), 50);
+    EXPECT_EQ(reread.RhythmFast(), 21);
+}
+
+TEST_F(QtSettingsDialogTest, InvalidHighestNumberKeepsTheDialogOpen)
+{
+    Open();
+    Find<QLineEdit>("txtNumMax")->setText(QStringLiteral("100"));
+    Find<QPushButton>("cmdSaveSetting")->click();
+    ASSERT_EQ(messages_.Messages().size(), 1U);
+    EXPECT_EQ(messages_.Messages()[0].text, "数字 最大値 設定範囲を超えています。   range : 1～99");
+    EXPECT_TRUE(view_->isVisible());
+}
+
+TEST_F(QtSettingsDialogTest, PreviewShowsLoadablePicturesOnly)
+{
+    const std::string picture = Utf8(directory_ / "背景.bmp");
+    QImage image(80, 60, QImage::Format_RGB32);
+    image.fill(QColor(10, 200, 30));
+    ASSERT_TRUE(image.save(QString::fromStdString(picture), "BMP"));
+    const std::string broken = Utf8(directory_ / "broken.jpg");
+    std::ofstream(fs::path(std::u8string(broken.begin(), broken.end()))) << "not a picture";
+
+    config_->SetBackGroundImageFile(picture);
+    Open();
+    EXPECT_TRUE(view_->HasPreview());
+    EXPECT_EQ(Find<QLabel>("lbBgImgFile")->toolTip().toStdString(), picture);
+    EXPECT_TRUE(Find<QLabel>("lbBgImgFile")->text().endsWith(QStringLiteral("背景.bmp")));
+
+    dialogs_.QueueImageFile(broken);
+    Find<QPushButton>("cmdSelBgImage")->click();
+    EXPECT_FALSE(view_->HasPreview());
+    EXPECT_EQ(Find<QLabel>("lbBgImgFile")->toolTip().toStdString(), broken);
+}
+
+TEST_F(QtSettingsDialogTest, HostRunsModallyAndTheCloseBoxStoresNothing)
+{
+    const std::string iniBefore = ReadBytes(config_->IniFilePath());
+    const std::int32_t colorBefore = config_->NumColor();
+    dialogs_.QueueColor(0x00FFFFFF);
+    QtSettingsDialogHost host(dialogs_, messages_, environment_);
+    bool sawDialog = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QtSettingsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        sawDialog = dialog->isModal() && dialog->isVisible();
+        qobject_cast<QPushButton*>(dialog->Control("cmdSelNumColor"))->click();
+        qobject_cast<QRadioButton*>(dialog->Control("opNumSize(1)"))->click();
+        dialog->close();  // the window's close box
+    });
+    host.RunSettingsDialog(*config_);
+    EXPECT_TRUE(sawDialog);
+    EXPECT_EQ(dialogs_.ColorRequests(), 1);
+    EXPECT_EQ(config_->NumColor(), colorBefore);
+    EXPECT_EQ(config_->NumSizeIndex(), 2);
+    EXPECT_EQ(ReadBytes(config_->IniFilePath()), iniBefore);
+}
+
+}  // namespace
+}  // namespace palvo
