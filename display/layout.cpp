@@ -41,13 +41,6 @@ constexpr double kLabelTop = 930;
 constexpr double kLabelWidth = 495;
 constexpr double kLabelHeight = 180;
 
-// Pixel sizes of the segment-bar sources: big digits small, medium, large, then history.
-struct BarSize {
-    std::int32_t length;
-    std::int32_t thickness;
-};
-constexpr BarSize kBarSizes[] = {{92, 18}, {121, 24}, {150, 30}, {20, 3}};
-
 // Twips to pixels, an exact half going to the even neighbour.
 std::int32_t Pixels(double twips, double twipsPerPixel)
 {
@@ -165,13 +158,12 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
     builder.Twips("lstHistory", ControlKind::ListBox, "", 420, 4200, 915, 2940).visible = false;
 
     for (int i = 0; i < 4; ++i) {
-        ControlSpec& horizontal = builder.Add(ArrayName("picHorizontal", i), ControlKind::PictureBox, "", 0, 0,
-                                              kBarSizes[i].length, kBarSizes[i].thickness);
+        // Sized by their pictures alone, so that a missing picture leaves nothing to read.
+        ControlSpec& horizontal = builder.Add(ArrayName("picHorizontal", i), ControlKind::PictureBox, "", 0, 0, 0, 0);
         horizontal.visible = false;
         horizontal.backColor = kBlack;
         horizontal.picture = "bars/horizontal" + std::to_string(i) + ".bmp";
-        ControlSpec& vertical = builder.Add(ArrayName("picVertical", i), ControlKind::PictureBox, "", 0, 0,
-                                            kBarSizes[i].thickness, kBarSizes[i].length);
+        ControlSpec& vertical = builder.Add(ArrayName("picVertical", i), ControlKind::PictureBox, "", 0, 0, 0, 0);
         vertical.visible = false;
         vertical.backColor = kBlack;
         vertical.picture = "bars/vertical" + std::to_string(i) + ".bmp";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "imaging/bmp_file.h"
 #include "platform/paths.h"
 
 namespace palvo {
@@ -33,7 +34,11 @@ std::optional<PixelBuffer> HeadlessMainWindowView::LoadPictureFile(const std::st
     if (it != registered_.end()) {
         return it->second;
     }
-    return std::nullopt;
+    PixelBuffer picture;
+    if (ReadBmpFile(path, picture) != BmpFileResult::Ok) {
+        return std::nullopt;
+    }
+    return picture;
 }
 
 void HeadlessMainWindowView::ApplyLayout(const WindowLayout& layout)
@@ -57,6 +62,9 @@ void HeadlessMainWindowView::ApplyLayout(const WindowLayout& layout)
             surface = std::make_unique<MemoryPictureSurface>(spec.width, spec.height, spec.backColor, loader);
         } else {
             surface->SetBackColor(spec.backColor);
+        }
+        if (std::find(failingReads_.begin(), failingReads_.end(), spec.name) != failingReads_.end()) {
+            surface->SetReadFails(true);
         }
         if (!spec.picture.empty()) {
             std::string path = applicationDirectory_ + kPathSeparator + spec.picture;
@@ -205,6 +213,14 @@ void HeadlessMainWindowView::ForgetPicture(const std::string& path)
 {
     registered_.erase(path);
     forgotten_.push_back(path);
+}
+
+void HeadlessMainWindowView::FailReadsOf(const std::string& name)
+{
+    failingReads_.push_back(name);
+    if (MemoryPictureSurface* surface = Surface(name)) {
+        surface->SetReadFails(true);
+    }
 }
 
 void HeadlessMainWindowView::Click(std::string_view name)

@@ -48,6 +48,9 @@ public:
     // Makes the picture under `path` unloadable, even when a file exists there.
     void ForgetPicture(const std::string& path);
 
+    // Makes the picture box `name` unreadable, now or as soon as the layout creates it.
+    void FailReadsOf(const std::string& name);
+
     // The memory surface of a picture box (nullptr when the layout has no such box).
     MemoryPictureSurface* Surface(std::string_view name);
 
@@ -98,6 +101,7 @@ private:
     std::map<std::string, std::unique_ptr<MemoryPictureSurface>, std::less<>> surfaces_;
     std::map<std::string, PixelBuffer> registered_;
     std::vector<std::string> forgotten_;
+    std::vector<std::string> failingReads_;
     MemoryPictureSurface missing_;
     std::string focus_;
     bool shown_ = false;

@@ -2,17 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "app/main_window.h"
 #include "platform/headless/fake_environment.h"
+#include "platform/headless/fixed_entropy.h"
+#include "platform/headless/headless_main_window_view.h"
 #include "platform/headless/headless_settings_dialog_view.h"
+#include "platform/headless/recording_sound.h"
 #include "platform/headless/scripted_common_dialogs.h"
 #include "platform/headless/scripted_message_boxes.h"
+#include "platform/headless/virtual_time.h"
 
 namespace palvo {
 namespace {
@@ -452,6 +459,115 @@ TEST(SettingsDialogLayoutTest, WindowCaptionSizeAndOrder)
     EXPECT_EQ(layout.Find("picBgCap")->backColor, 0x00323232);
     EXPECT_EQ(layout.Find("spRhythmFast")->backColor, 0x00008000);
     EXPECT_EQ(layout.Find("spRhythmSlow")->backColor, 0x0000C000);
+}
+
+// Runs the real dialog logic on a headless window and acts as the operator through `script`;
+// a script that leaves the window open ends with the close box.
+class ScriptedSettingsDialogHost : public SettingsDialogHost {
+public:
+    ScriptedSettingsDialogHost(CommonDialogs& dialogs, MessageBoxes& messages, const Environment& environment)
+        : dialogs_(dialogs), messages_(messages), environment_(environment)
+    {
+    }
+
+    void RunSettingsDialog(CConfig& config) override
+    {
+        HeadlessSettingsDialogView view;
+        SettingsDialog dialog(config, view, dialogs_, messages_, environment_);
+        dialog.FormLoad();
+        if (script) {
+            script(view);
+        }
+        if (!view.IsClosed()) {
+            view.PressCloseBox();
+        }
+    }
+
+    std::function<void(HeadlessSettingsDialogView&)> script;
+
+private:
+    CommonDialogs& dialogs_;
+    MessageBoxes& messages_;
+    const Environment& environment_;
+};
+
+// Where the display shows pixels of one colour (0x00BBGGRR).
+struct ColorArea {
+    int count = 0;
+    int left = 1 << 30, right = -1;
+};
+
+ColorArea FindColor(const PixelBuffer& image, std::int32_t color)
+{
+    ColorArea area;
+    for (std::int32_t y = 0; y < image.Height(); ++y) {
+        for (std::int32_t x = 0; x < image.Width(); ++x) {
+            const Pixel& pixel = image.At(x, y);
+            if (pixel.red == (color & 0xFF) && pixel.green == ((color >> 8) & 0xFF) &&
+                pixel.blue == ((color >> 16) & 0xFF)) {
+                ++area.count;
+                area.left = std::min(area.left, static_cast<int>(x));
+                area.right = std::max(area.right, static_cast<int>(x));
+            }
+        }
+    }
+    return area;
+}
+
+TEST(SettingsDialogWithMainWindowTest, SavedColourAndSizeShowOnTheDisplayAtOnce)
+{
+    const fs::path directory = fs::temp_directory_path() / "palvo_settings_dialog_main_window_test";
+    fs::remove_all(directory);
+    fs::create_directories(directory);
+    FakeEnvironment environment(Utf8(directory));
+    HeadlessMainWindowView view(Utf8(directory));
+    for (const auto& entry : fs::directory_iterator(fs::path(PALVO_SOURCE_DIR) / "resources" / "bars")) {
+        std::optional<PixelBuffer> bar = MemoryPictureSurface::ReadBmpPicture(Utf8(entry.path()));
+        ASSERT_TRUE(bar.has_value());
+        view.RegisterPicture(Utf8(directory / "bars" / entry.path().filename()), *bar);
+    }
+    PixelBuffer background(800, 600);
+    for (std::int32_t y = 0; y < 600; ++y) {
+        for (std::int32_t x = 0; x < 800; ++x) {
+            background.At(x, y) = Pixel{40, 40, 40, 0};
+        }
+    }
+    view.RegisterPicture(CConfig(Utf8(directory)).DefaultBackGroundImageFile(), background);
+
+    VirtualTime time;
+    ScriptedMessageBoxes messages;
+    RecordingSound sound(time);
+    FixedEntropy entropy;
+    ScriptedCommonDialogs dialogs;
+    ScriptedSettingsDialogHost host(dialogs, messages, environment);
+    PlatformServices services{time, time, messages, sound, environment, entropy, host};
+    MainWindow window(view, services);
+    ASSERT_TRUE(window.FormLoad());
+    ASSERT_NE(view.Surface("picBase"), nullptr);
+
+    constexpr std::int32_t kOrange = 0x000080FF;
+    constexpr std::int32_t kBlue = 0x00FF0000;
+    const ColorArea before = FindColor(view.Surface("picBase")->Shown(), kOrange);
+    ASSERT_GT(before.count, 0);
+
+    dialogs.QueueColor(kBlue);
+    host.script = [](HeadlessSettingsDialogView& dialog) {
+        dialog.Click("cmdSelNumColor");
+        dialog.Click("opNumSize(0)");
+        dialog.Click("cmdSaveSetting");
+    };
+    view.Click("cmdSetting");
+    EXPECT_TRUE(messages.Messages().empty());
+    const ColorArea after = FindColor(view.Surface("picBase")->Shown(), kBlue);
+    EXPECT_EQ(FindColor(view.Surface("picBase")->Shown(), kOrange).count, 0);
+    EXPECT_GT(after.count, 0);
+    EXPECT_LT(after.right - after.left, before.right - before.left);  // the small digits
+
+    // Opening again and closing leaves the new look in place.
+    host.script = {};
+    view.Click("cmdSetting");
+    EXPECT_EQ(FindColor(view.Surface("picBase")->Shown(), kBlue).count, after.count);
+    fs::remove_all(directory);
 }
 
 }  // namespace

@@ -1,0 +1,183 @@
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/game_fixture.h"
+
+namespace palvo::testing {
+namespace {
+
+class MainWindowStartup : public GameFixture {};
+
+TEST_F(MainWindowStartup, WithoutSettingsFileStartsWithDefaultsAndWritesThemAtExit)
+{
+    ASSERT_FALSE(IniExists());
+    ASSERT_TRUE(Load());
+    EXPECT_TRUE(messages().Messages().empty());
+    EXPECT_EQ(view().ShowCount(), 1);
+    EXPECT_EQ(view().Focus(), "cmdStart");
+    EXPECT_EQ(BigNumber(), "88") << "the idle display lights every segment";
+    EXPECT_EQ(view().Text("lbTime"), "0 msec");
+    EXPECT_FALSE(view().IsTimerEnabled("Timer1"));
+    EXPECT_TRUE(view().IsEffectivelyEnabled("cmdStart"));
+    EXPECT_TRUE(view().IsEffectivelyEnabled("cmdReset"));
+    EXPECT_EQ(CellNumber(0), "  ");
+    EXPECT_EQ(view().Surface("picHistNum(0)")->Image().At(5, 5), (Pixel{0xC0, 0, 0, 0})) << "the newest cell is dark blue";
+    EXPECT_FALSE(IniExists()) << "nothing is written before the exit";
+
+    EXPECT_TRUE(view().RequestClose());
+    EXPECT_TRUE(view().IsClosed());
+    ASSERT_TRUE(IniExists());
+    EXPECT_NE(IniText().find("NumMax=72"), std::string::npos);
+}
+
+TEST_F(MainWindowStartup, EachFailingStepWarnsOnceNeverShowsAndStillWritesSettings)
+{
+    struct Case {
+        const char* what;
+        std::function<void(GameFixture&)> breakIt;
+        std::string warning;
+    };
+    const std::vector<Case> cases = {
+        {"big bar", [](GameFixture& f) { f.view().ForgetPicture(f.AppPath("bars/vertical2.bmp")); },
+         "Error (SetNumBarBmp) : 数値用バーBmpの取得に失敗しました"},
+        {"history bar", [](GameFixture& f) { f.view().ForgetPicture(f.AppPath("bars/horizontal3.bmp")); },
+         "Error (SetHistNumBmp) : 履歴数値用バーBmpの取得に失敗しました"},
+        {"background", [](GameFixture& f) { f.view().ForgetPicture(f.AppPath("bg/bg01.jpg")); },
+         "背景画像の取得ができませんでした。"},
+        {"blank cell", [](GameFixture& f) { f.view().FailReadsOf("picHistNum(1)"); },
+         "履歴数値Bmpの取得ができませんでした。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        WriteIni({{"NumMax", "33"}});
+        c.breakIt(*this);
+        EXPECT_FALSE(Load());
+        ASSERT_EQ(messages().Messages().size(), 1u);
+        EXPECT_EQ(messages().Messages()[0].text, c.warning);
+        EXPECT_EQ(messages().Messages()[0].style, MessageStyle::Warning);
+        EXPECT_EQ(view().ShowCount(), 0);
+        EXPECT_NE(IniText().find("NumMax=33"), std::string::npos);
+        // Nothing of the released window may react any more.
+        view().Click("cmdStart");
+        view().Activate();
+        EXPECT_TRUE(sound().Beeps().empty());
+    }
+}
+
+TEST_F(MainWindowStartup, SecondRunReadsWhatTheFirstWrote)
+{
+    ASSERT_TRUE(Load());
+    dialog().SetEdit([](CConfig& config) {
+        config.SetNumMax(3);
+        config.SetRhythmFast(6);
+    });
+    view().ClickWithMouse("cmdSetting");
+    view().RequestClose();
+    window_.reset();
+    const std::string first = IniText();
+
+    platform_ = std::make_unique<HeadlessPlatform>(directoryText_);
+    RegisterPictures();
+    ASSERT_TRUE(Load());
+    for (int i = 0; i < 3; ++i) {
+        Start();
+    }
+    EXPECT_EQ(view().ListCount("lstHistory"), 3);
+    EXPECT_FALSE(view().IsEnabled("cmdStart")) << "the game of three numbers is complete";
+    EXPECT_EQ(sound().Beeps().size(), 3u * 5u);
+    view().RequestClose();
+    EXPECT_EQ(IniText(), first);
+}
+
+TEST_F(MainWindowStartup, ShippedBarFilesDrawTheDigits)
+{
+    std::filesystem::copy(std::filesystem::u8path(PALVO_SOURCE_DIR "/resources/bars"),
+                          std::filesystem::u8path(AppPath("bars")));
+    platform_ = std::make_unique<HeadlessPlatform>(directoryText_);
+    RegisterPictures(false);
+    ASSERT_TRUE(Load());
+    EXPECT_TRUE(messages().Messages().empty());
+    EXPECT_EQ(BigNumber(), "88");
+    Start();
+    EXPECT_EQ(std::stoi(BigNumber()), std::stoi(view().ListItems("lstHistory")[0].substr(3)));
+    EXPECT_EQ(std::stoi(CellNumber(0)), std::stoi(BigNumber()));
+}
+
+TEST_F(MainWindowStartup, ActivationRepaintsTheDisplay)
+{
+    ASSERT_TRUE(Load());
+    MemoryPictureSurface& base = *view().Surface("picBase");
+    const int before = base.RefreshCount();
+    view().Activate();
+    EXPECT_EQ(base.RefreshCount(), before + 1);
+    EXPECT_EQ(BigNumber(), "88");
+}
+
+class MainWindowClosing : public GameFixture {};
+
+TEST_F(MainWindowClosing, CloseDuringASequenceWaitsForItsEnd)
+{
+    WriteIni({{"RhythmFast", "20"}, {"RhythmSlow", "3"}});
+    ASSERT_TRUE(Load());
+    bool allowed = true;
+    time().After(500, [&] { allowed = view().RequestClose(); });
+    Start();
+    EXPECT_FALSE(allowed);
+    EXPECT_TRUE(view().IsClosed());
+    EXPECT_EQ(view().CloseCount(), 1);
+    EXPECT_EQ(view().ListCount("lstHistory"), 1) << "the draw was completed";
+    EXPECT_EQ(sound().Beeps().size(), 19u);
+    EXPECT_EQ(sound().PlayedFiles().size(), 1u);
+    EXPECT_TRUE(IniExists());
+}
+
+TEST_F(MainWindowClosing, CloseAtTheLastNumberSkipsTheClosingMessage)
+{
+    WriteIni({{"NumMax", "1"}, {"RhythmFast", "5"}, {"RhythmSlow", "1"}});
+    ASSERT_TRUE(Load());
+    time().After(100, [&] { view().RequestClose(); });
+    Start();
+    EXPECT_TRUE(view().IsClosed());
+    EXPECT_TRUE(messages().Messages().empty());
+}
+
+TEST_F(MainWindowClosing, WindowClosedUnderARunningSequenceStopsIt)
+{
+    ASSERT_TRUE(Load());
+    time().After(300, [&] { view().Close(); });
+    Start();
+    EXPECT_TRUE(view().IsClosed());
+    EXPECT_EQ(view().ListCount("lstHistory"), 0);
+    EXPECT_TRUE(sound().PlayedFiles().empty());
+    EXPECT_LT(sound().Beeps().size(), 19u);
+    EXPECT_TRUE(IniExists());
+    // Late events of the closed window are ignored.
+    view().Activate();
+    window().OnTimer("Timer1");
+    window().OnClick("cmdStart");
+}
+
+TEST_F(MainWindowClosing, LockedControlsIgnoreKeyboardClicksDuringASequence)
+{
+    ASSERT_TRUE(Load());
+    for (const char* name : {"cmdStart", "cmdReset", "cmdSetting", "cmdHistBack", "cmdHistForward"}) {
+        time().After(200, [this, name] {
+            EXPECT_FALSE(view().IsEffectivelyEnabled(name)) << name;
+            view().Click(name);
+        });
+    }
+    messages().QueueAnswer(MessageAnswer::Yes);
+    Start();
+    EXPECT_EQ(view().ListCount("lstHistory"), 1);
+    EXPECT_EQ(sound().Beeps().size(), 19u);
+    EXPECT_EQ(dialog().Runs(), 0);
+    EXPECT_TRUE(messages().Messages().empty());
+    EXPECT_TRUE(view().IsEffectivelyEnabled("cmdStart"));
+    EXPECT_TRUE(view().IsEffectivelyEnabled("cmdReset"));
+}
+
+}  // namespace
+}  // namespace palvo::testing

@@ -1,0 +1,140 @@
+#include "display/bitmap_preparation.h"
+
+#include <gtest/gtest.h>
+
+#include "display/layout.h"
+#include "tests/support/game_fixture.h"
+
+namespace palvo::testing {
+namespace {
+
+class BitmapPreparationTest : public GameFixture {
+protected:
+    void SetUp() override
+    {
+        GameFixture::SetUp();
+        config_.emplace(directoryText_);
+        config_->SetNumColor(33023);
+        config_->SetBackGroundImageFile(AppPath("bg/bg01.jpg"));
+        config_->SetNumSizeIndex(2);
+        config_->SetNumPosIndex(4);
+    }
+
+    BitmapPreparation Images()
+    {
+        if (!view().HasLayout()) {
+            view().ApplyLayout(MainWindowLayout(15, 15));
+        }
+        return BitmapPreparation(view(), messages(), buffers_, shared_, *config_, background_);
+    }
+
+    std::optional<CConfig> config_;
+    CShared shared_;
+    WorkingBuffers buffers_;
+    PixelBuffer background_;
+};
+
+TEST_F(BitmapPreparationTest, BigBarsOfEachSizeRecolouredAndMeasured)
+{
+    struct Case {
+        std::int16_t index;
+        std::int32_t length;
+        std::int32_t thickness;
+    };
+    BitmapPreparation images = Images();
+    for (const Case& c : {Case{0, 92, 18}, Case{1, 121, 24}, Case{2, 150, 30}}) {
+        ASSERT_TRUE(images.SetNumBarBmp(c.index));
+        EXPECT_EQ(shared_.NumBarWidth_H(), c.length);
+        EXPECT_EQ(shared_.NumBarHeight_H(), c.thickness);
+        EXPECT_EQ(shared_.NumBarWidth_V(), c.thickness);
+        EXPECT_EQ(shared_.NumBarHeight_V(), c.length);
+        EXPECT_EQ(buffers_.NumBarPixels_H.Width(), c.length);
+        EXPECT_EQ(buffers_.NumBarPixels_V.At(c.thickness / 2, c.length / 2), kDigitPixel);
+    }
+    ASSERT_TRUE(images.SetHistNumBmp());
+    EXPECT_EQ(shared_.HistNumWidth_H(), 20);
+    EXPECT_EQ(shared_.HistNumHeight_H(), 3);
+    EXPECT_EQ(shared_.HistNumWidth_V(), 3);
+    EXPECT_EQ(shared_.HistNumHeight_V(), 20);
+    EXPECT_EQ(buffers_.HistNumPixels_H.At(10, 1), kDigitPixel);
+    EXPECT_TRUE(messages().Messages().empty());
+}
+
+TEST_F(BitmapPreparationTest, SizeIndexWithoutBigBarsFails)
+{
+    BitmapPreparation images = Images();
+    for (std::int16_t index : {std::int16_t{3}, std::int16_t{-1}, std::int16_t{7}}) {
+        messages().ClearMessages();
+        EXPECT_FALSE(images.SetNumBarBmp(index)) << index;
+        ASSERT_EQ(messages().Messages().size(), 1u);
+        EXPECT_EQ(messages().Messages()[0].text, "Error (SetNumBarBmp) : 数値用バーBmpの取得に失敗しました");
+        EXPECT_EQ(shared_.NumBarWidth_H(), 0);
+    }
+}
+
+TEST_F(BitmapPreparationTest, HorizontalHalfStaysWhenTheVerticalBarFails)
+{
+    view().ForgetPicture(AppPath("bars/vertical1.bmp"));
+    BitmapPreparation images = Images();
+    EXPECT_FALSE(images.SetNumBarBmp(1));
+    EXPECT_EQ(shared_.NumBarWidth_H(), 121);
+    EXPECT_EQ(shared_.NumBarHeight_V(), 0);
+}
+
+TEST_F(BitmapPreparationTest, BackgroundTakesThePicturesOwnSize)
+{
+    struct Case {
+        std::int32_t width;
+        std::int32_t height;
+    };
+    BitmapPreparation images = Images();
+    for (const Case& c : {Case{1024, 768}, Case{640, 480}}) {
+        const std::string path = AppPath("bg/" + std::to_string(c.width) + ".bmp");
+        view().RegisterPicture(path, Background(c.width, c.height));
+        config_->SetBackGroundImageFile(path);
+        ASSERT_TRUE(images.SetBackGroundBmp());
+        EXPECT_EQ(shared_.PicNumWidth(), c.width);
+        EXPECT_EQ(shared_.PicNumHeight(), c.height);
+        EXPECT_EQ(background_, Background(c.width, c.height));
+        EXPECT_EQ(buffers_.PicNumPixels, background_);
+        EXPECT_EQ(view().Surface("picBase")->ImageWidth(), c.width);
+    }
+}
+
+TEST_F(BitmapPreparationTest, UnloadableBackgroundFailsWithItsWarning)
+{
+    BitmapPreparation images = Images();
+    view().RegisterPicture(AppPath("bg/huge.bmp"), PixelBuffer(8193, 2));
+    for (const char* name : {"bg/missing.jpg", "bg/huge.bmp"}) {
+        messages().ClearMessages();
+        config_->SetBackGroundImageFile(AppPath(name));
+        EXPECT_FALSE(images.SetBackGroundBmp()) << name;
+        ASSERT_EQ(messages().Messages().size(), 1u);
+        EXPECT_EQ(messages().Messages()[0].text, "背景画像の取得ができませんでした。");
+        EXPECT_EQ(shared_.PicNumWidth(), 0);
+    }
+}
+
+TEST_F(BitmapPreparationTest, HistoryCellsShowTheirNumbersOnTheirOwnColour)
+{
+    BitmapPreparation images = Images();
+    ASSERT_TRUE(images.SetHistNumBmp());
+    ASSERT_TRUE(images.SetPicHistNumBmp());
+    EXPECT_EQ(shared_.PicHistNumWidth(), 77);
+    EXPECT_EQ(shared_.PicHistNumHeight(), 61);
+
+    images.DrawHistNum(0, 7);
+    EXPECT_EQ(CellNumber(0), " 7");
+    EXPECT_EQ(CellShown(0).At(52, 8), kDigitPixel) << "top bar of the ones place";
+    EXPECT_EQ(CellShown(0).At(20, 8), (Pixel{0xC0, 0, 0, 0})) << "no tens digit";
+    images.DrawHistNum(2, 42);
+    EXPECT_EQ(CellNumber(2), "42");
+    EXPECT_EQ(CellShown(2).At(2, 2), (Pixel{0, 0, 0, 0}));
+    images.DrawHistNum(3, 123);
+    EXPECT_EQ(CellNumber(3), " 3") << "only the last digit of a longer number";
+    images.DrawHistNum(3, 5);
+    EXPECT_EQ(CellNumber(3), " 5") << "the cell is cleared first";
+}
+
+}  // namespace
+}  // namespace palvo::testing
