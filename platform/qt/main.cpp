@@ -1,0 +1,59 @@
+// Palvo for Linux: the number caller's main window on Qt 6 Widgets.
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app/main_window.h"
+#include "config/config_store.h"
+#include "platform/platform_services.h"
+#include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_entropy.h"
+#include "platform/qt/qt_environment.h"
+#include "platform/qt/qt_event_pump.h"
+#include "platform/qt/qt_main_window_view.h"
+#include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_sound.h"
+#include "platform/qt/qt_termination_signal.h"
+
+namespace {
+
+// Stands in for the settings dialog until it is part of the program.
+class PendingSettingsDialog : public palvo::SettingsDialogHost {
+public:
+    explicit PendingSettingsDialog(palvo::MessageBoxes& messages) : messages_(messages) {}
+
+    void RunSettingsDialog(palvo::CConfig&) override
+    {
+        messages_.Show("設定画面はまだありません。palvo.ini を編集してください。", palvo::MessageStyle::Notice);
+    }
+
+private:
+    palvo::MessageBoxes& messages_;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Palvo"));
+
+    palvo::QtEnvironment environment;
+    palvo::QtClock clock;
+    palvo::QtEventPump events;
+    palvo::QtMessageBoxes messages;
+    palvo::QtSound sound;
+    palvo::QtEntropy entropy;
+    palvo::QtMainWindowView view(environment);
+    messages.SetOwner(&view.Window());
+    PendingSettingsDialog settingsDialog(messages);
+
+    palvo::PlatformServices services{clock, events, messages, sound, environment, entropy, settingsDialog};
+    palvo::MainWindow mainWindow(view, services);
+    if (!mainWindow.FormLoad()) {
+        return 1;
+    }
+    // Ended by the session or a script: close like the window's close button, saving the settings.
+    palvo::QtTerminationSignal termination([&view] { view.Window().close(); });
+    return QApplication::exec();
+}

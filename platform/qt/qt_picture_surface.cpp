@@ -1,0 +1,161 @@
+#include "platform/qt/qt_picture_surface.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <QImageReader>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace palvo {
+
+namespace {
+
+static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "32-bit RGB images store blue, green, red, reserved only on little-endian machines");
+
+constexpr QImage::Format kImageFormat = QImage::Format_RGB32;
+
+// The reader refuses pictures above this many megabytes; a largest accepted picture needs 256.
+constexpr int kAllocationLimitMegabytes = 320;
+
+}  // namespace
+
+QtPictureSurface::QtPictureSurface(QWidget* parent)
+    : QWidget(parent), backColor_(palette().color(QPalette::Window))
+{
+    // The image covers the widget and the rest is filled in paintEvent: no background erase.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void QtPictureSurface::SetBackColor(const QColor& color)
+{
+    backColor_ = color;
+    Clear();
+    update();
+}
+
+void QtPictureSurface::SetBoxSize(int width, int height)
+{
+    resize(std::max(width, 0), std::max(height, 0));
+    if (width > 0 && height > 0) {
+        image_ = QImage(width, height, kImageFormat);
+    } else {
+        image_ = QImage();
+    }
+    Clear();
+    update();
+}
+
+std::int32_t QtPictureSurface::ImageWidth() const
+{
+    return image_.width();
+}
+
+std::int32_t QtPictureSurface::ImageHeight() const
+{
+    return image_.height();
+}
+
+bool QtPictureSurface::ReadImage(PixelBuffer& image)
+{
+    if (image_.isNull() || !PixelBuffer::IsValidSize(image_.width(), image_.height())) {
+        return false;
+    }
+    if (image.Width() != image_.width() || image.Height() != image_.height()) {
+        image = PixelBuffer(image_.width(), image_.height());
+    }
+    const auto rowBytes = static_cast<std::size_t>(image_.width()) * sizeof(Pixel);
+    if (static_cast<std::size_t>(image_.bytesPerLine()) == rowBytes) {
+        std::memcpy(image.Data(), image_.constBits(), image.ByteCount());
+    } else {
+        for (int y = 0; y < image_.height(); ++y) {
+            std::memcpy(&image.At(0, y), image_.constScanLine(y), rowBytes);
+        }
+    }
+    return true;
+}
+
+std::int32_t QtPictureSurface::WriteImage(const PixelBuffer& image)
+{
+    const int rows = std::min(image.Height(), image_.height());
+    const int columns = std::min(image.Width(), image_.width());
+    if (image_.isNull() || image.Empty() || rows <= 0 || columns <= 0) {
+        return 0;
+    }
+    const auto rowBytes = static_cast<std::size_t>(columns) * sizeof(Pixel);
+    if (columns == image.Width() && columns == image_.width() &&
+        static_cast<std::size_t>(image_.bytesPerLine()) == rowBytes) {
+        std::memcpy(image_.bits(), image.Data(), rowBytes * static_cast<std::size_t>(rows));
+    } else {
+        for (int y = 0; y < rows; ++y) {
+            std::memcpy(image_.scanLine(y), &image.At(0, y), rowBytes);
+        }
+    }
+    return rows;
+}
+
+void QtPictureSurface::Clear()
+{
+    if (image_.isNull()) {
+        return;
+    }
+    image_.fill(backColor_);
+    if (!picture_.isNull()) {
+        QPainter painter(&image_);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, picture_);
+    }
+}
+
+void QtPictureSurface::Refresh()
+{
+    update();
+}
+
+bool QtPictureSurface::LoadPicture(const std::string& path)
+{
+    QImageReader reader(QString::fromStdString(path));
+    reader.setAutoTransform(false);
+    // Only the header has been read so far: a picture too large is refused before decoding.
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() < 1 || size.height() < 1 || size.width() > kMaximumPictureSide ||
+        size.height() > kMaximumPictureSide) {
+        return false;
+    }
+    if (QImageReader::allocationLimit() < kAllocationLimitMegabytes) {
+        QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
+    }
+    QImage picture = reader.read();
+    if (picture.isNull() || picture.width() > kMaximumPictureSide || picture.height() > kMaximumPictureSide) {
+        return false;
+    }
+    picture_ = picture.convertToFormat(kImageFormat);
+    // Auto-size: the box takes the picture's size, and the picture becomes its image.
+    resize(picture_.size());
+    image_ = picture_;
+    update();
+    return true;
+}
+
+void QtPictureSurface::RemovePicture()
+{
+    picture_ = QImage();
+    Clear();
+}
+
+void QtPictureSurface::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect area = event->rect();
+    const QRect imageArea = area.intersected(image_.rect());
+    if (!imageArea.isEmpty()) {
+        painter.drawImage(imageArea.topLeft(), image_, imageArea);
+    }
+    // Where the widget is larger than its image the back colour shows.
+    const QRegion rest = QRegion(area).subtracted(QRegion(imageArea));
+    for (const QRect& part : rest) {
+        painter.fillRect(part, backColor_);
+    }
+}
+
+}  // namespace palvo

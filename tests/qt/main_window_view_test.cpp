@@ -1,0 +1,334 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "tests/qt/qt_test_application.h"
+#include "platform/qt/qt_environment.h"
+#include "platform/qt/qt_event_pump.h"
+#include "platform/qt/qt_main_window_view.h"
+
+namespace palvo {
+namespace {
+
+// Records what the view reports, and answers close requests as told.
+class RecordingEvents : public MainWindowEvents {
+public:
+    void OnClick(std::string_view name) override { clicks.emplace_back(name); }
+    void OnActivate() override { ++activations; }
+    void OnTimer(std::string_view name) override { timers.emplace_back(name); }
+    bool OnCloseRequest() override
+    {
+        ++closeRequests;
+        return allowClose;
+    }
+    void OnClosed() override { ++closed; }
+
+    std::vector<std::string> clicks;
+    std::vector<std::string> timers;
+    int activations = 0;
+    int closeRequests = 0;
+    int closed = 0;
+    bool allowClose = true;
+};
+
+ControlSpec Spec(std::string name, ControlKind kind, std::string parent, int x, int y, int width, int height)
+{
+    ControlSpec spec;
+    spec.name = std::move(name);
+    spec.kind = kind;
+    spec.parent = std::move(parent);
+    spec.x = x;
+    spec.y = y;
+    spec.width = width;
+    spec.height = height;
+    return spec;
+}
+
+class MainWindowViewTest : public testing::Test {
+protected:
+    QApplication& application_ = TestApplication();
+    MainWindowViewTest() : environment_(directory_.path().toStdString(), 15.0), view_(environment_)
+    {
+        QImage arrow(39, 38, QImage::Format_RGB32);
+        arrow.fill(QColor(0x78, 0x78, 0x78));
+        QDir(directory_.path()).mkpath(QStringLiteral("buttons"));
+        arrow.save(directory_.filePath(QStringLiteral("buttons/back.bmp")), "BMP");
+
+        layout_.caption = "PALVO  ~パルボ~";
+        layout_.outerWidth = 800;
+        layout_.outerHeight = 630;
+        layout_.backColor = 0x404040;
+        ControlSpec base = Spec("picBase", ControlKind::PictureBox, "", 0, 0, 800, 600);
+        base.backColor = 0;
+        ControlSpec start = Spec("cmdStart", ControlKind::CommandButton, "", 643, 461, 137, 125);
+        start.caption = "スタート";
+        start.backColor = 0xFFFFFF;
+        start.graphicalStyle = true;
+        start.font = FontSpec{"MS UI Gothic", 24, true};
+        ControlSpec board = Spec("picHist", ControlKind::PictureBox, "", 16, 507, 621, 79);
+        board.backColor = 0;
+        ControlSpec back = Spec("cmdHistBack", ControlKind::CommandButton, "picHist", 0, 0, 49, 75);
+        back.backColor = 0x787878;
+        back.graphicalStyle = true;
+        back.picture = "buttons/back.bmp";
+        ControlSpec cell = Spec("picHistNum(0)", ControlKind::PictureBox, "picHist", 48, 0, 77, 61);
+        cell.backColor = 0xC00000;
+        ControlSpec frame = Spec("spHistNum(0)", ControlKind::Shape, "picHistNum(0)", 0, -1, 77, 62);
+        frame.borderColor = 0x202020;
+        ControlSpec label = Spec("lblistNum(0)", ControlKind::Label, "picHist", 60, 62, 33, 12);
+        label.backColor = 0x404040;
+        ControlSpec list = Spec("lstHistory", ControlKind::ListBox, "", 28, 280, 61, 196);
+        list.visible = false;
+        ControlSpec hidden = Spec("Command4", ControlKind::CommandButton, "", 10, 10, 50, 20);
+        hidden.caption = "Command4";
+        hidden.visible = false;
+        ControlSpec below = Spec("Command1", ControlKind::CommandButton, "", 10, 644, 50, 20);
+        below.caption = "セット";
+        ControlSpec text = Spec("txtNum", ControlKind::TextBox, "", 100, 644, 40, 20);
+        ControlSpec timer;
+        timer.name = "Timer1";
+        timer.kind = ControlKind::Timer;
+        timer.timerInterval = 100;
+        timer.enabled = false;
+        layout_.controls = {base, start, board, back, cell, frame, label, list, hidden, below, text, timer};
+    }
+
+    void ShowWindow()
+    {
+        view_.SetEvents(&events_);
+        view_.ApplyLayout(layout_);
+        view_.Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view_.Window()));
+    }
+
+    QTemporaryDir directory_;
+    QtEnvironment environment_;
+    QtMainWindowView view_;
+    RecordingEvents events_;
+    WindowLayout layout_;
+};
+
+TEST_F(MainWindowViewTest, EveryControlIsBuiltWhereTheLayoutPlacesIt)
+{
+    ShowWindow();
+    EXPECT_EQ(view_.Window().windowTitle(), QStringLiteral("PALVO  ~パルボ~"));
+    EXPECT_EQ(view_.Window().frameGeometry().size(), QSize(800, 630));
+
+    for (const ControlSpec& spec : layout_.controls) {
+        SCOPED_TRACE(spec.name);
+        QWidget* widget = view_.Widget(spec.name);
+        if (spec.kind == ControlKind::Timer) {
+            EXPECT_EQ(widget, nullptr);
+            continue;
+        }
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->objectName().toStdString(), spec.name);
+        EXPECT_EQ(widget->geometry(), QRect(spec.x, spec.y, spec.width, spec.height));
+        QWidget* expectedParent = spec.parent.empty() ? &view_.Window() : view_.Widget(spec.parent);
+        EXPECT_EQ(widget->parentWidget(), expectedParent);
+        EXPECT_EQ(widget->isVisibleTo(&view_.Window()), spec.visible);
+    }
+}
+
+TEST_F(MainWindowViewTest, CaptionsColoursAndPicturesFollowTheLayout)
+{
+    ShowWindow();
+    auto* start = qobject_cast<QPushButton*>(view_.Widget("cmdStart"));
+    ASSERT_NE(start, nullptr);
+    EXPECT_EQ(start->text(), QStringLiteral("スタート"));
+    EXPECT_TRUE(start->font().bold());
+    EXPECT_EQ(start->font().pointSizeF(), 24.0);
+    EXPECT_TRUE(start->styleSheet().contains(QStringLiteral("#ffffff")));
+
+    auto* back = qobject_cast<QPushButton*>(view_.Widget("cmdHistBack"));
+    ASSERT_NE(back, nullptr);
+    EXPECT_FALSE(back->icon().isNull());
+    EXPECT_EQ(back->iconSize(), QSize(39, 38));
+    EXPECT_TRUE(back->styleSheet().contains(QStringLiteral("#787878")));
+
+    auto& cell = static_cast<QtPictureSurface&>(view_.Picture("picHistNum(0)"));
+    EXPECT_EQ(cell.Image().pixelColor(10, 10), QColor(0x00, 0x00, 0xC0));
+    EXPECT_EQ(view_.Window().palette().color(QPalette::Window), QColor(0x40, 0x40, 0x40));
+    EXPECT_EQ(view_.Widget("lblistNum(0)")->palette().color(QPalette::Window), QColor(0x40, 0x40, 0x40));
+
+    // The picture on screen is the box's image; the frame shape is drawn on top of it only.
+    const QImage shown = view_.Widget("picHistNum(0)")->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(38, 30), QColor(0x00, 0x00, 0xC0));
+    EXPECT_EQ(shown.pixelColor(0, 30), QColor(0x20, 0x20, 0x20));
+}
+
+TEST_F(MainWindowViewTest, ControlsOutOfViewCannotTakeTheFocus)
+{
+    ShowWindow();
+    EXPECT_EQ(view_.Widget("Command1")->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(view_.Widget("txtNum")->focusPolicy(), Qt::NoFocus);
+    EXPECT_NE(view_.Widget("cmdStart")->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(MainWindowViewTest, ClicksAndKeysReachTheLogicOnlyFromEnabledButtons)
+{
+    ShowWindow();
+    auto* start = qobject_cast<QPushButton*>(view_.Widget("cmdStart"));
+    ASSERT_NE(start, nullptr);
+    EXPECT_TRUE(start->hasFocus());
+
+    QTest::mouseClick(start, Qt::LeftButton);
+    QTest::keyClick(start, Qt::Key_Space);
+    QTest::keyClick(start, Qt::Key_Return);
+    QTest::keyClick(&view_.Window(), Qt::Key_PageDown);
+    EXPECT_EQ(events_.clicks, (std::vector<std::string>{"cmdStart", "cmdStart", "cmdStart", "cmdStart"}));
+
+    events_.clicks.clear();
+    view_.SetEnabled("cmdStart", false);
+    EXPECT_FALSE(view_.IsEnabled("cmdStart"));
+    QTest::mouseClick(start, Qt::LeftButton);
+    QTest::keyClick(&view_.Window(), Qt::Key_PageDown);
+    EXPECT_TRUE(events_.clicks.empty());
+
+    // A disabled container locks the buttons inside it.
+    view_.SetEnabled("picHist", false);
+    QTest::mouseClick(view_.Widget("cmdHistBack"), Qt::LeftButton);
+    EXPECT_TRUE(events_.clicks.empty());
+    view_.SetEnabled("picHist", true);
+    QTest::mouseClick(view_.Widget("cmdHistBack"), Qt::LeftButton);
+    EXPECT_EQ(events_.clicks, std::vector<std::string>{"cmdHistBack"});
+}
+
+TEST_F(MainWindowViewTest, TheFocusReturnsToStartWhenItIsEnabledAgain)
+{
+    ShowWindow();
+    QWidget* start = view_.Widget("cmdStart");
+    ASSERT_TRUE(start->hasFocus());
+    view_.SetEnabled("cmdStart", false);
+    view_.SetEnabled("picHist", false);
+    view_.SetEnabled("picHist", true);
+    view_.SetEnabled("cmdStart", true);
+    EXPECT_TRUE(start->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(events_.clicks, std::vector<std::string>{"cmdStart"});
+}
+
+TEST_F(MainWindowViewTest, CloseAsksTheLogicUnlessTheLogicClosesItself)
+{
+    ShowWindow();
+    events_.allowClose = false;
+    view_.Window().close();
+    EXPECT_EQ(events_.closeRequests, 1);
+    EXPECT_EQ(events_.closed, 0);
+    EXPECT_TRUE(view_.Window().isVisible());
+
+    view_.Close();
+    EXPECT_EQ(events_.closeRequests, 1);
+    EXPECT_EQ(events_.closed, 1);
+    EXPECT_FALSE(view_.Window().isVisible());
+}
+
+TEST_F(MainWindowViewTest, AllowedCloseEndsTheWindowOnce)
+{
+    ShowWindow();
+    view_.Window().close();
+    EXPECT_EQ(events_.closeRequests, 1);
+    EXPECT_EQ(events_.closed, 1);
+    EXPECT_FALSE(view_.Window().isVisible());
+}
+
+TEST_F(MainWindowViewTest, TextsAndListsOfTheControls)
+{
+    ShowWindow();
+    view_.SetText("lblistNum(0)", "12");
+    view_.SetText("cmdStart", "スタート!");
+    view_.SetText("txtNum", "07");
+    view_.SetText("noSuchControl", "ignored");
+    EXPECT_EQ(view_.Text("lblistNum(0)"), "12");
+    EXPECT_EQ(view_.Text("cmdStart"), "スタート!");
+    EXPECT_EQ(view_.Text("txtNum"), "07");
+    EXPECT_EQ(view_.Text("noSuchControl"), "");
+
+    view_.ListAddItem("lstHistory", "1:  5");
+    view_.ListAddItem("lstHistory", "2: 42");
+    view_.ListSelect("lstHistory", 1);
+    EXPECT_EQ(view_.ListCount("lstHistory"), 2);
+    EXPECT_EQ(qobject_cast<QListWidget*>(view_.Widget("lstHistory"))->currentItem()->text(), QStringLiteral("2: 42"));
+    view_.ListClear("lstHistory");
+    EXPECT_EQ(view_.ListCount("lstHistory"), 0);
+}
+
+TEST_F(MainWindowViewTest, TheTimerTicksOnlyWhileEnabled)
+{
+    ShowWindow();
+    QtEventPump pump;
+    pump.ProcessEventsFor(250);
+    EXPECT_TRUE(events_.timers.empty());
+    EXPECT_FALSE(view_.IsEnabled("Timer1"));
+
+    view_.SetTimerEnabled("Timer1", true);
+    EXPECT_TRUE(view_.IsEnabled("Timer1"));
+    pump.ProcessEventsFor(350);
+    view_.SetTimerEnabled("Timer1", false);
+    EXPECT_GE(events_.timers.size(), 2U);
+    EXPECT_LE(events_.timers.size(), 4U);
+    for (const std::string& name : events_.timers) {
+        EXPECT_EQ(name, "Timer1");
+    }
+    const std::size_t ticks = events_.timers.size();
+    pump.ProcessEventsFor(250);
+    EXPECT_EQ(events_.timers.size(), ticks);
+}
+
+TEST_F(MainWindowViewTest, ReapplyingTheLayoutReplacesWithoutDuplicates)
+{
+    ShowWindow();
+    QWidget* start = view_.Widget("cmdStart");
+    layout_.controls[1].x = 600;
+    view_.ApplyLayout(layout_);
+    EXPECT_EQ(view_.Widget("cmdStart"), start);
+    EXPECT_EQ(start->x(), 600);
+    EXPECT_EQ(view_.Window().findChildren<QPushButton*>(QStringLiteral("cmdStart")).size(), 1);
+}
+
+TEST(EventPumpTest, WaitsItsTimeWhileHandlingEvents)
+{
+    TestApplication();
+    QtEventPump pump;
+    bool handled = false;
+    QTimer::singleShot(10, [&handled] { handled = true; });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    pump.ProcessEventsFor(60);
+    EXPECT_GE(elapsed.elapsed(), 59);
+    EXPECT_TRUE(handled);
+}
+
+TEST(EnvironmentTest, ReportsItsFolderScaleAndFiles)
+{
+    TestApplication();
+    QTemporaryDir directory;
+    QFile file(directory.filePath(QStringLiteral("palvo.ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    const QtEnvironment forced(directory.path().toStdString(), 12.0);
+    EXPECT_EQ(forced.ApplicationDirectory(), directory.path().toStdString());
+    EXPECT_EQ(forced.TwipsPerPixelX(), 12.0);
+    EXPECT_EQ(forced.TwipsPerPixelY(), 12.0);
+    EXPECT_TRUE(forced.FileExists(directory.filePath(QStringLiteral("palvo.ini")).toStdString()));
+    EXPECT_FALSE(forced.FileExists(directory.path().toStdString()));
+    EXPECT_FALSE(forced.FileExists(directory.filePath(QStringLiteral("missing")).toStdString()));
+
+    const QtEnvironment real;
+    EXPECT_EQ(real.ApplicationDirectory(), QCoreApplication::applicationDirPath().toStdString());
+    EXPECT_GT(real.TwipsPerPixelX(), 0.0);
+}
+
+}  // namespace
+}  // namespace palvo

@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "tests/qt/qt_test_application.h"
+#include "platform/qt/qt_picture_surface.h"
+
+namespace palvo {
+namespace {
+
+Pixel MakePixel(std::uint8_t blue, std::uint8_t green, std::uint8_t red)
+{
+    return Pixel{blue, green, red, 0};
+}
+
+bool SameColor(const Pixel& left, const Pixel& right)
+{
+    return left.blue == right.blue && left.green == right.green && left.red == right.red;
+}
+
+class PictureSurfaceTest : public testing::Test {
+protected:
+    QApplication& application_ = TestApplication();
+    QString Path(const char* name) const { return directory_.filePath(QString::fromLatin1(name)); }
+
+    // A picture file of `width` x `height` whose pixel (x, y) has red x, green y, blue 7.
+    std::string WritePicture(const char* name, int width, int height, const char* format)
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                image.setPixel(x, y, qRgb(x % 256, y % 256, 7));
+            }
+        }
+        EXPECT_TRUE(image.save(Path(name), format));
+        return Path(name).toStdString();
+    }
+
+    QTemporaryDir directory_;
+};
+
+TEST_F(PictureSurfaceTest, NewBoxHoldsItsBackColorAtItsSize)
+{
+    QtPictureSurface box;
+    box.SetBackColor(QColor(0x00, 0x00, 0xC0));
+    box.SetBoxSize(77, 61);
+
+    PixelBuffer image;
+    ASSERT_TRUE(box.ReadImage(image));
+    EXPECT_EQ(image.Width(), 77);
+    EXPECT_EQ(image.Height(), 61);
+    EXPECT_TRUE(SameColor(image.At(0, 0), MakePixel(0xC0, 0, 0)));
+    EXPECT_TRUE(SameColor(image.At(76, 60), MakePixel(0xC0, 0, 0)));
+}
+
+TEST_F(PictureSurfaceTest, WrittenBytesAreBlueGreenRedInTheImage)
+{
+    QtPictureSurface box;
+    box.SetBoxSize(4, 3);
+    PixelBuffer buffer(4, 3);
+    buffer.At(1, 2) = MakePixel(0x10, 0x20, 0x30);
+    buffer.At(3, 0) = MakePixel(0xFF, 0x80, 0x00);
+
+    EXPECT_EQ(box.WriteImage(buffer), 3);
+    EXPECT_EQ(box.Image().pixelColor(1, 2), QColor(0x30, 0x20, 0x10));
+    EXPECT_EQ(box.Image().pixelColor(3, 0), QColor(0x00, 0x80, 0xFF));
+
+    PixelBuffer read;
+    ASSERT_TRUE(box.ReadImage(read));
+    EXPECT_TRUE(SameColor(read.At(1, 2), buffer.At(1, 2)));
+    EXPECT_TRUE(SameColor(read.At(3, 0), buffer.At(3, 0)));
+}
+
+TEST_F(PictureSurfaceTest, WriteDropsWhatLiesBeyondTheImage)
+{
+    QtPictureSurface box;
+    box.SetBackColor(Qt::black);
+    box.SetBoxSize(3, 2);
+    PixelBuffer large(5, 4);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            large.At(x, y) = MakePixel(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 9);
+        }
+    }
+    EXPECT_EQ(box.WriteImage(large), 2);
+    EXPECT_EQ(box.Image().pixelColor(2, 1), QColor(9, 1, 2));
+
+    PixelBuffer small(2, 1);
+    small.At(0, 0) = MakePixel(1, 2, 3);
+    small.At(1, 0) = MakePixel(4, 5, 6);
+    EXPECT_EQ(box.WriteImage(small), 1);
+    EXPECT_EQ(box.Image().pixelColor(1, 0), QColor(6, 5, 4));
+    // Outside the small buffer the earlier image stays.
+    EXPECT_EQ(box.Image().pixelColor(2, 0), QColor(9, 0, 2));
+    EXPECT_EQ(box.Image().pixelColor(0, 1), QColor(9, 1, 0));
+}
+
+TEST_F(PictureSurfaceTest, EmptyBoxNeitherReadsNorWrites)
+{
+    QtPictureSurface box;
+    PixelBuffer untouched(2, 2);
+    untouched.At(1, 1) = MakePixel(1, 1, 1);
+    const PixelBuffer before = untouched;
+
+    EXPECT_FALSE(box.ReadImage(untouched));
+    EXPECT_EQ(untouched, before);
+    EXPECT_EQ(box.WriteImage(before), 0);
+    EXPECT_EQ(box.WriteImage(PixelBuffer()), 0);
+}
+
+TEST_F(PictureSurfaceTest, LoadedPictureSizesTheBoxAndBecomesItsImage)
+{
+    for (const char* format : {"BMP", "JPG"}) {
+        SCOPED_TRACE(format);
+        const std::string path = WritePicture((std::string("picture.") + format).c_str(), 40, 30, format);
+        QtPictureSurface box;
+        box.SetBoxSize(800, 600);
+
+        ASSERT_TRUE(box.LoadPicture(path));
+        EXPECT_EQ(box.ImageWidth(), 40);
+        EXPECT_EQ(box.ImageHeight(), 30);
+        EXPECT_EQ(box.size(), QSize(40, 30));
+        if (std::string(format) == "BMP") {
+            PixelBuffer image;
+            ASSERT_TRUE(box.ReadImage(image));
+            EXPECT_TRUE(SameColor(image.At(39, 29), MakePixel(7, 29, 39)));
+        }
+    }
+}
+
+TEST_F(PictureSurfaceTest, LoadsGifPictures)
+{
+    // A 1 x 1 picture whose one pixel is white (Qt writes no GIF, so the bytes are spelled out).
+    const unsigned char gif[] = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00,
+                                 0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00, 0x00, 0x00,
+                                 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
+    QFile file(Path("white.gif"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(gif), sizeof gif);
+    file.close();
+
+    QtPictureSurface box;
+    box.SetBoxSize(10, 10);
+    ASSERT_TRUE(box.LoadPicture(Path("white.gif").toStdString()));
+    EXPECT_EQ(box.size(), QSize(1, 1));
+    EXPECT_EQ(box.Image().pixelColor(0, 0), QColor(Qt::white));
+}
+
+TEST_F(PictureSurfaceTest, ClearRestoresThePictureAndRemovingItLeavesTheBackColor)
+{
+    const std::string path = WritePicture("picture.bmp", 10, 8, "BMP");
+    QtPictureSurface box;
+    box.SetBackColor(QColor(0x40, 0x40, 0x40));
+    box.SetBoxSize(20, 20);
+    ASSERT_TRUE(box.LoadPicture(path));
+
+    PixelBuffer blank(10, 8);
+    box.WriteImage(blank);
+    box.Clear();
+    EXPECT_EQ(box.Image().pixelColor(5, 3), QColor(5, 3, 7));
+
+    box.RemovePicture();
+    EXPECT_EQ(box.ImageWidth(), 10);
+    EXPECT_EQ(box.ImageHeight(), 8);
+    EXPECT_EQ(box.Image().pixelColor(5, 3), QColor(0x40, 0x40, 0x40));
+    box.Clear();
+    EXPECT_EQ(box.Image().pixelColor(9, 7), QColor(0x40, 0x40, 0x40));
+}
+
+TEST_F(PictureSurfaceTest, RefusedPicturesLeaveTheBoxAsItWas)
+{
+    QFile broken(Path("broken.jpg"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture at all");
+    broken.close();
+
+    const std::string widest = WritePicture("widest.bmp", QtPictureSurface::kMaximumPictureSide, 1, "BMP");
+    const std::string tooWide = WritePicture("too_wide.bmp", QtPictureSurface::kMaximumPictureSide + 1, 1, "BMP");
+    const std::string tooTall = WritePicture("too_tall.bmp", 1, QtPictureSurface::kMaximumPictureSide + 1, "BMP");
+
+    const std::string refused[] = {Path("missing.bmp").toStdString(), Path("broken.jpg").toStdString(), tooWide,
+                                   tooTall, ""};
+    for (const std::string& path : refused) {
+        SCOPED_TRACE(path);
+        QtPictureSurface box;
+        box.SetBackColor(Qt::red);
+        box.SetBoxSize(5, 4);
+        EXPECT_FALSE(box.LoadPicture(path));
+        EXPECT_EQ(box.ImageWidth(), 5);
+        EXPECT_EQ(box.ImageHeight(), 4);
+        EXPECT_EQ(box.Image().pixelColor(4, 3), QColor(Qt::red));
+    }
+
+    QtPictureSurface box;
+    EXPECT_TRUE(box.LoadPicture(widest));
+    EXPECT_EQ(box.ImageWidth(), QtPictureSurface::kMaximumPictureSide);
+}
+
+// A header that announces a huge picture must be refused from the header alone: the file
+// carries no pixels, so decoding it could not succeed either way, but no 100000 x 100000
+// allocation may be attempted.
+TEST_F(PictureSurfaceTest, HugePictureIsRefusedFromItsHeader)
+{
+    QByteArray header;
+    auto put = [&header](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) {
+            header.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+        }
+    };
+    header.append("BM");
+    put(54, 4);
+    put(0, 4);
+    put(54, 4);
+    put(40, 4);
+    put(100000, 4);
+    put(100000, 4);
+    put(1, 2);
+    put(24, 2);
+    put(0, 4);
+    put(0, 4);
+    put(2835, 4);
+    put(2835, 4);
+    put(0, 4);
+    put(0, 4);
+    QFile file(Path("huge.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(header);
+    file.close();
+
+    QtPictureSurface box;
+    box.SetBoxSize(3, 3);
+    EXPECT_FALSE(box.LoadPicture(Path("huge.bmp").toStdString()));
+    EXPECT_EQ(box.ImageWidth(), 3);
+}
+
+}  // namespace
+}  // namespace palvo
