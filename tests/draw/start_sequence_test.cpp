@@ -1,9 +1,9 @@
 #include "draw/start_sequence.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <set>
-
-#include <gtest/gtest.h>
 
 #include "tests/support/game_fixture.h"
 

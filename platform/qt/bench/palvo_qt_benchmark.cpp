@@ -1,0 +1,259 @@
+// Timing of the Qt program, printed as plain numbers (run by scripts/bench.sh):
+//   palvo_qt_benchmark startup    start-up until the idle display is on screen, and memory after it
+//   palvo_qt_benchmark paint      the timing probe's paint (restore, fourteen bars, transfer to picBase)
+//   palvo_qt_benchmark sequence   whole Start sequences (RhythmFast 20, RhythmSlow 3) against their schedule
+// Each mode runs in a fresh process, so start-up is measured from the process's own beginning.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/auxiliary_controls.h"
+#include "app/main_window.h"
+#include "config/config_store.h"
+#include "display/bitmap_preparation.h"
+#include "imaging/digit_rendering.h"
+#include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_entropy.h"
+#include "platform/qt/qt_environment.h"
+#include "platform/qt/qt_event_pump.h"
+#include "platform/qt/qt_main_window_view.h"
+#include "platform/qt/qt_message_boxes.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Milliseconds(Clock::duration duration)
+{
+    return std::chrono::duration<double, std::milli>(duration).count();
+}
+
+double ProcessCpuMilliseconds()
+{
+    timespec time{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &time);
+    return static_cast<double>(time.tv_sec) * 1000.0 + static_cast<double>(time.tv_nsec) / 1e6;
+}
+
+long ResidentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::stol(line.substr(6));
+        }
+    }
+    return -1;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+class SilentSound : public palvo::Sound {
+public:
+    void Beep() override {}
+    void PlayAsync(const std::string&) override {}
+};
+
+class NoSettingsDialog : public palvo::SettingsDialogHost {
+public:
+    void RunSettingsDialog(palvo::CConfig&) override {}
+};
+
+// The shipped folder copied aside, with fixed settings, so that the operator's palvo.ini is neither
+// read nor changed.
+bool PrepareApplicationFolder(const QTemporaryDir& folder)
+{
+    const QDir shipped(QStringLiteral(PALVO_APP_DIR));
+    for (const QString& sub : {QStringLiteral("bg"), QStringLiteral("bars"), QStringLiteral("buttons")}) {
+        QDir(folder.path()).mkpath(sub);
+        const QDir source(shipped.filePath(sub));
+        for (const QString& file : source.entryList(QDir::Files)) {
+            if (!QFile::copy(source.filePath(file), folder.filePath(sub + QLatin1Char('/') + file))) {
+                return false;
+            }
+        }
+    }
+    QFile ini(folder.filePath(QStringLiteral("palvo.ini")));
+    if (!ini.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    ini.write("[PALVO]\r\nRhythmFast=20\r\nRhythmSlow=3\r\n");
+    return true;
+}
+
+// The program's objects, built the way main() builds them.
+struct Program {
+    explicit Program(const std::string& folder)
+        : environment(folder, std::nullopt),
+          view(environment),
+          services{clock, events, messages, sound, environment, entropy, settings},
+          window(view, services)
+    {
+        messages.SetOwner(&view.Window());
+    }
+
+    palvo::QtEnvironment environment;
+    palvo::QtClock clock;
+    palvo::QtEventPump events;
+    palvo::QtMessageBoxes messages;
+    SilentSound sound;
+    palvo::QtEntropy entropy;
+    NoSettingsDialog settings;
+    palvo::QtMainWindowView view;
+    palvo::PlatformServices services;
+    palvo::MainWindow window;
+};
+
+// Handles events until `widget` has been painted at least once more.
+void WaitForPaint(QWidget& widget)
+{
+    bool painted = false;
+    struct Watch : QObject {
+        bool* painted;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint) {
+                *painted = true;
+            }
+            return false;
+        }
+    } watch;
+    watch.painted = &painted;
+    widget.installEventFilter(&watch);
+    const auto deadline = Clock::now() + std::chrono::seconds(5);
+    while (!painted && Clock::now() < deadline) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    widget.removeEventFilter(&watch);
+}
+
+int Startup(int argc, char* argv[], Clock::time_point processStart)
+{
+    QApplication application(argc, argv);
+    const auto applicationReady = Clock::now();
+    QTemporaryDir folder;
+    if (!PrepareApplicationFolder(folder)) {
+        return 1;
+    }
+    const auto logicStart = Clock::now();
+    Program program(folder.path().toStdString());
+    if (!program.window.FormLoad()) {
+        return 1;
+    }
+    WaitForPaint(*program.view.Widget("picBase"));
+    const auto shown = Clock::now();
+    // Copying the test folder is not part of the program's start-up.
+    const double total = Milliseconds(applicationReady - processStart) + Milliseconds(shown - logicStart);
+    std::printf("startup_ms %.1f (QApplication %.1f, window and idle display %.1f)\n", total,
+                Milliseconds(applicationReady - processStart), Milliseconds(shown - logicStart));
+    std::printf("resident_mb %.1f\n", static_cast<double>(ResidentKilobytes()) / 1024.0);
+    return 0;
+}
+
+int Paint(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QTemporaryDir folder;
+    if (!PrepareApplicationFolder(folder)) {
+        return 1;
+    }
+    Program program(folder.path().toStdString());
+    if (!program.window.FormLoad()) {
+        return 1;
+    }
+    WaitForPaint(*program.view.Widget("picBase"));
+
+    // A second set of the probe's pieces over the same window, as the logic builds them.
+    palvo::CConfig config(folder.path().toStdString());
+    config.ReadConfig();
+    palvo::CShared shared;
+    palvo::WorkingBuffers buffers;
+    palvo::PixelBuffer background;
+    palvo::BitmapPreparation images(program.view, program.messages, buffers, shared, config, background);
+    if (!images.SetNumBarBmp(config.NumSizeIndex()) || !images.SetHistNumBmp() || !images.SetBackGroundBmp() ||
+        !images.SetPicHistNumBmp()) {
+        return 1;
+    }
+    palvo::DigitRenderer renderer(buffers, shared, config);
+    std::int32_t timerCount = 0;
+    palvo::AuxiliaryControls probe(program.view, program.clock, images, renderer, timerCount);
+    QWidget& base = *program.view.Widget("picBase");
+
+    constexpr int kRounds = 200;
+    std::vector<double> composed;
+    std::vector<double> onScreen;
+    for (int round = 0; round < kRounds; ++round) {
+        const auto start = Clock::now();
+        probe.DrawAllSegments();
+        const auto drawn = Clock::now();
+        base.repaint();  // the paint the event loop would do next, done at once
+        const auto painted = Clock::now();
+        composed.push_back(Milliseconds(drawn - start));
+        onScreen.push_back(Milliseconds(painted - start));
+    }
+    std::printf("probe_paint_median_ms %.3f (restore, 14 bars, transfer into picBase's image)\n", Median(composed));
+    std::printf("probe_paint_on_screen_median_ms %.3f (the same plus the widget's repaint)\n", Median(onScreen));
+    return 0;
+}
+
+int Sequence(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QTemporaryDir folder;
+    if (!PrepareApplicationFolder(folder)) {
+        return 1;
+    }
+    Program program(folder.path().toStdString());
+    if (!program.window.FormLoad()) {
+        return 1;
+    }
+    WaitForPaint(*program.view.Widget("picBase"));
+
+    constexpr double kScheduleMs = 17 * 60.0 + 3 * 560.0;
+    constexpr int kRuns = 3;
+    for (int run = 0; run < kRuns; ++run) {
+        const double cpuStart = ProcessCpuMilliseconds();
+        const auto start = Clock::now();
+        program.window.OnClick("cmdStart");
+        const double wall = Milliseconds(Clock::now() - start);
+        const double cpu = ProcessCpuMilliseconds() - cpuStart;
+        std::printf("sequence_ms %.1f schedule_ms %.0f over_percent %.2f cpu_ms %.1f cpu_percent %.2f\n", wall,
+                    kScheduleMs, (wall - kScheduleMs) / kScheduleMs * 100.0, cpu, cpu / wall * 100.0);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    const auto processStart = Clock::now();
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "startup") {
+        return Startup(argc, argv, processStart);
+    }
+    if (mode == "paint") {
+        return Paint(argc, argv);
+    }
+    if (mode == "sequence") {
+        return Sequence(argc, argv);
+    }
+    std::fprintf(stderr, "usage: palvo_qt_benchmark startup|paint|sequence\n");
+    return 2;
+}

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Runs every benchmark of the given build folder (default: build) and prints its numbers:
+# the core's Google Benchmark programs, then the Qt program's start-up, paint and Start-sequence
+# timings (on $DISPLAY, else on a virtual X display, else on Qt's offscreen platform).
+set -euo pipefail
+
+build=${1:-build}
+
+shopt -s nullglob
+for program in "$build"/benchmarks/*_benchmark; do
+    echo "== $(basename "$program")"
+    "$program" --benchmark_min_time=0.2
+done
+
+qt_benchmark="$build/platform/qt/palvo_qt_benchmark"
+if [ ! -x "$qt_benchmark" ]; then
+    echo "bench.sh: $qt_benchmark is not built" >&2
+    exit 1
+fi
+
+xvfb_pid=
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+}
+trap cleanup EXIT
+
+if [ -z "${DISPLAY:-}" ]; then
+    if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
+        display_number=99
+        while [ -e "/tmp/.X${display_number}-lock" ] || [ -e "/tmp/.X11-unix/X${display_number}" ]; do
+            display_number=$((display_number + 1))
+        done
+        export DISPLAY=":${display_number}"
+        Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        for _ in $(seq 1 50); do
+            xdotool getdisplaygeometry >/dev/null 2>&1 && break
+            sleep 0.1
+        done
+    else
+        export QT_QPA_PLATFORM=offscreen
+    fi
+fi
+
+echo "== palvo_qt_benchmark (${QT_QPA_PLATFORM:-xcb on $DISPLAY}; load average $(cut -d' ' -f1-3 /proc/loadavg))"
+echo "-- start-up, five fresh processes (target < 300 ms, < 80 MB)"
+for _ in 1 2 3 4 5; do
+    "$qt_benchmark" startup 2>/dev/null
+done
+echo "-- timing probe's paint (target < 2 ms)"
+"$qt_benchmark" paint 2>/dev/null
+echo "-- Start sequence, RhythmFast 20 / RhythmSlow 3 (target <= 1 % over 2700 ms, CPU < 5 %)"
+"$qt_benchmark" sequence 2>/dev/null
