@@ -353,15 +353,26 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
         if (pictureHeight > 0) {
             text.top += pictureHeight;
         }
+        // One line when the caption fits between the button's edges, wrapped otherwise.
         RECT measured = text;
         DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &measured,
-                  DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+                  DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+        UINT format = DT_CENTER | DT_NOPREFIX;
+        if (measured.right - measured.left <= (area.right - area.left) - 4) {
+            format |= DT_SINGLELINE;
+            text.left = area.left + 2;
+            text.right = area.right - 2;
+        }
+        else {
+            format |= DT_WORDBREAK;
+            measured = text;
+            DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &measured, format | DT_CALCRECT);
+        }
         const int textHeight = measured.bottom - measured.top;
         text.top += ((text.bottom - text.top) - textHeight) / 2 + shift;
         text.left += shift;
         text.right += shift;
-        DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &text,
-                  DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+        DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &text, format);
         SelectObject(target, oldFont);
     }
     if ((item.itemState & ODS_FOCUS) != 0) {
@@ -511,7 +522,10 @@ void Win32Form::CreateControl(const ControlSpec& spec)
     SetWindowPos(record.window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     if (spec.kind == ControlKind::PictureBox || spec.kind == ControlKind::Image) {
-        const std::int32_t back = spec.backColor == kDefaultColor ? SystemFaceColor() : spec.backColor;
+        // An image control has no colour of its own: where it shows no picture, its container shows.
+        const std::int32_t fallback =
+            spec.kind == ControlKind::Image ? ContainerBackColor(spec.parent) : SystemFaceColor();
+        const std::int32_t back = spec.backColor == kDefaultColor ? fallback : spec.backColor;
         record.picture = std::make_unique<Win32PictureBox>(
             record.window, spec.width, spec.height, back,
             spec.kind == ControlKind::Image ? PictureFit::Stretch : PictureFit::AutoSize);

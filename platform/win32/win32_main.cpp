@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "platform/platform_services.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_common_dialogs.h"
 #include "platform/win32/win32_entropy_source.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_event_pump.h"
@@ -26,8 +27,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         palvo::win32::Win32MessageBoxes messages;
         palvo::win32::Win32Sound sound;
         palvo::win32::Win32EntropySource entropy;
+        palvo::win32::Win32CommonDialogs dialogs;
         palvo::win32::Win32MainWindowView view(instance, environment.ApplicationDirectory());
-        palvo::win32::Win32SettingsDialogHost settingsDialog(instance, view, environment, messages);
+        palvo::win32::Win32SettingsDialogHost settingsDialog(instance, view, environment, dialogs, messages);
 
         palvo::PlatformServices services{clock, events, messages, sound, environment, entropy, settingsDialog};
         palvo::MainWindow mainWindow(view, services);

@@ -1,17 +1,24 @@
 #include "platform/win32/win32_settings_dialog_host.h"
 
+#include "config/settings_dialog.h"
+#include "platform/win32/win32_settings_dialog_view.h"
+
 namespace palvo::win32 {
 
 Win32SettingsDialogHost::Win32SettingsDialogHost(HINSTANCE instance, Win32MainWindowView& owner,
-                                                 const Environment& environment, MessageBoxes& messages)
-    : instance_(instance), owner_(owner), environment_(environment), messages_(messages)
+                                                 const Environment& environment, CommonDialogs& dialogs,
+                                                 MessageBoxes& messages)
+    : instance_(instance), owner_(owner), environment_(environment), dialogs_(dialogs), messages_(messages)
 {
 }
 
-void Win32SettingsDialogHost::RunSettingsDialog(CConfig&)
+void Win32SettingsDialogHost::RunSettingsDialog(CConfig& config)
 {
-    // Until the settings dialog is part of the program, say where the settings live.
-    messages_.Show("設定画面はまだありません。palvo.ini を編集してください。", MessageStyle::Notice);
+    // The file, colour and message boxes take the active window, the dialog, as their owner.
+    Win32SettingsDialogView view(instance_, owner_.Window(), environment_.ApplicationDirectory());
+    SettingsDialog dialog(config, view, dialogs_, messages_, environment_);
+    dialog.FormLoad();
+    view.RunModal();
 }
 
 }  // namespace palvo::win32

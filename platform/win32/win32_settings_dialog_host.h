@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/common_dialogs.h"
 #include "platform/environment.h"
 #include "platform/message_boxes.h"
 #include "platform/settings_dialog_host.h"
@@ -9,11 +10,12 @@
 
 namespace palvo::win32 {
 
-// Opens the settings dialog modally over the main window.
+// Opens the settings dialog modally over the main window: a new dialog each time, so an
+// earlier opening's unsaved edits are gone.
 class Win32SettingsDialogHost : public SettingsDialogHost {
 public:
     Win32SettingsDialogHost(HINSTANCE instance, Win32MainWindowView& owner, const Environment& environment,
-                            MessageBoxes& messages);
+                            CommonDialogs& dialogs, MessageBoxes& messages);
 
     void RunSettingsDialog(CConfig& config) override;
 
@@ -21,6 +23,7 @@ private:
     HINSTANCE instance_;
     Win32MainWindowView& owner_;
     const Environment& environment_;
+    CommonDialogs& dialogs_;
     MessageBoxes& messages_;
 };
 
