@@ -72,6 +72,12 @@ if [ ${#programs[@]} -eq 0 ]; then
     exit 1
 fi
 
+if [ -s "$build/posix-only-tests.txt" ]; then
+    while IFS= read -r line; do
+        echo "  skip  ${line%%:*}  (POSIX only:${line#*:})"
+    done <"$build/posix-only-tests.txt"
+fi
+
 passed=()
 failed=()
 for program in "${programs[@]}"; do

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/environment.h"
+#include "platform/message_boxes.h"
+#include "platform/settings_dialog_host.h"
+#include "platform/win32/win32_main_window_view.h"
+
+namespace palvo::win32 {
+
+// Opens the settings dialog modally over the main window.
+class Win32SettingsDialogHost : public SettingsDialogHost {
+public:
+    Win32SettingsDialogHost(HINSTANCE instance, Win32MainWindowView& owner, const Environment& environment,
+                            MessageBoxes& messages);
+
+    void RunSettingsDialog(CConfig& config) override;
+
+private:
+    HINSTANCE instance_;
+    Win32MainWindowView& owner_;
+    const Environment& environment_;
+    MessageBoxes& messages_;
+};
+
+}  // namespace palvo::win32
