@@ -33,14 +33,14 @@ bool BitmapPreparation::SetNumBarBmp(std::int16_t sizeIndex)
     std::int32_t height = 0;
     bool read = sizeIndex >= 0 && sizeIndex < kBigBarSizes;
     if (read) {
-        read = ReadBar(view_.Picture(ArrayName("picHorizontal", sizeIndex)), buffers_.NumBarPixels_H, width, height,
-                       paint);
+        read = ReadBar(view_.Picture(ArrayName("picHorizontal", sizeIndex)), buffers_.NumBarPixels_H, width,
+                       height, paint);
     }
     if (read) {
         shared_.SetNumBarHeight_H(height);
         shared_.SetNumBarWidth_H(width);
-        read = ReadBar(view_.Picture(ArrayName("picVertical", sizeIndex)), buffers_.NumBarPixels_V, width, height,
-                       paint);
+        read = ReadBar(view_.Picture(ArrayName("picVertical", sizeIndex)), buffers_.NumBarPixels_V, width,
+                       height, paint);
     }
     if (!read) {
         messages_.Show("Error (SetNumBarBmp) : 数値用バーBmpの取得に失敗しました", MessageStyle::Warning);
@@ -57,16 +57,17 @@ bool BitmapPreparation::SetHistNumBmp()
     ColorToRGB(config_.NumColor(), paint);
     std::int32_t width = 0;
     std::int32_t height = 0;
-    bool read = ReadBar(view_.Picture(ArrayName("picHorizontal", kHistoryBarIndex)), buffers_.HistNumPixels_H, width,
-                        height, paint);
+    bool read = ReadBar(view_.Picture(ArrayName("picHorizontal", kHistoryBarIndex)), buffers_.HistNumPixels_H,
+                        width, height, paint);
     if (read) {
         shared_.SetHistNumHeight_H(height);
         shared_.SetHistNumWidth_H(width);
-        read = ReadBar(view_.Picture(ArrayName("picVertical", kHistoryBarIndex)), buffers_.HistNumPixels_V, width,
-                       height, paint);
+        read = ReadBar(view_.Picture(ArrayName("picVertical", kHistoryBarIndex)), buffers_.HistNumPixels_V,
+                       width, height, paint);
     }
     if (!read) {
-        messages_.Show("Error (SetHistNumBmp) : 履歴数値用バーBmpの取得に失敗しました", MessageStyle::Warning);
+        messages_.Show("Error (SetHistNumBmp) : 履歴数値用バーBmpの取得に失敗しました",
+                       MessageStyle::Warning);
         return false;
     }
     shared_.SetHistNumHeight_V(height);

@@ -49,11 +49,13 @@ std::int32_t Pixels(double twips, double twipsPerPixel)
 
 class LayoutBuilder {
 public:
-    LayoutBuilder(double twipsPerPixelX, double twipsPerPixelY) : tppX_(twipsPerPixelX), tppY_(twipsPerPixelY) {}
+    LayoutBuilder(double twipsPerPixelX, double twipsPerPixelY) : tppX_(twipsPerPixelX), tppY_(twipsPerPixelY)
+    {
+    }
 
     // A control placed in twips.
-    ControlSpec& Twips(const std::string& name, ControlKind kind, const std::string& parent, double left, double top,
-                       double width, double height)
+    ControlSpec& Twips(const std::string& name, ControlKind kind, const std::string& parent, double left,
+                       double top, double width, double height)
     {
         return Add(name, kind, parent, Pixels(left, tppX_), Pixels(top, tppY_), Pixels(width, tppX_),
                    Pixels(height, tppY_));
@@ -105,38 +107,40 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
     // follows its height in twips.
     const double baseWidth = kDisplayWidthPixels * twipsPerPixelX;
     const double baseHeight = kDisplayHeightPixels * twipsPerPixelY;
-    builder.Add("picBase", ControlKind::PictureBox, "", 0, 0, kDisplayWidthPixels, kDisplayHeightPixels).backColor =
-        kBlack;
+    builder.Add("picBase", ControlKind::PictureBox, "", 0, 0, kDisplayWidthPixels, kDisplayHeightPixels)
+        .backColor = kBlack;
 
-    ControlSpec& start = builder.Twips("cmdStart", ControlKind::CommandButton, "",
-                                       baseWidth - kStartWidth - kStartRightMargin,
-                                       baseHeight - kStartHeight - kBottomMargin, kStartWidth, kStartHeight);
+    ControlSpec& start =
+        builder.Twips("cmdStart", ControlKind::CommandButton, "", baseWidth - kStartWidth - kStartRightMargin,
+                      baseHeight - kStartHeight - kBottomMargin, kStartWidth, kStartHeight);
     WhiteButton(start, "スタート", "MS UI Gothic", 24);
 
     const double boardHeight = kBoardButtonHeight + 60;
-    builder.Twips("picHist", ControlKind::PictureBox, "", kBoardLeft, baseHeight - boardHeight - kBottomMargin,
-                  kBoardWidth, boardHeight)
+    builder
+        .Twips("picHist", ControlKind::PictureBox, "", kBoardLeft, baseHeight - boardHeight - kBottomMargin,
+               kBoardWidth, boardHeight)
         .backColor = kBlack;
 
-    ControlSpec& back = builder.Twips("cmdHistBack", ControlKind::CommandButton, "picHist", 0, 0, kPagingButtonWidth,
-                                      kBoardButtonHeight);
+    ControlSpec& back = builder.Twips("cmdHistBack", ControlKind::CommandButton, "picHist", 0, 0,
+                                      kPagingButtonWidth, kBoardButtonHeight);
     back.backColor = kPagingButtonColor;
     back.graphicalStyle = true;
     back.picture = "buttons/back.bmp";
 
     for (int i = 0; i < 5; ++i) {
         const std::string cell = ArrayName("picHistNum", i);
-        ControlSpec& cellSpec = builder.Twips(cell, ControlKind::PictureBox, "picHist", kCellLeft + kCellPitch * i, 0,
-                                              kCellWidth, kCellHeight);
+        ControlSpec& cellSpec = builder.Twips(cell, ControlKind::PictureBox, "picHist",
+                                              kCellLeft + kCellPitch * i, 0, kCellWidth, kCellHeight);
         cellSpec.backColor = i == 0 ? kNewestCellColor : kBlack;
         // The frame works in the cell's pixels; its top line lies just above the cell.
-        ControlSpec& frame = builder.Add(ArrayName("spHistNum", i), ControlKind::Shape, cell, 0, -1,
-                                         Pixels(kCellWidth, twipsPerPixelX), Pixels(kCellHeight, twipsPerPixelY) + 1);
+        ControlSpec& frame =
+            builder.Add(ArrayName("spHistNum", i), ControlKind::Shape, cell, 0, -1,
+                        Pixels(kCellWidth, twipsPerPixelX), Pixels(kCellHeight, twipsPerPixelY) + 1);
         frame.borderColor = kCellFrameColor;
     }
 
-    ControlSpec& forward = builder.Twips("cmdHistForward", ControlKind::CommandButton, "picHist", kForwardLeft, 0,
-                                         kPagingButtonWidth, kBoardButtonHeight);
+    ControlSpec& forward = builder.Twips("cmdHistForward", ControlKind::CommandButton, "picHist",
+                                         kForwardLeft, 0, kPagingButtonWidth, kBoardButtonHeight);
     forward.backColor = kPagingButtonColor;
     forward.graphicalStyle = true;
     forward.picture = "buttons/forward.bmp";
@@ -144,13 +148,13 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
     WhiteButton(builder.Twips("cmdReset", ControlKind::CommandButton, "picHist", kResetLeft, 0, kResetWidth,
                               kBoardButtonHeight),
                 "リセット", "MS UI Gothic", 12);
-    WhiteButton(builder.Twips("cmdSetting", ControlKind::CommandButton, "picHist", kSettingLeft, 0, kSettingWidth,
-                              kBoardButtonHeight),
+    WhiteButton(builder.Twips("cmdSetting", ControlKind::CommandButton, "picHist", kSettingLeft, 0,
+                              kSettingWidth, kBoardButtonHeight),
                 "設定", "ＭＳ ゴシック", 9.75);
 
     for (int i = 0; i < 5; ++i) {
-        ControlSpec& label = builder.Twips(ArrayName("lblistNum", i), ControlKind::Label, "picHist", kLabelLefts[i],
-                                           kLabelTop, kLabelWidth, kLabelHeight);
+        ControlSpec& label = builder.Twips(ArrayName("lblistNum", i), ControlKind::Label, "picHist",
+                                           kLabelLefts[i], kLabelTop, kLabelWidth, kLabelHeight);
         label.backColor = kWindowBackColor;
         label.foreColor = kWhite;
     }
@@ -159,11 +163,13 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
 
     for (int i = 0; i < 4; ++i) {
         // Sized by their pictures alone, so that a missing picture leaves nothing to read.
-        ControlSpec& horizontal = builder.Add(ArrayName("picHorizontal", i), ControlKind::PictureBox, "", 0, 0, 0, 0);
+        ControlSpec& horizontal =
+            builder.Add(ArrayName("picHorizontal", i), ControlKind::PictureBox, "", 0, 0, 0, 0);
         horizontal.visible = false;
         horizontal.backColor = kBlack;
         horizontal.picture = "bars/horizontal" + std::to_string(i) + ".bmp";
-        ControlSpec& vertical = builder.Add(ArrayName("picVertical", i), ControlKind::PictureBox, "", 0, 0, 0, 0);
+        ControlSpec& vertical =
+            builder.Add(ArrayName("picVertical", i), ControlKind::PictureBox, "", 0, 0, 0, 0);
         vertical.visible = false;
         vertical.backColor = kBlack;
         vertical.picture = "bars/vertical" + std::to_string(i) + ".bmp";

@@ -86,8 +86,8 @@ SequenceEnd StartSequence::Run()
     view_.ListAddItem("lstHistory", HistoryListItem(record_.DrawnCount(), candidate));
     view_.ListSelect("lstHistory", view_.ListCount("lstHistory") - 1);
     board_.ShowNewest();
-    services_.sound.PlayAsync(services_.environment.ApplicationDirectory() + kPathSeparator + "wav" + kPathSeparator +
-                              "ユートピア - Windows の終了.WAV");
+    services_.sound.PlayAsync(services_.environment.ApplicationDirectory() + kPathSeparator + "wav" +
+                              kPathSeparator + "ユートピア - Windows の終了.WAV");
     view_.SetEnabled("cmdStart", true);
     view_.SetEnabled("picHist", true);
 

@@ -40,8 +40,8 @@ enum class SequenceEnd {
 class StartSequence {
 public:
     StartSequence(MainWindowView& view, PlatformServices& services, const CConfig& config, DrawRecord& record,
-                  NumberPicker& picker, BitmapPreparation& images, DigitRenderer& renderer, HistoryBoard& board,
-                  const WindowLife& life)
+                  NumberPicker& picker, BitmapPreparation& images, DigitRenderer& renderer,
+                  HistoryBoard& board, const WindowLife& life)
         : view_(view),
           services_(services),
           config_(config),

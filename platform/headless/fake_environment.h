@@ -13,7 +13,9 @@ namespace palvo {
 class FakeEnvironment : public Environment {
 public:
     explicit FakeEnvironment(std::string applicationDirectory, double twipsPerPixel = 15.0)
-        : applicationDirectory_(std::move(applicationDirectory)), twipsX_(twipsPerPixel), twipsY_(twipsPerPixel)
+        : applicationDirectory_(std::move(applicationDirectory)),
+          twipsX_(twipsPerPixel),
+          twipsY_(twipsPerPixel)
     {
     }
 

@@ -68,8 +68,8 @@ void HeadlessMainWindowView::ApplyLayout(const WindowLayout& layout)
         }
         if (!spec.picture.empty()) {
             std::string path = applicationDirectory_ + kPathSeparator + spec.picture;
-            std::replace(path.begin() + static_cast<std::ptrdiff_t>(applicationDirectory_.size()), path.end(), '/',
-                         kPathSeparator);
+            std::replace(path.begin() + static_cast<std::ptrdiff_t>(applicationDirectory_.size()), path.end(),
+                         '/', kPathSeparator);
             surface->LoadPicture(path);
         }
     }

@@ -22,7 +22,8 @@ TEST_F(MainWindowStartup, WithoutSettingsFileStartsWithDefaultsAndWritesThemAtEx
     EXPECT_TRUE(view().IsEffectivelyEnabled("cmdStart"));
     EXPECT_TRUE(view().IsEffectivelyEnabled("cmdReset"));
     EXPECT_EQ(CellNumber(0), "  ");
-    EXPECT_EQ(view().Surface("picHistNum(0)")->Image().At(5, 5), (Pixel{0xC0, 0, 0, 0})) << "the newest cell is dark blue";
+    EXPECT_EQ(view().Surface("picHistNum(0)")->Image().At(5, 5), (Pixel{0xC0, 0, 0, 0}))
+        << "the newest cell is dark blue";
     EXPECT_FALSE(IniExists()) << "nothing is written before the exit";
 
     EXPECT_TRUE(view().RequestClose());

@@ -40,7 +40,8 @@ TEST_F(SettingsRefreshTest, NothingDrawnLeavesTheCellsAlone)
     EXPECT_EQ(dialog().Runs(), 1);
     EXPECT_EQ(BigNumber(), "88");
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(view().Surface(ArrayName("picHistNum", i))->RefreshCount(), paints[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(view().Surface(ArrayName("picHistNum", i))->RefreshCount(),
+                  paints[static_cast<std::size_t>(i)]);
     }
     EXPECT_EQ(Labels(), Strings(5, ""));
     EXPECT_TRUE(messages().Messages().empty());
@@ -94,7 +95,8 @@ TEST_F(SettingsRefreshTest, NewColourSizeAndBackgroundApply)
     OpenSettings();
     const DigitGeometry small{92, 18, 2};
     // Size 0 at the centre: "Ten" at (283, 170), "One" at (403, 170).
-    EXPECT_EQ(ReadDigit(BaseShown(), 283, 170, small, red) + ReadDigit(BaseShown(), 403, 170, small, red), "88");
+    EXPECT_EQ(ReadDigit(BaseShown(), 283, 170, small, red) + ReadDigit(BaseShown(), 403, 170, small, red),
+              "88");
 }
 
 TEST_F(SettingsRefreshTest, AFailingStepWarnsAndTheOthersStillRun)

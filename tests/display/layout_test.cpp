@@ -1,8 +1,8 @@
 #include "display/layout.h"
 
-#include <string>
-
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace palvo {
 namespace {
@@ -77,9 +77,9 @@ TEST(Layout, TwelveTwipsPerPixelKeepsTheDisplayAndFollowsItsHeight)
 TEST(Layout, EveryControlOfTheWindowIsThereWithItsParentFirst)
 {
     const WindowLayout layout = MainWindowLayout(15, 15);
-    std::vector<std::string> names = {"picBase", "cmdStart", "picHist", "cmdHistBack", "cmdHistForward", "cmdReset",
-                                      "cmdSetting", "lstHistory", "txtNum", "Command1", "Command2", "Command3",
-                                      "Command4", "lbTime", "Timer1"};
+    std::vector<std::string> names = {"picBase",  "cmdStart",   "picHist",    "cmdHistBack", "cmdHistForward",
+                                      "cmdReset", "cmdSetting", "lstHistory", "txtNum",      "Command1",
+                                      "Command2", "Command3",   "Command4",   "lbTime",      "Timer1"};
     for (int i = 0; i < 5; ++i) {
         for (const char* array : {"picHistNum", "spHistNum", "lblistNum"}) {
             names.push_back(ArrayName(array, i));

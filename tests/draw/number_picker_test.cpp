@@ -1,9 +1,9 @@
 #include "draw/number_picker.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace palvo {
 namespace {

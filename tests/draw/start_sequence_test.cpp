@@ -1,9 +1,9 @@
 #include "draw/start_sequence.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <set>
-
-#include <gtest/gtest.h>
 
 #include "tests/support/game_fixture.h"
 
@@ -235,6 +235,34 @@ TEST_F(StartSequenceTest, GameKeepsItsHighestNumberWhenTheSettingChanges)
             Start();
         }
         EXPECT_EQ(view().ListCount("lstHistory"), newNumMax) << "the reset game has the new highest number";
+    }
+}
+
+TEST_F(StartSequenceTest, EveryPressSeedsAfresh)
+{
+    WriteIni({{"RhythmFast", "5"}, {"RhythmSlow", "1"}});
+    ASSERT_TRUE(Load());
+    EXPECT_EQ(platform_->entropy.Calls(), 0) << "not seeded at start-up";
+    Start();
+    Start();
+    Start();
+    EXPECT_EQ(platform_->entropy.Calls(), 3);
+}
+
+TEST_F(StartSequenceTest, GameWithoutNumbersKeepsStartClosedAndNeverHangs)
+{
+    WriteIni({{"RhythmFast", "5"}, {"RhythmSlow", "1"}});
+    ASSERT_TRUE(Load());
+    for (std::int16_t numMax : {std::int16_t{0}, std::int16_t{-5}}) {
+        dialog().SetEdit([&](CConfig& config) { config.SetNumMax(numMax); });
+        view().ClickWithMouse("cmdSetting");
+        messages().QueueAnswer(MessageAnswer::Yes);
+        view().ClickWithMouse("cmdReset");
+        EXPECT_FALSE(view().IsEnabled("cmdStart")) << numMax;
+        view().Click("cmdStart");
+        window().OnClick("cmdStart");
+        EXPECT_EQ(view().ListCount("lstHistory"), 0);
+        EXPECT_TRUE(sound().Beeps().empty());
     }
 }
 

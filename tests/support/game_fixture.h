@@ -4,6 +4,8 @@
 // picture source of the main window, the headless platform, and readers that decode the
 // seven-segment digits from what the surfaces show.
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <atomic>
 #include <filesystem>
@@ -13,8 +15,6 @@
 #include <random>
 #include <sstream>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "app/main_window.h"
 #include "imaging/pixel_buffer.h"
@@ -45,7 +45,8 @@ inline PixelBuffer Background(std::int32_t width, std::int32_t height, std::uint
     PixelBuffer picture(width, height);
     for (std::int32_t y = 0; y < height; ++y) {
         for (std::int32_t x = 0; x < width; ++x) {
-            picture.At(x, y) = Pixel{blue, static_cast<std::uint8_t>(y % 64), static_cast<std::uint8_t>(x % 64), 0};
+            picture.At(x, y) =
+                Pixel{blue, static_cast<std::uint8_t>(y % 64), static_cast<std::uint8_t>(x % 64), 0};
         }
     }
     return picture;
@@ -59,8 +60,8 @@ struct DigitGeometry {
 
 // Which of the seven bars (H0 H1 H2 V0 V1 V2 V3) are lit in the digit whose origin is (x0, y0),
 // tested at each bar's centre; decoded to "0" ... "9", " " for none, "?" otherwise.
-inline std::string ReadDigit(const PixelBuffer& image, std::int32_t x0, std::int32_t y0, const DigitGeometry& g,
-                             const Pixel& lit = kDigitPixel)
+inline std::string ReadDigit(const PixelBuffer& image, std::int32_t x0, std::int32_t y0,
+                             const DigitGeometry& g, const Pixel& lit = kDigitPixel)
 {
     const std::int32_t half = g.barThickness / 2;
     const std::int32_t hx = x0 + half + g.space + g.barLength / 2;
@@ -83,9 +84,9 @@ inline std::string ReadDigit(const PixelBuffer& image, std::int32_t x0, std::int
         mask += inside && image.At(x, y) == lit ? '1' : '0';
     }
     static const std::map<std::string, std::string> digits = {
-        {"1011111", "0"}, {"0000011", "1"}, {"1110110", "2"}, {"1110011", "3"}, {"0101011", "4"},
-        {"1111001", "5"}, {"1111101", "6"}, {"1001011", "7"}, {"1111111", "8"}, {"1111011", "9"},
-        {"0000000", " "}};
+        {"1011111", "0"}, {"0000011", "1"}, {"1110110", "2"}, {"1110011", "3"},
+        {"0101011", "4"}, {"1111001", "5"}, {"1111101", "6"}, {"1001011", "7"},
+        {"1111111", "8"}, {"1111011", "9"}, {"0000000", " "}};
     const auto it = digits.find(mask);
     return it == digits.end() ? "?" : it->second;
 }
@@ -111,8 +112,8 @@ public:
         static std::atomic<int> serial{0};
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         directory_ = std::filesystem::temp_directory_path() /
-                     ("palvo-" + std::string(info->name()) + "-" + std::to_string(std::random_device{}()) + "-" +
-                      std::to_string(serial++));
+                     ("palvo-" + std::string(info->name()) + "-" + std::to_string(std::random_device{}()) +
+                      "-" + std::to_string(serial++));
         std::filesystem::remove_all(directory_);
         std::filesystem::create_directories(directory_);
         directoryText_ = directory_.string();
@@ -146,8 +147,10 @@ public:
         const std::array<std::pair<int, int>, 4> sizes = {{{92, 18}, {121, 24}, {150, 30}, {20, 3}}};
         for (int i = 0; bars && i < 4; ++i) {
             const auto [length, thickness] = sizes[static_cast<std::size_t>(i)];
-            view().RegisterPicture(AppPath("bars/horizontal" + std::to_string(i) + ".bmp"), SolidBar(length, thickness));
-            view().RegisterPicture(AppPath("bars/vertical" + std::to_string(i) + ".bmp"), SolidBar(thickness, length));
+            view().RegisterPicture(AppPath("bars/horizontal" + std::to_string(i) + ".bmp"),
+                                   SolidBar(length, thickness));
+            view().RegisterPicture(AppPath("bars/vertical" + std::to_string(i) + ".bmp"),
+                                   SolidBar(thickness, length));
         }
         view().RegisterPicture(AppPath("buttons/back.bmp"), SolidBar(39, 38));
         view().RegisterPicture(AppPath("buttons/forward.bmp"), SolidBar(39, 38));
