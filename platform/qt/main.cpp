@@ -7,31 +7,15 @@
 #include "config/config_store.h"
 #include "platform/platform_services.h"
 #include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_common_dialogs.h"
 #include "platform/qt/qt_entropy.h"
 #include "platform/qt/qt_environment.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_main_window_view.h"
 #include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_settings_dialog_host.h"
 #include "platform/qt/qt_sound.h"
 #include "platform/qt/qt_termination_signal.h"
-
-namespace {
-
-// Stands in for the settings dialog until it is part of the program.
-class PendingSettingsDialog : public palvo::SettingsDialogHost {
-public:
-    explicit PendingSettingsDialog(palvo::MessageBoxes& messages) : messages_(messages) {}
-
-    void RunSettingsDialog(palvo::CConfig&) override
-    {
-        messages_.Show("設定画面はまだありません。palvo.ini を編集してください。", palvo::MessageStyle::Notice);
-    }
-
-private:
-    palvo::MessageBoxes& messages_;
-};
-
-}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -46,7 +30,10 @@ int main(int argc, char* argv[])
     palvo::QtEntropy entropy;
     palvo::QtMainWindowView view(environment);
     messages.SetOwner(&view.Window());
-    PendingSettingsDialog settingsDialog(messages);
+    palvo::QtCommonDialogs commonDialogs;
+    commonDialogs.SetOwner(&view.Window());
+    palvo::QtSettingsDialogHost settingsDialog(commonDialogs, messages, environment);
+    settingsDialog.SetOwner(&view.Window());
 
     palvo::PlatformServices services{clock, events, messages, sound, environment, entropy, settingsDialog};
     palvo::MainWindow mainWindow(view, services);

@@ -1,11 +1,38 @@
 #include "platform/qt/qt_common_dialogs.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace palvo {
+
+namespace {
+
+void InstallJapaneseStandardTexts()
+{
+    static const bool installed = [] {
+        auto* translator = new QTranslator(QCoreApplication::instance());
+        if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                              QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            delete translator;
+            return false;
+        }
+        return QCoreApplication::installTranslator(translator);
+    }();
+    static_cast<void>(installed);
+}
+
+}  // namespace
+
+QtCommonDialogs::QtCommonDialogs()
+{
+    InstallJapaneseStandardTexts();
+}
 
 std::string QtCommonDialogs::SelectImageFile()
 {

@@ -10,6 +10,10 @@ namespace palvo {
 // Qt's own file-open and colour dialogs, modal over an owner window when one is set.
 class QtCommonDialogs : public CommonDialogs {
 public:
+    // Needs the QApplication. Makes Qt's standard dialogs (these, message box buttons) speak
+    // Japanese, once per process, where Qt's Japanese translation is installed.
+    QtCommonDialogs();
+
     // The window the dialogs are modal to; nullptr makes them application-modal.
     void SetOwner(QWidget* owner) { owner_ = owner; }
 

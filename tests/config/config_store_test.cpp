@@ -10,6 +10,7 @@
 
 #include "config/ini_routines.h"
 #include "platform/file_store.h"
+#include "platform/paths.h"
 
 namespace palvo {
 namespace {
@@ -29,7 +30,7 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
 
-    std::string File() const { return folder_ + "/palvo.ini"; }
+    std::string File() const { return folder_ + kPathSeparator + "palvo.ini"; }
     void Put(const std::string& bytes) const
     {
         std::ofstream out(File(), std::ios::binary);
@@ -48,7 +49,7 @@ protected:
 
 void ExpectDefaults(const CConfig& config, const std::string& folder)
 {
-    EXPECT_EQ(config.BackGroundImageFile(), folder + "/bg/bg01.jpg");
+    EXPECT_EQ(config.BackGroundImageFile(), folder + kPathSeparator + "bg" + kPathSeparator + "bg01.jpg");
     EXPECT_EQ(config.NumColor(), 33023);
     EXPECT_EQ(config.NumSizeIndex(), 2);
     EXPECT_EQ(config.NumPosIndex(), 4);
@@ -60,12 +61,12 @@ void ExpectDefaults(const CConfig& config, const std::string& folder)
 TEST_F(ConfigStore, MissingFileGivesDefaultsAndWriteCreatesIt)
 {
     const CConfig config = Read();
-    EXPECT_EQ(config.IniFilePath(), folder_ + "/palvo.ini");
+    EXPECT_EQ(config.IniFilePath(), folder_ + kPathSeparator + "palvo.ini");
     ExpectDefaults(config, folder_);
 
     ASSERT_TRUE(config.WriteConfig());
-    EXPECT_EQ(Get(), "[PALVO]\r\nBackGroundImageFile=" + folder_ +
-                         "/bg/bg01.jpg\r\nNumColor=33023\r\nNumSizeIndex=2\r\nNumPosIndex=4\r\nNumMax=72\r\n"
+    EXPECT_EQ(Get(), "[PALVO]\r\nBackGroundImageFile=" + folder_ + kPathSeparator + "bg" + kPathSeparator +
+                         "bg01.jpg\r\nNumColor=33023\r\nNumSizeIndex=2\r\nNumPosIndex=4\r\nNumMax=72\r\n"
                          "RhythmFast=20\r\nRhythmSlow=3\r\n");
 }
 
@@ -103,7 +104,7 @@ TEST_F(ConfigStore, CharacterOutsideTheCodePageBecomesAQuestionMark)
 
 TEST_F(ConfigStore, BackgroundPathRules)
 {
-    const std::string defaultPath = folder_ + "/bg/bg01.jpg";
+    const std::string defaultPath = folder_ + kPathSeparator + "bg" + kPathSeparator + "bg01.jpg";
     const std::string longPath = "/" + std::string(299, 'p');
     const std::string longJapanese = "/" + [] {
         std::string text;

@@ -261,7 +261,8 @@ TEST_F(SettingsDialogTest, HighestNumberIsCheckedBeforeTheRhythmCounts)
 
 TEST_F(SettingsDialogTest, SaveStoresEveryValueAndWritesTheIniFile)
 {
-    const std::string picture = Utf8(directory_ / "新しい背景.jpg");
+    // u8: on Windows a plain narrow file name would be read in the ANSI code page.
+    const std::string picture = Utf8(directory_ / u8"新しい背景.jpg");
     environment_->AddFile(picture);
     loadable_.insert(picture);
     Open();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QImage>
@@ -8,18 +9,29 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <set>
 
+#include "app/main_window.h"
 #include "config/settings_dialog.h"
 #include "platform/headless/fake_environment.h"
 #include "platform/headless/scripted_common_dialogs.h"
 #include "platform/headless/scripted_message_boxes.h"
+#include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_entropy.h"
+#include "platform/qt/qt_environment.h"
+#include "platform/qt/qt_event_pump.h"
+#include "platform/qt/qt_main_window_view.h"
+#include "platform/qt/qt_picture_surface.h"
 #include "platform/qt/qt_settings_dialog.h"
 #include "platform/qt/qt_settings_dialog_host.h"
+#include "tests/qt/qt_test_application.h"
 
 namespace palvo {
 namespace {
@@ -38,23 +50,11 @@ std::string ReadBytes(const std::string& path)
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-QApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "settings_dialog_qt_test";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static QApplication application(argc, argv);
-    return application;
-}
-
 class QtSettingsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Application();
+        TestApplication();
         directory_ = fs::temp_directory_path() / "palvo_settings_dialog_qt_test" /
                      ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(directory_);
@@ -217,6 +217,93 @@ TEST_F(QtSettingsDialogTest, HostRunsModallyAndTheCloseBoxStoresNothing)
     EXPECT_EQ(config_->NumColor(), colorBefore);
     EXPECT_EQ(config_->NumSizeIndex(), 2);
     EXPECT_EQ(ReadBytes(config_->IniFilePath()), iniBefore);
+}
+
+class SilentSound : public Sound {
+public:
+    void Beep() override {}
+    void PlayAsync(const std::string&) override {}
+};
+
+// Where an image shows one colour: how many pixels and how wide the area they span.
+struct ColorArea {
+    int count = 0;
+    int left = 1 << 30;
+    int right = -1;
+};
+
+ColorArea FindColor(const QImage& image, const QColor& color)
+{
+    ColorArea area;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) == color) {
+                ++area.count;
+                area.left = std::min(area.left, x);
+                area.right = std::max(area.right, x);
+            }
+        }
+    }
+    return area;
+}
+
+TEST(QtSettingsDialogProgramTest, MainWindowShowsTheSavedColourAndSize)
+{
+    TestApplication();
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const QDir resources(QStringLiteral(PALVO_SOURCE_DIR "/resources"));
+    for (const QString& folder : {QStringLiteral("bg"), QStringLiteral("bars"), QStringLiteral("buttons")}) {
+        QDir(directory.path()).mkpath(folder);
+        const QDir source(resources.filePath(folder));
+        for (const QString& file : source.entryList(QDir::Files)) {
+            ASSERT_TRUE(
+                QFile::copy(source.filePath(file), directory.filePath(folder + QLatin1Char('/') + file)));
+        }
+    }
+    QtEnvironment environment(directory.path().toStdString(), 15.0);
+    QtClock clock;
+    QtEventPump pump;
+    ScriptedMessageBoxes messages;
+    SilentSound sound;
+    QtEntropy entropy;
+    ScriptedCommonDialogs dialogs;
+    QtSettingsDialogHost host(dialogs, messages, environment);
+    PlatformServices services{clock, pump, messages, sound, environment, entropy, host};
+    QtMainWindowView view(environment);
+    host.SetOwner(&view.Window());
+    MainWindow window(view, services);
+    ASSERT_TRUE(window.FormLoad());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view.Window()));
+
+    const QColor orange(0xFF, 0x80, 0x00);
+    const QColor blue(0x00, 0x00, 0xFF);
+    auto display = [&view] { return static_cast<QtPictureSurface&>(view.Picture("picBase")).Image(); };
+    const ColorArea before = FindColor(display(), orange);
+    ASSERT_GT(before.count, 0);
+
+    dialogs.QueueColor(0x00FF0000);
+    bool sawDialog = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QtSettingsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        sawDialog = dialog->parentWidget() == &view.Window();
+        QTest::mouseClick(dialog->Control("cmdSelNumColor"), Qt::LeftButton);
+        QTest::mouseClick(dialog->Control("opNumSize(0)"), Qt::LeftButton);
+        QTest::mouseClick(dialog->Control("cmdSaveSetting"), Qt::LeftButton);
+    });
+    QTest::mouseClick(view.Widget("cmdSetting"), Qt::LeftButton);
+
+    EXPECT_TRUE(sawDialog);
+    EXPECT_TRUE(messages.Messages().empty());
+    const ColorArea after = FindColor(display(), blue);
+    EXPECT_EQ(FindColor(display(), orange).count, 0);
+    EXPECT_GT(after.count, 0);
+    EXPECT_LT(after.right - after.left, before.right - before.left);  // the small digits
+    CConfig saved(directory.path().toStdString());
+    saved.ReadConfig();
+    EXPECT_EQ(saved.NumColor(), 0x00FF0000);
+    EXPECT_EQ(saved.NumSizeIndex(), 0);
 }
 
 }  // namespace

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/common_dialogs.h"
+
+namespace palvo::win32 {
+
+// GetOpenFileNameW and ChooseColorW, owned by the thread's active window.
+class Win32CommonDialogs : public CommonDialogs {
+public:
+    std::string SelectImageFile() override;
+    std::int32_t SelectColor() override;
+};
+
+}  // namespace palvo::win32

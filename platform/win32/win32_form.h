@@ -1,0 +1,130 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "imaging/pixel_buffer.h"
+#include "platform/control_spec.h"
+#include "platform/main_window_view.h"
+#include "platform/win32/win32_picture_box.h"
+
+namespace palvo::win32 {
+
+// A top-level window and its controls, built with CreateWindowExW from a WindowLayout.
+// Both the main window and the settings dialog are forms. Events (clicks of buttons and
+// option buttons, activation, timers, closing) go to a MainWindowEvents receiver.
+// Calls naming a control that does not exist are ignored.
+class Win32Form {
+public:
+    // `applicationDirectory` (UTF-8) is where button pictures are looked up.
+    Win32Form(HINSTANCE instance, std::string applicationDirectory);
+    ~Win32Form();
+
+    Win32Form(const Win32Form&) = delete;
+    Win32Form& operator=(const Win32Form&) = delete;
+
+    void SetEvents(MainWindowEvents* events) { events_ = events; }
+
+    // The window that owns this one (a dialog's opener); set before ApplyLayout.
+    void SetOwner(HWND owner) { owner_ = owner; }
+
+    // Posts WM_QUIT when the window closes (the program's main window).
+    void SetQuitOnClose(bool quit) { quitOnClose_ = quit; }
+
+    // Creates the window and every control, or re-places the ones that exist already.
+    void ApplyLayout(const WindowLayout& layout);
+
+    HWND Window() const { return window_; }
+    bool IsOpen() const { return window_ != nullptr; }
+
+    // The window of a control, or null (timers and shapes have none).
+    HWND ControlWindow(std::string_view name) const;
+
+    // The persistent image of a picture box or image control, or null.
+    Win32PictureBox* Picture(std::string_view name);
+
+    void SetEnabled(std::string_view name, bool enabled);
+    bool IsEnabled(std::string_view name) const;
+    void SetVisible(std::string_view name, bool visible);
+    void SetText(std::string_view name, std::string_view text);
+    std::string Text(std::string_view name) const;
+
+    // Background colour (0x00BBGGRR) of a label, button, picture box or filled shape.
+    void SetBackColor(std::string_view name, std::int32_t color);
+    std::int32_t BackColor(std::string_view name) const;
+
+    // Position and size in pixels relative to the control's container.
+    void SetBounds(std::string_view name, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
+    std::optional<RECT> Bounds(std::string_view name) const;
+
+    // Option buttons.
+    void SetChecked(std::string_view name, bool checked);
+    bool IsChecked(std::string_view name) const;
+
+    void ListAddItem(std::string_view name, std::string_view item);
+    void ListClear(std::string_view name);
+    int ListCount(std::string_view name) const;
+    void ListSelect(std::string_view name, int index);
+    int ListSelectedIndex(std::string_view name) const;
+    std::string ListItem(std::string_view name, int index) const;
+
+    void SetTimerEnabled(std::string_view name, bool enabled);
+    void SetFocus(std::string_view name);
+
+    // Shows the window and makes it the active one.
+    void Show();
+
+    // Shows the window modally over its owner (disabled meanwhile) and returns once it has closed.
+    void RunModal();
+
+    // Destroys the window; OnClosed follows.
+    void Close();
+
+private:
+    struct Control;
+
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool HandleChildNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void PaintContainer(HWND window, HDC target);
+    void DrawButton(const DRAWITEMSTRUCT& item);
+
+    void CreateTopLevel(const WindowLayout& layout);
+    void CreateControl(const ControlSpec& spec);
+    void PlaceControl(Control& control, const ControlSpec& spec);
+    HWND ContainerWindow(const std::string& parent) const;
+    std::int32_t ContainerBackColor(const std::string& parent) const;
+    HFONT FontFor(const FontSpec& font);
+    HBRUSH BrushFor(std::int32_t color);
+    void LoadDesignPicture(Control& control);
+    std::string ApplicationFile(const std::string& relativePath) const;
+    void RestartTimer(Control& control);
+    void RepaintShape(const Control& control);
+
+    Control* Find(std::string_view name);
+    const Control* Find(std::string_view name) const;
+    Control* FindByWindow(HWND window);
+
+    HINSTANCE instance_;
+    std::string applicationDirectory_;
+    MainWindowEvents* events_ = nullptr;
+    HWND owner_ = nullptr;
+    bool quitOnClose_ = false;
+    bool modal_ = false;
+    HWND window_ = nullptr;
+    std::int32_t backColor_ = kDefaultColor;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::map<std::string, Control*, std::less<>> byName_;
+    std::map<std::string, HFONT> fonts_;
+    std::map<std::int32_t, HBRUSH> brushes_;
+    int nextId_ = 1000;
+};
+
+}  // namespace palvo::win32

@@ -1,0 +1,53 @@
+// Palvo for Windows: the number caller's main window on the native Win32 API.
+
+#include <windows.h>
+#include <objbase.h>
+
+#include "app/main_window.h"
+#include "platform/platform_services.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_common_dialogs.h"
+#include "platform/win32/win32_entropy_source.h"
+#include "platform/win32/win32_environment.h"
+#include "platform/win32/win32_event_pump.h"
+#include "platform/win32/win32_main_window_view.h"
+#include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_settings_dialog_host.h"
+#include "platform/win32/win32_sound.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
+{
+    // The picture decoder and the common dialogs are COM clients on this, the only, thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    int exitCode = 0;
+    {
+        palvo::win32::Win32Environment environment;
+        palvo::win32::Win32Clock clock;
+        palvo::win32::Win32EventPump events;
+        palvo::win32::Win32MessageBoxes messages;
+        palvo::win32::Win32Sound sound;
+        palvo::win32::Win32EntropySource entropy;
+        palvo::win32::Win32CommonDialogs dialogs;
+        palvo::win32::Win32MainWindowView view(instance, environment.ApplicationDirectory());
+        palvo::win32::Win32SettingsDialogHost settingsDialog(instance, view, environment, dialogs, messages);
+
+        palvo::PlatformServices services{clock, events, messages, sound, environment, entropy, settingsDialog};
+        palvo::MainWindow mainWindow(view, services);
+        if (mainWindow.FormLoad()) {
+            MSG message{};
+            BOOL got = 0;
+            while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+            exitCode = got == 0 ? static_cast<int>(message.wParam) : 1;
+        }
+        else {
+            exitCode = 1;
+        }
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    return exitCode;
+}

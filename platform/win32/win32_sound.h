@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/sound.h"
+
+namespace palvo::win32 {
+
+// MessageBeep for the rolling beep; PlaySound with SND_ASYNC for the chime after a draw.
+class Win32Sound : public Sound {
+public:
+    void Beep() override;
+    void PlayAsync(const std::string& path) override;
+};
+
+}  // namespace palvo::win32

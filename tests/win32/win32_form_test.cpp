@@ -1,0 +1,514 @@
+// The Win32 window layer against a real window system (Wine on a virtual display in CI):
+// persistent images, picture loading, controls, timers, closing and the event pump.
+#include <windows.h>
+#include <wincodec.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/win32/os/wide_text.h"
+#include "platform/win32/picture_decoder.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_event_pump.h"
+#include "platform/win32/win32_form.h"
+
+namespace palvo::win32 {
+namespace {
+
+// Records what the form reports.
+class RecordingEvents : public MainWindowEvents {
+public:
+    void OnClick(std::string_view name) override { clicks.emplace_back(name); }
+    void OnActivate() override { ++activations; }
+    void OnTimer(std::string_view name) override { timers.emplace_back(name); }
+    bool OnCloseRequest() override
+    {
+        ++closeRequests;
+        return allowClose;
+    }
+    void OnClosed() override { ++closed; }
+
+    std::vector<std::string> clicks;
+    std::vector<std::string> timers;
+    int activations = 0;
+    int closeRequests = 0;
+    int closed = 0;
+    bool allowClose = true;
+};
+
+ControlSpec Spec(const std::string& name, ControlKind kind, const std::string& parent, int x, int y, int width,
+                 int height)
+{
+    ControlSpec spec;
+    spec.name = name;
+    spec.kind = kind;
+    spec.parent = parent;
+    spec.x = x;
+    spec.y = y;
+    spec.width = width;
+    spec.height = height;
+    return spec;
+}
+
+WindowLayout TestLayout()
+{
+    WindowLayout layout;
+    layout.caption = "試験";
+    layout.outerWidth = 400;
+    layout.outerHeight = 300;
+    layout.backColor = 0x00404040;
+    ControlSpec base = Spec("picBase", ControlKind::PictureBox, "", 0, 0, 40, 30);
+    base.backColor = 0;
+    layout.controls.push_back(base);
+    ControlSpec hist = Spec("picHist", ControlKind::PictureBox, "", 0, 100, 300, 80);
+    hist.backColor = 0x00C00000;
+    layout.controls.push_back(hist);
+    ControlSpec start = Spec("cmdStart", ControlKind::CommandButton, "picHist", 10, 10, 90, 40);
+    start.caption = "スタート";
+    start.graphicalStyle = true;
+    start.backColor = 0x00FFFFFF;
+    layout.controls.push_back(start);
+    ControlSpec frame = Spec("spFrame", ControlKind::Shape, "picHist", 0, -1, 20, 10);
+    frame.borderColor = 0x00202020;
+    layout.controls.push_back(frame);
+    layout.controls.push_back(Spec("lblNum", ControlKind::Label, "picHist", 120, 10, 60, 16));
+    layout.controls.push_back(Spec("lstHistory", ControlKind::ListBox, "", 300, 0, 80, 90));
+    layout.controls.push_back(Spec("txtNum", ControlKind::TextBox, "", 200, 0, 80, 24));
+    layout.controls.push_back(Spec("opA", ControlKind::OptionButton, "", 200, 40, 60, 20));
+    layout.controls.push_back(Spec("opB", ControlKind::OptionButton, "", 200, 60, 60, 20));
+    ControlSpec timer = Spec("Timer1", ControlKind::Timer, "", 0, 0, 0, 0);
+    timer.timerInterval = 20;
+    timer.enabled = false;
+    layout.controls.push_back(timer);
+    return layout;
+}
+
+// A fresh file path under the user's temporary folder, deleted afterwards.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::wstring& extension)
+    {
+        wchar_t base[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, base);
+        path_ = std::wstring(base) + L"palvo-form-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                std::to_wstring(counter_++) + extension;
+    }
+    ~TemporaryFile() { DeleteFileW(path_.c_str()); }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    std::string Path() const { return Narrow(path_); }
+    const std::wstring& WidePath() const { return path_; }
+
+private:
+    std::wstring path_;
+    static inline int counter_ = 0;
+};
+
+// Writes a 24-bit bottom-up BMP of `image` (the form bitmap editors save).
+bool WriteBmp(const std::wstring& path, const PixelBuffer& image)
+{
+    const std::uint32_t rowBytes = (static_cast<std::uint32_t>(image.Width()) * 3u + 3u) & ~3u;
+    const std::uint32_t dataBytes = rowBytes * static_cast<std::uint32_t>(image.Height());
+    std::string bytes(54 + dataBytes, '\0');
+    auto put16 = [&](std::size_t at, std::uint32_t value) {
+        bytes[at] = static_cast<char>(value & 0xFF);
+        bytes[at + 1] = static_cast<char>((value >> 8) & 0xFF);
+    };
+    auto put32 = [&](std::size_t at, std::uint32_t value) {
+        put16(at, value & 0xFFFF);
+        put16(at + 2, value >> 16);
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, 54 + dataBytes);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, static_cast<std::uint32_t>(image.Width()));
+    put32(22, static_cast<std::uint32_t>(image.Height()));
+    put16(26, 1);
+    put16(28, 24);
+    put32(34, dataBytes);
+    for (std::int32_t y = 0; y < image.Height(); ++y) {
+        const std::size_t row = 54 + static_cast<std::size_t>(image.Height() - 1 - y) * rowBytes;
+        for (std::int32_t x = 0; x < image.Width(); ++x) {
+            const Pixel& pixel = image.At(x, y);
+            bytes[row + static_cast<std::size_t>(x) * 3] = static_cast<char>(pixel.blue);
+            bytes[row + static_cast<std::size_t>(x) * 3 + 1] = static_cast<char>(pixel.green);
+            bytes[row + static_cast<std::size_t>(x) * 3 + 2] = static_cast<char>(pixel.red);
+        }
+    }
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == bytes.size();
+}
+
+// Encodes `image` with the Windows Imaging Component in the given container format.
+bool WriteWithCodec(const std::wstring& path, const PixelBuffer& image, const GUID& container)
+{
+    IWICImagingFactory* factory = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                reinterpret_cast<void**>(&factory)))) {
+        return false;
+    }
+    bool ok = false;
+    IWICStream* stream = nullptr;
+    IWICBitmapEncoder* encoder = nullptr;
+    IWICBitmapFrameEncode* frame = nullptr;
+    if (SUCCEEDED(factory->CreateStream(&stream)) &&
+        SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
+        SUCCEEDED(factory->CreateEncoder(container, nullptr, &encoder)) &&
+        SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
+        SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
+        SUCCEEDED(frame->SetSize(static_cast<UINT>(image.Width()), static_cast<UINT>(image.Height())))) {
+        WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+        frame->SetPixelFormat(&format);
+        // Whatever format the codec settled on, hand it the pixels as 24-bit rows.
+        std::vector<BYTE> rows(static_cast<std::size_t>(image.Width()) * 3 * static_cast<std::size_t>(image.Height()));
+        for (std::int32_t y = 0; y < image.Height(); ++y) {
+            for (std::int32_t x = 0; x < image.Width(); ++x) {
+                const std::size_t at = (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.Width()) +
+                                        static_cast<std::size_t>(x)) * 3;
+                rows[at] = image.At(x, y).blue;
+                rows[at + 1] = image.At(x, y).green;
+                rows[at + 2] = image.At(x, y).red;
+            }
+        }
+        ok = IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
+             SUCCEEDED(frame->WritePixels(static_cast<UINT>(image.Height()), static_cast<UINT>(image.Width()) * 3,
+                                          static_cast<UINT>(rows.size()), rows.data())) &&
+             SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+    }
+    if (frame != nullptr) {
+        frame->Release();
+    }
+    if (encoder != nullptr) {
+        encoder->Release();
+    }
+    if (stream != nullptr) {
+        stream->Release();
+    }
+    factory->Release();
+    return ok;
+}
+
+PixelBuffer Pattern(std::int32_t width, std::int32_t height)
+{
+    PixelBuffer image(width, height);
+    for (std::int32_t y = 0; y < height; ++y) {
+        for (std::int32_t x = 0; x < width; ++x) {
+            image.At(x, y) = Pixel{static_cast<std::uint8_t>(x * 7), static_cast<std::uint8_t>(y * 11),
+                                   static_cast<std::uint8_t>(200 - x - y), 0};
+        }
+    }
+    return image;
+}
+
+PixelBuffer Solid(std::int32_t width, std::int32_t height, Pixel pixel)
+{
+    PixelBuffer image(width, height);
+    for (std::int32_t y = 0; y < height; ++y) {
+        for (std::int32_t x = 0; x < width; ++x) {
+            image.At(x, y) = pixel;
+        }
+    }
+    return image;
+}
+
+// Colour bytes only: the fourth byte is not part of what a picture box keeps.
+::testing::AssertionResult SameColours(const PixelBuffer& actual, const PixelBuffer& expected)
+{
+    if (actual.Width() != expected.Width() || actual.Height() != expected.Height()) {
+        return ::testing::AssertionFailure() << "size " << actual.Width() << "x" << actual.Height() << ", expected "
+                                             << expected.Width() << "x" << expected.Height();
+    }
+    for (std::int32_t y = 0; y < actual.Height(); ++y) {
+        for (std::int32_t x = 0; x < actual.Width(); ++x) {
+            const Pixel& a = actual.At(x, y);
+            const Pixel& e = expected.At(x, y);
+            if (a.blue != e.blue || a.green != e.green || a.red != e.red) {
+                return ::testing::AssertionFailure()
+                       << "pixel (" << x << ", " << y << ") is " << int(a.red) << "/" << int(a.green) << "/"
+                       << int(a.blue) << ", expected " << int(e.red) << "/" << int(e.green) << "/" << int(e.blue);
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+class Win32FormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        form.SetEvents(&events);
+        form.ApplyLayout(TestLayout());
+        ASSERT_NE(form.Window(), nullptr);
+    }
+    void TearDown() override
+    {
+        form.SetEvents(nullptr);
+        form.Close();
+        CoUninitialize();
+    }
+
+    RecordingEvents events;
+    Win32Form form{GetModuleHandleW(nullptr), "."};
+    Win32EventPump pump;
+};
+
+TEST_F(Win32FormTest, PictureBoxKeepsWhatIsWrittenAndReadsItBack)
+{
+    PictureSurface& base = *form.Picture("picBase");
+    ASSERT_EQ(base.ImageWidth(), 40);
+    ASSERT_EQ(base.ImageHeight(), 30);
+
+    PixelBuffer read;
+    ASSERT_TRUE(base.ReadImage(read));
+    EXPECT_TRUE(SameColours(read, Solid(40, 30, Pixel{0, 0, 0, 0})));
+
+    const PixelBuffer pattern = Pattern(40, 30);
+    EXPECT_EQ(base.WriteImage(pattern), 30);
+    ASSERT_TRUE(base.ReadImage(read));
+    EXPECT_TRUE(SameColours(read, pattern));
+}
+
+TEST_F(Win32FormTest, SmallerImageChangesOnlyTheTopLeftAndLargerIsCut)
+{
+    PictureSurface& base = *form.Picture("picBase");
+    const Pixel red{0, 0, 255, 0};
+    EXPECT_EQ(base.WriteImage(Solid(3, 2, red)), 2);
+    PixelBuffer read;
+    ASSERT_TRUE(base.ReadImage(read));
+    PixelBuffer expected = Solid(40, 30, Pixel{});
+    for (std::int32_t y = 0; y < 2; ++y) {
+        for (std::int32_t x = 0; x < 3; ++x) {
+            expected.At(x, y) = red;
+        }
+    }
+    EXPECT_TRUE(SameColours(read, expected));
+
+    EXPECT_GT(base.WriteImage(Pattern(50, 40)), 0);
+    ASSERT_TRUE(base.ReadImage(read));
+    EXPECT_EQ(read.Width(), 40);
+    EXPECT_EQ(read.At(39, 29), Pattern(50, 40).At(39, 29));
+}
+
+TEST_F(Win32FormTest, ReadImageOfAnEmptyBoxFailsAndLeavesTheBufferAlone)
+{
+    Win32PictureBox empty(nullptr, 0, 0, 0, PictureFit::AutoSize);
+    PixelBuffer kept = Pattern(2, 2);
+    EXPECT_FALSE(empty.ReadImage(kept));
+    EXPECT_EQ(kept, Pattern(2, 2));
+    EXPECT_EQ(empty.WriteImage(Pattern(2, 2)), 0);
+}
+
+TEST_F(Win32FormTest, ClearGoesBackToThePictureOrTheBackColour)
+{
+    TemporaryFile file(L".bmp");
+    const PixelBuffer picture = Pattern(5, 4);
+    ASSERT_TRUE(WriteBmp(file.WidePath(), picture));
+    PictureSurface& hist = *form.Picture("picHist");
+
+    ASSERT_TRUE(hist.LoadPicture(file.Path()));
+    EXPECT_EQ(hist.ImageWidth(), 5);  // a picture box takes its picture's size
+    EXPECT_EQ(hist.ImageHeight(), 4);
+    RECT bounds = *form.Bounds("picHist");
+    EXPECT_EQ(bounds.right - bounds.left, 5);
+
+    hist.WriteImage(Solid(5, 4, Pixel{1, 2, 3, 0}));
+    hist.Clear();
+    PixelBuffer read;
+    ASSERT_TRUE(hist.ReadImage(read));
+    EXPECT_TRUE(SameColours(read, picture));
+
+    hist.RemovePicture();
+    ASSERT_TRUE(hist.ReadImage(read));
+    EXPECT_TRUE(SameColours(read, Solid(5, 4, Pixel{0xC0, 0x00, 0x00, 0})));  // back colour 0x00C00000, dark blue
+}
+
+TEST_F(Win32FormTest, LoadPictureRefusesMissingBrokenAndHugeFilesAndKeepsTheBox)
+{
+    PictureSurface& base = *form.Picture("picBase");
+    const PixelBuffer pattern = Pattern(40, 30);
+    base.WriteImage(pattern);
+
+    TemporaryFile broken(L".bmp");
+    HANDLE file = CreateFileW(broken.WidePath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "BM not a bitmap", 15, &written, nullptr);
+    CloseHandle(file);
+    TemporaryFile huge(L".bmp");
+    ASSERT_TRUE(WriteBmp(huge.WidePath(), Solid(kMaximumPictureSide + 1, 1, Pixel{})));
+    TemporaryFile largest(L".bmp");
+    ASSERT_TRUE(WriteBmp(largest.WidePath(), Solid(kMaximumPictureSide, 1, Pixel{})));
+
+    EXPECT_FALSE(base.LoadPicture("C:\\no such folder\\bg01.jpg"));
+    EXPECT_FALSE(base.LoadPicture(broken.Path()));
+    EXPECT_FALSE(base.LoadPicture(huge.Path()));
+    PixelBuffer read;
+    ASSERT_TRUE(base.ReadImage(read));
+    EXPECT_TRUE(SameColours(read, pattern));
+
+    EXPECT_TRUE(DecodePictureFile(largest.Path()).has_value());
+}
+
+TEST_F(Win32FormTest, DecodesJpegAndGifPictures)
+{
+    const PixelBuffer flat = Solid(16, 8, Pixel{0x20, 0x80, 0xF0, 0});
+    TemporaryFile jpeg(L".jpg");
+    ASSERT_TRUE(WriteWithCodec(jpeg.WidePath(), flat, GUID_ContainerFormatJpeg));
+    // A one-pixel red GIF, byte by byte: header, two-colour table, one image, LZW data.
+    static const unsigned char kRedDot[] = {
+        'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0, 0, 0, 0, 0,
+        0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
+    TemporaryFile gif(L".gif");
+    HANDLE file = CreateFileW(gif.WidePath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, kRedDot, sizeof(kRedDot), &written, nullptr);
+    CloseHandle(file);
+
+    const std::optional<PixelBuffer> fromJpeg = DecodePictureFile(jpeg.Path());
+    ASSERT_TRUE(fromJpeg.has_value());
+    ASSERT_EQ(fromJpeg->Width(), 16);
+    ASSERT_EQ(fromJpeg->Height(), 8);
+    // Lossy, so only close: a flat colour survives within a few steps.
+    EXPECT_NEAR(fromJpeg->At(5, 5).red, 0xF0, 8);
+    EXPECT_NEAR(fromJpeg->At(5, 5).green, 0x80, 8);
+    EXPECT_NEAR(fromJpeg->At(5, 5).blue, 0x20, 8);
+
+    const std::optional<PixelBuffer> fromGif = DecodePictureFile(gif.Path());
+    ASSERT_TRUE(fromGif.has_value());
+    ASSERT_EQ(fromGif->Width(), 1);
+    ASSERT_EQ(fromGif->Height(), 1);
+    EXPECT_EQ(fromGif->At(0, 0), (Pixel{0, 0, 0xFF, 0}));
+}
+
+TEST_F(Win32FormTest, RefreshPutsThePersistentImageOnScreen)
+{
+    form.Show();
+    pump.ProcessEventsFor(50);
+    PictureSurface& base = *form.Picture("picBase");
+    const PixelBuffer pattern = Pattern(40, 30);
+    base.WriteImage(pattern);
+    base.Refresh();
+
+    HWND window = form.ControlWindow("picBase");
+    HDC screen = GetDC(window);
+    PixelBuffer shown;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP copy = CreateCompatibleBitmap(screen, 40, 30);
+    HGDIOBJ old = SelectObject(memory, copy);
+    BitBlt(memory, 0, 0, 40, 30, screen, 0, 0, SRCCOPY);
+    ASSERT_TRUE(GetDibPixels(memory, shown, width, height));
+    SelectObject(memory, old);
+    DeleteObject(copy);
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    EXPECT_TRUE(SameColours(shown, pattern));
+}
+
+TEST_F(Win32FormTest, ControlsKeepTextsListsOptionsAndEnabledStates)
+{
+    form.SetText("lblNum", "第12回");
+    EXPECT_EQ(form.Text("lblNum"), "第12回");
+    EXPECT_EQ(form.Text("cmdStart"), "スタート");
+    form.SetText("txtNum", "72");
+    EXPECT_EQ(form.Text("txtNum"), "72");
+    EXPECT_EQ(form.Text("noSuchControl"), "");
+
+    form.ListAddItem("lstHistory", "1:  5");
+    form.ListAddItem("lstHistory", "2: 45");
+    form.ListSelect("lstHistory", 1);
+    EXPECT_EQ(form.ListCount("lstHistory"), 2);
+    EXPECT_EQ(form.ListItem("lstHistory", 0), "1:  5");
+    EXPECT_EQ(form.ListSelectedIndex("lstHistory"), 1);
+    form.ListClear("lstHistory");
+    EXPECT_EQ(form.ListCount("lstHistory"), 0);
+
+    form.SetChecked("opA", true);
+    form.SetChecked("opB", true);
+    EXPECT_FALSE(form.IsChecked("opA"));
+    EXPECT_TRUE(form.IsChecked("opB"));
+
+    form.SetEnabled("cmdStart", false);
+    EXPECT_FALSE(form.IsEnabled("cmdStart"));
+    form.SetEnabled("cmdStart", true);
+    EXPECT_TRUE(form.IsEnabled("cmdStart"));
+}
+
+TEST_F(Win32FormTest, ClicksOfButtonsInsideAContainerReachTheEvents)
+{
+    SendMessageW(form.ControlWindow("cmdStart"), BM_CLICK, 0, 0);
+    SendMessageW(form.ControlWindow("opA"), BM_CLICK, 0, 0);
+    ASSERT_EQ(events.clicks.size(), 2u);
+    EXPECT_EQ(events.clicks[0], "cmdStart");
+    EXPECT_EQ(events.clicks[1], "opA");
+
+    // A disabled container passes no mouse click on.
+    form.SetEnabled("picHist", false);
+    EXPECT_FALSE(IsWindowEnabled(form.ControlWindow("picHist")));
+}
+
+TEST_F(Win32FormTest, TimerFiresOnlyWhileEnabled)
+{
+    pump.ProcessEventsFor(80);
+    EXPECT_TRUE(events.timers.empty());
+    form.SetTimerEnabled("Timer1", true);
+    pump.ProcessEventsFor(200);
+    form.SetTimerEnabled("Timer1", false);
+    ASSERT_FALSE(events.timers.empty());
+    EXPECT_EQ(events.timers.front(), "Timer1");
+    const std::size_t fired = events.timers.size();
+    pump.ProcessEventsFor(80);
+    EXPECT_EQ(events.timers.size(), fired);
+}
+
+TEST_F(Win32FormTest, CloseRequestCanBeRefusedAndActivationIsReported)
+{
+    form.Show();
+    pump.ProcessEventsFor(50);
+    EXPECT_GE(events.activations, 1);
+
+    events.allowClose = false;
+    SendMessageW(form.Window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(events.closeRequests, 1);
+    EXPECT_TRUE(form.IsOpen());
+    EXPECT_EQ(events.closed, 0);
+
+    events.allowClose = true;
+    SendMessageW(form.Window(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(form.IsOpen());
+    EXPECT_EQ(events.closed, 1);
+    EXPECT_EQ(form.ControlWindow("cmdStart"), nullptr);
+}
+
+TEST(Win32EventPumpTest, WaitsItsTimeDispatchingMessagesAndPassesQuitOn)
+{
+    Win32EventPump pump;
+    Win32Clock clock;
+    const std::uint32_t start = clock.TickCount();
+    pump.ProcessEventsFor(120);
+    EXPECT_GE(clock.TickCount() - start, 120u);
+
+    PostQuitMessage(7);
+    const std::uint32_t quitStart = clock.TickCount();
+    pump.ProcessEventsFor(2000);
+    EXPECT_LT(clock.TickCount() - quitStart, 1000u);  // ends at once for the outer loop
+    MSG message{};
+    ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(message.wParam, 7u);
+}
+
+}  // namespace
+}  // namespace palvo::win32
