@@ -38,10 +38,18 @@ public:
     // Start-up: read settings, lay out, prepare the images, show the window, paint the idle display.
     bool FormLoad();
 
+    // Runs the handler of button `name`; ignored when the button or a container around it is
+    // disabled (a keyboard shortcut must not get past the lock), before start-up and after unload.
     void OnClick(std::string_view name) override;
+    // Repaints the display surface.
     void OnActivate() override;
+    // "Timer1" steps the test counter; other names are ignored.
     void OnTimer(std::string_view name) override;
+    // True unless a handler (a Start sequence, a dialog, a question) is still running; the window
+    // then closes itself as soon as that handler has finished.
     bool OnCloseRequest() override;
+    // Writes the settings once and releases both process-wide objects; a handler still running
+    // stops at its next wait and the objects are released when it has returned.
     void OnClosed() override;
 
 private:

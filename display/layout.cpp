@@ -167,12 +167,12 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
             builder.Add(ArrayName("picHorizontal", i), ControlKind::PictureBox, "", 0, 0, 0, 0);
         horizontal.visible = false;
         horizontal.backColor = kBlack;
-        horizontal.picture = "bars/horizontal" + std::to_string(i) + ".bmp";
+        horizontal.picture = std::string("bars/horizontal") + std::to_string(i) + ".bmp";
         ControlSpec& vertical =
             builder.Add(ArrayName("picVertical", i), ControlKind::PictureBox, "", 0, 0, 0, 0);
         vertical.visible = false;
         vertical.backColor = kBlack;
-        vertical.picture = "bars/vertical" + std::to_string(i) + ".bmp";
+        vertical.picture = std::string("bars/vertical") + std::to_string(i) + ".bmp";
     }
 
     // Test controls, below the client area where the operator cannot reach them.

@@ -89,7 +89,7 @@ TEST_F(BitmapPreparationTest, BackgroundTakesThePicturesOwnSize)
     };
     BitmapPreparation images = Images();
     for (const Case& c : {Case{1024, 768}, Case{640, 480}}) {
-        const std::string path = AppPath("bg/" + std::to_string(c.width) + ".bmp");
+        const std::string path = AppPath(std::string("bg/") + std::to_string(c.width) + ".bmp");
         view().RegisterPicture(path, Background(c.width, c.height));
         config_->SetBackGroundImageFile(path);
         ASSERT_TRUE(images.SetBackGroundBmp());

@@ -155,8 +155,8 @@ TEST(Layout, CaptionsColoursFontsAndStates)
         const ControlSpec& vertical = *layout.Find(ArrayName("picVertical", i));
         EXPECT_FALSE(horizontal.visible);
         EXPECT_FALSE(vertical.visible);
-        EXPECT_EQ(horizontal.picture, "bars/horizontal" + std::to_string(i) + ".bmp");
-        EXPECT_EQ(vertical.picture, "bars/vertical" + std::to_string(i) + ".bmp");
+        EXPECT_EQ(horizontal.picture, std::string("bars/horizontal") + std::to_string(i) + ".bmp");
+        EXPECT_EQ(vertical.picture, std::string("bars/vertical") + std::to_string(i) + ".bmp");
     }
 }
 

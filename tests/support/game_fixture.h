@@ -112,7 +112,7 @@ public:
         static std::atomic<int> serial{0};
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         directory_ = std::filesystem::temp_directory_path() /
-                     ("palvo-" + std::string(info->name()) + "-" + std::to_string(std::random_device{}()) +
+                     (std::string("palvo-") + info->name() + "-" + std::to_string(std::random_device{}()) +
                       "-" + std::to_string(serial++));
         std::filesystem::remove_all(directory_);
         std::filesystem::create_directories(directory_);
@@ -147,9 +147,9 @@ public:
         const std::array<std::pair<int, int>, 4> sizes = {{{92, 18}, {121, 24}, {150, 30}, {20, 3}}};
         for (int i = 0; bars && i < 4; ++i) {
             const auto [length, thickness] = sizes[static_cast<std::size_t>(i)];
-            view().RegisterPicture(AppPath("bars/horizontal" + std::to_string(i) + ".bmp"),
+            view().RegisterPicture(AppPath(std::string("bars/horizontal") + std::to_string(i) + ".bmp"),
                                    SolidBar(length, thickness));
-            view().RegisterPicture(AppPath("bars/vertical" + std::to_string(i) + ".bmp"),
+            view().RegisterPicture(AppPath(std::string("bars/vertical") + std::to_string(i) + ".bmp"),
                                    SolidBar(thickness, length));
         }
         view().RegisterPicture(AppPath("buttons/back.bmp"), SolidBar(39, 38));
