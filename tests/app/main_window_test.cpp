@@ -161,6 +161,20 @@ TEST_F(MainWindowClosing, WindowClosedUnderARunningSequenceStopsIt)
     window().OnClick("cmdStart");
 }
 
+TEST_F(MainWindowClosing, CloseWhileTheSettingsDialogIsOpenWaitsForIt)
+{
+    ASSERT_TRUE(Load());
+    bool allowed = true;
+    dialog().SetEdit([&](CConfig& config) {
+        config.SetNumMax(12);
+        allowed = view().RequestClose();
+    });
+    view().ClickWithMouse("cmdSetting");
+    EXPECT_FALSE(allowed);
+    EXPECT_TRUE(view().IsClosed());
+    EXPECT_NE(IniText().find("NumMax=12"), std::string::npos);
+}
+
 TEST_F(MainWindowClosing, LockedControlsIgnoreKeyboardClicksDuringASequence)
 {
     ASSERT_TRUE(Load());
