@@ -106,6 +106,12 @@ if [ -s "$build/posix-only-tests.txt" ]; then
     done <"$build/posix-only-tests.txt"
 fi
 
+# The smoke test leaves screenshots of the running program here (PNG when ImageMagick is there).
+screenshots=$build/screenshots
+rm -rf "$screenshots"
+mkdir -p "$screenshots"
+export PALVO_SCREENSHOT_DIR=$screenshots
+
 passed=()
 failed=()
 for program in "${programs[@]}"; do
@@ -126,6 +132,14 @@ for program in "${programs[@]}"; do
         sed 's/^/        /' "$log" | tail -40
     fi
 done
+
+if command -v convert >/dev/null 2>&1 && compgen -G "$screenshots/*.bmp" >/dev/null; then
+    mkdir -p "$root/screenshots"
+    for picture in "$screenshots"/*.bmp; do
+        convert "$picture" "$root/screenshots/$(basename "$picture" .bmp).png" && rm -f "$picture"
+    done
+    echo "Screenshots of the Windows program: $root/screenshots/win32-*.png"
+fi
 
 echo "Windows tests: ${#passed[@]} of ${#programs[@]} programs passed under $(wine --version)"
 if [ ${#failed[@]} -ne 0 ]; then
