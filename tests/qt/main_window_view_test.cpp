@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGroupBox>
@@ -11,11 +8,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <string>
+#include <vector>
 
-#include "tests/qt/qt_test_application.h"
 #include "platform/qt/qt_environment.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_main_window_view.h"
+#include "tests/qt/qt_test_application.h"
 
 namespace palvo {
 namespace {
@@ -258,7 +257,8 @@ TEST_F(MainWindowViewTest, TextsAndListsOfTheControls)
     view_.ListAddItem("lstHistory", "2: 42");
     view_.ListSelect("lstHistory", 1);
     EXPECT_EQ(view_.ListCount("lstHistory"), 2);
-    EXPECT_EQ(qobject_cast<QListWidget*>(view_.Widget("lstHistory"))->currentItem()->text(), QStringLiteral("2: 42"));
+    EXPECT_EQ(qobject_cast<QListWidget*>(view_.Widget("lstHistory"))->currentItem()->text(),
+              QStringLiteral("2: 42"));
     view_.ListClear("lstHistory");
     EXPECT_EQ(view_.ListCount("lstHistory"), 0);
 }
