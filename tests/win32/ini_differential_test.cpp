@@ -3,9 +3,8 @@
 // and calls through both, the values compared. Windows lays out a file it writes its own way,
 // so writes are compared by what both read back afterwards. Under Wine the system's code page
 // must be 932 (a Japanese locale) for the double-byte cases; they are skipped otherwise.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -31,8 +30,8 @@ public:
     {
         wchar_t base[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, base);
-        path_ = win32::Narrow(std::wstring(base)) + "palvo-ini-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(GetTickCount());
+        path_ = win32::Narrow(std::wstring(base)) + "palvo-ini-" + std::to_string(GetCurrentProcessId()) +
+                "-" + std::to_string(GetTickCount());
         CreateDirectoryW(win32::Widen(path_).c_str(), nullptr);
     }
     ~ProfileFolder()
@@ -75,7 +74,8 @@ std::string WindowsReadString(const std::string& section, const std::string& key
 std::int32_t WindowsReadInt(const std::string& section, const std::string& key, std::int32_t fallback,
                             const std::string& file)
 {
-    return static_cast<std::int32_t>(GetPrivateProfileIntA(section.c_str(), key.c_str(), fallback, file.c_str()));
+    return static_cast<std::int32_t>(
+        GetPrivateProfileIntA(section.c_str(), key.c_str(), fallback, file.c_str()));
 }
 
 bool SystemCodePageIs932()
@@ -170,7 +170,8 @@ TEST(IniDifferential, TextValuesReadAsWindowsReadsThem)
 
     ProfileFolder folder;
     const std::string missing = folder.MissingFile();
-    EXPECT_EQ(IniReadString("PALVO", "NumMax", kDefault, missing), WindowsReadString("PALVO", "NumMax", kDefault, missing));
+    EXPECT_EQ(IniReadString("PALVO", "NumMax", kDefault, missing),
+              WindowsReadString("PALVO", "NumMax", kDefault, missing));
 }
 
 TEST(IniDifferential, AByteOrderMarkIsPartOfTheFirstLine)
@@ -195,14 +196,16 @@ TEST(IniDifferential, DoubleByteTextReadsAsWindowsReadsIt)
 TEST(IniDifferential, IntegersReadAsWindowsReadsThem)
 {
     const IntCase cases[] = {
-        {"1"}, {"+1"}, {"-1"}, {"0"}, {"33023"}, {"  7"}, {"\"12\""}, {"42A94967297"}, {"B4294967297"},
-        {"4294967296"}, {"4294967297"}, {"2147483648"}, {"-2147483649"}, {"99999999999"}, {"010"}, {"0X1F"},
-        {""}, {"   "}, {"-"}, {"+"}, {"1 2"}, {"\t3"}, {nullptr},
+        {"1"},           {"+1"},          {"-1"},          {"0"},          {"33023"},      {"  7"},
+        {"\"12\""},      {"42A94967297"}, {"B4294967297"}, {"4294967296"}, {"4294967297"}, {"2147483648"},
+        {"-2147483649"}, {"99999999999"}, {"010"},         {"0X1F"},       {""},           {"   "},
+        {"-"},           {"+"},           {"1 2"},         {"\t3"},        {nullptr},
     };
     ProfileFolder folder;
     for (const IntCase& test : cases) {
-        const std::string bytes = test.value == nullptr ? "[PALVO]\r\nOther=1\r\n"
-                                                        : "[PALVO]\r\nNumMax=" + std::string(test.value) + "\r\n";
+        const std::string bytes = test.value == nullptr
+                                      ? "[PALVO]\r\nOther=1\r\n"
+                                      : "[PALVO]\r\nNumMax=" + std::string(test.value) + "\r\n";
         const std::string file = folder.NewFile(bytes);
         EXPECT_EQ(IniReadInt("PALVO", "NumMax", 72, file), WindowsReadInt("PALVO", "NumMax", 72, file))
             << (test.value == nullptr ? "(missing)" : test.value);
@@ -219,7 +222,7 @@ TEST(IniDifferential, IntegersReadAsWindowsReadsThem)
 
 struct WriteCase {
     const char* what;
-    const char* start;  // nullptr: no file yet
+    const char* start;                                        // nullptr: no file yet
     std::vector<std::pair<std::string, std::string>> writes;  // section "PALVO": key, value
     std::vector<std::string> keysToRead;                      // in section "PALVO"
     const char* oursAfter;  // the bytes our engine leaves: every line it did not write kept as it was
@@ -228,22 +231,41 @@ struct WriteCase {
 TEST(IniDifferential, WritesLeaveFilesThatReadTheSameEitherWay)
 {
     const WriteCase cases[] = {
-        {"the seven settings into a new file", nullptr,
-         {{"BackGroundImageFile", "C:\\palvo\\bg\\bg01.jpg"}, {"NumColor", "33023"}, {"NumSizeIndex", "2"},
-          {"NumPosIndex", "4"}, {"NumMax", "72"}, {"RhythmFast", "20"}, {"RhythmSlow", "3"}},
-         {"BackGroundImageFile", "NumColor", "NumSizeIndex", "NumPosIndex", "NumMax", "RhythmFast", "RhythmSlow"},
+        {"the seven settings into a new file",
+         nullptr,
+         {{"BackGroundImageFile", "C:\\palvo\\bg\\bg01.jpg"},
+          {"NumColor", "33023"},
+          {"NumSizeIndex", "2"},
+          {"NumPosIndex", "4"},
+          {"NumMax", "72"},
+          {"RhythmFast", "20"},
+          {"RhythmSlow", "3"}},
+         {"BackGroundImageFile", "NumColor", "NumSizeIndex", "NumPosIndex", "NumMax", "RhythmFast",
+          "RhythmSlow"},
          "[PALVO]\r\nBackGroundImageFile=C:\\palvo\\bg\\bg01.jpg\r\nNumColor=33023\r\nNumSizeIndex=2\r\n"
          "NumPosIndex=4\r\nNumMax=72\r\nRhythmFast=20\r\nRhythmSlow=3\r\n"},
         {"replacing in place, other sections and comments kept",
          "; settings\r\n[Other]\r\nNumMax=1\r\n[PALVO]\r\nnummax=5\r\nUnknown=x\r\n\r\n[Last]\r\nk=v\r\n",
          {{"NumMax", "99"}, {"RhythmFast", "6"}},
          {"NumMax", "nummax", "Unknown", "RhythmFast"},
-         "; settings\r\n[Other]\r\nNumMax=1\r\n[PALVO]\r\nnummax=99\r\nUnknown=x\r\nRhythmFast=6\r\n\r\n[Last]\r\n"
+         "; "
+         "settings\r\n[Other]\r\nNumMax=1\r\n[PALVO]\r\nnummax=99\r\nUnknown=x\r\nRhythmFast=6\r\n\r\n[Last]"
+         "\r\n"
          "k=v\r\n"},
-        {"an empty value", "[PALVO]\r\nNumMax=72\r\n", {{"NumMax", ""}}, {"NumMax"}, "[PALVO]\r\nNumMax=\r\n"},
-        {"a new section after a file without a final line break", "[Other]\r\nk=v", {{"NumMax", "3"}},
-         {"NumMax"}, "[Other]\r\nk=v\r\n[PALVO]\r\nNumMax=3\r\n"},
-        {"keys added one after another", "[PALVO]\r\n", {{"B", "2"}, {"A", "1"}, {"C", "3"}}, {"A", "B", "C"},
+        {"an empty value",
+         "[PALVO]\r\nNumMax=72\r\n",
+         {{"NumMax", ""}},
+         {"NumMax"},
+         "[PALVO]\r\nNumMax=\r\n"},
+        {"a new section after a file without a final line break",
+         "[Other]\r\nk=v",
+         {{"NumMax", "3"}},
+         {"NumMax"},
+         "[Other]\r\nk=v\r\n[PALVO]\r\nNumMax=3\r\n"},
+        {"keys added one after another",
+         "[PALVO]\r\n",
+         {{"B", "2"}, {"A", "1"}, {"C", "3"}},
+         {"A", "B", "C"},
          "[PALVO]\r\nB=2\r\nA=1\r\nC=3\r\n"},
     };
     ProfileFolder folder;
@@ -252,7 +274,8 @@ TEST(IniDifferential, WritesLeaveFilesThatReadTheSameEitherWay)
         const std::string theirs = test.start == nullptr ? folder.MissingFile() : folder.NewFile(test.start);
         for (const auto& [key, value] : test.writes) {
             EXPECT_TRUE(IniWriteString("PALVO", key, value, ours)) << test.what;
-            EXPECT_TRUE(WritePrivateProfileStringA("PALVO", key.c_str(), value.c_str(), theirs.c_str())) << test.what;
+            EXPECT_TRUE(WritePrivateProfileStringA("PALVO", key.c_str(), value.c_str(), theirs.c_str()))
+                << test.what;
         }
         for (const std::string& key : test.keysToRead) {
             const std::string expected = WindowsReadString("PALVO", key, kDefault, theirs);
