@@ -34,6 +34,21 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win32
 export HOME=${HOME:-$build}
 
+# A Japanese locale, so Wine's system code page is 932 as on the Japanese Windows the program
+# is made for. Compiled into the build folder: no root needed, nothing installed system-wide.
+if [ ! -d "$build/locale/ja_JP.UTF-8" ] && command -v localedef >/dev/null 2>&1 &&
+   [ -f /usr/share/i18n/locales/ja_JP ]; then
+    mkdir -p "$build/locale"
+    localedef -i ja_JP -f UTF-8 "$build/locale/ja_JP.UTF-8" >/dev/null 2>&1 || rm -rf "$build/locale/ja_JP.UTF-8"
+fi
+if [ -d "$build/locale/ja_JP.UTF-8" ]; then
+    export LOCPATH=$build/locale LANG=ja_JP.UTF-8
+    unset LC_ALL
+else
+    echo "Note: no Japanese locale (package 'locales'); Wine runs with its default code page and the"
+    echo "      double-byte comparisons with the Windows profile functions are skipped."
+fi
+
 xvfb_pid=
 cleanup() {
     wineserver -k >/dev/null 2>&1 || true

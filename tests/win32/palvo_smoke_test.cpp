@@ -3,9 +3,8 @@
 // file checked. Also start-ups with a damaged picture. Every wait is bounded.
 //
 // When PALVO_SCREENSHOT_DIR names a folder, screenshots of the screen go there as BMP files.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdlib>
 #include <functional>
@@ -62,8 +61,7 @@ bool CopyFolder(const std::wstring& from, const std::wstring& to)
         }
         if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
             copied = CopyFolder(from + L"\\" + name, to + L"\\" + name) && copied;
-        }
-        else {
+        } else {
             copied = CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE) && copied;
         }
     } while (FindNextFileW(search, &entry));
@@ -84,8 +82,7 @@ void RemoveFolder(const std::wstring& folder)
             const std::wstring path = folder + L"\\" + name;
             if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
                 RemoveFolder(path);
-            }
-            else {
+            } else {
                 DeleteFileW(path.c_str());
             }
         } while (FindNextFileW(search, &entry));
@@ -101,14 +98,16 @@ public:
     {
         wchar_t base[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, base);
-        path_ = std::wstring(base) + L"palvo-smoke-" + Widen(tag) + L"-" + std::to_wstring(GetCurrentProcessId());
+        path_ =
+            std::wstring(base) + L"palvo-smoke-" + Widen(tag) + L"-" + std::to_wstring(GetCurrentProcessId());
         RemoveFolder(path_);
         CreateDirectoryW(path_.c_str(), nullptr);
         const std::wstring resources = HostPath(PALVO_SOURCE_DIR "/resources");
         for (const wchar_t* folder : {L"bars", L"buttons", L"bg", L"wav"}) {
             ready_ = CopyFolder(resources + L"\\" + folder, path_ + L"\\" + folder) && ready_;
         }
-        ready_ = CopyFileW(HostPath(PALVO_WIN32_PROGRAM).c_str(), (path_ + L"\\palvo.exe").c_str(), FALSE) && ready_;
+        ready_ = CopyFileW(HostPath(PALVO_WIN32_PROGRAM).c_str(), (path_ + L"\\palvo.exe").c_str(), FALSE) &&
+                 ready_;
     }
     ~ProgramFolder() { RemoveFolder(path_); }
     ProgramFolder(const ProgramFolder&) = delete;
@@ -183,8 +182,8 @@ std::wstring TextOf(HWND window)
     }
     std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                        5000, &copied);
+    SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 5000, &copied);
     text.resize(copied);
     return text;
 }
@@ -239,7 +238,8 @@ HWND FindChild(HWND parent, const std::function<bool(HWND)>& matches)
 
 HWND FindButton(HWND parent, const std::wstring& caption)
 {
-    return FindChild(parent, [&](HWND window) { return ClassOf(window) == L"Button" && TextOf(window) == caption; });
+    return FindChild(parent,
+                     [&](HWND window) { return ClassOf(window) == L"Button" && TextOf(window) == caption; });
 }
 
 // The screen's pixels from (left, top), width x height. Another process's window can only be
@@ -276,7 +276,8 @@ void SaveScreenshot(const std::string& name)
     if (folder == nullptr || *folder == '\0') {
         return;
     }
-    const PixelBuffer screen = CaptureScreen(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const PixelBuffer screen =
+        CaptureScreen(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     if (!screen.Empty()) {
         WriteBmp24File(Narrow(HostPath(folder)) + "\\" + name + ".bmp", screen);
     }
@@ -284,7 +285,8 @@ void SaveScreenshot(const std::string& name)
 
 // The display image the core composes for `tens` and `ones` ("" for none) from the pictures in
 // `folder` with its settings: the same bitmap preparation and digit rendering, in memory.
-std::optional<PixelBuffer> ExpectedDisplay(const ProgramFolder& folder, std::string_view tens, std::string_view ones)
+std::optional<PixelBuffer> ExpectedDisplay(const ProgramFolder& folder, std::string_view tens,
+                                           std::string_view ones)
 {
     CConfig config(folder.Utf8Path());
     config.ReadConfig();
@@ -301,7 +303,8 @@ std::optional<PixelBuffer> ExpectedDisplay(const ProgramFolder& folder, std::str
     CShared shared;
     PixelBuffer backGroundPixels;
     BitmapPreparation images(view, messages, buffers, shared, config, backGroundPixels);
-    if (!images.SetNumBarBmp(config.NumSizeIndex()) || !images.SetHistNumBmp() || !images.SetBackGroundBmp()) {
+    if (!images.SetNumBarBmp(config.NumSizeIndex()) || !images.SetHistNumBmp() ||
+        !images.SetBackGroundBmp()) {
         return std::nullopt;
     }
     buffers.PicNumPixels = backGroundPixels;
@@ -314,10 +317,11 @@ std::optional<PixelBuffer> ExpectedDisplay(const ProgramFolder& folder, std::str
 }
 
 // Compares the colour bytes of the top-left columns x rows of two images.
-::testing::AssertionResult SameRegion(const PixelBuffer& shown, const PixelBuffer& expected, std::int32_t columns,
-                                      std::int32_t rows)
+::testing::AssertionResult SameRegion(const PixelBuffer& shown, const PixelBuffer& expected,
+                                      std::int32_t columns, std::int32_t rows)
 {
-    if (shown.Width() < columns || shown.Height() < rows || expected.Width() < columns || expected.Height() < rows) {
+    if (shown.Width() < columns || shown.Height() < rows || expected.Width() < columns ||
+        expected.Height() < rows) {
         return ::testing::AssertionFailure() << "an image is smaller than " << columns << "x" << rows;
     }
     int differing = 0;
@@ -328,9 +332,10 @@ std::optional<PixelBuffer> ExpectedDisplay(const ProgramFolder& folder, std::str
             const Pixel& e = expected.At(x, y);
             if (a.red != e.red || a.green != e.green || a.blue != e.blue) {
                 if (differing++ == 0) {
-                    first = "(" + std::to_string(x) + ", " + std::to_string(y) + ") shows " + std::to_string(a.red) +
-                            "/" + std::to_string(a.green) + "/" + std::to_string(a.blue) + ", expected " +
-                            std::to_string(e.red) + "/" + std::to_string(e.green) + "/" + std::to_string(e.blue);
+                    first = "(" + std::to_string(x) + ", " + std::to_string(y) + ") shows " +
+                            std::to_string(a.red) + "/" + std::to_string(a.green) + "/" +
+                            std::to_string(a.blue) + ", expected " + std::to_string(e.red) + "/" +
+                            std::to_string(e.green) + "/" + std::to_string(e.blue);
                 }
             }
         }
@@ -355,7 +360,8 @@ TEST(PalvoSmoke, StartDrawsANumberShownPixelForPixelAndClosingWritesTheSettings)
                           kStartTimeout))
         << "no main window";
     HWND start = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (start = FindButton(window, L"スタート")) != nullptr; }, kStartTimeout));
+    ASSERT_TRUE(
+        WaitUntil([&] { return (start = FindButton(window, L"スタート")) != nullptr; }, kStartTimeout));
     HWND list = FindChild(window, [](HWND child) { return ClassOf(child) == L"ListBox"; });
     HWND display = FindChild(window, [](HWND child) {
         RECT area{};
@@ -394,29 +400,33 @@ TEST(PalvoSmoke, StartDrawsANumberShownPixelForPixelAndClosingWritesTheSettings)
     SendMessageTimeoutW(list, LB_GETTEXTLEN, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
     std::wstring item(length + 1, L'\0');
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(item.data()), SMTO_ABORTIFHUNG, 5000, &ignored);
+    SendMessageTimeoutW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(item.data()), SMTO_ABORTIFHUNG, 5000,
+                        &ignored);
     item.resize(length);
     ASSERT_EQ(item.size(), 5u) << Narrow(item);
     EXPECT_EQ(item.substr(0, 3), L"1: ");
     const int number = _wtoi(item.substr(3).c_str());
     ASSERT_GE(number, 1);
     ASSERT_LE(number, 72);
-    EXPECT_NE(FindChild(window, [](HWND child) { return ClassOf(child) == L"Static" && TextOf(child) == L"1"; }),
-              nullptr)
+    EXPECT_NE(
+        FindChild(window, [](HWND child) { return ClassOf(child) == L"Static" && TextOf(child) == L"1"; }),
+        nullptr)
         << "the newest history cell's label";
 
     const std::string digits = std::to_string(number);
-    const std::optional<PixelBuffer> expected =
-        ExpectedDisplay(folder, digits.size() == 2 ? digits.substr(0, 1) : "", digits.substr(digits.size() - 1));
+    const std::optional<PixelBuffer> expected = ExpectedDisplay(
+        folder, digits.size() == 2 ? digits.substr(0, 1) : "", digits.substr(digits.size() - 1));
     ASSERT_TRUE(expected.has_value());
-    EXPECT_TRUE(SameRegion(Capture(display, 800, 600), *expected, columns, rows)) << "after drawing " << number;
+    EXPECT_TRUE(SameRegion(Capture(display, 800, 600), *expected, columns, rows))
+        << "after drawing " << number;
     SaveScreenshot("win32-draw");
 
     // The settings dialog opens over the window and closes again without saving.
     PostMessageW(FindButton(window, L"設定"), BM_CLICK, 0, 0);
     HWND dialog = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (dialog = FindTopLevel(program.Id(), L"PalvoForm", L"設定")) != nullptr; },
-                          kStartTimeout))
+    ASSERT_TRUE(
+        WaitUntil([&] { return (dialog = FindTopLevel(program.Id(), L"PalvoForm", L"設定")) != nullptr; },
+                  kStartTimeout))
         << "no settings dialog";
     EXPECT_FALSE(IsWindowEnabled(window));
     Sleep(500);
@@ -461,11 +471,16 @@ TEST(PalvoSmoke, ADamagedPictureShowsItsOneWarningEndsAndStillWritesTheSettings)
                               kStartTimeout))
             << "no warning";
         EXPECT_EQ(TextOf(box), L"Palvo");
-        HWND text = FindChild(box, [](HWND child) { return ClassOf(child) == L"Static" && !TextOf(child).empty(); });
+        if (round == 1) {
+            SaveScreenshot("win32-warning");
+        }
+        HWND text =
+            FindChild(box, [](HWND child) { return ClassOf(child) == L"Static" && !TextOf(child).empty(); });
         ASSERT_NE(text, nullptr);
         const std::string message = Narrow(TextOf(text));
         EXPECT_EQ(message.rfind(damaged.warning, 0), 0u) << message;
-        EXPECT_EQ(FindTopLevel(program.Id(), L"PalvoForm"), nullptr) << "the window shows despite the warning";
+        EXPECT_EQ(FindTopLevel(program.Id(), L"PalvoForm"), nullptr)
+            << "the window shows despite the warning";
 
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         bool secondBox = false;
