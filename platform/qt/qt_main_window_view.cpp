@@ -63,12 +63,13 @@ QFont MakeFont(const FontSpec& spec)
     return font;
 }
 
-// The font made smaller, if need be, until one line of it fits `height` pixels: the design's
+// The font made smaller, if need be, until its letters (ascent) fit `height` pixels: the design's
 // fonts are as tall as their labels, and the substitute Japanese fonts are a little taller.
+// The label centres the line, so only the unused space above and below the letters is cut.
 QFont FittingFont(QFont font, int height)
 {
     constexpr double kSmallestPointSize = 6.0;
-    while (height > 0 && QFontMetrics(font).height() > height && font.pointSizeF() > kSmallestPointSize) {
+    while (height > 0 && QFontMetrics(font).ascent() > height && font.pointSizeF() > kSmallestPointSize) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
     }
     return font;
@@ -284,7 +285,7 @@ QtMainWindowView::Control& QtMainWindowView::Create(const ControlSpec& spec)
         }
         case ControlKind::Label: {
             auto* label = new QLabel(parent);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             label->setWordWrap(true);
             control.widget = label;
             break;
