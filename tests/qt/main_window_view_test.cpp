@@ -166,6 +166,21 @@ TEST_F(MainWindowViewTest, CaptionsColoursAndPicturesFollowTheLayout)
     EXPECT_EQ(shown.pixelColor(0, 30), QColor(0x20, 0x20, 0x20));
 }
 
+TEST_F(MainWindowViewTest, LabelLettersFitTheirHeight)
+{
+    layout_.controls[6].font = FontSpec{"MS UI Gothic", 24, false};
+    ControlSpec roomy = Spec("lbTime", ControlKind::Label, "", 10, 10, 200, 40);
+    roomy.font = FontSpec{"MS UI Gothic", 12, false};
+    layout_.controls.push_back(roomy);
+    ShowWindow();
+
+    const QWidget* small = view_.Widget("lblistNum(0)");
+    EXPECT_LE(QFontMetrics(small->font()).ascent(), small->height());
+    EXPECT_LT(small->font().pointSizeF(), 24.0);
+    // A label with room keeps the design's size.
+    EXPECT_EQ(view_.Widget("lbTime")->font().pointSizeF(), 12.0);
+}
+
 TEST_F(MainWindowViewTest, ControlsOutOfViewCannotTakeTheFocus)
 {
     ShowWindow();
