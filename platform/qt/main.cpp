@@ -1,10 +1,8 @@
 // Palvo for Linux: the number caller's main window on Qt 6 Widgets.
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include "app/main_window.h"
-#include "config/config_store.h"
 #include "platform/platform_services.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_common_dialogs.h"
