@@ -11,6 +11,7 @@
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_main_window_view.h"
 #include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_program_icon.h"
 #include "platform/qt/qt_settings_dialog_host.h"
 #include "platform/qt/qt_sound.h"
 #include "platform/qt/qt_termination_signal.h"
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Palvo"));
+    QApplication::setWindowIcon(palvo::ProgramIcon());
 
     palvo::QtEnvironment environment;
     palvo::QtClock clock;
