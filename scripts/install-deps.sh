@@ -14,7 +14,7 @@ linux_packages=(
     xvfb xauth xdotool imagemagick
 )
 windows_packages=(
-    g++-mingw-w64-i686 mingw-w64-i686-dev googletest zip
+    g++-mingw-w64-i686 mingw-w64-i686-dev googletest zip locales
     wine wine32
 )
 

@@ -34,6 +34,21 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win32
 export HOME=${HOME:-$build}
 
+# A Japanese locale, so Wine's system code page is 932 as on the Japanese Windows the program
+# is made for. Compiled into the build folder: no root needed, nothing installed system-wide.
+if [ ! -d "$build/locale/ja_JP.UTF-8" ] && command -v localedef >/dev/null 2>&1 &&
+   [ -f /usr/share/i18n/locales/ja_JP ]; then
+    mkdir -p "$build/locale"
+    localedef -i ja_JP -f UTF-8 "$build/locale/ja_JP.UTF-8" >/dev/null 2>&1 || rm -rf "$build/locale/ja_JP.UTF-8"
+fi
+if [ -d "$build/locale/ja_JP.UTF-8" ]; then
+    export LOCPATH=$build/locale LANG=ja_JP.UTF-8
+    unset LC_ALL
+else
+    echo "Note: no Japanese locale (package 'locales'); Wine runs with its default code page and the"
+    echo "      double-byte comparisons with the Windows profile functions are skipped."
+fi
+
 xvfb_pid=
 cleanup() {
     wineserver -k >/dev/null 2>&1 || true
@@ -106,6 +121,12 @@ if [ -s "$build/posix-only-tests.txt" ]; then
     done <"$build/posix-only-tests.txt"
 fi
 
+# The smoke test leaves screenshots of the running program here (PNG when ImageMagick is there).
+screenshots=$build/screenshots
+rm -rf "$screenshots"
+mkdir -p "$screenshots"
+export PALVO_SCREENSHOT_DIR=$screenshots
+
 passed=()
 failed=()
 for program in "${programs[@]}"; do
@@ -126,6 +147,14 @@ for program in "${programs[@]}"; do
         sed 's/^/        /' "$log" | tail -40
     fi
 done
+
+if command -v convert >/dev/null 2>&1 && compgen -G "$screenshots/*.bmp" >/dev/null; then
+    mkdir -p "$root/screenshots"
+    for picture in "$screenshots"/*.bmp; do
+        convert "$picture" "$root/screenshots/$(basename "$picture" .bmp).png" && rm -f "$picture"
+    done
+    echo "Screenshots of the Windows program: $root/screenshots/win32-*.png"
+fi
 
 echo "Windows tests: ${#passed[@]} of ${#programs[@]} programs passed under $(wine --version)"
 if [ ${#failed[@]} -ne 0 ]; then

@@ -1,6 +1,7 @@
 #include "platform/win32/picture_decoder.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <wincodec.h>
 
 #include "platform/win32/os/wide_text.h"
@@ -64,8 +65,8 @@ std::optional<PixelBuffer> DecodePictureFile(const std::string& path)
 
     ComScope com;
     ComPointer<IWICImagingFactory> factory;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                reinterpret_cast<void**>(factory.Out())))) {
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IWICImagingFactory, reinterpret_cast<void**>(factory.Out())))) {
         return std::nullopt;
     }
     ComPointer<IWICBitmapDecoder> decoder;

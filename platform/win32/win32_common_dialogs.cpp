@@ -1,6 +1,7 @@
 #include "platform/win32/win32_common_dialogs.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <commdlg.h>
 
 #include <array>
@@ -22,7 +23,8 @@ std::string Win32CommonDialogs::SelectImageFile()
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = fileName.data();
     dialog.nMaxFile = static_cast<DWORD>(fileName.size());
-    dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    dialog.Flags =
+        OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     if (!GetOpenFileNameW(&dialog)) {
         return {};
     }

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_entropy_source.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <bcrypt.h>
 
 namespace palvo::win32 {
@@ -14,8 +15,7 @@ std::uint64_t Win32EntropySource::FreshSeed()
     if (BCRYPT_SUCCESS(BCryptGenRandom(nullptr, reinterpret_cast<PUCHAR>(&random), sizeof(random),
                                        BCRYPT_USE_SYSTEM_PREFERRED_RNG))) {
         seed ^= random;
-    }
-    else {
+    } else {
         seed ^= static_cast<std::uint64_t>(GetTickCount()) << 21;
     }
     return seed;

@@ -1,7 +1,5 @@
 #include "platform/win32/win32_form.h"
 
-#include <windowsx.h>
-
 #include <cmath>
 #include <utility>
 
@@ -111,65 +109,65 @@ LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
         return result;
     }
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1;  // WM_PAINT covers every pixel
-    case WM_PAINT: {
-        PAINTSTRUCT paint{};
-        HDC target = BeginPaint(window, &paint);
-        PaintContainer(window, target);
-        EndPaint(window, &paint);
-        return 0;
-    }
-    default:
-        break;
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT covers every pixel
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            HDC target = BeginPaint(window, &paint);
+            PaintContainer(window, target);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        default:
+            break;
     }
     if (window != window_) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
 
     switch (message) {
-    case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && events_ != nullptr) {
-            events_->OnActivate();
-        }
-        break;
-    case WM_TIMER:
-        for (const auto& control : controls_) {
-            if (control->spec.kind == ControlKind::Timer && static_cast<WPARAM>(control->id) == wParam) {
-                if (events_ != nullptr) {
-                    events_->OnTimer(control->spec.name);
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE && events_ != nullptr) {
+                events_->OnActivate();
+            }
+            break;
+        case WM_TIMER:
+            for (const auto& control : controls_) {
+                if (control->spec.kind == ControlKind::Timer && static_cast<WPARAM>(control->id) == wParam) {
+                    if (events_ != nullptr) {
+                        events_->OnTimer(control->spec.name);
+                    }
+                    return 0;
                 }
-                return 0;
             }
-        }
-        break;
-    case WM_CLOSE:
-        if (events_ == nullptr || events_->OnCloseRequest()) {
-            Close();
-        }
-        return 0;
-    case WM_DESTROY: {
-        if (modal_ && owner_ != nullptr) {
-            EnableWindow(owner_, TRUE);  // before this window goes, so the owner becomes active again
-        }
-        window_ = nullptr;
-        for (const auto& control : controls_) {
-            control->window = nullptr;
-            control->timerRunning = false;
-            if (control->picture) {
-                control->picture->SetWindow(nullptr);
+            break;
+        case WM_CLOSE:
+            if (events_ == nullptr || events_->OnCloseRequest()) {
+                Close();
             }
+            return 0;
+        case WM_DESTROY: {
+            if (modal_ && owner_ != nullptr) {
+                EnableWindow(owner_, TRUE);  // before this window goes, so the owner becomes active again
+            }
+            window_ = nullptr;
+            for (const auto& control : controls_) {
+                control->window = nullptr;
+                control->timerRunning = false;
+                if (control->picture) {
+                    control->picture->SetWindow(nullptr);
+                }
+            }
+            if (events_ != nullptr) {
+                events_->OnClosed();
+            }
+            if (quitOnClose_) {
+                PostQuitMessage(0);
+            }
+            return 0;
         }
-        if (events_ != nullptr) {
-            events_->OnClosed();
-        }
-        if (quitOnClose_) {
-            PostQuitMessage(0);
-        }
-        return 0;
-    }
-    default:
-        break;
+        default:
+            break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -177,68 +175,70 @@ LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
 bool Win32Form::HandleChildNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     switch (message) {
-    case WM_COMMAND: {
-        const auto child = reinterpret_cast<HWND>(lParam);
-        if (child == nullptr) {
-            // Escape in a dialog: the same as its close box.
-            if (LOWORD(wParam) == IDCANCEL && owner_ != nullptr && window_ != nullptr) {
-                PostMessageW(window_, WM_CLOSE, 0, 0);
-                result = 0;
-                return true;
+        case WM_COMMAND: {
+            const auto child = reinterpret_cast<HWND>(lParam);
+            if (child == nullptr) {
+                // Escape in a dialog: the same as its close box.
+                if (LOWORD(wParam) == IDCANCEL && owner_ != nullptr && window_ != nullptr) {
+                    PostMessageW(window_, WM_CLOSE, 0, 0);
+                    result = 0;
+                    return true;
+                }
+                return false;
             }
+            Control* control = FindByWindow(child);
+            if (control == nullptr || HIWORD(wParam) != BN_CLICKED) {
+                return false;
+            }
+            if ((control->spec.kind == ControlKind::CommandButton ||
+                 control->spec.kind == ControlKind::OptionButton) &&
+                events_ != nullptr) {
+                const std::string name = control->spec.name;  // the handler may re-build the controls
+                events_->OnClick(name);
+            }
+            result = 0;
+            return true;
+        }
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item->CtlType != ODT_BUTTON || FindByWindow(item->hwndItem) == nullptr) {
+                return false;
+            }
+            DrawButton(*item);
+            result = TRUE;
+            return true;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX: {
+            const Control* control = FindByWindow(reinterpret_cast<HWND>(lParam));
+            if (control == nullptr) {
+                return false;
+            }
+            const bool inputField = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX ||
+                                    control->spec.kind == ControlKind::TextBox ||
+                                    control->spec.kind == ControlKind::ListBox;
+            if (inputField && control->spec.backColor == kDefaultColor &&
+                control->spec.foreColor == kDefaultColor) {
+                return false;  // the system's own field colours
+            }
+            std::int32_t back = control->spec.backColor;
+            if (back == kDefaultColor) {
+                back = inputField ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOW))
+                                  : ContainerBackColor(control->spec.parent);
+            }
+            const std::int32_t fore = control->spec.foreColor == kDefaultColor
+                                          ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOWTEXT))
+                                          : control->spec.foreColor;
+            auto dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, ToColorRef(fore));
+            SetBkColor(dc, ToColorRef(back));
+            result = reinterpret_cast<LRESULT>(BrushFor(back));
+            return true;
+        }
+        default:
             return false;
-        }
-        Control* control = FindByWindow(child);
-        if (control == nullptr || HIWORD(wParam) != BN_CLICKED) {
-            return false;
-        }
-        if ((control->spec.kind == ControlKind::CommandButton || control->spec.kind == ControlKind::OptionButton) &&
-            events_ != nullptr) {
-            const std::string name = control->spec.name;  // the handler may re-build the controls
-            events_->OnClick(name);
-        }
-        result = 0;
-        return true;
-    }
-    case WM_DRAWITEM: {
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (item->CtlType != ODT_BUTTON || FindByWindow(item->hwndItem) == nullptr) {
-            return false;
-        }
-        DrawButton(*item);
-        result = TRUE;
-        return true;
-    }
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX: {
-        const Control* control = FindByWindow(reinterpret_cast<HWND>(lParam));
-        if (control == nullptr) {
-            return false;
-        }
-        const bool inputField = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX ||
-                                control->spec.kind == ControlKind::TextBox ||
-                                control->spec.kind == ControlKind::ListBox;
-        if (inputField && control->spec.backColor == kDefaultColor && control->spec.foreColor == kDefaultColor) {
-            return false;  // the system's own field colours
-        }
-        std::int32_t back = control->spec.backColor;
-        if (back == kDefaultColor) {
-            back = inputField ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOW))
-                              : ContainerBackColor(control->spec.parent);
-        }
-        const std::int32_t fore = control->spec.foreColor == kDefaultColor
-                                      ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOWTEXT))
-                                      : control->spec.foreColor;
-        auto dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, ToColorRef(fore));
-        SetBkColor(dc, ToColorRef(back));
-        result = reinterpret_cast<LRESULT>(BrushFor(back));
-        return true;
-    }
-    default:
-        return false;
     }
 }
 
@@ -249,8 +249,7 @@ void Win32Form::PaintContainer(HWND window, HDC target)
     std::string containerName;
     if (window == window_) {
         FillWithColor(target, client, backColor_ == kDefaultColor ? SystemFaceColor() : backColor_);
-    }
-    else {
+    } else {
         Control* control = FindByWindow(window);
         if (control == nullptr) {
             FillWithColor(target, client, SystemFaceColor());
@@ -259,8 +258,7 @@ void Win32Form::PaintContainer(HWND window, HDC target)
         containerName = control->spec.name;
         if (control->picture) {
             control->picture->Paint(target);
-        }
-        else {
+        } else {
             // A frame: an etched rectangle with its caption set into the top line.
             const std::int32_t back = control->spec.backColor == kDefaultColor
                                           ? ContainerBackColor(control->spec.parent)
@@ -320,7 +318,8 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
     RECT area = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-    const std::int32_t back = control->spec.backColor == kDefaultColor ? SystemFaceColor() : control->spec.backColor;
+    const std::int32_t back =
+        control->spec.backColor == kDefaultColor ? SystemFaceColor() : control->spec.backColor;
     FillWithColor(target, area, back);
     DrawEdge(target, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     const int shift = pressed ? 1 : 0;
@@ -333,7 +332,8 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
         const PixelBuffer& picture = *control->buttonPicture;
         pictureHeight = picture.Height();
         const int left = (area.left + area.right - picture.Width()) / 2 + shift;
-        const int top = caption.empty() ? (area.top + area.bottom - picture.Height()) / 2 + shift : content.top + shift;
+        const int top =
+            caption.empty() ? (area.top + area.bottom - picture.Height()) / 2 + shift : content.top + shift;
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
         info.bmiHeader.biWidth = picture.Width();
@@ -341,8 +341,9 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        SetDIBitsToDevice(target, left, top, static_cast<DWORD>(picture.Width()), static_cast<DWORD>(picture.Height()),
-                          0, 0, 0, static_cast<UINT>(picture.Height()), picture.Data(), &info, DIB_RGB_COLORS);
+        SetDIBitsToDevice(target, left, top, static_cast<DWORD>(picture.Width()),
+                          static_cast<DWORD>(picture.Height()), 0, 0, 0, static_cast<UINT>(picture.Height()),
+                          picture.Data(), &info, DIB_RGB_COLORS);
     }
     if (!caption.empty()) {
         HGDIOBJ oldFont = SelectObject(target, FontFor(control->spec.font));
@@ -362,11 +363,11 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
             format |= DT_SINGLELINE;
             text.left = area.left + 2;
             text.right = area.right - 2;
-        }
-        else {
+        } else {
             format |= DT_WORDBREAK;
             measured = text;
-            DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &measured, format | DT_CALCRECT);
+            DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &measured,
+                      format | DT_CALCRECT);
         }
         const int textHeight = measured.bottom - measured.top;
         text.top += ((text.bottom - text.top) - textHeight) / 2 + shift;
@@ -386,8 +387,7 @@ void Win32Form::ApplyLayout(const WindowLayout& layout)
 {
     if (window_ == nullptr) {
         CreateTopLevel(layout);
-    }
-    else {
+    } else {
         SetWindowTextW(window_, Widen(layout.caption).c_str());
         backColor_ = layout.backColor;
     }
@@ -398,8 +398,7 @@ void Win32Form::ApplyLayout(const WindowLayout& layout)
         Control* existing = Find(spec.name);
         if (existing != nullptr) {
             PlaceControl(*existing, spec);
-        }
-        else {
+        } else {
             CreateControl(spec);
         }
     }
@@ -425,16 +424,15 @@ void Win32Form::CreateTopLevel(const WindowLayout& layout)
     RECT around{};
     if (dialog) {
         GetWindowRect(owner_, &around);
-    }
-    else {
+    } else {
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
     }
     int left = around.left + ((around.right - around.left) - width) / 2;
     int top = around.top + ((around.bottom - around.top) - height) / 2;
     left = left < 0 ? 0 : left;
     top = top < 0 ? 0 : top;
-    window_ = CreateWindowExW(extendedStyle, kFormClass, Widen(layout.caption).c_str(), style, left, top, width,
-                              height, owner_, nullptr, instance_, this);
+    window_ = CreateWindowExW(extendedStyle, kFormClass, Widen(layout.caption).c_str(), style, left, top,
+                              width, height, owner_, nullptr, instance_, this);
 }
 
 void Win32Form::CreateControl(const ControlSpec& spec)
@@ -460,37 +458,38 @@ void Win32Form::CreateControl(const ControlSpec& spec)
     DWORD extendedStyle = 0;
     LPVOID creationData = nullptr;
     switch (spec.kind) {
-    case ControlKind::PictureBox:
-    case ControlKind::Image:
-    case ControlKind::Frame:
-        windowClass = kContainerClass;
-        style |= WS_CLIPCHILDREN;
-        extendedStyle |= WS_EX_CONTROLPARENT;
-        creationData = this;
-        break;
-    case ControlKind::CommandButton:
-        windowClass = L"BUTTON";
-        style |= WS_TABSTOP | ((spec.graphicalStyle || !spec.picture.empty()) ? BS_OWNERDRAW : BS_PUSHBUTTON);
-        break;
-    case ControlKind::OptionButton:
-        windowClass = L"BUTTON";
-        style |= WS_TABSTOP | BS_AUTORADIOBUTTON;
-        break;
-    case ControlKind::Label:
-        style |= SS_LEFT | SS_NOPREFIX;
-        break;
-    case ControlKind::ListBox:
-        windowClass = L"LISTBOX";
-        style |= WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-        break;
-    case ControlKind::TextBox:
-        windowClass = L"EDIT";
-        style |= WS_TABSTOP | ES_AUTOHSCROLL;
-        extendedStyle |= WS_EX_CLIENTEDGE;
-        break;
-    case ControlKind::Timer:
-    case ControlKind::Shape:
-        break;
+        case ControlKind::PictureBox:
+        case ControlKind::Image:
+        case ControlKind::Frame:
+            windowClass = kContainerClass;
+            style |= WS_CLIPCHILDREN;
+            extendedStyle |= WS_EX_CONTROLPARENT;
+            creationData = this;
+            break;
+        case ControlKind::CommandButton:
+            windowClass = L"BUTTON";
+            style |=
+                WS_TABSTOP | ((spec.graphicalStyle || !spec.picture.empty()) ? BS_OWNERDRAW : BS_PUSHBUTTON);
+            break;
+        case ControlKind::OptionButton:
+            windowClass = L"BUTTON";
+            style |= WS_TABSTOP | BS_AUTORADIOBUTTON;
+            break;
+        case ControlKind::Label:
+            style |= SS_LEFT | SS_NOPREFIX;
+            break;
+        case ControlKind::ListBox:
+            windowClass = L"LISTBOX";
+            style |= WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+            break;
+        case ControlKind::TextBox:
+            windowClass = L"EDIT";
+            style |= WS_TABSTOP | ES_AUTOHSCROLL;
+            extendedStyle |= WS_EX_CLIENTEDGE;
+            break;
+        case ControlKind::Timer:
+        case ControlKind::Shape:
+            break;
     }
     if (spec.kind == ControlKind::OptionButton) {
         // The first option of each container starts a group of mutually exclusive options.
@@ -511,9 +510,10 @@ void Win32Form::CreateControl(const ControlSpec& spec)
         style |= WS_DISABLED;
     }
 
-    record.window = CreateWindowExW(extendedStyle, windowClass, Widen(spec.caption).c_str(), style, spec.x, spec.y,
-                                    spec.width, spec.height, ContainerWindow(spec.parent),
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(record.id)), instance_, creationData);
+    record.window =
+        CreateWindowExW(extendedStyle, windowClass, Widen(spec.caption).c_str(), style, spec.x, spec.y,
+                        spec.width, spec.height, ContainerWindow(spec.parent),
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(record.id)), instance_, creationData);
     if (record.window == nullptr) {
         return;
     }
@@ -541,8 +541,7 @@ void Win32Form::LoadDesignPicture(Control& control)
         if (!file.empty()) {
             control.buttonPicture = DecodePictureFile(ApplicationFile(file));
         }
-    }
-    else if (control.picture && !file.empty() && !control.picture->LoadPicture(ApplicationFile(file))) {
+    } else if (control.picture && !file.empty() && !control.picture->LoadPicture(ApplicationFile(file))) {
         // A box whose picture is missing or damaged has no image, so reading it fails and the
         // preparation step that needs it warns, instead of working on a blank box.
         control.picture->MakeEmpty();
@@ -573,7 +572,8 @@ void Win32Form::PlaceControl(Control& control, const ControlSpec& spec)
         RepaintShape(control);
         return;
     }
-    SetWindowPos(control.window, nullptr, spec.x, spec.y, spec.width, spec.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(control.window, nullptr, spec.x, spec.y, spec.width, spec.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowTextW(control.window, Widen(spec.caption).c_str());
     SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
     EnableWindow(control.window, spec.enabled ? TRUE : FALSE);
@@ -624,9 +624,9 @@ HFONT Win32Form::FontFor(const FontSpec& font)
     ReleaseDC(nullptr, screen);
     const int height = -static_cast<int>(std::lround(points * dotsPerInch / 72.0));
     // Asked for by name with the Japanese character set, so a substitute still has the glyphs.
-    HFONT handle = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                               Widen(family).c_str());
+    HFONT handle = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                               SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               DEFAULT_PITCH | FF_DONTCARE, Widen(family).c_str());
     fonts_[key] = handle;
     return handle;
 }
@@ -653,7 +653,8 @@ void Win32Form::RestartTimer(Control& control)
         control.timerRunning = false;
     }
     if (control.spec.enabled && control.spec.timerInterval > 0) {
-        control.timerRunning = SetTimer(window_, id, static_cast<UINT>(control.spec.timerInterval), nullptr) != 0;
+        control.timerRunning =
+            SetTimer(window_, id, static_cast<UINT>(control.spec.timerInterval), nullptr) != 0;
     }
 }
 
@@ -713,8 +714,7 @@ void Win32Form::SetEnabled(std::string_view name, bool enabled)
     control->spec.enabled = enabled;
     if (control->spec.kind == ControlKind::Timer) {
         RestartTimer(*control);
-    }
-    else if (control->window != nullptr) {
+    } else if (control->window != nullptr) {
         EnableWindow(control->window, enabled ? TRUE : FALSE);
     }
 }
@@ -737,8 +737,7 @@ void Win32Form::SetVisible(std::string_view name, bool visible)
     control->spec.visible = visible;
     if (control->window != nullptr) {
         ShowWindow(control->window, visible ? SW_SHOWNA : SW_HIDE);
-    }
-    else if (control->spec.kind == ControlKind::Shape) {
+    } else if (control->spec.kind == ControlKind::Shape) {
         RepaintShape(*control);
     }
 }
@@ -753,11 +752,9 @@ void Win32Form::SetText(std::string_view name, std::string_view text)
     if (control->window != nullptr) {
         SetWindowTextW(control->window, Widen(text).c_str());
         if (control->spec.kind != ControlKind::TextBox) {
-            InvalidateRect(control->window, nullptr, TRUE);
+            InvalidateRect(control->window, nullptr,
+                           TRUE);  // owner-drawn buttons and frames paint the caption
         }
-    }
-    else if (control->spec.kind == ControlKind::Frame) {
-        RepaintShape(*control);
     }
 }
 
@@ -789,8 +786,7 @@ void Win32Form::SetBackColor(std::string_view name, std::int32_t color)
     }
     if (control->window != nullptr) {
         InvalidateRect(control->window, nullptr, TRUE);
-    }
-    else {
+    } else {
         RepaintShape(*control);
     }
 }
@@ -814,8 +810,7 @@ void Win32Form::SetBounds(std::string_view name, std::int32_t x, std::int32_t y,
     control->spec.height = height;
     if (control->window != nullptr) {
         SetWindowPos(control->window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    else {
+    } else {
         RepaintShape(*control);
     }
 }

@@ -61,7 +61,8 @@ public:
     std::int32_t BackColor(std::string_view name) const;
 
     // Position and size in pixels relative to the control's container.
-    void SetBounds(std::string_view name, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
+    void SetBounds(std::string_view name, std::int32_t x, std::int32_t y, std::int32_t width,
+                   std::int32_t height);
     std::optional<RECT> Bounds(std::string_view name) const;
 
     // Option buttons.

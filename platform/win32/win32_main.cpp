@@ -1,6 +1,7 @@
 // Palvo for Windows: the number caller's main window on the native Win32 API.
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <objbase.h>
 
 #include "app/main_window.h"
@@ -31,7 +32,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         palvo::win32::Win32MainWindowView view(instance, environment.ApplicationDirectory());
         palvo::win32::Win32SettingsDialogHost settingsDialog(instance, view, environment, dialogs, messages);
 
-        palvo::PlatformServices services{clock, events, messages, sound, environment, entropy, settingsDialog};
+        palvo::PlatformServices services{clock,       events,  messages,      sound,
+                                         environment, entropy, settingsDialog};
         palvo::MainWindow mainWindow(view, services);
         if (mainWindow.FormLoad()) {
             MSG message{};
@@ -41,8 +43,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                 DispatchMessageW(&message);
             }
             exitCode = got == 0 ? static_cast<int>(message.wParam) : 1;
-        }
-        else {
+        } else {
             exitCode = 1;
         }
     }

@@ -5,7 +5,8 @@
 namespace palvo::win32 {
 
 Win32MainWindowView::Win32MainWindowView(HINSTANCE instance, std::string applicationDirectory)
-    : form_(instance, std::move(applicationDirectory)), missingPicture_(nullptr, 0, 0, 0, PictureFit::AutoSize)
+    : form_(instance, std::move(applicationDirectory)),
+      missingPicture_(nullptr, 0, 0, 0, PictureFit::AutoSize)
 {
     form_.SetQuitOnClose(true);
 }

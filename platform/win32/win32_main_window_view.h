@@ -25,7 +25,10 @@ public:
     void ListClear(std::string_view name) override { form_.ListClear(name); }
     int ListCount(std::string_view name) const override { return form_.ListCount(name); }
     void ListSelect(std::string_view name, int index) override { form_.ListSelect(name, index); }
-    void SetTimerEnabled(std::string_view name, bool enabled) override { form_.SetTimerEnabled(name, enabled); }
+    void SetTimerEnabled(std::string_view name, bool enabled) override
+    {
+        form_.SetTimerEnabled(name, enabled);
+    }
     void SetFocus(std::string_view name) override { form_.SetFocus(name); }
     void Show() override { form_.Show(); }
     void Close() override { form_.Close(); }

@@ -9,14 +9,15 @@ namespace palvo::win32 {
 MessageAnswer Win32MessageBoxes::Show(std::string_view text, MessageStyle style)
 {
     const auto flags = static_cast<UINT>(style);  // the enum's values are the MB_ flags
-    const int pressed = MessageBoxW(GetActiveWindow(), Widen(text).c_str(), L"Palvo", flags | MB_SETFOREGROUND);
+    const int pressed =
+        MessageBoxW(GetActiveWindow(), Widen(text).c_str(), L"Palvo", flags | MB_SETFOREGROUND);
     switch (pressed) {
-    case IDYES:
-        return MessageAnswer::Yes;
-    case IDNO:
-        return MessageAnswer::No;
-    default:
-        return style == MessageStyle::Question ? MessageAnswer::No : MessageAnswer::Ok;
+        case IDYES:
+            return MessageAnswer::Yes;
+        case IDNO:
+            return MessageAnswer::No;
+        default:
+            return style == MessageStyle::Question ? MessageAnswer::No : MessageAnswer::Ok;
     }
 }
 

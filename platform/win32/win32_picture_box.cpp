@@ -67,7 +67,8 @@ bool GetDibPixels(HDC hdc, PixelBuffer& image, std::int32_t& width, std::int32_t
     SelectObject(memoryDc, old);
 
     PixelBuffer pixels(width, height);
-    const int lines = GetDIBits(memoryDc, copy, 0, static_cast<UINT>(height), pixels.Data(), &info, DIB_RGB_COLORS);
+    const int lines =
+        GetDIBits(memoryDc, copy, 0, static_cast<UINT>(height), pixels.Data(), &info, DIB_RGB_COLORS);
     DeleteObject(copy);
     DeleteDC(memoryDc);
     if (lines == 0) {
@@ -90,7 +91,8 @@ std::int32_t SetDibPixels(HDC hdc, const PixelBuffer& image)
     HBITMAP bitmap = CreateCompatibleBitmap(hdc, width, height);
     int lines = 0;
     if (memoryDc != nullptr && bitmap != nullptr) {
-        lines = SetDIBits(memoryDc, bitmap, 0, static_cast<UINT>(height), image.Data(), &info, DIB_RGB_COLORS);
+        lines =
+            SetDIBits(memoryDc, bitmap, 0, static_cast<UINT>(height), image.Data(), &info, DIB_RGB_COLORS);
         HGDIOBJ old = SelectObject(memoryDc, bitmap);
         BitBlt(hdc, 0, 0, width, height, memoryDc, 0, 0, SRCCOPY);
         SelectObject(memoryDc, old);
@@ -179,15 +181,14 @@ void Win32PictureBox::Clear()
     if (picture_ && fit_ == PictureFit::AutoSize) {
         BITMAPINFO info = TopDownHeader(picture_->Width(), picture_->Height());
         SetDIBitsToDevice(imageDc_, 0, 0, static_cast<DWORD>(picture_->Width()),
-                          static_cast<DWORD>(picture_->Height()), 0, 0, 0, static_cast<UINT>(picture_->Height()),
-                          picture_->Data(), &info, DIB_RGB_COLORS);
-    }
-    else if (picture_) {
+                          static_cast<DWORD>(picture_->Height()), 0, 0, 0,
+                          static_cast<UINT>(picture_->Height()), picture_->Data(), &info, DIB_RGB_COLORS);
+    } else if (picture_) {
         BITMAPINFO info = TopDownHeader(picture_->Width(), picture_->Height());
         SetStretchBltMode(imageDc_, HALFTONE);
         SetBrushOrgEx(imageDc_, 0, 0, nullptr);
-        StretchDIBits(imageDc_, 0, 0, width_, height_, 0, 0, picture_->Width(), picture_->Height(), picture_->Data(),
-                      &info, DIB_RGB_COLORS, SRCCOPY);
+        StretchDIBits(imageDc_, 0, 0, width_, height_, 0, 0, picture_->Width(), picture_->Height(),
+                      picture_->Data(), &info, DIB_RGB_COLORS, SRCCOPY);
     }
 }
 
@@ -211,8 +212,7 @@ bool Win32PictureBox::LoadPicture(const std::string& path)
         if (window_ != nullptr) {
             SetWindowPos(window_, nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
-    }
-    else {
+    } else {
         Clear();
     }
     Refresh();

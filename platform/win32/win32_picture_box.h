@@ -22,7 +22,8 @@ enum class PictureFit {
 class Win32PictureBox : public PictureSurface {
 public:
     // `window` may be null (a box that is never shown). `backColor` is 0x00BBGGRR.
-    Win32PictureBox(HWND window, std::int32_t width, std::int32_t height, std::int32_t backColor, PictureFit fit);
+    Win32PictureBox(HWND window, std::int32_t width, std::int32_t height, std::int32_t backColor,
+                    PictureFit fit);
     ~Win32PictureBox() override;
 
     Win32PictureBox(const Win32PictureBox&) = delete;

@@ -4,7 +4,8 @@
 
 namespace palvo::win32 {
 
-Win32SettingsDialogView::Win32SettingsDialogView(HINSTANCE instance, HWND owner, std::string applicationDirectory)
+Win32SettingsDialogView::Win32SettingsDialogView(HINSTANCE instance, HWND owner,
+                                                 std::string applicationDirectory)
     : form_(instance, std::move(applicationDirectory))
 {
     form_.SetOwner(owner);

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_sound.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <mmsystem.h>
 
 #include "platform/win32/os/wide_text.h"

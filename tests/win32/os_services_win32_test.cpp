@@ -1,7 +1,6 @@
 // The Windows file store and code page 932 conversion, against the real Windows API.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -137,9 +136,10 @@ TEST(TextEncodingWin32, ReplacesWhatTheOtherSideCannotHold)
     EXPECT_EQ(Utf8ToCp932("a\xF0\x9F\x98\x80z"), "a?z");  // an emoji has no code page 932 form
     EXPECT_EQ(Utf8ToCp932("Ω€"), "\x83\xb6?");
     EXPECT_EQ(Cp932ToUtf8("a\x85\x40z"), "a\xEF\xBF\xBD@z");  // unassigned double-byte code: its lead byte
-    EXPECT_EQ(Utf8ToCp932("\xC3\xA4"), "?");                   // no best-fit look-alike: a-umlaut is not "a"
+    EXPECT_EQ(Utf8ToCp932("\xC3\xA4"), "?");                  // no best-fit look-alike: a-umlaut is not "a"
     EXPECT_EQ(Cp932ToUtf8("a\x82"), "a\xEF\xBF\xBD");         // lead byte cut off at the end
-    EXPECT_EQ(Cp932ToUtf8("\x80\xA0\xFD\xFF"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");  // unassigned bytes
+    EXPECT_EQ(Cp932ToUtf8("\x80\xA0\xFD\xFF"),
+              "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");  // unassigned bytes
 }
 
 }  // namespace

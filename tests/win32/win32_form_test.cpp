@@ -1,9 +1,11 @@
 // The Win32 window layer against a real window system (Wine on a virtual display in CI):
 // persistent images, picture loading, controls, timers, closing and the event pump.
-#include <windows.h>
-#include <wincodec.h>
+#include "platform/win32/win32_form.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <wincodec.h>
 
 #include <cstdint>
 #include <string>
@@ -13,7 +15,6 @@
 #include "platform/win32/picture_decoder.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_event_pump.h"
-#include "platform/win32/win32_form.h"
 
 namespace palvo::win32 {
 namespace {
@@ -39,8 +40,8 @@ public:
     bool allowClose = true;
 };
 
-ControlSpec Spec(const std::string& name, ControlKind kind, const std::string& parent, int x, int y, int width,
-                 int height)
+ControlSpec Spec(const std::string& name, ControlKind kind, const std::string& parent, int x, int y,
+                 int width, int height)
 {
     ControlSpec spec;
     spec.name = name;
@@ -141,7 +142,8 @@ bool WriteBmp(const std::wstring& path, const PixelBuffer& image)
             bytes[row + static_cast<std::size_t>(x) * 3 + 2] = static_cast<char>(pixel.red);
         }
     }
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }
@@ -155,8 +157,8 @@ bool WriteBmp(const std::wstring& path, const PixelBuffer& image)
 bool WriteWithCodec(const std::wstring& path, const PixelBuffer& image, const GUID& container)
 {
     IWICImagingFactory* factory = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                reinterpret_cast<void**>(&factory)))) {
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IWICImagingFactory, reinterpret_cast<void**>(&factory)))) {
         return false;
     }
     bool ok = false;
@@ -172,18 +174,22 @@ bool WriteWithCodec(const std::wstring& path, const PixelBuffer& image, const GU
         WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
         frame->SetPixelFormat(&format);
         // Whatever format the codec settled on, hand it the pixels as 24-bit rows.
-        std::vector<BYTE> rows(static_cast<std::size_t>(image.Width()) * 3 * static_cast<std::size_t>(image.Height()));
+        std::vector<BYTE> rows(static_cast<std::size_t>(image.Width()) * 3 *
+                               static_cast<std::size_t>(image.Height()));
         for (std::int32_t y = 0; y < image.Height(); ++y) {
             for (std::int32_t x = 0; x < image.Width(); ++x) {
-                const std::size_t at = (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.Width()) +
-                                        static_cast<std::size_t>(x)) * 3;
+                const std::size_t at =
+                    (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.Width()) +
+                     static_cast<std::size_t>(x)) *
+                    3;
                 rows[at] = image.At(x, y).blue;
                 rows[at + 1] = image.At(x, y).green;
                 rows[at + 2] = image.At(x, y).red;
             }
         }
         ok = IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
-             SUCCEEDED(frame->WritePixels(static_cast<UINT>(image.Height()), static_cast<UINT>(image.Width()) * 3,
+             SUCCEEDED(frame->WritePixels(static_cast<UINT>(image.Height()),
+                                          static_cast<UINT>(image.Width()) * 3,
                                           static_cast<UINT>(rows.size()), rows.data())) &&
              SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
     }
@@ -227,8 +233,8 @@ PixelBuffer Solid(std::int32_t width, std::int32_t height, Pixel pixel)
 ::testing::AssertionResult SameColours(const PixelBuffer& actual, const PixelBuffer& expected)
 {
     if (actual.Width() != expected.Width() || actual.Height() != expected.Height()) {
-        return ::testing::AssertionFailure() << "size " << actual.Width() << "x" << actual.Height() << ", expected "
-                                             << expected.Width() << "x" << expected.Height();
+        return ::testing::AssertionFailure() << "size " << actual.Width() << "x" << actual.Height()
+                                             << ", expected " << expected.Width() << "x" << expected.Height();
     }
     for (std::int32_t y = 0; y < actual.Height(); ++y) {
         for (std::int32_t x = 0; x < actual.Width(); ++x) {
@@ -237,7 +243,8 @@ PixelBuffer Solid(std::int32_t width, std::int32_t height, Pixel pixel)
             if (a.blue != e.blue || a.green != e.green || a.red != e.red) {
                 return ::testing::AssertionFailure()
                        << "pixel (" << x << ", " << y << ") is " << int(a.red) << "/" << int(a.green) << "/"
-                       << int(a.blue) << ", expected " << int(e.red) << "/" << int(e.green) << "/" << int(e.blue);
+                       << int(a.blue) << ", expected " << int(e.red) << "/" << int(e.green) << "/"
+                       << int(e.blue);
             }
         }
     }
@@ -332,7 +339,8 @@ TEST_F(Win32FormTest, ClearGoesBackToThePictureOrTheBackColour)
 
     hist.RemovePicture();
     ASSERT_TRUE(hist.ReadImage(read));
-    EXPECT_TRUE(SameColours(read, Solid(5, 4, Pixel{0xC0, 0x00, 0x00, 0})));  // back colour 0x00C00000, dark blue
+    EXPECT_TRUE(
+        SameColours(read, Solid(5, 4, Pixel{0xC0, 0x00, 0x00, 0})));  // back colour 0x00C00000, dark blue
 }
 
 TEST_F(Win32FormTest, LoadPictureRefusesMissingBrokenAndHugeFilesAndKeepsTheBox)
@@ -342,7 +350,8 @@ TEST_F(Win32FormTest, LoadPictureRefusesMissingBrokenAndHugeFilesAndKeepsTheBox)
     base.WriteImage(pattern);
 
     TemporaryFile broken(L".bmp");
-    HANDLE file = CreateFileW(broken.WidePath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE file =
+        CreateFileW(broken.WidePath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     WriteFile(file, "BM not a bitmap", 15, &written, nullptr);
     CloseHandle(file);
@@ -367,9 +376,9 @@ TEST_F(Win32FormTest, DecodesJpegAndGifPictures)
     TemporaryFile jpeg(L".jpg");
     ASSERT_TRUE(WriteWithCodec(jpeg.WidePath(), flat, GUID_ContainerFormatJpeg));
     // A one-pixel red GIF, byte by byte: header, two-colour table, one image, LZW data.
-    static const unsigned char kRedDot[] = {
-        'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0, 0, 0, 0, 0,
-        0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0, 0x3B};
+    static const unsigned char kRedDot[] = {'G', 'I',  'F', '8', '9', 'a', 1, 0,    1,    0, 0x80, 0,
+                                            0,   0xFF, 0,   0,   0,   0,   0, 0x2C, 0,    0, 0,    0,
+                                            1,   0,    1,   0,   0,   2,   2, 0x44, 0x01, 0, 0x3B};
     TemporaryFile gif(L".gif");
     HANDLE file = CreateFileW(gif.WidePath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;

@@ -1,9 +1,8 @@
-#include "platform/file_store.h"
-
 #include <windows.h>
 
 #include <climits>
 
+#include "platform/file_store.h"
 #include "platform/win32/os/wide_text.h"
 
 namespace palvo {
@@ -68,7 +67,8 @@ std::optional<std::string> ReadFileBytes(const std::string& path)
     std::size_t filled = 0;
     while (filled < bytes.size()) {
         DWORD done = 0;
-        if (!ReadFile(file.Get(), bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled), &done, nullptr)) {
+        if (!ReadFile(file.Get(), bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled), &done,
+                      nullptr)) {
             return std::nullopt;
         }
         if (done == 0) {
@@ -92,8 +92,8 @@ bool ReplaceFileBytes(const std::string& path, const std::string& bytes)
     }
     const std::wstring temporary = target + L".tmp" + std::to_wstring(GetCurrentProcessId());
 
-    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
+    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
         return false;
     }
@@ -105,7 +105,8 @@ bool ReplaceFileBytes(const std::string& path, const std::string& bytes)
     }
     // A read-only settings file stays protected: the rename below then fails and the old file stays.
     if (oldAttributes != INVALID_FILE_ATTRIBUTES) {
-        const DWORD kept = oldAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
+        const DWORD kept =
+            oldAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
         if (kept != 0) {
             SetFileAttributesW(temporary.c_str(), kept);
         }

@@ -1,8 +1,8 @@
-#include "platform/text_encoding.h"
-
 #include <windows.h>
 
 #include <cstdint>
+
+#include "platform/text_encoding.h"
 
 namespace palvo {
 
@@ -37,7 +37,8 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& length)
     }
     const std::size_t expected = Utf8SequenceLength(lead);
     length = 1;
-    while (length < expected && length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
+    while (length < expected && length < text.size() &&
+           (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
         ++length;
     }
     if (expected == 1 || length < expected) {
@@ -65,12 +66,10 @@ void AppendUtf8(std::string& out, char32_t code)
 {
     if (code < 0x80) {
         out.push_back(static_cast<char>(code));
-    }
-    else if (code < 0x800) {
+    } else if (code < 0x800) {
         out.push_back(static_cast<char>(0xC0 | (code >> 6)));
         out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    }
-    else {
+    } else {
         out.push_back(static_cast<char>(0xE0 | (code >> 12)));
         out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
@@ -101,8 +100,7 @@ std::string Utf8ToCp932(std::string_view utf8)
                              : 0;
         if (size <= 0 || usedDefault) {
             bytes.push_back('?');
-        }
-        else {
+        } else {
             bytes.append(converted, static_cast<std::size_t>(size));
         }
     }
@@ -123,15 +121,15 @@ std::string Cp932ToUtf8(std::string_view cp932)
         }
         const std::size_t width = IsDBCSLeadByteEx(kShiftJis, lead) ? 2 : 1;
         wchar_t character = 0;
-        const int converted = position + width <= cp932.size()
-                                  ? MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, cp932.data() + position,
-                                                        static_cast<int>(width), &character, 1)
-                                  : 0;
+        const int converted =
+            position + width <= cp932.size()
+                ? MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, cp932.data() + position,
+                                      static_cast<int>(width), &character, 1)
+                : 0;
         if (converted == 1 && !IsPassThroughOnly(character)) {
             AppendUtf8(text, character);
             position += width;
-        }
-        else {
+        } else {
             // One replacement per rejected byte; what follows is read afresh, so an ASCII byte
             // after a lone lead byte survives.
             text.append("\xEF\xBF\xBD");

@@ -1,8 +1,8 @@
-#include "platform/win32/os/wide_text.h"
-
 #include <windows.h>
 
 #include <climits>
+
+#include "platform/win32/os/wide_text.h"
 
 namespace palvo::win32 {
 
@@ -27,7 +27,8 @@ std::string Narrow(std::wstring_view utf16)
         return {};
     }
     const int length = static_cast<int>(utf16.size());
-    const int narrowLength = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), length, nullptr, 0, nullptr, nullptr);
+    const int narrowLength =
+        WideCharToMultiByte(CP_UTF8, 0, utf16.data(), length, nullptr, 0, nullptr, nullptr);
     if (narrowLength <= 0) {
         return {};
     }

@@ -1,0 +1,504 @@
+// palvo.exe as a user meets it: started from a folder holding it and its pictures and sound,
+// driven through its window by messages from this separate process, closed, and its settings
+// file checked. Also start-ups with a damaged picture. Every wait is bounded.
+//
+// When PALVO_SCREENSHOT_DIR names a folder, screenshots of the screen go there as BMP files.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "config/config_store.h"
+#include "display/bitmap_preparation.h"
+#include "display/layout.h"
+#include "display/layout_metrics.h"
+#include "imaging/bmp_file.h"
+#include "imaging/digit_rendering.h"
+#include "imaging/working_buffers.h"
+#include "platform/file_store.h"
+#include "platform/headless/fake_environment.h"
+#include "platform/headless/headless_main_window_view.h"
+#include "platform/headless/scripted_message_boxes.h"
+#include "platform/text_encoding.h"
+#include "platform/win32/os/wide_text.h"
+#include "platform/win32/picture_decoder.h"
+#include "platform/win32/win32_picture_box.h"
+
+namespace palvo::win32 {
+namespace {
+
+constexpr DWORD kStartTimeout = 30000;
+constexpr DWORD kDrawTimeout = 30000;
+constexpr DWORD kExitTimeout = 15000;
+
+// A build-machine path as this program sees it: under Wine the Unix root is drive Z:.
+std::wstring HostPath(const std::string& path)
+{
+    std::wstring wide = Widen(path);
+    for (wchar_t& character : wide) {
+        character = character == L'/' ? L'\\' : character;
+    }
+    return (!path.empty() && path.front() == '/') ? L"Z:" + wide : wide;
+}
+
+bool CopyFolder(const std::wstring& from, const std::wstring& to)
+{
+    CreateDirectoryW(to.c_str(), nullptr);
+    WIN32_FIND_DATAW entry{};
+    HANDLE search = FindFirstFileW((from + L"\\*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    bool copied = true;
+    do {
+        const std::wstring name = entry.cFileName;
+        if (name == L"." || name == L"..") {
+            continue;
+        }
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            copied = CopyFolder(from + L"\\" + name, to + L"\\" + name) && copied;
+        } else {
+            copied = CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE) && copied;
+        }
+    } while (FindNextFileW(search, &entry));
+    FindClose(search);
+    return copied;
+}
+
+void RemoveFolder(const std::wstring& folder)
+{
+    WIN32_FIND_DATAW entry{};
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") {
+                continue;
+            }
+            const std::wstring path = folder + L"\\" + name;
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+                RemoveFolder(path);
+            } else {
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(search, &entry));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+// A folder laid out as the zip unpacks: palvo.exe with bars/, buttons/, bg/ and wav/ beside it.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(const std::string& tag)
+    {
+        wchar_t base[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, base);
+        path_ =
+            std::wstring(base) + L"palvo-smoke-" + Widen(tag) + L"-" + std::to_wstring(GetCurrentProcessId());
+        RemoveFolder(path_);
+        CreateDirectoryW(path_.c_str(), nullptr);
+        const std::wstring resources = HostPath(PALVO_SOURCE_DIR "/resources");
+        for (const wchar_t* folder : {L"bars", L"buttons", L"bg", L"wav"}) {
+            ready_ = CopyFolder(resources + L"\\" + folder, path_ + L"\\" + folder) && ready_;
+        }
+        ready_ = CopyFileW(HostPath(PALVO_WIN32_PROGRAM).c_str(), (path_ + L"\\palvo.exe").c_str(), FALSE) &&
+                 ready_;
+    }
+    ~ProgramFolder() { RemoveFolder(path_); }
+    ProgramFolder(const ProgramFolder&) = delete;
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+    bool Ready() const { return ready_; }
+    const std::wstring& Path() const { return path_; }
+    std::string Utf8Path() const { return Narrow(path_); }
+    std::string File(const std::string& relative) const { return Utf8Path() + "\\" + relative; }
+
+private:
+    std::wstring path_;
+    bool ready_ = true;
+};
+
+// palvo.exe running; ended by force if a test leaves it behind.
+class RunningProgram {
+public:
+    explicit RunningProgram(const ProgramFolder& folder)
+    {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        std::wstring commandLine = L"\"" + folder.Path() + L"\\palvo.exe\"";
+        started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                  folder.Path().c_str(), &startup, &process_) != FALSE;
+    }
+    ~RunningProgram()
+    {
+        if (started_) {
+            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+                TerminateProcess(process_.hProcess, 99);
+                WaitForSingleObject(process_.hProcess, kExitTimeout);
+            }
+            CloseHandle(process_.hThread);
+            CloseHandle(process_.hProcess);
+        }
+    }
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    bool Started() const { return started_; }
+    DWORD Id() const { return process_.dwProcessId; }
+
+    // The exit code once the program has ended within `timeout`, or nullopt.
+    std::optional<DWORD> WaitForExit(DWORD timeout) const
+    {
+        if (WaitForSingleObject(process_.hProcess, timeout) != WAIT_OBJECT_0) {
+            return std::nullopt;
+        }
+        DWORD code = 0;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return code;
+    }
+
+private:
+    PROCESS_INFORMATION process_{};
+    bool started_ = false;
+};
+
+std::wstring ClassOf(HWND window)
+{
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+std::wstring TextOf(HWND window)
+{
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) {
+        return {};
+    }
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 5000, &copied);
+    text.resize(copied);
+    return text;
+}
+
+// Polls `condition` every 50 ms until it holds or `timeout` passes.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeout)
+{
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeout) {
+            return false;
+        }
+        Sleep(50);
+    }
+    return true;
+}
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list)
+{
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+// A visible top-level window of process `id` and window class `windowClass`, or null.
+HWND FindTopLevel(DWORD id, const std::wstring& windowClass, const std::wstring& title = {})
+{
+    std::vector<HWND> windows;
+    EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    for (HWND window : windows) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == id && IsWindowVisible(window) && ClassOf(window) == windowClass &&
+            (title.empty() || TextOf(window) == title)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+// The first window among all descendants of `parent` that `matches`, or null.
+HWND FindChild(HWND parent, const std::function<bool(HWND)>& matches)
+{
+    std::vector<HWND> windows;
+    EnumChildWindows(parent, &CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    for (HWND window : windows) {
+        if (matches(window)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+HWND FindButton(HWND parent, const std::wstring& caption)
+{
+    return FindChild(parent,
+                     [&](HWND window) { return ClassOf(window) == L"Button" && TextOf(window) == caption; });
+}
+
+// The screen's pixels from (left, top), width x height. Another process's window can only be
+// read where it shows on the screen.
+PixelBuffer CaptureScreen(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
+{
+    PixelBuffer shown;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP copy = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, copy);
+    BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY);
+    std::int32_t readWidth = 0;
+    std::int32_t readHeight = 0;
+    GetDibPixels(memory, shown, readWidth, readHeight);
+    SelectObject(memory, old);
+    DeleteObject(copy);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return shown;
+}
+
+// What `window` shows from its top-left corner.
+PixelBuffer Capture(HWND window, std::int32_t width, std::int32_t height)
+{
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return CaptureScreen(origin.x, origin.y, width, height);
+}
+
+void SaveScreenshot(const std::string& name)
+{
+    const char* folder = std::getenv("PALVO_SCREENSHOT_DIR");
+    if (folder == nullptr || *folder == '\0') {
+        return;
+    }
+    const PixelBuffer screen =
+        CaptureScreen(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    if (!screen.Empty()) {
+        WriteBmp24File(Narrow(HostPath(folder)) + "\\" + name + ".bmp", screen);
+    }
+}
+
+// The display image the core composes for `tens` and `ones` ("" for none) from the pictures in
+// `folder` with its settings: the same bitmap preparation and digit rendering, in memory.
+std::optional<PixelBuffer> ExpectedDisplay(const ProgramFolder& folder, std::string_view tens,
+                                           std::string_view ones)
+{
+    CConfig config(folder.Utf8Path());
+    config.ReadConfig();
+    HeadlessMainWindowView view(folder.Utf8Path());
+    const std::optional<PixelBuffer> background = DecodePictureFile(config.BackGroundImageFile());
+    if (!background) {
+        return std::nullopt;
+    }
+    view.RegisterPicture(config.BackGroundImageFile(), *background);
+    FakeEnvironment environment(folder.Utf8Path());
+    SetControlLayout(view, environment);
+    ScriptedMessageBoxes messages;
+    WorkingBuffers buffers;
+    CShared shared;
+    PixelBuffer backGroundPixels;
+    BitmapPreparation images(view, messages, buffers, shared, config, backGroundPixels);
+    if (!images.SetNumBarBmp(config.NumSizeIndex()) || !images.SetHistNumBmp() ||
+        !images.SetBackGroundBmp()) {
+        return std::nullopt;
+    }
+    buffers.PicNumPixels = backGroundPixels;
+    DigitRenderer renderer(buffers, shared, config);
+    if (!tens.empty()) {
+        renderer.DrawNumDigit(tens, "Ten");
+    }
+    renderer.DrawNumDigit(ones, "One");
+    return buffers.PicNumPixels;
+}
+
+// Compares the colour bytes of the top-left columns x rows of two images.
+::testing::AssertionResult SameRegion(const PixelBuffer& shown, const PixelBuffer& expected,
+                                      std::int32_t columns, std::int32_t rows)
+{
+    if (shown.Width() < columns || shown.Height() < rows || expected.Width() < columns ||
+        expected.Height() < rows) {
+        return ::testing::AssertionFailure() << "an image is smaller than " << columns << "x" << rows;
+    }
+    int differing = 0;
+    std::string first;
+    for (std::int32_t y = 0; y < rows; ++y) {
+        for (std::int32_t x = 0; x < columns; ++x) {
+            const Pixel& a = shown.At(x, y);
+            const Pixel& e = expected.At(x, y);
+            if (a.red != e.red || a.green != e.green || a.blue != e.blue) {
+                if (differing++ == 0) {
+                    first = "(" + std::to_string(x) + ", " + std::to_string(y) + ") shows " +
+                            std::to_string(a.red) + "/" + std::to_string(a.green) + "/" +
+                            std::to_string(a.blue) + ", expected " + std::to_string(e.red) + "/" +
+                            std::to_string(e.green) + "/" + std::to_string(e.blue);
+                }
+            }
+        }
+    }
+    if (differing == 0) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << differing << " pixels differ, first " << first;
+}
+
+TEST(PalvoSmoke, StartDrawsANumberShownPixelForPixelAndClosingWritesTheSettings)
+{
+    ProgramFolder folder("draw");
+    ASSERT_TRUE(folder.Ready());
+    // A short roll keeps the test quick; everything else is left to the defaults.
+    ASSERT_TRUE(ReplaceFileBytes(folder.File("palvo.ini"), "[PALVO]\r\nRhythmFast=5\r\nRhythmSlow=1\r\n"));
+
+    RunningProgram program(folder);
+    ASSERT_TRUE(program.Started());
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (window = FindTopLevel(program.Id(), L"PalvoForm")) != nullptr; },
+                          kStartTimeout))
+        << "no main window";
+    HWND start = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (start = FindButton(window, L"スタート")) != nullptr; }, kStartTimeout));
+    HWND list = FindChild(window, [](HWND child) { return ClassOf(child) == L"ListBox"; });
+    HWND display = FindChild(window, [](HWND child) {
+        RECT area{};
+        GetClientRect(child, &area);
+        return ClassOf(child) == L"PalvoContainer" && area.right == 800 && area.bottom == 600;
+    });
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(display, nullptr);
+    EXPECT_EQ(TextOf(window), L"PALVO  ~パルボ~");
+
+    // What is visible of the display above the history board and the Start button.
+    RECT client{};
+    GetClientRect(window, &client);
+    RECT startArea{};
+    GetWindowRect(start, &startArea);
+    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&startArea), 2);
+    const std::int32_t columns = client.right < 800 ? client.right : 800;
+    const std::int32_t rows = startArea.top;
+    ASSERT_GT(rows, 300);
+
+    Sleep(500);  // the idle display is painted right after start-up
+    SaveScreenshot("win32-main");
+    const std::optional<PixelBuffer> idle = ExpectedDisplay(folder, "8", "8");
+    ASSERT_TRUE(idle.has_value());
+    EXPECT_TRUE(SameRegion(Capture(display, 800, 600), *idle, columns, rows)) << "idle display";
+
+    PostMessageW(start, BM_CLICK, 0, 0);
+    auto drawn = [&] {
+        DWORD_PTR count = 0;
+        SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
+        return count == 1 && IsWindowEnabled(start);
+    };
+    ASSERT_TRUE(WaitUntil(drawn, kDrawTimeout)) << "the draw did not finish";
+
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(list, LB_GETTEXTLEN, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+    std::wstring item(length + 1, L'\0');
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(item.data()), SMTO_ABORTIFHUNG, 5000,
+                        &ignored);
+    item.resize(length);
+    ASSERT_EQ(item.size(), 5u) << Narrow(item);
+    EXPECT_EQ(item.substr(0, 3), L"1: ");
+    const int number = _wtoi(item.substr(3).c_str());
+    ASSERT_GE(number, 1);
+    ASSERT_LE(number, 72);
+    EXPECT_NE(
+        FindChild(window, [](HWND child) { return ClassOf(child) == L"Static" && TextOf(child) == L"1"; }),
+        nullptr)
+        << "the newest history cell's label";
+
+    const std::string digits = std::to_string(number);
+    const std::optional<PixelBuffer> expected = ExpectedDisplay(
+        folder, digits.size() == 2 ? digits.substr(0, 1) : "", digits.substr(digits.size() - 1));
+    ASSERT_TRUE(expected.has_value());
+    EXPECT_TRUE(SameRegion(Capture(display, 800, 600), *expected, columns, rows))
+        << "after drawing " << number;
+    SaveScreenshot("win32-draw");
+
+    // The settings dialog opens over the window and closes again without saving.
+    PostMessageW(FindButton(window, L"設定"), BM_CLICK, 0, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (dialog = FindTopLevel(program.Id(), L"PalvoForm", L"設定")) != nullptr; },
+                  kStartTimeout))
+        << "no settings dialog";
+    EXPECT_FALSE(IsWindowEnabled(window));
+    Sleep(500);
+    SaveScreenshot("win32-settings");
+    PostMessageW(FindButton(dialog, L"閉じる"), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog) && IsWindowEnabled(window); }, kStartTimeout));
+
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    const std::optional<DWORD> exitCode = program.WaitForExit(kExitTimeout);
+    ASSERT_TRUE(exitCode.has_value()) << "still running after WM_CLOSE";
+    EXPECT_EQ(*exitCode, 0u);
+    const std::optional<std::string> settings = ReadFileBytes(folder.File("palvo.ini"));
+    ASSERT_TRUE(settings.has_value());
+    EXPECT_EQ(*settings, "[PALVO]\r\nRhythmFast=5\r\nRhythmSlow=1\r\nBackGroundImageFile=" +
+                             Utf8ToCp932(folder.File("bg\\bg01.jpg")) +
+                             "\r\nNumColor=33023\r\nNumSizeIndex=2\r\nNumPosIndex=4\r\nNumMax=72\r\n");
+}
+
+struct DamagedStart {
+    const char* file;     // relative to the program's folder
+    const char* warning;  // how the one warning begins
+};
+
+TEST(PalvoSmoke, ADamagedPictureShowsItsOneWarningEndsAndStillWritesTheSettings)
+{
+    const DamagedStart cases[] = {
+        {"bg\\bg01.jpg", "背景画像の取得ができませんでした。"},
+        {"bars\\horizontal2.bmp", "Error (SetNumBarBmp) : "},
+        {"bars\\vertical3.bmp", "Error (SetHistNumBmp) : "},
+    };
+    int round = 0;
+    for (const DamagedStart& damaged : cases) {
+        SCOPED_TRACE(damaged.file);
+        ProgramFolder folder("damaged" + std::to_string(round++));
+        ASSERT_TRUE(folder.Ready());
+        ASSERT_TRUE(ReplaceFileBytes(folder.File(damaged.file), "BM this is not a picture"));
+
+        RunningProgram program(folder);
+        ASSERT_TRUE(program.Started());
+        HWND box = nullptr;
+        ASSERT_TRUE(WaitUntil([&] { return (box = FindTopLevel(program.Id(), L"#32770")) != nullptr; },
+                              kStartTimeout))
+            << "no warning";
+        EXPECT_EQ(TextOf(box), L"Palvo");
+        if (round == 1) {
+            SaveScreenshot("win32-warning");
+        }
+        HWND text =
+            FindChild(box, [](HWND child) { return ClassOf(child) == L"Static" && !TextOf(child).empty(); });
+        ASSERT_NE(text, nullptr);
+        const std::string message = Narrow(TextOf(text));
+        EXPECT_EQ(message.rfind(damaged.warning, 0), 0u) << message;
+        EXPECT_EQ(FindTopLevel(program.Id(), L"PalvoForm"), nullptr)
+            << "the window shows despite the warning";
+
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        bool secondBox = false;
+        const bool ended = WaitUntil(
+            [&] {
+                HWND another = FindTopLevel(program.Id(), L"#32770");
+                secondBox = secondBox || (another != nullptr && another != box);
+                return program.WaitForExit(0).has_value();
+            },
+            kExitTimeout);
+        ASSERT_TRUE(ended) << "still running after the warning";
+        EXPECT_FALSE(secondBox);
+        EXPECT_EQ(program.WaitForExit(0), std::optional<DWORD>(1));
+        const std::optional<std::string> settings = ReadFileBytes(folder.File("palvo.ini"));
+        ASSERT_TRUE(settings.has_value());
+        EXPECT_EQ(settings->rfind("[PALVO]\r\nBackGroundImageFile=", 0), 0u);
+    }
+}
+
+}  // namespace
+}  // namespace palvo::win32
