@@ -31,6 +31,7 @@ void QtPictureSurface::SetBackColor(const QColor& color)
 {
     backColor_ = color;
     Clear();
+    changed_ = QRect();
     update();
 }
 
@@ -43,6 +44,7 @@ void QtPictureSurface::SetBoxSize(int width, int height)
         image_ = QImage();
     }
     Clear();
+    changed_ = QRect();
     update();
 }
 
@@ -82,14 +84,24 @@ std::int32_t QtPictureSurface::WriteImage(const PixelBuffer& image)
     if (image_.isNull() || image.Empty() || rows <= 0 || columns <= 0) {
         return 0;
     }
+    // Only rows that differ are copied and later repainted: a new number changes the rows of
+    // its digits, and the screen need not receive the rest of the picture again.
     const auto rowBytes = static_cast<std::size_t>(columns) * sizeof(Pixel);
-    if (columns == image.Width() && columns == image_.width() &&
-        static_cast<std::size_t>(image_.bytesPerLine()) == rowBytes) {
-        std::memcpy(image_.bits(), image.Data(), rowBytes * static_cast<std::size_t>(rows));
-    } else {
-        for (int y = 0; y < rows; ++y) {
-            std::memcpy(image_.scanLine(y), &image.At(0, y), rowBytes);
+    const auto stride = static_cast<std::size_t>(image_.bytesPerLine());
+    uchar* target = image_.bits();
+    int firstChanged = -1;
+    int lastChanged = -1;
+    for (int y = 0; y < rows; ++y) {
+        uchar* row = target + static_cast<std::size_t>(y) * stride;
+        const Pixel* source = &image.At(0, y);
+        if (std::memcmp(row, source, rowBytes) != 0) {
+            std::memcpy(row, source, rowBytes);
+            firstChanged = firstChanged < 0 ? y : firstChanged;
+            lastChanged = y;
         }
+    }
+    if (firstChanged >= 0) {
+        changed_ |= QRect(0, firstChanged, columns, lastChanged - firstChanged + 1);
     }
     return rows;
 }
@@ -100,6 +112,7 @@ void QtPictureSurface::Clear()
         return;
     }
     image_.fill(backColor_);
+    changed_ = image_.rect();
     if (!picture_.isNull()) {
         QPainter painter(&image_);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -109,7 +122,10 @@ void QtPictureSurface::Clear()
 
 void QtPictureSurface::Refresh()
 {
-    update();
+    if (!changed_.isEmpty()) {
+        update(changed_);
+        changed_ = QRect();
+    }
 }
 
 bool QtPictureSurface::LoadPicture(const std::string& path)
@@ -133,6 +149,7 @@ bool QtPictureSurface::LoadPicture(const std::string& path)
     // Auto-size: the box takes the picture's size, and the picture becomes its image.
     resize(picture_.size());
     image_ = picture_;
+    changed_ = QRect();
     update();
     return true;
 }

@@ -30,6 +30,7 @@ public:
     bool ReadImage(PixelBuffer& image) override;
     std::int32_t WriteImage(const PixelBuffer& image) override;
     void Clear() override;
+    // Repaints the part of the image changed since the last call (nothing when none changed).
     void Refresh() override;
     bool LoadPicture(const std::string& path) override;
     void RemovePicture() override;
@@ -44,6 +45,7 @@ private:
     QColor backColor_;
     QImage image_;
     QImage picture_;
+    QRect changed_;  // part of the image changed since it was last put on screen
 };
 
 }  // namespace palvo

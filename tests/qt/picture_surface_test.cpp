@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "platform/qt/qt_picture_surface.h"
 #include "tests/qt/qt_test_application.h"
@@ -95,6 +96,55 @@ TEST_F(PictureSurfaceTest, WriteDropsWhatLiesBeyondTheImage)
     // Outside the small buffer the earlier image stays.
     EXPECT_EQ(box.Image().pixelColor(2, 0), QColor(9, 0, 2));
     EXPECT_EQ(box.Image().pixelColor(0, 1), QColor(9, 1, 0));
+}
+
+// Records the areas a widget is asked to paint.
+class PaintRecorder : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            painted |= static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+    QRegion painted;
+};
+
+TEST_F(PictureSurfaceTest, RefreshRepaintsTheRowsThatChanged)
+{
+    QtPictureSurface box;
+    box.SetBackColor(Qt::black);
+    box.SetBoxSize(40, 30);
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    PaintRecorder recorder;
+    box.installEventFilter(&recorder);
+
+    PixelBuffer frame;
+    ASSERT_TRUE(box.ReadImage(frame));
+    for (int y = 10; y < 20; ++y) {
+        frame.At(5 + y, y) = MakePixel(0, 0x80, 0xFF);
+    }
+    EXPECT_EQ(box.WriteImage(frame), 30);
+    box.Refresh();
+    QTest::qWait(50);
+    EXPECT_EQ(recorder.painted.boundingRect(), QRect(0, 10, 40, 10));
+    EXPECT_EQ(box.grab().toImage().pixelColor(20, 15), QColor(0xFF, 0x80, 0x00));
+
+    // The same picture again changes nothing on screen.
+    recorder.painted = QRegion();
+    EXPECT_EQ(box.WriteImage(frame), 30);
+    box.Refresh();
+    QTest::qWait(50);
+    EXPECT_TRUE(recorder.painted.isEmpty());
+
+    // Clear changes everything.
+    box.Clear();
+    box.Refresh();
+    QTest::qWait(50);
+    EXPECT_EQ(recorder.painted.boundingRect(), QRect(0, 0, 40, 30));
+    box.removeEventFilter(&recorder);
 }
 
 TEST_F(PictureSurfaceTest, EmptyBoxNeitherReadsNorWrites)
