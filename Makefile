@@ -30,7 +30,7 @@ test-linux: build-linux
 test-sanitize: deps-linux
 	cmake -S . -B $(BUILD_ASAN) $(CMAKE_FLAGS) -DPALVO_WARNINGS_AS_ERRORS=ON -DPALVO_SANITIZE=ON -DPALVO_BUILD_BENCHMARKS=OFF
 	cmake --build $(BUILD_ASAN)
-	ctest --test-dir $(BUILD_ASAN) --output-on-failure
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --test-dir $(BUILD_ASAN) --output-on-failure
 
 test-windows:
 	bash scripts/test-windows.sh

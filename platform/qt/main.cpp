@@ -1,10 +1,8 @@
 // Palvo for Linux: the number caller's main window on Qt 6 Widgets.
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include "app/main_window.h"
-#include "config/config_store.h"
 #include "platform/platform_services.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_common_dialogs.h"
@@ -13,6 +11,7 @@
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_main_window_view.h"
 #include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_program_icon.h"
 #include "platform/qt/qt_settings_dialog_host.h"
 #include "platform/qt/qt_sound.h"
 #include "platform/qt/qt_termination_signal.h"
@@ -21,6 +20,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Palvo"));
+    QApplication::setWindowIcon(palvo::ProgramIcon());
 
     palvo::QtEnvironment environment;
     palvo::QtClock clock;

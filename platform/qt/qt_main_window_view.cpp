@@ -1,8 +1,5 @@
 #include "platform/qt/qt_main_window_view.h"
 
-#include <functional>
-#include <utility>
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -15,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <functional>
+#include <utility>
 
 #include "platform/paths.h"
 
@@ -64,12 +63,13 @@ QFont MakeFont(const FontSpec& spec)
     return font;
 }
 
-// The font made smaller, if need be, until one line of it fits `height` pixels: the design's
+// The font made smaller, if need be, until its letters (ascent) fit `height` pixels: the design's
 // fonts are as tall as their labels, and the substitute Japanese fonts are a little taller.
+// The label centres the line, so only the unused space above and below the letters is cut.
 QFont FittingFont(QFont font, int height)
 {
     constexpr double kSmallestPointSize = 6.0;
-    while (height > 0 && QFontMetrics(font).height() > height && font.pointSizeF() > kSmallestPointSize) {
+    while (height > 0 && QFontMetrics(font).ascent() > height && font.pointSizeF() > kSmallestPointSize) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
     }
     return font;
@@ -79,11 +79,12 @@ QFont FittingFont(QFont font, int height)
 // colour, sunken while pressed, a dark frame while it has the keyboard focus.
 QString GraphicalButtonStyle(const QColor& back, const QColor& text)
 {
-    return QStringLiteral("QPushButton { background-color: %1; color: %2; border-width: 2px;"
-                          " border-style: solid; border-color: #ffffff #707070 #707070 #ffffff; padding: 0px; }"
-                          "QPushButton:focus { border-color: #202020; }"
-                          "QPushButton:pressed { border-color: #707070 #ffffff #ffffff #707070; }"
-                          "QPushButton:disabled { color: #8c8c8c; }")
+    return QStringLiteral(
+               "QPushButton { background-color: %1; color: %2; border-width: 2px;"
+               " border-style: solid; border-color: #ffffff #707070 #707070 #ffffff; padding: 0px; }"
+               "QPushButton:focus { border-color: #202020; }"
+               "QPushButton:pressed { border-color: #707070 #ffffff #ffffff #707070; }"
+               "QPushButton:disabled { color: #8c8c8c; }")
         .arg(back.name(), text.name());
 }
 
@@ -146,7 +147,7 @@ public:
     std::function<bool()> allowClose;  // true: the window may close now
     std::function<void()> closed;
     std::function<void()> activated;
-    QSize outerSize;                   // 0 x 0: the client size is fixed instead
+    QSize outerSize;  // 0 x 0: the client size is fixed instead
     bool closeGranted = false;
 
     void FocusFirstChild() { focusNextChild(); }
@@ -179,18 +180,18 @@ protected:
     bool event(QEvent* event) override
     {
         switch (event->type()) {
-        case QEvent::WindowActivate:
-            KeepOuterSize();
-            if (activated) {
-                activated();
-            }
-            break;
-        case QEvent::Move:
-        case QEvent::Show:
-            KeepOuterSize();
-            break;
-        default:
-            break;
+            case QEvent::WindowActivate:
+                KeepOuterSize();
+                if (activated) {
+                    activated();
+                }
+                break;
+            case QEvent::Move:
+            case QEvent::Show:
+                KeepOuterSize();
+                break;
+            default:
+                break;
         }
         return QWidget::event(event);
     }
@@ -268,63 +269,63 @@ QtMainWindowView::Control& QtMainWindowView::Create(const ControlSpec& spec)
     QWidget* parent = ParentOf(spec);
     const std::string name = spec.name;
     switch (spec.kind) {
-    case ControlKind::PictureBox:
-        control.picture = new QtPictureSurface(parent);
-        control.widget = control.picture;
-        break;
-    case ControlKind::CommandButton: {
-        auto* button = new CommandButton(parent);
-        QObject::connect(button, &QPushButton::clicked, button, [this, name] {
-            if (events_ != nullptr) {
-                events_->OnClick(name);
-            }
-        });
-        control.widget = button;
-        break;
-    }
-    case ControlKind::Label: {
-        auto* label = new QLabel(parent);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
-        control.widget = label;
-        break;
-    }
-    case ControlKind::ListBox:
-        control.widget = new QListWidget(parent);
-        break;
-    case ControlKind::TextBox:
-        control.widget = new QLineEdit(parent);
-        break;
-    case ControlKind::Timer:
-        control.timer = std::make_unique<QTimer>();
-        QObject::connect(control.timer.get(), &QTimer::timeout, control.timer.get(), [this, name] {
-            if (events_ != nullptr) {
-                events_->OnTimer(name);
-            }
-        });
-        break;
-    case ControlKind::Shape:
-        control.widget = new ShapeWidget(parent);
-        break;
-    case ControlKind::Frame:
-        control.widget = new QGroupBox(parent);
-        break;
-    case ControlKind::OptionButton: {
-        auto* option = new QRadioButton(parent);
-        QObject::connect(option, &QRadioButton::clicked, option, [this, name] {
-            if (events_ != nullptr) {
-                events_->OnClick(name);
-            }
-        });
-        control.widget = option;
-        break;
-    }
-    case ControlKind::Image: {
-        auto* image = new QLabel(parent);
-        image->setScaledContents(true);
-        control.widget = image;
-        break;
-    }
+        case ControlKind::PictureBox:
+            control.picture = new QtPictureSurface(parent);
+            control.widget = control.picture;
+            break;
+        case ControlKind::CommandButton: {
+            auto* button = new CommandButton(parent);
+            QObject::connect(button, &QPushButton::clicked, button, [this, name] {
+                if (events_ != nullptr) {
+                    events_->OnClick(name);
+                }
+            });
+            control.widget = button;
+            break;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(parent);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            label->setWordWrap(true);
+            control.widget = label;
+            break;
+        }
+        case ControlKind::ListBox:
+            control.widget = new QListWidget(parent);
+            break;
+        case ControlKind::TextBox:
+            control.widget = new QLineEdit(parent);
+            break;
+        case ControlKind::Timer:
+            control.timer = std::make_unique<QTimer>();
+            QObject::connect(control.timer.get(), &QTimer::timeout, control.timer.get(), [this, name] {
+                if (events_ != nullptr) {
+                    events_->OnTimer(name);
+                }
+            });
+            break;
+        case ControlKind::Shape:
+            control.widget = new ShapeWidget(parent);
+            break;
+        case ControlKind::Frame:
+            control.widget = new QGroupBox(parent);
+            break;
+        case ControlKind::OptionButton: {
+            auto* option = new QRadioButton(parent);
+            QObject::connect(option, &QRadioButton::clicked, option, [this, name] {
+                if (events_ != nullptr) {
+                    events_->OnClick(name);
+                }
+            });
+            control.widget = option;
+            break;
+        }
+        case ControlKind::Image: {
+            auto* image = new QLabel(parent);
+            image->setScaledContents(true);
+            control.widget = image;
+            break;
+        }
     }
     if (control.widget) {
         control.widget->setObjectName(QString::fromStdString(spec.name));
@@ -354,8 +355,9 @@ void QtMainWindowView::Apply(const ControlSpec& spec, Control& control)
     }
     const QString caption = QString::fromStdString(spec.caption);
     const QString pictureFile =
-        spec.picture.empty() ? QString()
-                             : QString::fromStdString(environment_.ApplicationDirectory() + kPathSeparator + spec.picture);
+        spec.picture.empty()
+            ? QString()
+            : QString::fromStdString(environment_.ApplicationDirectory() + kPathSeparator + spec.picture);
     if (spec.font.pointSize > 0 || !spec.font.family.empty() || spec.font.bold) {
         widget->setFont(MakeFont(spec.font));
     }
@@ -370,81 +372,83 @@ void QtMainWindowView::Apply(const ControlSpec& spec, Control& control)
     }
 
     switch (spec.kind) {
-    case ControlKind::PictureBox: {
-        QtPictureSurface* picture = control.picture;
-        picture->move(spec.x, spec.y);
-        if (spec.backColor != kDefaultColor) {
-            picture->SetBackColor(ToQColor(spec.backColor));
+        case ControlKind::PictureBox: {
+            QtPictureSurface* picture = control.picture;
+            picture->move(spec.x, spec.y);
+            if (spec.backColor != kDefaultColor) {
+                picture->SetBackColor(ToQColor(spec.backColor));
+            }
+            picture->SetBoxSize(spec.width, spec.height);
+            // A box whose picture file is missing or broken has no image at all, so that reading it
+            // fails (and start-up reports it) instead of yielding a blank picture.
+            if (!pictureFile.isEmpty() && !picture->LoadPicture(pictureFile.toStdString())) {
+                picture->SetBoxSize(0, 0);
+            }
+            break;
         }
-        picture->SetBoxSize(spec.width, spec.height);
-        // A box whose picture file is missing or broken has no image at all, so that reading it
-        // fails (and start-up reports it) instead of yielding a blank picture.
-        if (!pictureFile.isEmpty() && !picture->LoadPicture(pictureFile.toStdString())) {
-            picture->SetBoxSize(0, 0);
+        case ControlKind::CommandButton: {
+            auto* button = static_cast<QPushButton*>(widget);
+            button->setGeometry(spec.x, spec.y, spec.width, spec.height);
+            button->setText(caption);
+            if (!pictureFile.isEmpty()) {
+                const QPixmap pixmap(pictureFile);
+                button->setIcon(QIcon(pixmap));
+                button->setIconSize(pixmap.size());
+            }
+            if (spec.graphicalStyle || !pictureFile.isEmpty()) {
+                const QColor back =
+                    spec.backColor != kDefaultColor ? ToQColor(spec.backColor) : QColor(0xF0, 0xF0, 0xF0);
+                const QColor text =
+                    spec.foreColor != kDefaultColor ? ToQColor(spec.foreColor) : QColor(Qt::black);
+                button->setStyleSheet(GraphicalButtonStyle(back, text));
+            }
+            break;
         }
-        break;
-    }
-    case ControlKind::CommandButton: {
-        auto* button = static_cast<QPushButton*>(widget);
-        button->setGeometry(spec.x, spec.y, spec.width, spec.height);
-        button->setText(caption);
-        if (!pictureFile.isEmpty()) {
-            const QPixmap pixmap(pictureFile);
-            button->setIcon(QIcon(pixmap));
-            button->setIconSize(pixmap.size());
+        case ControlKind::Label: {
+            auto* label = static_cast<QLabel*>(widget);
+            label->setGeometry(spec.x, spec.y, spec.width, spec.height);
+            label->setText(caption);
+            label->setFont(FittingFont(label->font(), spec.height));
+            label->setAutoFillBackground(spec.backColor != kDefaultColor);
+            label->setPalette(palette);
+            break;
         }
-        if (spec.graphicalStyle || !pictureFile.isEmpty()) {
-            const QColor back = spec.backColor != kDefaultColor ? ToQColor(spec.backColor) : QColor(0xF0, 0xF0, 0xF0);
-            const QColor text = spec.foreColor != kDefaultColor ? ToQColor(spec.foreColor) : QColor(Qt::black);
-            button->setStyleSheet(GraphicalButtonStyle(back, text));
+        case ControlKind::ListBox:
+        case ControlKind::TextBox:
+            widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
+            widget->setPalette(palette);
+            if (spec.kind == ControlKind::TextBox) {
+                static_cast<QLineEdit*>(widget)->setText(caption);
+            }
+            break;
+        case ControlKind::Shape:
+            widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
+            static_cast<ShapeWidget*>(widget)->SetColors(spec.borderColor, spec.backColor);
+            break;
+        case ControlKind::Frame: {
+            auto* frame = static_cast<QGroupBox*>(widget);
+            frame->setGeometry(spec.x, spec.y, spec.width, spec.height);
+            frame->setTitle(caption);
+            frame->setAutoFillBackground(spec.backColor != kDefaultColor);
+            frame->setPalette(palette);
+            break;
         }
-        break;
-    }
-    case ControlKind::Label: {
-        auto* label = static_cast<QLabel*>(widget);
-        label->setGeometry(spec.x, spec.y, spec.width, spec.height);
-        label->setText(caption);
-        label->setFont(FittingFont(label->font(), spec.height));
-        label->setAutoFillBackground(spec.backColor != kDefaultColor);
-        label->setPalette(palette);
-        break;
-    }
-    case ControlKind::ListBox:
-    case ControlKind::TextBox:
-        widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
-        widget->setPalette(palette);
-        if (spec.kind == ControlKind::TextBox) {
-            static_cast<QLineEdit*>(widget)->setText(caption);
+        case ControlKind::OptionButton: {
+            auto* option = static_cast<QRadioButton*>(widget);
+            option->setGeometry(spec.x, spec.y, spec.width, spec.height);
+            option->setText(caption);
+            option->setAutoFillBackground(spec.backColor != kDefaultColor);
+            option->setPalette(palette);
+            break;
         }
-        break;
-    case ControlKind::Shape:
-        widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
-        static_cast<ShapeWidget*>(widget)->SetColors(spec.borderColor, spec.backColor);
-        break;
-    case ControlKind::Frame: {
-        auto* frame = static_cast<QGroupBox*>(widget);
-        frame->setGeometry(spec.x, spec.y, spec.width, spec.height);
-        frame->setTitle(caption);
-        frame->setAutoFillBackground(spec.backColor != kDefaultColor);
-        frame->setPalette(palette);
-        break;
-    }
-    case ControlKind::OptionButton: {
-        auto* option = static_cast<QRadioButton*>(widget);
-        option->setGeometry(spec.x, spec.y, spec.width, spec.height);
-        option->setText(caption);
-        option->setAutoFillBackground(spec.backColor != kDefaultColor);
-        option->setPalette(palette);
-        break;
-    }
-    case ControlKind::Image: {
-        auto* image = static_cast<QLabel*>(widget);
-        image->setGeometry(spec.x, spec.y, spec.width, spec.height);
-        image->setPixmap(pictureFile.isEmpty() ? QPixmap() : QPixmap(pictureFile));
-        break;
-    }
-    case ControlKind::Timer:
-        break;
+        case ControlKind::Image: {
+            auto* image = static_cast<QLabel*>(widget);
+            image->setGeometry(spec.x, spec.y, spec.width, spec.height);
+            image->setPixmap(pictureFile.isEmpty() ? QPixmap() : QPixmap(pictureFile));
+            break;
+        }
+        case ControlKind::Timer:
+            break;
     }
     widget->setEnabled(spec.enabled);
     widget->setVisible(spec.visible);
@@ -518,11 +522,13 @@ void QtMainWindowView::SetEnabled(std::string_view name, bool enabled)
     // operator's Space or Enter keeps working; a control locked in a row after it (the focus
     // having moved there meanwhile) does not take over that memory.
     const bool rememberedStillLocked = focusBeforeDisable_ && !focusBeforeDisable_->isEnabled();
-    if (!enabled && !rememberedStillLocked && focus != nullptr && (focus == widget || widget->isAncestorOf(focus))) {
+    if (!enabled && !rememberedStillLocked && focus != nullptr &&
+        (focus == widget || widget->isAncestorOf(focus))) {
         focusBeforeDisable_ = focus;
     }
     widget->setEnabled(enabled);
-    if (enabled && focusBeforeDisable_ && focusBeforeDisable_->isEnabled() && focusBeforeDisable_->isVisible() &&
+    if (enabled && focusBeforeDisable_ && focusBeforeDisable_->isEnabled() &&
+        focusBeforeDisable_->isVisible() &&
         (focusBeforeDisable_ == widget || widget->isAncestorOf(focusBeforeDisable_))) {
         focusBeforeDisable_->setFocus(Qt::OtherFocusReason);
         focusBeforeDisable_ = nullptr;
@@ -550,21 +556,21 @@ void QtMainWindowView::SetText(std::string_view name, std::string_view text)
     const QString value = ToQString(text);
     QWidget* widget = control->widget.data();
     switch (control->kind) {
-    case ControlKind::CommandButton:
-    case ControlKind::OptionButton:
-        static_cast<QAbstractButton*>(widget)->setText(value);
-        break;
-    case ControlKind::Label:
-        static_cast<QLabel*>(widget)->setText(value);
-        break;
-    case ControlKind::TextBox:
-        static_cast<QLineEdit*>(widget)->setText(value);
-        break;
-    case ControlKind::Frame:
-        static_cast<QGroupBox*>(widget)->setTitle(value);
-        break;
-    default:
-        break;
+        case ControlKind::CommandButton:
+        case ControlKind::OptionButton:
+            static_cast<QAbstractButton*>(widget)->setText(value);
+            break;
+        case ControlKind::Label:
+            static_cast<QLabel*>(widget)->setText(value);
+            break;
+        case ControlKind::TextBox:
+            static_cast<QLineEdit*>(widget)->setText(value);
+            break;
+        case ControlKind::Frame:
+            static_cast<QGroupBox*>(widget)->setTitle(value);
+            break;
+        default:
+            break;
     }
 }
 
@@ -576,17 +582,17 @@ std::string QtMainWindowView::Text(std::string_view name) const
     }
     const QWidget* widget = control->widget.data();
     switch (control->kind) {
-    case ControlKind::CommandButton:
-    case ControlKind::OptionButton:
-        return static_cast<const QAbstractButton*>(widget)->text().toStdString();
-    case ControlKind::Label:
-        return static_cast<const QLabel*>(widget)->text().toStdString();
-    case ControlKind::TextBox:
-        return static_cast<const QLineEdit*>(widget)->text().toStdString();
-    case ControlKind::Frame:
-        return static_cast<const QGroupBox*>(widget)->title().toStdString();
-    default:
-        return {};
+        case ControlKind::CommandButton:
+        case ControlKind::OptionButton:
+            return static_cast<const QAbstractButton*>(widget)->text().toStdString();
+        case ControlKind::Label:
+            return static_cast<const QLabel*>(widget)->text().toStdString();
+        case ControlKind::TextBox:
+            return static_cast<const QLineEdit*>(widget)->text().toStdString();
+        case ControlKind::Frame:
+            return static_cast<const QGroupBox*>(widget)->title().toStdString();
+        default:
+            return {};
     }
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
-
-#include <QPointer>
-#include <QTimer>
-#include <QWidget>
 
 #include "platform/environment.h"
 #include "platform/main_window_view.h"

@@ -11,21 +11,21 @@ MessageAnswer QtMessageBoxes::Show(std::string_view text, MessageStyle style)
     box.setWindowTitle(QStringLiteral("Palvo"));
     box.setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     switch (style) {
-    case MessageStyle::Warning:
-        box.setIcon(QMessageBox::Warning);
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    case MessageStyle::Notice:
-        box.setIcon(QMessageBox::Information);
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    case MessageStyle::Question:
-        box.setIcon(QMessageBox::Question);
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        // Escape or the title bar's close button answers No, never a silent Yes.
-        box.setEscapeButton(QMessageBox::No);
-        break;
+        case MessageStyle::Warning:
+            box.setIcon(QMessageBox::Warning);
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case MessageStyle::Notice:
+            box.setIcon(QMessageBox::Information);
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case MessageStyle::Question:
+            box.setIcon(QMessageBox::Question);
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            // Escape or the title bar's close button answers No, never a silent Yes.
+            box.setEscapeButton(QMessageBox::No);
+            break;
     }
     const int pressed = box.exec();
     if (style == MessageStyle::Question) {

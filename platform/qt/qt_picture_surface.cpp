@@ -1,17 +1,17 @@
 #include "platform/qt/qt_picture_surface.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include <QImageReader>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cstring>
 
 namespace palvo {
 
 namespace {
 
-static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "32-bit RGB images store blue, green, red, reserved only on little-endian machines");
+static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN,
+              "32-bit RGB images store blue, green, red, reserved only on little-endian machines");
 
 constexpr QImage::Format kImageFormat = QImage::Format_RGB32;
 

@@ -1,11 +1,11 @@
 #include "platform/qt/qt_termination_signal.h"
 
-#include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <QSocketNotifier>
+#include <csignal>
 
 namespace palvo {
 

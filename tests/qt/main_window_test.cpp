@@ -1,26 +1,26 @@
 // The whole program on Qt widgets: the core's main window logic driving the real view.
 
-#include <gtest/gtest.h>
+#include "app/main_window.h"
 
-#include <array>
-#include <string>
-#include <vector>
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
+#include <string>
+#include <vector>
 
-#include "app/main_window.h"
 #include "display/layout.h"
-#include "tests/qt/qt_test_application.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_entropy.h"
 #include "platform/qt/qt_environment.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_main_window_view.h"
 #include "platform/qt/qt_picture_surface.h"
+#include "tests/qt/qt_test_application.h"
 
 namespace palvo {
 namespace {
@@ -71,7 +71,7 @@ using Probes = std::array<QPoint, 7>;
 // Large bars of size 2 (150 x 30 and 30 x 150, 2 pixels apart).
 Probes LargeProbes(int x, int y)
 {
-    return {QPoint(x + 92, y + 15), QPoint(x + 92, y + 169), QPoint(x + 92, y + 323), QPoint(x + 15, y + 92),
+    return {QPoint(x + 92, y + 15),  QPoint(x + 92, y + 169), QPoint(x + 92, y + 323), QPoint(x + 15, y + 92),
             QPoint(x + 15, y + 246), QPoint(x + 169, y + 92), QPoint(x + 169, y + 246)};
 }
 
@@ -82,7 +82,7 @@ Probes HistoryProbes(int x, int y)
     const int right = x + 23;
     const int middle = x + 13;
     return {QPoint(middle, y + 1), QPoint(middle, y + 23), QPoint(middle, y + 45), QPoint(left, y + 13),
-            QPoint(left, y + 35), QPoint(right, y + 13), QPoint(right, y + 35)};
+            QPoint(left, y + 35),  QPoint(right, y + 13),  QPoint(right, y + 35)};
 }
 
 // The digit the image shows at those probes, -1 for a blank place, -2 for no digit's pattern.
@@ -123,11 +123,13 @@ protected:
     {
         ASSERT_TRUE(directory_.isValid());
         const QDir resources(QStringLiteral(PALVO_SOURCE_DIR "/resources"));
-        for (const QString& folder : {QStringLiteral("bg"), QStringLiteral("bars"), QStringLiteral("buttons")}) {
+        for (const QString& folder :
+             {QStringLiteral("bg"), QStringLiteral("bars"), QStringLiteral("buttons")}) {
             QDir(directory_.path()).mkpath(folder);
             const QDir source(resources.filePath(folder));
             for (const QString& file : source.entryList(QDir::Files)) {
-                ASSERT_TRUE(QFile::copy(source.filePath(file), directory_.filePath(folder + QLatin1Char('/') + file)));
+                ASSERT_TRUE(QFile::copy(source.filePath(file),
+                                        directory_.filePath(folder + QLatin1Char('/') + file)));
             }
         }
     }
@@ -193,11 +195,11 @@ TEST_F(QtProgramTest, WidgetsStandWhereTheLayoutTablePutsThem)
         const char* name;
         QRect geometry;
     } expected[] = {
-        {"picBase", QRect(0, 0, 800, 600)},          {"cmdStart", QRect(643, 461, 137, 125)},
-        {"picHist", QRect(16, 507, 621, 79)},        {"cmdHistBack", QRect(0, 0, 49, 75)},
-        {"picHistNum(0)", QRect(48, 0, 77, 61)},     {"picHistNum(4)", QRect(352, 0, 77, 61)},
-        {"cmdHistForward", QRect(428, 0, 49, 75)},   {"cmdReset", QRect(476, 0, 85, 75)},
-        {"cmdSetting", QRect(560, 0, 57, 75)},       {"lblistNum(3)", QRect(284, 62, 33, 12)},
+        {"picBase", QRect(0, 0, 800, 600)},        {"cmdStart", QRect(643, 461, 137, 125)},
+        {"picHist", QRect(16, 507, 621, 79)},      {"cmdHistBack", QRect(0, 0, 49, 75)},
+        {"picHistNum(0)", QRect(48, 0, 77, 61)},   {"picHistNum(4)", QRect(352, 0, 77, 61)},
+        {"cmdHistForward", QRect(428, 0, 49, 75)}, {"cmdReset", QRect(476, 0, 85, 75)},
+        {"cmdSetting", QRect(560, 0, 57, 75)},     {"lblistNum(3)", QRect(284, 62, 33, 12)},
     };
     for (const auto& control : expected) {
         SCOPED_TRACE(control.name);

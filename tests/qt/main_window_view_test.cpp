@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGroupBox>
@@ -11,11 +8,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <string>
+#include <vector>
 
-#include "tests/qt/qt_test_application.h"
 #include "platform/qt/qt_environment.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_main_window_view.h"
+#include "tests/qt/qt_test_application.h"
 
 namespace palvo {
 namespace {
@@ -167,6 +166,21 @@ TEST_F(MainWindowViewTest, CaptionsColoursAndPicturesFollowTheLayout)
     EXPECT_EQ(shown.pixelColor(0, 30), QColor(0x20, 0x20, 0x20));
 }
 
+TEST_F(MainWindowViewTest, LabelLettersFitTheirHeight)
+{
+    layout_.controls[6].font = FontSpec{"MS UI Gothic", 24, false};
+    ControlSpec roomy = Spec("lbTime", ControlKind::Label, "", 10, 10, 200, 40);
+    roomy.font = FontSpec{"MS UI Gothic", 12, false};
+    layout_.controls.push_back(roomy);
+    ShowWindow();
+
+    const QWidget* small = view_.Widget("lblistNum(0)");
+    EXPECT_LE(QFontMetrics(small->font()).ascent(), small->height());
+    EXPECT_LT(small->font().pointSizeF(), 24.0);
+    // A label with room keeps the design's size.
+    EXPECT_EQ(view_.Widget("lbTime")->font().pointSizeF(), 12.0);
+}
+
 TEST_F(MainWindowViewTest, ControlsOutOfViewCannotTakeTheFocus)
 {
     ShowWindow();
@@ -258,7 +272,8 @@ TEST_F(MainWindowViewTest, TextsAndListsOfTheControls)
     view_.ListAddItem("lstHistory", "2: 42");
     view_.ListSelect("lstHistory", 1);
     EXPECT_EQ(view_.ListCount("lstHistory"), 2);
-    EXPECT_EQ(qobject_cast<QListWidget*>(view_.Widget("lstHistory"))->currentItem()->text(), QStringLiteral("2: 42"));
+    EXPECT_EQ(qobject_cast<QListWidget*>(view_.Widget("lstHistory"))->currentItem()->text(),
+              QStringLiteral("2: 42"));
     view_.ListClear("lstHistory");
     EXPECT_EQ(view_.ListCount("lstHistory"), 0);
 }

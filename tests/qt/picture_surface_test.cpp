@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "tests/qt/qt_test_application.h"
 #include "platform/qt/qt_picture_surface.h"
+#include "tests/qt/qt_test_application.h"
 
 namespace palvo {
 namespace {
@@ -177,11 +177,13 @@ TEST_F(PictureSurfaceTest, RefusedPicturesLeaveTheBoxAsItWas)
     broken.close();
 
     const std::string widest = WritePicture("widest.bmp", QtPictureSurface::kMaximumPictureSide, 1, "BMP");
-    const std::string tooWide = WritePicture("too_wide.bmp", QtPictureSurface::kMaximumPictureSide + 1, 1, "BMP");
-    const std::string tooTall = WritePicture("too_tall.bmp", 1, QtPictureSurface::kMaximumPictureSide + 1, "BMP");
+    const std::string tooWide =
+        WritePicture("too_wide.bmp", QtPictureSurface::kMaximumPictureSide + 1, 1, "BMP");
+    const std::string tooTall =
+        WritePicture("too_tall.bmp", 1, QtPictureSurface::kMaximumPictureSide + 1, "BMP");
 
-    const std::string refused[] = {Path("missing.bmp").toStdString(), Path("broken.jpg").toStdString(), tooWide,
-                                   tooTall, ""};
+    const std::string refused[] = {Path("missing.bmp").toStdString(), Path("broken.jpg").toStdString(),
+                                   tooWide, tooTall, ""};
     for (const std::string& path : refused) {
         SCOPED_TRACE(path);
         QtPictureSurface box;

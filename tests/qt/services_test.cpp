@@ -1,18 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <set>
 
-#include "tests/qt/qt_test_application.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_entropy.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_sound.h"
+#include "tests/qt/qt_test_application.h"
 
 namespace palvo {
 namespace {

@@ -4,6 +4,10 @@
 //   palvo_qt_benchmark sequence   whole Start sequences (RhythmFast 20, RhythmSlow 3) against their schedule
 // Each mode runs in a fresh process, so start-up is measured from the process's own beginning.
 
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -12,11 +16,6 @@
 #include <fstream>
 #include <string>
 #include <vector>
-
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include "app/auxiliary_controls.h"
 #include "app/main_window.h"
@@ -186,8 +185,8 @@ int Paint(int argc, char* argv[])
     palvo::WorkingBuffers buffers;
     palvo::PixelBuffer background;
     palvo::BitmapPreparation images(program.view, program.messages, buffers, shared, config, background);
-    if (!images.SetNumBarBmp(config.NumSizeIndex()) || !images.SetHistNumBmp() || !images.SetBackGroundBmp() ||
-        !images.SetPicHistNumBmp()) {
+    if (!images.SetNumBarBmp(config.NumSizeIndex()) || !images.SetHistNumBmp() ||
+        !images.SetBackGroundBmp() || !images.SetPicHistNumBmp()) {
         return 1;
     }
     palvo::DigitRenderer renderer(buffers, shared, config);
@@ -207,8 +206,10 @@ int Paint(int argc, char* argv[])
         composed.push_back(Milliseconds(drawn - start));
         onScreen.push_back(Milliseconds(painted - start));
     }
-    std::printf("probe_paint_median_ms %.3f (restore, 14 bars, transfer into picBase's image)\n", Median(composed));
-    std::printf("probe_paint_on_screen_median_ms %.3f (the same plus the widget's repaint)\n", Median(onScreen));
+    std::printf("probe_paint_median_ms %.3f (restore, 14 bars, transfer into picBase's image)\n",
+                Median(composed));
+    std::printf("probe_paint_on_screen_median_ms %.3f (the same plus the widget's repaint)\n",
+                Median(onScreen));
     return 0;
 }
 
@@ -233,8 +234,8 @@ int Sequence(int argc, char* argv[])
         program.window.OnClick("cmdStart");
         const double wall = Milliseconds(Clock::now() - start);
         const double cpu = ProcessCpuMilliseconds() - cpuStart;
-        std::printf("sequence_ms %.1f schedule_ms %.0f over_percent %.2f cpu_ms %.1f cpu_percent %.2f\n", wall,
-                    kScheduleMs, (wall - kScheduleMs) / kScheduleMs * 100.0, cpu, cpu / wall * 100.0);
+        std::printf("sequence_ms %.1f schedule_ms %.0f over_percent %.2f cpu_ms %.1f cpu_percent %.2f\n",
+                    wall, kScheduleMs, (wall - kScheduleMs) / kScheduleMs * 100.0, cpu, cpu / wall * 100.0);
     }
     return 0;
 }

@@ -4,12 +4,6 @@
 //   buttons/back.bmp, buttons/forward.bmp  39 x 38 arrows of the paging buttons
 // Usage: palvo_make_resources <resources folder>
 
-#include <cmath>
-#include <cstdint>
-#include <cstdio>
-#include <numbers>
-#include <vector>
-
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -18,6 +12,11 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <numbers>
+#include <vector>
 
 namespace {
 
@@ -60,7 +59,8 @@ QImage MakeBackground()
     const struct {
         double x, y, radius;
         int alpha;
-    } rings[] = {{110, 90, 150, 34}, {110, 90, 185, 18}, {700, 500, 120, 30}, {700, 500, 160, 16}, {40, 420, 90, 20}};
+    } rings[] = {
+        {110, 90, 150, 34}, {110, 90, 185, 18}, {700, 500, 120, 30}, {700, 500, 160, 16}, {40, 420, 90, 20}};
     for (const auto& ring : rings) {
         painter.setPen(QPen(QColor(0x7F, 0xD4, 0xE6, ring.alpha), 2));
         painter.drawEllipse(QPointF(ring.x, ring.y), ring.radius, ring.radius);
