@@ -72,6 +72,10 @@ for _ in $(seq 1 50); do
     [ -e "/tmp/.X11-unix/X$display_number" ] && break
     sleep 0.1
 done
+if [ ! -e "/tmp/.X11-unix/X$display_number" ]; then
+    echo "Windows tests: FAILED (the virtual display Xvfb :$display_number did not start)"
+    exit 1
+fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix (once) in $WINEPREFIX"

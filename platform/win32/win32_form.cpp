@@ -925,6 +925,28 @@ void Win32Form::SetFocus(std::string_view name)
     }
 }
 
+bool Win32Form::TranslateKeyboard(const MSG& message)
+{
+    if (window_ == nullptr || message.message != WM_KEYDOWN ||
+        (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
+        return false;
+    }
+    if (message.wParam == VK_TAB) {
+        HWND next = GetNextDlgTabItem(window_, GetFocus(), GetKeyState(VK_SHIFT) < 0 ? TRUE : FALSE);
+        if (next != nullptr) {
+            ::SetFocus(next);
+        }
+        return true;
+    }
+    const Control* control = FindByWindow(message.hwnd);
+    if (message.wParam == VK_RETURN && control != nullptr &&
+        control->spec.kind == ControlKind::CommandButton) {
+        PostMessageW(message.hwnd, BM_CLICK, 0, 0);
+        return true;
+    }
+    return false;
+}
+
 void Win32Form::Show()
 {
     if (window_ == nullptr) {

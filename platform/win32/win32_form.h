@@ -79,6 +79,10 @@ public:
     void SetTimerEnabled(std::string_view name, bool enabled);
     void SetFocus(std::string_view name);
 
+    // Keyboard use of a window that is no dialog: Tab and Shift+Tab move the focus among the
+    // enabled controls, Enter clicks the focused button. True when `message` was handled so.
+    bool TranslateKeyboard(const MSG& message);
+
     // Shows the window and makes it the active one.
     void Show();
 

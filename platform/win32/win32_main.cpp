@@ -39,6 +39,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
             MSG message{};
             BOOL got = 0;
             while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
+                if (view.Form().TranslateKeyboard(message)) {
+                    continue;
+                }
                 TranslateMessage(&message);
                 DispatchMessageW(&message);
             }

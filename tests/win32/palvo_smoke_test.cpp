@@ -445,6 +445,39 @@ TEST(PalvoSmoke, StartDrawsANumberShownPixelForPixelAndClosingWritesTheSettings)
                              "\r\nNumColor=33023\r\nNumSizeIndex=2\r\nNumPosIndex=4\r\nNumMax=72\r\n");
 }
 
+TEST(PalvoSmoke, ACloseDuringTheRollWaitsForTheDrawAndThenEnds)
+{
+    ProgramFolder folder("close");
+    ASSERT_TRUE(folder.Ready());
+    // About three seconds of rolling: long enough to close the window in the middle of it.
+    ASSERT_TRUE(ReplaceFileBytes(folder.File("palvo.ini"), "[PALVO]\r\nRhythmFast=12\r\nRhythmSlow=4\r\n"));
+
+    RunningProgram program(folder);
+    ASSERT_TRUE(program.Started());
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (window = FindTopLevel(program.Id(), L"PalvoForm")) != nullptr; },
+                          kStartTimeout));
+    HWND start = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (start = FindButton(window, L"スタート")) != nullptr; }, kStartTimeout));
+
+    PostMessageW(start, BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowEnabled(start); }, kDrawTimeout)) << "the roll did not begin";
+    // While it rolls the window keeps answering messages.
+    DWORD_PTR ignored = 0;
+    EXPECT_NE(SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &ignored), 0);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    Sleep(300);
+    EXPECT_FALSE(program.WaitForExit(0).has_value()) << "closed in the middle of the draw";
+
+    const std::optional<DWORD> exitCode = program.WaitForExit(kDrawTimeout);
+    ASSERT_TRUE(exitCode.has_value()) << "still running after the draw";
+    EXPECT_EQ(*exitCode, 0u);
+    const std::optional<std::string> settings = ReadFileBytes(folder.File("palvo.ini"));
+    ASSERT_TRUE(settings.has_value());
+    EXPECT_NE(settings->find("NumMax=72\r\n"), std::string::npos);
+}
+
 struct DamagedStart {
     const char* file;     // relative to the program's folder
     const char* warning;  // how the one warning begins

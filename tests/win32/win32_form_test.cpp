@@ -469,6 +469,28 @@ TEST_F(Win32FormTest, ClicksOfButtonsInsideAContainerReachTheEvents)
     EXPECT_FALSE(IsWindowEnabled(form.ControlWindow("picHist")));
 }
 
+TEST_F(Win32FormTest, TabMovesTheFocusAndEnterClicksTheFocusedButton)
+{
+    form.Show();
+    pump.ProcessEventsFor(50);
+    form.SetFocus("cmdStart");
+    ASSERT_EQ(GetFocus(), form.ControlWindow("cmdStart"));
+
+    MSG enter{form.ControlWindow("cmdStart"), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    EXPECT_TRUE(form.TranslateKeyboard(enter));
+    pump.ProcessEventsFor(50);
+    ASSERT_EQ(events.clicks.size(), 1u);
+    EXPECT_EQ(events.clicks[0], "cmdStart");
+
+    MSG tab{form.ControlWindow("cmdStart"), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(form.TranslateKeyboard(tab));
+    EXPECT_NE(GetFocus(), form.ControlWindow("cmdStart"));
+    EXPECT_NE(GetFocus(), nullptr);
+
+    MSG letter{form.ControlWindow("txtNum"), WM_KEYDOWN, 'A', 0, 0, {}};
+    EXPECT_FALSE(form.TranslateKeyboard(letter));  // typing stays with the control
+}
+
 TEST_F(Win32FormTest, TimerFiresOnlyWhileEnabled)
 {
     pump.ProcessEventsFor(80);
