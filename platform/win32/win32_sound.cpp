@@ -16,8 +16,9 @@ void Win32Sound::Beep()
 void Win32Sound::PlayAsync(const std::string& path)
 {
     // The wide call: the sound's Japanese file name then plays whatever the system's ANSI code
-    // page is. SND_ASYNC alone, so the call returns at once and a new sound replaces the last.
-    PlaySoundW(Widen(path).c_str(), nullptr, SND_ASYNC);
+    // page is. Asynchronous, so the call returns at once and a new sound replaces the last; a
+    // missing file stays silent, as on every platform, rather than ringing the default sound.
+    PlaySoundW(Widen(path).c_str(), nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT);
 }
 
 }  // namespace palvo::win32

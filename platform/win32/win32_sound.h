@@ -4,7 +4,7 @@
 
 namespace palvo::win32 {
 
-// MessageBeep for the rolling beep; PlaySound with SND_ASYNC for the chime after a draw.
+// MessageBeep for the rolling beep; PlaySound, asynchronous and silent when the file is missing, for the chime.
 class Win32Sound : public Sound {
 public:
     void Beep() override;
