@@ -25,12 +25,12 @@ run: build-linux
 test: deps test-linux test-sanitize test-windows
 
 test-linux: build-linux
-	ctest --test-dir $(BUILD) --output-on-failure
+	ctest --test-dir $(BUILD) --output-on-failure --timeout 300
 
 test-sanitize: deps-linux
 	cmake -S . -B $(BUILD_ASAN) $(CMAKE_FLAGS) -DPALVO_WARNINGS_AS_ERRORS=ON -DPALVO_SANITIZE=ON -DPALVO_BUILD_BENCHMARKS=OFF
 	cmake --build $(BUILD_ASAN)
-	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --test-dir $(BUILD_ASAN) --output-on-failure
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --test-dir $(BUILD_ASAN) --output-on-failure --timeout 300
 
 test-windows:
 	bash scripts/test-windows.sh
