@@ -72,5 +72,7 @@ for folder in bg wav bars buttons; do
 done
 mkdir -p "$root/dist"
 rm -f "$root/dist/palvo-win32.zip"
-(cd "$stage" && zip -qr "$root/dist/palvo-win32.zip" .)
+# CMake's zip writer marks names as UTF-8, so Windows unpacks the Japanese sound file name
+# intact; Info-ZIP here would store it unmarked and Explorer would garble it.
+(cd "$stage" && cmake -E tar cf "$root/dist/palvo-win32.zip" --format=zip -- *)
 echo "Built $root/dist/palvo-win32.zip"
