@@ -6,11 +6,13 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <optional>
 #include <string>
 
 #include "config/ini_routines.h"
 #include "platform/file_store.h"
 #include "platform/paths.h"
+#include "tests/support/temporary_folder.h"
 
 namespace palvo {
 namespace {
@@ -21,14 +23,9 @@ class ConfigStore : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder_ = (std::filesystem::temp_directory_path() /
-                   ("palvo_config_store_test_" + std::to_string(::getpid()) + "_" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name()))
-                      .string();
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+        temporary_.emplace("palvo_config_store_test");
+        folder_ = temporary_->Path().string();
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
 
     std::string File() const { return folder_ + kPathSeparator + "palvo.ini"; }
     void Put(const std::string& bytes) const
@@ -44,6 +41,7 @@ protected:
         return config;
     }
 
+    std::optional<TemporaryFolder> temporary_;
     std::string folder_;
 };
 

@@ -5,9 +5,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "platform/file_store.h"
+#include "tests/support/temporary_folder.h"
 
 namespace palvo {
 namespace {
@@ -16,17 +18,13 @@ class IniRoutines : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder_ = (std::filesystem::temp_directory_path() /
-                   ("palvo_ini_routines_test_" + std::to_string(::getpid()) + "_" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name()))
-                      .string();
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+        temporary_.emplace("palvo_ini_routines_test");
+        folder_ = temporary_->Path().string();
         file_ = folder_ + "/palvo.ini";
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
     void Put(const std::string& bytes) const { std::ofstream(file_, std::ios::binary) << bytes; }
 
+    std::optional<TemporaryFolder> temporary_;
     std::string folder_;
     std::string file_;
 };

@@ -1,4 +1,5 @@
 #include "platform/file_store.h"
+#include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -9,6 +10,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,15 +23,10 @@ class FileStore : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder_ = (std::filesystem::temp_directory_path() /
-                   ("palvo_file_store_test_" + std::to_string(::getpid()) + "_" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name()))
-                      .string();
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+        temporary_.emplace("palvo_file_store_test");
+        folder_ = temporary_->Path().string();
         file_ = folder_ + "/palvo.ini";
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
 
     void Put(const std::string& bytes) const
     {
@@ -47,6 +44,7 @@ protected:
         return names;
     }
 
+    std::optional<TemporaryFolder> temporary_;
     std::string folder_;
     std::string file_;
 };

@@ -7,9 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <optional>
 #include <string>
 
 #include "platform/file_store.h"
+#include "tests/support/temporary_folder.h"
 
 namespace palvo {
 namespace {
@@ -233,14 +235,10 @@ class IniFileOnDisk : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("palvo_ini_file_test_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+        temporary_.emplace("palvo_ini_file_test");
+        folder_ = temporary_->Path();
         file_ = (folder_ / "palvo.ini").string();
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
 
     void Put(const std::string& bytes)
     {
@@ -249,6 +247,7 @@ protected:
     }
     std::string Get() const { return ReadFileBytes(file_).value_or("<missing>"); }
 
+    std::optional<TemporaryFolder> temporary_;
     std::filesystem::path folder_;
     std::string file_;
 };
