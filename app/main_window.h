@@ -13,7 +13,7 @@
 #include "imaging/digit_rendering.h"
 #include "imaging/pixel_buffer.h"
 #include "imaging/working_buffers.h"
-#include "platform/control_spec.h"
+#include "platform/window_layout.h"
 #include "platform/main_window_view.h"
 #include "platform/platform_services.h"
 

@@ -4,7 +4,7 @@
 
 #include "imaging/dib_access.h"
 #include "imaging/digit_rendering.h"
-#include "platform/control_spec.h"
+#include "platform/window_layout.h"
 
 namespace palvo {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/control_spec.h"
+#include "platform/window_layout.h"
 #include "platform/environment.h"
 #include "platform/main_window_view.h"
 

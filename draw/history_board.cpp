@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/control_spec.h"
+#include "platform/window_layout.h"
 
 namespace palvo {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/control_spec.h"
+#include "platform/window_layout.h"
 #include "platform/picture_surface.h"
 
 namespace palvo {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/control_spec.h"
+#include "platform/window_layout.h"
 
 namespace palvo {
 

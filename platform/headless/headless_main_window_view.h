@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "imaging/pixel_buffer.h"
-#include "platform/control_spec.h"
+#include "platform/window_layout.h"
 #include "platform/headless/memory_picture_surface.h"
 #include "platform/main_window_view.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/control_spec.h"
+#include "platform/window_layout.h"
 #include "platform/settings_dialog_view.h"
 
 namespace palvo {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "imaging/pixel_buffer.h"
-#include "platform/control_spec.h"
+#include "platform/window_layout.h"
 #include "platform/main_window_view.h"
 #include "platform/win32/win32_picture_box.h"
 
