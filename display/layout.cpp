@@ -64,15 +64,7 @@ public:
     ControlSpec& Add(const std::string& name, ControlKind kind, const std::string& parent, std::int32_t x,
                      std::int32_t y, std::int32_t width, std::int32_t height)
     {
-        ControlSpec spec;
-        spec.name = name;
-        spec.kind = kind;
-        spec.parent = parent;
-        spec.x = x;
-        spec.y = y;
-        spec.width = width;
-        spec.height = height;
-        layout.controls.push_back(spec);
+        layout.controls.push_back(MakeControl(name, kind, parent, x, y, width, height));
         return layout.controls.back();
     }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace palvo {
@@ -47,6 +48,21 @@ struct ControlSpec {
     std::string picture;          // buttons: picture file relative to the application directory
     std::int32_t timerInterval = 0;
 };
+
+// A control of `kind` named `name` inside `parent`, placed in pixels; every other field default.
+inline ControlSpec MakeControl(std::string name, ControlKind kind, std::string parent, std::int32_t x,
+                               std::int32_t y, std::int32_t width, std::int32_t height)
+{
+    ControlSpec spec;
+    spec.name = std::move(name);
+    spec.kind = kind;
+    spec.parent = std::move(parent);
+    spec.x = x;
+    spec.y = y;
+    spec.width = width;
+    spec.height = height;
+    return spec;
+}
 
 // A window and every control in it, parents listed before their children.
 struct WindowLayout {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/recording_main_window_events.h"
 #include "platform/qt/qt_environment.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_main_window_view.h"
@@ -19,39 +20,7 @@
 namespace palvo {
 namespace {
 
-// Records what the view reports, and answers close requests as told.
-class RecordingEvents : public MainWindowEvents {
-public:
-    void OnClick(std::string_view name) override { clicks.emplace_back(name); }
-    void OnActivate() override { ++activations; }
-    void OnTimer(std::string_view name) override { timers.emplace_back(name); }
-    bool OnCloseRequest() override
-    {
-        ++closeRequests;
-        return allowClose;
-    }
-    void OnClosed() override { ++closed; }
 
-    std::vector<std::string> clicks;
-    std::vector<std::string> timers;
-    int activations = 0;
-    int closeRequests = 0;
-    int closed = 0;
-    bool allowClose = true;
-};
-
-ControlSpec Spec(std::string name, ControlKind kind, std::string parent, int x, int y, int width, int height)
-{
-    ControlSpec spec;
-    spec.name = std::move(name);
-    spec.kind = kind;
-    spec.parent = std::move(parent);
-    spec.x = x;
-    spec.y = y;
-    spec.width = width;
-    spec.height = height;
-    return spec;
-}
 
 class MainWindowViewTest : public testing::Test {
 protected:
@@ -67,33 +36,33 @@ protected:
         layout_.outerWidth = 800;
         layout_.outerHeight = 630;
         layout_.backColor = 0x404040;
-        ControlSpec base = Spec("picBase", ControlKind::PictureBox, "", 0, 0, 800, 600);
+        ControlSpec base = MakeControl("picBase", ControlKind::PictureBox, "", 0, 0, 800, 600);
         base.backColor = 0;
-        ControlSpec start = Spec("cmdStart", ControlKind::CommandButton, "", 643, 461, 137, 125);
+        ControlSpec start = MakeControl("cmdStart", ControlKind::CommandButton, "", 643, 461, 137, 125);
         start.caption = "スタート";
         start.backColor = 0xFFFFFF;
         start.graphicalStyle = true;
         start.font = FontSpec{"MS UI Gothic", 24, true};
-        ControlSpec board = Spec("picHist", ControlKind::PictureBox, "", 16, 507, 621, 79);
+        ControlSpec board = MakeControl("picHist", ControlKind::PictureBox, "", 16, 507, 621, 79);
         board.backColor = 0;
-        ControlSpec back = Spec("cmdHistBack", ControlKind::CommandButton, "picHist", 0, 0, 49, 75);
+        ControlSpec back = MakeControl("cmdHistBack", ControlKind::CommandButton, "picHist", 0, 0, 49, 75);
         back.backColor = 0x787878;
         back.graphicalStyle = true;
         back.picture = "buttons/back.bmp";
-        ControlSpec cell = Spec("picHistNum(0)", ControlKind::PictureBox, "picHist", 48, 0, 77, 61);
+        ControlSpec cell = MakeControl("picHistNum(0)", ControlKind::PictureBox, "picHist", 48, 0, 77, 61);
         cell.backColor = 0xC00000;
-        ControlSpec frame = Spec("spHistNum(0)", ControlKind::Shape, "picHistNum(0)", 0, -1, 77, 62);
+        ControlSpec frame = MakeControl("spHistNum(0)", ControlKind::Shape, "picHistNum(0)", 0, -1, 77, 62);
         frame.borderColor = 0x202020;
-        ControlSpec label = Spec("lblistNum(0)", ControlKind::Label, "picHist", 60, 62, 33, 12);
+        ControlSpec label = MakeControl("lblistNum(0)", ControlKind::Label, "picHist", 60, 62, 33, 12);
         label.backColor = 0x404040;
-        ControlSpec list = Spec("lstHistory", ControlKind::ListBox, "", 28, 280, 61, 196);
+        ControlSpec list = MakeControl("lstHistory", ControlKind::ListBox, "", 28, 280, 61, 196);
         list.visible = false;
-        ControlSpec hidden = Spec("Command4", ControlKind::CommandButton, "", 10, 10, 50, 20);
+        ControlSpec hidden = MakeControl("Command4", ControlKind::CommandButton, "", 10, 10, 50, 20);
         hidden.caption = "Command4";
         hidden.visible = false;
-        ControlSpec below = Spec("Command1", ControlKind::CommandButton, "", 10, 644, 50, 20);
+        ControlSpec below = MakeControl("Command1", ControlKind::CommandButton, "", 10, 644, 50, 20);
         below.caption = "セット";
-        ControlSpec text = Spec("txtNum", ControlKind::TextBox, "", 100, 644, 40, 20);
+        ControlSpec text = MakeControl("txtNum", ControlKind::TextBox, "", 100, 644, 40, 20);
         ControlSpec timer;
         timer.name = "Timer1";
         timer.kind = ControlKind::Timer;
@@ -113,7 +82,7 @@ protected:
     QTemporaryDir directory_;
     QtEnvironment environment_;
     QtMainWindowView view_;
-    RecordingEvents events_;
+    RecordingMainWindowEvents events_;
     WindowLayout layout_;
 };
 
@@ -169,7 +138,7 @@ TEST_F(MainWindowViewTest, CaptionsColoursAndPicturesFollowTheLayout)
 TEST_F(MainWindowViewTest, LabelLettersFitTheirHeight)
 {
     layout_.controls[6].font = FontSpec{"MS UI Gothic", 24, false};
-    ControlSpec roomy = Spec("lbTime", ControlKind::Label, "", 10, 10, 200, 40);
+    ControlSpec roomy = MakeControl("lbTime", ControlKind::Label, "", 10, 10, 200, 40);
     roomy.font = FontSpec{"MS UI Gothic", 12, false};
     layout_.controls.push_back(roomy);
     ShowWindow();

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/recording_main_window_events.h"
 #include "platform/win32/os/wide_text.h"
 #include "platform/win32/picture_decoder.h"
 #include "platform/win32/win32_clock.h"
@@ -19,40 +20,7 @@
 namespace palvo::win32 {
 namespace {
 
-// Records what the form reports.
-class RecordingEvents : public MainWindowEvents {
-public:
-    void OnClick(std::string_view name) override { clicks.emplace_back(name); }
-    void OnActivate() override { ++activations; }
-    void OnTimer(std::string_view name) override { timers.emplace_back(name); }
-    bool OnCloseRequest() override
-    {
-        ++closeRequests;
-        return allowClose;
-    }
-    void OnClosed() override { ++closed; }
 
-    std::vector<std::string> clicks;
-    std::vector<std::string> timers;
-    int activations = 0;
-    int closeRequests = 0;
-    int closed = 0;
-    bool allowClose = true;
-};
-
-ControlSpec Spec(const std::string& name, ControlKind kind, const std::string& parent, int x, int y,
-                 int width, int height)
-{
-    ControlSpec spec;
-    spec.name = name;
-    spec.kind = kind;
-    spec.parent = parent;
-    spec.x = x;
-    spec.y = y;
-    spec.width = width;
-    spec.height = height;
-    return spec;
-}
 
 WindowLayout TestLayout()
 {
@@ -61,26 +29,26 @@ WindowLayout TestLayout()
     layout.outerWidth = 400;
     layout.outerHeight = 300;
     layout.backColor = 0x00404040;
-    ControlSpec base = Spec("picBase", ControlKind::PictureBox, "", 0, 0, 40, 30);
+    ControlSpec base = MakeControl("picBase", ControlKind::PictureBox, "", 0, 0, 40, 30);
     base.backColor = 0;
     layout.controls.push_back(base);
-    ControlSpec hist = Spec("picHist", ControlKind::PictureBox, "", 0, 100, 300, 80);
+    ControlSpec hist = MakeControl("picHist", ControlKind::PictureBox, "", 0, 100, 300, 80);
     hist.backColor = 0x00C00000;
     layout.controls.push_back(hist);
-    ControlSpec start = Spec("cmdStart", ControlKind::CommandButton, "picHist", 10, 10, 90, 40);
+    ControlSpec start = MakeControl("cmdStart", ControlKind::CommandButton, "picHist", 10, 10, 90, 40);
     start.caption = "スタート";
     start.graphicalStyle = true;
     start.backColor = 0x00FFFFFF;
     layout.controls.push_back(start);
-    ControlSpec frame = Spec("spFrame", ControlKind::Shape, "picHist", 0, -1, 20, 10);
+    ControlSpec frame = MakeControl("spFrame", ControlKind::Shape, "picHist", 0, -1, 20, 10);
     frame.borderColor = 0x00202020;
     layout.controls.push_back(frame);
-    layout.controls.push_back(Spec("lblNum", ControlKind::Label, "picHist", 120, 10, 60, 16));
-    layout.controls.push_back(Spec("lstHistory", ControlKind::ListBox, "", 300, 0, 80, 90));
-    layout.controls.push_back(Spec("txtNum", ControlKind::TextBox, "", 200, 0, 80, 24));
-    layout.controls.push_back(Spec("opA", ControlKind::OptionButton, "", 200, 40, 60, 20));
-    layout.controls.push_back(Spec("opB", ControlKind::OptionButton, "", 200, 60, 60, 20));
-    ControlSpec timer = Spec("Timer1", ControlKind::Timer, "", 0, 0, 0, 0);
+    layout.controls.push_back(MakeControl("lblNum", ControlKind::Label, "picHist", 120, 10, 60, 16));
+    layout.controls.push_back(MakeControl("lstHistory", ControlKind::ListBox, "", 300, 0, 80, 90));
+    layout.controls.push_back(MakeControl("txtNum", ControlKind::TextBox, "", 200, 0, 80, 24));
+    layout.controls.push_back(MakeControl("opA", ControlKind::OptionButton, "", 200, 40, 60, 20));
+    layout.controls.push_back(MakeControl("opB", ControlKind::OptionButton, "", 200, 60, 60, 20));
+    ControlSpec timer = MakeControl("Timer1", ControlKind::Timer, "", 0, 0, 0, 0);
     timer.timerInterval = 20;
     timer.enabled = false;
     layout.controls.push_back(timer);
@@ -267,7 +235,7 @@ protected:
         CoUninitialize();
     }
 
-    RecordingEvents events;
+    RecordingMainWindowEvents events;
     Win32Form form{GetModuleHandleW(nullptr), "."};
     Win32EventPump pump;
 };
