@@ -86,11 +86,11 @@ void MainWindow::Dispatch(std::string_view name)
 {
     BitmapPreparation images = Images();
     DigitRenderer renderer = Renderer();
-    HistoryBoard board(view_, services_.messages, record_, images);
+    HistoryBoard board(view_, services_.messages, record_, images, listeners_);
     AuxiliaryControls auxiliary(view_, services_.clock, images, renderer, TimerCount);
 
     if (name == "cmdStart") {
-        StartSequence(view_, services_, *gConfig, record_, picker_, images, renderer, board, life_).Run();
+        StartSequence(view_, services_, *gConfig, record_, picker_, images, renderer, board, life_, listeners_).Run();
     } else if (name == "cmdHistBack") {
         board.PageBack();
     } else if (name == "cmdHistForward") {
@@ -99,6 +99,9 @@ void MainWindow::Dispatch(std::string_view name)
         board.Reset(gConfig->NumMax());
     } else if (name == "cmdSetting") {
         RunSettingsAndRefresh(services_.settingsDialog, *gConfig, images, auxiliary, board, life_);
+        if (!life_.closed) {
+            listeners_.OnSettingsRefreshed();
+        }
     } else if (name == "Command1") {
         auxiliary.Command1_Click();
     } else if (name == "Command2") {

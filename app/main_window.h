@@ -8,6 +8,7 @@
 #include "display/bitmap_preparation.h"
 #include "display/layout_metrics.h"
 #include "draw/draw_record.h"
+#include "draw/game_listener.h"
 #include "draw/number_picker.h"
 #include "draw/start_sequence.h"
 #include "imaging/digit_rendering.h"
@@ -34,6 +35,10 @@ public:
 
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
+
+    // `listener` follows the game from now on (drawn numbers, resets, refreshed settings); it must
+    // outlive this window.
+    void AddListener(GameListener& listener) { listeners_.Add(listener); }
 
     // Start-up: read settings, lay out, prepare the images, show the window, paint the idle display.
     bool FormLoad();
@@ -74,6 +79,7 @@ private:
     std::int32_t TimerCount = 0;
     WindowLayout layout_;
     WindowLife life_;
+    GameListeners listeners_;
     int busy_ = 0;  // handlers in progress; a close waits until none is
     bool unloaded_ = false;
 };

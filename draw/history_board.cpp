@@ -61,6 +61,7 @@ bool HistoryBoard::Reset(std::int16_t numMax)
     // A game without any number to draw (a highest number below 1) keeps Start closed.
     view_.SetEnabled("cmdStart", !record_.IsComplete());
     view_.SetEnabled("picHist", true);
+    listener_.OnGameReset(record_);
     return true;
 }
 

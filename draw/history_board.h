@@ -4,6 +4,7 @@
 
 #include "display/bitmap_preparation.h"
 #include "draw/draw_record.h"
+#include "draw/game_listener.h"
 #include "platform/main_window_view.h"
 #include "platform/message_boxes.h"
 
@@ -13,8 +14,9 @@ namespace palvo {
 // time, showing the newest draws, and starting a new game.
 class HistoryBoard {
 public:
-    HistoryBoard(MainWindowView& view, MessageBoxes& messages, DrawRecord& record, BitmapPreparation& images)
-        : view_(view), messages_(messages), record_(record), images_(images)
+    HistoryBoard(MainWindowView& view, MessageBoxes& messages, DrawRecord& record, BitmapPreparation& images,
+                 GameListener& listener)
+        : view_(view), messages_(messages), record_(record), images_(images), listener_(listener)
     {
     }
 
@@ -41,6 +43,7 @@ private:
     MessageBoxes& messages_;
     DrawRecord& record_;
     BitmapPreparation& images_;
+    GameListener& listener_;
 };
 
 }  // namespace palvo

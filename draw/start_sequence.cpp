@@ -40,6 +40,7 @@ void StartSequence::ShowNumber(std::int16_t number)
     }
     renderer_.DrawNumDigit(text.substr(text.size() - 1), "One");
     images_.RefreshPicNum();
+    listener_.OnNumberShown(number);
 }
 
 SequenceEnd StartSequence::Run()
@@ -86,6 +87,7 @@ SequenceEnd StartSequence::Run()
     view_.ListAddItem("lstHistory", HistoryListItem(record_.DrawnCount(), candidate));
     view_.ListSelect("lstHistory", view_.ListCount("lstHistory") - 1);
     board_.ShowNewest();
+    listener_.OnNumberDrawn(record_);
     services_.sound.PlayAsync(services_.environment.ApplicationDirectory() + kPathSeparator + "wav" +
                               kPathSeparator + "ユートピア - Windows の終了.WAV");
     view_.SetEnabled("cmdStart", true);

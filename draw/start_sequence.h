@@ -6,6 +6,7 @@
 #include "config/config_store.h"
 #include "display/bitmap_preparation.h"
 #include "draw/draw_record.h"
+#include "draw/game_listener.h"
 #include "draw/history_board.h"
 #include "draw/number_picker.h"
 #include "imaging/digit_rendering.h"
@@ -41,7 +42,7 @@ class StartSequence {
 public:
     StartSequence(MainWindowView& view, PlatformServices& services, const CConfig& config, DrawRecord& record,
                   NumberPicker& picker, BitmapPreparation& images, DigitRenderer& renderer,
-                  HistoryBoard& board, const WindowLife& life)
+                  HistoryBoard& board, const WindowLife& life, GameListener& listener)
         : view_(view),
           services_(services),
           config_(config),
@@ -50,7 +51,8 @@ public:
           images_(images),
           renderer_(renderer),
           board_(board),
-          life_(life)
+          life_(life),
+          listener_(listener)
     {
     }
 
@@ -72,6 +74,7 @@ private:
     DigitRenderer& renderer_;
     HistoryBoard& board_;
     const WindowLife& life_;
+    GameListener& listener_;
 };
 
 }  // namespace palvo

@@ -117,6 +117,57 @@ TEST_F(MainWindowStartup, ActivationRepaintsTheDisplay)
     EXPECT_EQ(BigNumber(), "88");
 }
 
+// Follows the game as a journal or a players' display would.
+class RecordingListener : public GameListener {
+public:
+    explicit RecordingListener(const RecordingSound& sound) : sound_(sound) {}
+
+    void OnNumberShown(std::int16_t number) override { shown.push_back(number); }
+    void OnNumberDrawn(const DrawRecord& record) override
+    {
+        drawn.push_back(record.NewestFirst(0));
+        chimesBeforeDraw.push_back(sound_.PlayedFiles().size());
+    }
+    void OnGameReset(const DrawRecord& record) override { resets.push_back(record.DrawnCount()); }
+    void OnSettingsRefreshed() override { ++refreshes; }
+
+    std::vector<std::int16_t> shown;
+    std::vector<std::int16_t> drawn;
+    std::vector<std::int16_t> resets;
+    std::vector<std::size_t> chimesBeforeDraw;
+    int refreshes = 0;
+
+private:
+    const RecordingSound& sound_;
+};
+
+TEST_F(MainWindowStartup, ListenersFollowEveryShownNumberDrawResetAndRefresh)
+{
+    WriteIni({{"NumMax", "3"}, {"RhythmFast", "6"}, {"RhythmSlow", "2"}});
+    RecordingListener listener(sound());
+    ASSERT_TRUE(Load());
+    window().AddListener(listener);
+
+    Start();
+    ASSERT_EQ(listener.drawn.size(), 1u);
+    // Five rolling numbers, then the settled one, which is the drawn one.
+    ASSERT_EQ(listener.shown.size(), 6u);
+    EXPECT_EQ(listener.shown.back(), listener.drawn.back());
+    EXPECT_EQ(BigNumber(), " " + std::to_string(listener.drawn.back()));
+    EXPECT_EQ(listener.chimesBeforeDraw, (std::vector<std::size_t>{0})) << "the draw is announced before the chime";
+    EXPECT_EQ(sound().PlayedFiles().size(), 1u);
+
+    view().ClickWithMouse("cmdSetting");
+    EXPECT_EQ(listener.refreshes, 1);
+
+    messages().QueueAnswer(MessageAnswer::No);
+    view().ClickWithMouse("cmdReset");
+    EXPECT_TRUE(listener.resets.empty()) << "a declined reset keeps the game";
+    messages().QueueAnswer(MessageAnswer::Yes);
+    view().ClickWithMouse("cmdReset");
+    EXPECT_EQ(listener.resets, (std::vector<std::int16_t>{0}));
+}
+
 class MainWindowClosing : public GameFixture {};
 
 TEST_F(MainWindowClosing, CloseDuringASequenceWaitsForItsEnd)

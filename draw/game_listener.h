@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "draw/draw_record.h"
+
+namespace palvo {
+
+// What else wants to follow the game besides the operator's window (a journal on disk, a
+// display for the players). Every call comes on the window thread, after the operator's window
+// has been updated; a listener must not re-enter the game.
+class GameListener {
+public:
+    virtual ~GameListener() = default;
+
+    // A number is on the big display: a rolling candidate, or the settled number just before it
+    // is recorded.
+    virtual void OnNumberShown(std::int16_t /*number*/) {}
+    // `record` has just gained its newest number; the chime has not played yet.
+    virtual void OnNumberDrawn(const DrawRecord& /*record*/) {}
+    // A new game has begun (Reset answered Yes); `record` holds no numbers.
+    virtual void OnGameReset(const DrawRecord& /*record*/) {}
+    // The settings dialog closed and every image was rebuilt from the settings now in force.
+    virtual void OnSettingsRefreshed() {}
+};
+
+// Passes every call on to each listener added, in the order they were added.
+class GameListeners final : public GameListener {
+public:
+    void Add(GameListener& listener) { listeners_.push_back(&listener); }
+
+    void OnNumberShown(std::int16_t number) override
+    {
+        for (GameListener* listener : listeners_) {
+            listener->OnNumberShown(number);
+        }
+    }
+    void OnNumberDrawn(const DrawRecord& record) override
+    {
+        for (GameListener* listener : listeners_) {
+            listener->OnNumberDrawn(record);
+        }
+    }
+    void OnGameReset(const DrawRecord& record) override
+    {
+        for (GameListener* listener : listeners_) {
+            listener->OnGameReset(record);
+        }
+    }
+    void OnSettingsRefreshed() override
+    {
+        for (GameListener* listener : listeners_) {
+            listener->OnSettingsRefreshed();
+        }
+    }
+
+private:
+    std::vector<GameListener*> listeners_;
+};
+
+}  // namespace palvo
