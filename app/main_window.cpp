@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/auxiliary_controls.h"
+#include "app/game_resume.h"
 #include "app/settings_refresh.h"
 #include "display/layout.h"
 #include "draw/history_board.h"
@@ -10,6 +11,7 @@ namespace palvo {
 MainWindow::MainWindow(MainWindowView& view, PlatformServices& services) : view_(view), services_(services)
 {
     view_.SetEvents(this);
+    listeners_.Add(journal_);
 }
 
 MainWindow::~MainWindow()
@@ -27,9 +29,14 @@ DigitRenderer MainWindow::Renderer()
     return DigitRenderer(buffers_, *gShared, *gConfig);
 }
 
+std::string MainWindow::SettingsFolder() const
+{
+    return services_.environment.ApplicationDirectory();
+}
+
 bool MainWindow::FormLoad()
 {
-    gConfig.emplace(services_.environment.ApplicationDirectory());
+    gConfig.emplace(SettingsFolder());
     gShared.emplace();
     gConfig->ReadConfig();
     layout_ = SetControlLayout(view_, services_.environment);
@@ -51,8 +58,37 @@ bool MainWindow::FormLoad()
     DigitRenderer renderer = Renderer();
     AuxiliaryControls(view_, services_.clock, images, renderer, TimerCount).DrawAllSegments();
     TimerCount = 0;
+    ResumeLastGame();
     view_.SetFocus("cmdStart");
     return true;
+}
+
+void MainWindow::ResumeLastGame()
+{
+    journal_.SetFolder(PathFromUtf8(SettingsFolder()));
+    ++busy_;
+    const std::optional<JournalGame> game = SettleLastGame(journal_, services_.messages);
+    --busy_;
+    if (game && !life_.closed) {
+        record_.Create(game->numMax);
+        for (std::size_t i = 0; i < game->numbers.size(); ++i) {
+            record_.Append(game->numbers[i]);
+            view_.ListAddItem("lstHistory", HistoryListItem(static_cast<std::int16_t>(i + 1), game->numbers[i]));
+        }
+        view_.ListSelect("lstHistory", view_.ListCount("lstHistory") - 1);
+        BitmapPreparation images = Images();
+        DigitRenderer renderer = Renderer();
+        HistoryBoard board(view_, services_.messages, record_, images, listeners_);
+        board.ShowNewest();
+        StartSequence(view_, services_, *gConfig, record_, picker_, images, renderer, board, life_, listeners_)
+            .ShowNumber(record_.NewestFirst(0));
+        view_.SetEnabled("cmdStart", !record_.IsComplete());
+        listeners_.OnGameResumed(record_);
+    }
+    if (journal_.TakeSaveFailure() && !life_.closed) {
+        services_.messages.Show(kJournalSaveFailed, MessageStyle::Warning);
+    }
+    FinishHandler();
 }
 
 bool MainWindow::MayClick(std::string_view name) const
@@ -78,6 +114,9 @@ void MainWindow::OnClick(std::string_view name)
     }
     ++busy_;
     Dispatch(name);
+    if (journal_.TakeSaveFailure() && !life_.closed) {
+        services_.messages.Show(kJournalSaveFailed, MessageStyle::Warning);
+    }
     --busy_;
     FinishHandler();
 }

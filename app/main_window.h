@@ -8,6 +8,7 @@
 #include "display/bitmap_preparation.h"
 #include "display/layout_metrics.h"
 #include "draw/draw_record.h"
+#include "draw/game_journal.h"
 #include "draw/game_listener.h"
 #include "draw/number_picker.h"
 #include "draw/start_sequence.h"
@@ -40,7 +41,8 @@ public:
     // outlive this window.
     void AddListener(GameListener& listener) { listeners_.Add(listener); }
 
-    // Start-up: read settings, lay out, prepare the images, show the window, paint the idle display.
+    // Start-up: read settings, lay out, prepare the images, show the window, paint the idle display,
+    // and offer to continue a game the journal kept from an earlier run.
     bool FormLoad();
 
     // Runs the handler of button `name`; ignored when the button or a container around it is
@@ -58,6 +60,9 @@ public:
     void OnClosed() override;
 
 private:
+    // The folder of palvo.ini, where the game journal and the record of past games live too.
+    std::string SettingsFolder() const;
+    void ResumeLastGame();
     void FormUnload();
     void Release();
     bool MayClick(std::string_view name) const;
@@ -79,6 +84,7 @@ private:
     std::int32_t TimerCount = 0;
     WindowLayout layout_;
     WindowLife life_;
+    GameJournal journal_;  // the first listener: a draw is on the disk before anything else follows it
     GameListeners listeners_;
     int busy_ = 0;  // handlers in progress; a close waits until none is
     bool unloaded_ = false;

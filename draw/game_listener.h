@@ -23,6 +23,9 @@ public:
     virtual void OnGameReset(const DrawRecord& /*record*/) {}
     // The settings dialog closed and every image was rebuilt from the settings now in force.
     virtual void OnSettingsRefreshed() {}
+    // At start-up an unfinished game of an earlier run was put back: `record` holds its numbers
+    // and the big display shows the newest.
+    virtual void OnGameResumed(const DrawRecord& /*record*/) {}
 };
 
 // Passes every call on to each listener added, in the order they were added.
@@ -52,6 +55,12 @@ public:
     {
         for (GameListener* listener : listeners_) {
             listener->OnSettingsRefreshed();
+        }
+    }
+    void OnGameResumed(const DrawRecord& record) override
+    {
+        for (GameListener* listener : listeners_) {
+            listener->OnGameResumed(record);
         }
     }
 

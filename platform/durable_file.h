@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace palvo {
+
+// Small files that must survive a crash or a power cut the moment a write returns: the game
+// journal and the record of past games. One implementation per operating system
+// (platform/posix, platform/win32/os) is linked beside the core.
+
+// A file open for appending; every Append is on the disk (fsync, FlushFileBuffers) before it
+// returns. Only regular files are opened.
+class DurableAppendFile {
+public:
+    DurableAppendFile() = default;
+    ~DurableAppendFile() { Close(); }
+    DurableAppendFile(DurableAppendFile&& other) noexcept
+        : handle_(std::exchange(other.handle_, kClosed)), sizeAtOpen_(other.sizeAtOpen_)
+    {
+    }
+    DurableAppendFile& operator=(DurableAppendFile&& other) noexcept
+    {
+        if (this != &other) {
+            Close();
+            handle_ = std::exchange(other.handle_, kClosed);
+            sizeAtOpen_ = other.sizeAtOpen_;
+        }
+        return *this;
+    }
+    DurableAppendFile(const DurableAppendFile&) = delete;
+    DurableAppendFile& operator=(const DurableAppendFile&) = delete;
+
+    // Opens `path` for appending, creating it when missing (and then making its name durable
+    // too); a closed file when it cannot be opened or is not a regular file.
+    [[nodiscard]] static DurableAppendFile Open(const std::filesystem::path& path);
+
+    bool IsOpen() const { return handle_ != kClosed; }
+    // The file's size when it was opened: 0 for a new file.
+    std::uint64_t SizeAtOpen() const { return sizeAtOpen_; }
+
+    // Appends `bytes` with one write and flushes them to the disk; false when either failed.
+    [[nodiscard]] bool Append(std::string_view bytes);
+
+    void Close();
+
+private:
+    static constexpr std::intptr_t kClosed = -1;
+    std::intptr_t handle_ = kClosed;  // a descriptor, or a HANDLE on Windows
+    std::uint64_t sizeAtOpen_ = 0;
+};
+
+// The first bytes of a regular file, at most `limit` of them; `whole` is false when the file
+// holds more. nullopt when the file does not exist or cannot be read.
+struct FileHead {
+    std::string bytes;
+    bool whole = true;
+};
+[[nodiscard]] std::optional<FileHead> ReadFileHead(const std::filesystem::path& path, std::size_t limit);
+
+// The last bytes of a regular file, at most `limit` of them; nullopt when it cannot be read.
+[[nodiscard]] std::optional<std::string> ReadFileTail(const std::filesystem::path& path, std::size_t limit);
+
+// Paths travel through the program as UTF-8 text.
+inline std::filesystem::path PathFromUtf8(std::string_view text)
+{
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
+}
+inline std::string Utf8FromPath(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(reinterpret_cast<const char*>(text.data()), text.size());
+}
+
+}  // namespace palvo

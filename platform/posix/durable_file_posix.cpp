@@ -1,0 +1,129 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "platform/durable_file.h"
+
+namespace palvo {
+namespace {
+
+// Opens read-only without blocking on a pipe; -1 unless `path` is a regular file.
+int OpenRegularForReading(const std::filesystem::path& path, struct stat& status)
+{
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0) return -1;
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return -1;
+    }
+    return descriptor;
+}
+
+// Reads up to `count` bytes at `offset`; nullopt on a read error.
+std::optional<std::string> ReadAt(int descriptor, off_t offset, std::size_t count)
+{
+    std::string bytes(count, '\0');
+    std::size_t filled = 0;
+    while (filled < count) {
+        const ssize_t result = ::pread(descriptor, bytes.data() + filled, count - filled,
+                                       offset + static_cast<off_t>(filled));
+        if (result < 0) {
+            if (errno == EINTR) continue;
+            return std::nullopt;
+        }
+        if (result == 0) break;
+        filled += static_cast<std::size_t>(result);
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
+}  // namespace
+
+DurableAppendFile DurableAppendFile::Open(const std::filesystem::path& path)
+{
+    DurableAppendFile file;
+    bool created = true;
+    // O_NONBLOCK: a pipe put in the file's place must not hang the program; it is refused below.
+    int descriptor = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (descriptor < 0 && errno == EEXIST) {
+        created = false;
+        descriptor = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NONBLOCK);
+    }
+    if (descriptor < 0) return file;
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return file;
+    }
+    if (created) {
+        // The new name must survive a power cut as well as the lines written into the file.
+        const int folder = ::open(path.parent_path().empty() ? "." : path.parent_path().c_str(),
+                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder >= 0) {
+            ::fsync(folder);
+            ::close(folder);
+        }
+    }
+    file.handle_ = descriptor;
+    file.sizeAtOpen_ = static_cast<std::uint64_t>(status.st_size);
+    return file;
+}
+
+bool DurableAppendFile::Append(std::string_view bytes)
+{
+    if (!IsOpen()) return false;
+    const int descriptor = static_cast<int>(handle_);
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t result = ::write(descriptor, bytes.data() + written, bytes.size() - written);
+        if (result < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        written += static_cast<std::size_t>(result);
+    }
+    return ::fsync(descriptor) == 0;
+}
+
+void DurableAppendFile::Close()
+{
+    if (IsOpen()) {
+        ::close(static_cast<int>(handle_));
+        handle_ = kClosed;
+    }
+}
+
+std::optional<FileHead> ReadFileHead(const std::filesystem::path& path, std::size_t limit)
+{
+    struct stat status {};
+    const int descriptor = OpenRegularForReading(path, status);
+    if (descriptor < 0) return std::nullopt;
+    // One byte beyond the limit tells whether the file holds more.
+    std::optional<std::string> bytes = ReadAt(descriptor, 0, limit + 1);
+    ::close(descriptor);
+    if (!bytes) return std::nullopt;
+    FileHead head;
+    head.whole = bytes->size() <= limit;
+    bytes->resize(std::min(bytes->size(), limit));
+    head.bytes = std::move(*bytes);
+    return head;
+}
+
+std::optional<std::string> ReadFileTail(const std::filesystem::path& path, std::size_t limit)
+{
+    struct stat status {};
+    const int descriptor = OpenRegularForReading(path, status);
+    if (descriptor < 0) return std::nullopt;
+    const auto size = static_cast<std::uint64_t>(status.st_size);
+    const std::uint64_t offset = size > limit ? size - limit : 0;
+    std::optional<std::string> bytes =
+        ReadAt(descriptor, static_cast<off_t>(offset), static_cast<std::size_t>(size - offset));
+    ::close(descriptor);
+    return bytes;
+}
+
+}  // namespace palvo
