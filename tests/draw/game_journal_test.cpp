@@ -1,0 +1,85 @@
+#include "draw/game_journal.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace palvo {
+namespace {
+
+const std::string kHeader = "PALVO-GAME,NumMax=72,2026-12-07 10:00:00\n";
+
+std::string Draw(int ordinal, int number)
+{
+    return std::to_string(ordinal) + "," + std::to_string(number) + ",2026-12-07 10:01:00\n";
+}
+
+TEST(GameJournalReading, EveryLineIsCheckedAndOnlyALineCutShortIsForgiven)
+{
+    struct Case {
+        const char* what;
+        std::string bytes;
+        JournalState state;
+        std::vector<std::int16_t> numbers;
+    };
+    const std::string three = kHeader + Draw(1, 5) + Draw(2, 72) + Draw(3, 1);
+    const std::vector<Case> cases = {
+        {"empty", "", JournalState::None, {}},
+        {"header cut short", kHeader.substr(0, 20), JournalState::None, {}},
+        {"header only", kHeader, JournalState::None, {}},
+        {"three draws", three, JournalState::Unfinished, {5, 72, 1}},
+        {"fourth draw cut short", three + "4,1", JournalState::Unfinished, {5, 72, 1}},
+        {"written with CR LF", "PALVO-GAME,NumMax=72,2026-12-07 10:00:00\r\n1,9,2026-12-07 10:01:00\r\n",
+         JournalState::Unfinished, {9}},
+        {"ended by Reset", three + "END,reset,2026-12-07 10:02:00\n", JournalState::Closed, {5, 72, 1}},
+        {"every number drawn", "PALVO-GAME,NumMax=2,2026-12-07 10:00:00\n" + Draw(1, 2) + Draw(2, 1),
+         JournalState::Closed, {2, 1}},
+        {"garbage", std::string("MZ\x90\x00\x03garbage\n", 13), JournalState::Damaged, {}},
+        {"byte order mark", "\xEF\xBB\xBF" + three, JournalState::Damaged, {}},
+        {"NumMax 0", "PALVO-GAME,NumMax=0,2026-12-07 10:00:00\n", JournalState::Damaged, {}},
+        {"NumMax 100", "PALVO-GAME,NumMax=100,2026-12-07 10:00:00\n", JournalState::Damaged, {}},
+        {"NumMax negative", "PALVO-GAME,NumMax=-5,2026-12-07 10:00:00\n", JournalState::Damaged, {}},
+        {"duplicate number", kHeader + Draw(1, 5) + Draw(2, 5), JournalState::Damaged, {}},
+        {"number above NumMax", kHeader + Draw(1, 73), JournalState::Damaged, {}},
+        {"number 0", kHeader + Draw(1, 0), JournalState::Damaged, {}},
+        {"ordinal skipped", kHeader + Draw(1, 5) + Draw(3, 6), JournalState::Damaged, {}},
+        {"draw after the end", three + "END,last,2026-12-07 10:02:00\n" + Draw(4, 9), JournalState::Damaged, {}},
+        {"unknown end", three + "END,lunch,2026-12-07 10:02:00\n", JournalState::Damaged, {}},
+        {"bad time", kHeader + "1,5,yesterday\n", JournalState::Damaged, {}},
+        {"blank line", kHeader + "\n" + Draw(1, 5), JournalState::Damaged, {}},
+        {"extra field", kHeader + "1,5,2026-12-07 10:01:00,x\n", JournalState::Damaged, {}},
+        {"number with a sign", kHeader + "1,+5,2026-12-07 10:01:00\n", JournalState::Damaged, {}},
+    };
+    for (const Case& c : cases) {
+        const JournalReading reading = ParseJournal(c.bytes);
+        EXPECT_EQ(reading.state, c.state) << c.what;
+        if (c.state != JournalState::Damaged) {
+            EXPECT_EQ(reading.game.numbers, c.numbers) << c.what;
+        }
+    }
+}
+
+TEST(GameJournalReading, WhatIsWrittenReadsBack)
+{
+    JournalGame game{40, "2026-12-07 10:00:00", {}, GameEnd::NotResumed, "2026-12-07 11:00:00"};
+    std::string bytes = JournalHeaderLine(game.numMax, game.startTime);
+    for (std::int16_t number : {40, 1, 17}) {
+        game.numbers.push_back(number);
+        bytes += JournalDrawLine(static_cast<int>(game.numbers.size()), number, "2026-12-07 10:30:00");
+    }
+    const JournalReading open = ParseJournal(bytes);
+    ASSERT_EQ(open.state, JournalState::Unfinished);
+    EXPECT_EQ(open.game.numMax, 40);
+    EXPECT_EQ(open.game.startTime, game.startTime);
+
+    const JournalReading closed = ParseJournal(bytes + JournalEndLine(*game.end, game.endTime));
+    ASSERT_EQ(closed.state, JournalState::Closed);
+    EXPECT_EQ(HistoryRow(closed.game), HistoryRow(game));
+    EXPECT_EQ(HistoryRow(game), "2026-12-07 10:00:00,2026-12-07 11:00:00,40,3,再開せず,40,1,17");
+    EXPECT_TRUE(ParseJournal(JournalHeaderLine(1, LocalTimeText())).state == JournalState::None)
+        << "the local time is written in the form read back";
+}
+
+}  // namespace
+}  // namespace palvo
