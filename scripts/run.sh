@@ -59,6 +59,8 @@ fi
 
 ini="$(dirname "$program")/palvo.ini"
 
+leftover_game=
+[ -f "$(dirname "$program")/palvo-game.txt" ] && leftover_game=yes
 "$program" &
 program_pid=$!
 
@@ -68,6 +70,13 @@ if [ -z "$window" ]; then
     exit 1
 fi
 sleep 1  # the idle display is painted right after the window appears
+# A game an earlier run left unfinished is offered first; this demonstration declines it
+# (Escape answers No), which files it in palvo-history.csv beside the program.
+if [ -n "$leftover_game" ]; then
+    echo "run.sh: declining the unfinished game of an earlier run; it is kept in palvo-history.csv"
+    xdotool key Escape
+    sleep 1
+fi
 
 shots="$root/screenshots"
 mkdir -p "$shots"
