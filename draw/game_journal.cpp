@@ -169,7 +169,12 @@ JournalReading ParseJournal(std::string_view bytes)
         }
         first = false;
     }
-    if (reading.game.numbers.empty()) {
+    if (first) {
+        // Only the header's own first write, cut short, may stand alone; anything else is not ours.
+        const std::size_t compared = std::min(bytes.size(), kHeaderTag.size());
+        reading.state = bytes.substr(0, compared) == kHeaderTag.substr(0, compared) ? JournalState::None
+                                                                                    : JournalState::Damaged;
+    } else if (reading.game.numbers.empty()) {
         reading.state = JournalState::None;
     } else if (reading.game.end || static_cast<int>(reading.game.numbers.size()) >= reading.game.numMax) {
         reading.state = JournalState::Closed;

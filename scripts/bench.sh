@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs every benchmark of the given build folder (default: build) and prints its numbers:
-# the core's benchmark programs (digit composition; saving a draw to the game journal), then the Qt program's start-up, paint and Start-sequence
-# timings (on $DISPLAY, else on a virtual X display, else on Qt's offscreen platform).
+# Runs every benchmark of the given build folder (default: build) and prints its numbers: the
+# core's benchmark programs (digit composition, saving a draw to the game journal), then the Qt
+# program's start-up, paint and Start-sequence timings (on $DISPLAY, else on a virtual X display,
+# else on Qt's offscreen platform).
 set -euo pipefail
 
 build=${1:-build}

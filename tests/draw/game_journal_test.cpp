@@ -35,6 +35,7 @@ TEST(GameJournalReading, EveryLineIsCheckedAndOnlyALineCutShortIsForgiven)
         {"ended by Reset", three + "END,reset,2026-12-07 10:02:00\n", JournalState::Closed, {5, 72, 1}},
         {"every number drawn", "PALVO-GAME,NumMax=2,2026-12-07 10:00:00\n" + Draw(1, 2) + Draw(2, 1),
          JournalState::Closed, {2, 1}},
+        {"garbage without a line end", std::string(5000, 'x'), JournalState::Damaged, {}},
         {"garbage", std::string("MZ\x90\x00\x03garbage\n", 13), JournalState::Damaged, {}},
         {"byte order mark", "\xEF\xBB\xBF" + three, JournalState::Damaged, {}},
         {"NumMax 0", "PALVO-GAME,NumMax=0,2026-12-07 10:00:00\n", JournalState::Damaged, {}},

@@ -16,6 +16,7 @@
 #include "display/bitmap_preparation.h"
 #include "display/layout.h"
 #include "display/layout_metrics.h"
+#include "draw/game_journal.h"
 #include "imaging/bmp_file.h"
 #include "imaging/digit_rendering.h"
 #include "imaging/working_buffers.h"
@@ -150,6 +151,12 @@ public:
 
     bool Started() const { return started_; }
     DWORD Id() const { return process_.dwProcessId; }
+    // Ends the program at once, as a crash or a power cut would.
+    void Kill() const
+    {
+        TerminateProcess(process_.hProcess, 99);
+        WaitForSingleObject(process_.hProcess, kExitTimeout);
+    }
 
     // The exit code once the program has ended within `timeout`, or nullopt.
     std::optional<DWORD> WaitForExit(DWORD timeout) const
@@ -531,6 +538,91 @@ TEST(PalvoSmoke, ADamagedPictureShowsItsOneWarningEndsAndStillWritesTheSettings)
         ASSERT_TRUE(settings.has_value());
         EXPECT_EQ(settings->rfind("[PALVO]\r\nBackGroundImageFile=", 0), 0u);
     }
+}
+
+// The lines of list box `list`.
+std::vector<std::wstring> ListItems(HWND list)
+{
+    std::vector<std::wstring> items;
+    DWORD_PTR count = 0;
+    SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
+    for (DWORD_PTR i = 0; i < count; ++i) {
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SMTO_ABORTIFHUNG, 5000, &length);
+        std::wstring item(length + 1, L'\0');
+        DWORD_PTR copied = 0;
+        SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()), SMTO_ABORTIFHUNG, 5000,
+                            &copied);
+        item.resize(copied);
+        items.push_back(item);
+    }
+    return items;
+}
+
+TEST(PalvoSmoke, AKilledProgramOffersItsGameAgainAndPutsItBack)
+{
+    ProgramFolder folder("journal");
+    ASSERT_TRUE(folder.Ready());
+    ASSERT_TRUE(ReplaceFileBytes(folder.File("palvo.ini"), "[PALVO]\r\nRhythmFast=5\r\nRhythmSlow=1\r\n"));
+
+    std::vector<std::wstring> drawn;
+    {
+        RunningProgram program(folder);
+        ASSERT_TRUE(program.Started());
+        HWND window = nullptr;
+        ASSERT_TRUE(WaitUntil([&] { return (window = FindTopLevel(program.Id(), L"PalvoForm")) != nullptr; },
+                              kStartTimeout));
+        HWND start = nullptr;
+        ASSERT_TRUE(
+            WaitUntil([&] { return (start = FindButton(window, L"スタート")) != nullptr; }, kStartTimeout));
+        HWND list = FindChild(window, [](HWND child) { return ClassOf(child) == L"ListBox"; });
+        ASSERT_NE(list, nullptr);
+        for (std::size_t draws = 1; draws <= 3; ++draws) {
+            PostMessageW(start, BM_CLICK, 0, 0);
+            ASSERT_TRUE(WaitUntil([&] { return ListItems(list).size() == draws && IsWindowEnabled(start); },
+                                  kDrawTimeout));
+        }
+        drawn = ListItems(list);
+        program.Kill();
+    }
+    const std::optional<std::string> journal = ReadFileBytes(folder.File("palvo-game.txt"));
+    ASSERT_TRUE(journal.has_value()) << "the journal lies beside palvo.exe";
+    const JournalReading reading = ParseJournal(*journal);
+    ASSERT_EQ(reading.state, JournalState::Unfinished);
+    ASSERT_EQ(reading.game.numbers.size(), 3u);
+
+    RunningProgram program(folder);
+    ASSERT_TRUE(program.Started());
+    HWND question = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (question = FindTopLevel(program.Id(), L"#32770")) != nullptr; }, kStartTimeout))
+        << "no question at start-up";
+    EXPECT_NE(FindChild(question,
+                        [](HWND child) {
+                            return TextOf(child) == L"前回のゲームの続きから始めますか？ (3 個抽選済み)";
+                        }),
+              nullptr);
+    Sleep(300);
+    SaveScreenshot("win32-resume-question");
+    PostMessageW(question, WM_COMMAND, IDYES, 0);
+
+    HWND window = FindTopLevel(program.Id(), L"PalvoForm");
+    ASSERT_NE(window, nullptr);
+    HWND start = FindButton(window, L"スタート");
+    HWND list = FindChild(window, [](HWND child) { return ClassOf(child) == L"ListBox"; });
+    ASSERT_TRUE(WaitUntil([&] { return ListItems(list).size() == 3u && IsWindowEnabled(start); }, kStartTimeout))
+        << "the game did not come back";
+    EXPECT_EQ(ListItems(list), drawn);
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        EXPECT_EQ(_wtoi(drawn[i].substr(drawn[i].find(L':') + 1).c_str()), reading.game.numbers[i]);
+    }
+    Sleep(300);
+    SaveScreenshot("win32-resumed");
+
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    const std::optional<DWORD> exitCode = program.WaitForExit(kExitTimeout);
+    ASSERT_TRUE(exitCode.has_value());
+    EXPECT_EQ(*exitCode, 0u);
 }
 
 }  // namespace
