@@ -1,18 +1,34 @@
 #!/usr/bin/env bash
-# Cross-builds the 32-bit Windows program with mingw-w64 and packs dist/palvo-win32.zip
-# (palvo.exe and the files it loads, ready to unpack anywhere).
-#   scripts/build-windows.sh                the program and the zip
-#   scripts/build-windows.sh --with-tests   also GoogleTest and the test programs (for test-windows.sh)
+# Cross-builds the Windows program with mingw-w64 and packs it with the files it loads, ready to
+# unpack anywhere: dist/palvo-win32.zip.
+#   scripts/build-windows.sh                      the 32-bit program (the one we ship) and its zip
+#   scripts/build-windows.sh --with-tests         also GoogleTest and the test programs
+#   scripts/build-windows.sh --arch win64 ...     the 64-bit build instead (build-win64/, and
+#                                                 dist/palvo-win64.zip): a test vehicle
+#                                                 for machines that cannot run 32-bit programs
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${PALVO_WIN32_BUILD:-$root/build-win32}
-toolchain=$root/cmake/mingw-w64-i686.cmake
 with_tests=false
-[ "${1:-}" = --with-tests ] && with_tests=true
+arch=win32
+while [ $# -gt 0 ]; do
+    case $1 in
+        --with-tests) with_tests=true ;;
+        --arch) arch=${2:-}; shift ;;
+        *) echo "usage: $0 [--with-tests] [--arch win32|win64]" >&2; exit 2 ;;
+    esac
+    shift
+done
+case $arch in
+    win32) triple=i686-w64-mingw32; toolchain=$root/cmake/mingw-w64-i686.cmake
+           build=${PALVO_WIN32_BUILD:-$root/build-win32} ;;
+    win64) triple=x86_64-w64-mingw32; toolchain=$root/cmake/mingw-w64-x86_64.cmake
+           build=${PALVO_WIN64_BUILD:-$root/build-win64} ;;
+    *) echo "unknown architecture '$arch' (win32 or win64)" >&2; exit 2 ;;
+esac
 
-if ! command -v i686-w64-mingw32-g++-posix >/dev/null 2>&1 && ! command -v i686-w64-mingw32-g++ >/dev/null 2>&1; then
-    echo "The mingw-w64 i686 cross compiler is missing; run scripts/install-deps.sh" >&2
+if ! command -v "$triple-g++-posix" >/dev/null 2>&1 && ! command -v "$triple-g++" >/dev/null 2>&1; then
+    echo "The mingw-w64 $triple cross compiler is missing; run scripts/install-deps.sh" >&2
     exit 1
 fi
 
@@ -33,7 +49,7 @@ if $with_tests; then
     # GoogleTest for the target, built once from Debian's googletest sources.
     gtest_prefix=$build/googletest
     if [ ! -f "$gtest_prefix/lib/cmake/GTest/GTestConfig.cmake" ]; then
-        echo "Cross-building GoogleTest from /usr/src/googletest"
+        echo "Cross-building GoogleTest ($arch) from /usr/src/googletest"
         cmake -S /usr/src/googletest -B "$build/googletest-build" "${generator[@]}" \
             -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
             -DCMAKE_INSTALL_PREFIX="$gtest_prefix" -DBUILD_GMOCK=ON >/dev/null
@@ -71,8 +87,9 @@ for folder in bg wav bars buttons; do
     fi
 done
 mkdir -p "$root/dist"
-rm -f "$root/dist/palvo-win32.zip"
+zip=$root/dist/palvo-$arch.zip
+rm -f "$zip"
 # CMake's zip writer marks names as UTF-8, so Windows unpacks the Japanese sound file name
 # intact; Info-ZIP here would store it unmarked and Explorer would garble it.
-(cd "$stage" && cmake -E tar cf "$root/dist/palvo-win32.zip" --format=zip -- *)
-echo "Built $root/dist/palvo-win32.zip"
+(cd "$stage" && cmake -E tar cf "$zip" --format=zip -- *)
+echo "Built $zip"
