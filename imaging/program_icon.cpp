@@ -38,11 +38,19 @@ Bar MakeBar(Point from, Point to)
 {
     const std::int64_t h = kHalfThickness;
     if (from.y == to.y) {
-        return {{{from.x, from.y}, {from.x + h, from.y - h}, {to.x - h, to.y - h},
-                 {to.x, to.y}, {to.x - h, to.y + h}, {from.x + h, from.y + h}}};
+        return {{{from.x, from.y},
+                 {from.x + h, from.y - h},
+                 {to.x - h, to.y - h},
+                 {to.x, to.y},
+                 {to.x - h, to.y + h},
+                 {from.x + h, from.y + h}}};
     }
-    return {{{from.x, from.y}, {from.x + h, from.y + h}, {to.x + h, to.y - h},
-             {to.x, to.y}, {to.x - h, to.y - h}, {from.x - h, from.y + h}}};
+    return {{{from.x, from.y},
+             {from.x + h, from.y + h},
+             {to.x + h, to.y - h},
+             {to.x, to.y},
+             {to.x - h, to.y - h},
+             {from.x - h, from.y + h}}};
 }
 
 std::array<Bar, 7> EightBars()
@@ -120,8 +128,9 @@ PixelBuffer DrawProgramIcon(std::int32_t size)
                     if (!InsideSquare(scale, sample)) {
                         continue;
                     }
-                    const bool onBar = std::any_of(bars.begin(), bars.end(),
-                                                   [&](const Bar& bar) { return InsideBar(bar, scale, sample); });
+                    const bool onBar = std::any_of(bars.begin(), bars.end(), [&](const Bar& bar) {
+                        return InsideBar(bar, scale, sample);
+                    });
                     ++(onBar ? orangeCount : navyCount);
                 }
             }

@@ -15,7 +15,8 @@ TEST(ProgramIcon, WindowsIconFileIsTheCurrentDrawing)
 {
     std::ifstream file(PALVO_SOURCE_DIR "/platform/win32/resources/palvo.ico", std::ios::binary);
     ASSERT_TRUE(file) << "platform/win32/resources/palvo.ico is missing";
-    const std::vector<std::uint8_t> shipped{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::vector<std::uint8_t> shipped{std::istreambuf_iterator<char>(file),
+                                            std::istreambuf_iterator<char>()};
     std::vector<PixelBuffer> pictures;
     for (const std::int32_t size : kProgramIconFileSizes) {
         pictures.push_back(DrawProgramIcon(size));

@@ -67,8 +67,8 @@ TEST_F(ProgramResources, IconGroupHoldsEverySizeAndDrawsTheEight)
     EXPECT_EQ(sizes, (std::vector<int>{16, 24, 32, 48, 256}));
 
     for (const int size : sizes) {
-        HICON icon = static_cast<HICON>(
-            LoadImageW(module_, MAKEINTRESOURCEW(PALVO_PROGRAM_ICON), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+        HICON icon = static_cast<HICON>(LoadImageW(module_, MAKEINTRESOURCEW(PALVO_PROGRAM_ICON), IMAGE_ICON,
+                                                   size, size, LR_DEFAULTCOLOR));
         ASSERT_NE(icon, nullptr) << size;
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(icon, &info));
@@ -126,20 +126,17 @@ TEST_F(ProgramResources, VersionBlockNamesProductAndProjectVersion)
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 
     DWORD* translation = nullptr;
-    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                               &size));
+    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation",
+                               reinterpret_cast<void**>(&translation), &size));
     EXPECT_EQ(*translation, MAKELONG(0x0411, 1200)) << "Japanese, Unicode";
 
     const struct {
         const wchar_t* name;
         std::wstring expected;
     } strings[] = {
-        {L"ProductName", L"Palvo (パルボ)"},
-        {L"FileDescription", L"パルボ 番号抽選"},
-        {L"FileVersion", version},
-        {L"ProductVersion", version},
-        {L"OriginalFilename", L"palvo.exe"},
-        {L"LegalCopyright", L"Copyright © 2026 Palvo maintainers"},
+        {L"ProductName", L"Palvo (パルボ)"}, {L"FileDescription", L"パルボ 番号抽選"},
+        {L"FileVersion", version},           {L"ProductVersion", version},
+        {L"OriginalFilename", L"palvo.exe"}, {L"LegalCopyright", L"Copyright © 2026 Palvo maintainers"},
     };
     for (const auto& entry : strings) {
         wchar_t* value = nullptr;
@@ -168,8 +165,8 @@ TEST_F(ProgramResources, ManifestIsAcceptedAndSaysWhatTheProgramNeeds)
 
     ACTIVATION_CONTEXT_RUN_LEVEL_INFORMATION level{};
     SIZE_T written = 0;
-    ASSERT_TRUE(QueryActCtxW(0, context, nullptr, RunlevelInformationInActivationContext, &level, sizeof(level),
-                             &written));
+    ASSERT_TRUE(QueryActCtxW(0, context, nullptr, RunlevelInformationInActivationContext, &level,
+                             sizeof(level), &written));
     EXPECT_EQ(level.RunLevel, ACTCTX_RUN_LEVEL_AS_INVOKER);
     EXPECT_EQ(level.UiAccess, 0u);
 
@@ -178,11 +175,11 @@ TEST_F(ProgramResources, ManifestIsAcceptedAndSaysWhatTheProgramNeeds)
     DWORD assembly = 2;
     QueryActCtxW(0, context, &assembly, AssemblyDetailedInformationInActivationContext, nullptr, 0, &written);
     std::vector<std::uint8_t> detail(written);
-    ASSERT_TRUE(QueryActCtxW(0, context, &assembly, AssemblyDetailedInformationInActivationContext, detail.data(),
-                             detail.size(), &written));
-    const std::string identity = Narrow(
-        reinterpret_cast<const ACTIVATION_CONTEXT_ASSEMBLY_DETAILED_INFORMATION*>(detail.data())
-            ->lpAssemblyEncodedAssemblyIdentity);
+    ASSERT_TRUE(QueryActCtxW(0, context, &assembly, AssemblyDetailedInformationInActivationContext,
+                             detail.data(), detail.size(), &written));
+    const std::string identity =
+        Narrow(reinterpret_cast<const ACTIVATION_CONTEXT_ASSEMBLY_DETAILED_INFORMATION*>(detail.data())
+                   ->lpAssemblyEncodedAssemblyIdentity);
     EXPECT_NE(identity.find("Microsoft.Windows.Common-Controls"), std::string::npos) << identity;
     EXPECT_NE(identity.find("version=\"6."), std::string::npos) << identity;
 
@@ -203,9 +200,11 @@ TEST_F(ProgramResources, ManifestIsAcceptedAndSaysWhatTheProgramNeeds)
     ReleaseActCtx(context);
 
     EXPECT_NE(text.find("version=\"" PALVO_VERSION ".0\""), std::string::npos) << "the program's own version";
-    for (const char* system : {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
-                               "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
-        EXPECT_NE(text.find(std::string("<supportedOS Id=\"{") + system + "}\"/>"), std::string::npos) << system;
+    for (const char* system :
+         {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
+          "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
+        EXPECT_NE(text.find(std::string("<supportedOS Id=\"{") + system + "}\"/>"), std::string::npos)
+            << system;
     }
 }
 
