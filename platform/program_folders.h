@@ -7,11 +7,11 @@ namespace palvo {
 
 // What the platform layer finds around the executable at start-up.
 struct ProgramFolderFacts {
-    std::filesystem::path programDirectory;  // the executable's folder
-    bool dataBesideProgram = false;          // the shipped folders (bars/, bg/, ...) sit beside it
-    bool dataInstalled = false;              // InstalledDataDirectory(programDirectory) holds them
-    bool programDirectoryWritable = false;   // the running user may create files there
-    bool settingsBesideProgram = false;      // palvo.ini already exists beside the executable
+    std::filesystem::path programDirectory;           // the executable's folder
+    bool dataBesideProgram = false;                   // the shipped folders (bars/, bg/, ...) sit beside it
+    bool dataInstalled = false;                       // InstalledDataDirectory(programDirectory) holds them
+    bool programDirectoryWritable = false;            // the running user may create files there
+    bool settingsBesideProgram = false;               // palvo.ini already exists beside the executable
     std::optional<std::filesystem::path> configHome;  // $XDG_CONFIG_HOME, when set
     std::optional<std::filesystem::path> home;        // $HOME, when set
 };

@@ -64,14 +64,16 @@ ProgramFolderFacts LookAround(const std::filesystem::path& program)
 
 QtEnvironment::QtEnvironment()
 {
-    const std::filesystem::path program = QDir::cleanPath(QCoreApplication::applicationDirPath()).toStdString();
+    const std::filesystem::path program =
+        QDir::cleanPath(QCoreApplication::applicationDirPath()).toStdString();
     const ProgramFolderFacts facts = LookAround(program);
     dataDirectory_ = ChooseDataDirectory(facts).string();
     settingsDirectory_ = ChooseSettingsDirectory(facts).string();
     const QString settings = QString::fromStdString(settingsDirectory_);
     if (!QFileInfo(settings).isDir() && QDir().mkpath(settings)) {
         // The user's own settings are for the user alone.
-        QFile::setPermissions(settings, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(settings,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 }
 
