@@ -15,7 +15,7 @@ public:
 
     // The folder of palvo.ini and of every file the program writes beside it (UTF-8), without a
     // trailing separator: beside the executable, or the user's own folder when the program cannot
-    // write there. It exists once this returns, unless it could not be created.
+    // write there. The platform creates it at start-up when it is missing (and can be made).
     virtual std::string SettingsDirectory() const = 0;
 
     // The screen's twips (1/1440 inch) per pixel: 15 at 96 dpi.

@@ -11,10 +11,26 @@ namespace {
 
 using std::filesystem::path;
 
+// The table's absolute paths, on a drive where the build is for Windows.
+path Native(const std::string& text)
+{
+#ifdef _WIN32
+    if (!text.empty() && text[0] == '/') {
+        return path("C:" + text);
+    }
+#endif
+    return path(text);
+}
+
+std::optional<path> NativeIfSet(const std::optional<std::string>& text)
+{
+    return text ? std::optional<path>(Native(*text)) : std::nullopt;
+}
+
 TEST(ProgramFolders, InstalledDataLiesInShareBesideTheProgramsFolder)
 {
-    EXPECT_EQ(InstalledDataDirectory("/usr/bin"), path("/usr/share/palvo"));
-    EXPECT_EQ(InstalledDataDirectory("/opt/palvo/bin/"), path("/opt/palvo/share/palvo"));
+    EXPECT_EQ(InstalledDataDirectory(Native("/usr/bin")), Native("/usr/share/palvo"));
+    EXPECT_EQ(InstalledDataDirectory(Native("/opt/palvo/bin/")), Native("/opt/palvo/share/palvo"));
 }
 
 TEST(ProgramFolders, ChoosesWhereDataAndSettingsLive)
@@ -22,14 +38,14 @@ TEST(ProgramFolders, ChoosesWhereDataAndSettingsLive)
     enum class Data { Beside, Installed, Both, Nowhere };
     struct Case {
         const char* what;
-        const char* program;
+        std::string program;
         Data data;
         bool writable;
         bool iniBeside;
-        std::optional<path> configHome;
-        std::optional<path> home;
-        path expectedData;
-        path expectedSettings;
+        std::optional<std::string> configHome;
+        std::optional<std::string> home;
+        std::string expectedData;
+        std::string expectedSettings;
     };
     const Case cases[] = {
         {"portable folder", "/home/op/palvo", Data::Beside, true, false, std::nullopt, "/home/op",
@@ -58,15 +74,15 @@ TEST(ProgramFolders, ChoosesWhereDataAndSettingsLive)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ProgramFolderFacts facts;
-        facts.programDirectory = c.program;
+        facts.programDirectory = Native(c.program);
         facts.dataBesideProgram = c.data == Data::Beside || c.data == Data::Both;
         facts.dataInstalled = c.data == Data::Installed || c.data == Data::Both;
         facts.programDirectoryWritable = c.writable;
         facts.settingsBesideProgram = c.iniBeside;
-        facts.configHome = c.configHome;
-        facts.home = c.home;
-        EXPECT_EQ(ChooseDataDirectory(facts), c.expectedData);
-        EXPECT_EQ(ChooseSettingsDirectory(facts), c.expectedSettings);
+        facts.configHome = NativeIfSet(c.configHome);
+        facts.home = NativeIfSet(c.home);
+        EXPECT_EQ(ChooseDataDirectory(facts), Native(c.expectedData));
+        EXPECT_EQ(ChooseSettingsDirectory(facts), Native(c.expectedSettings));
     }
 }
 
