@@ -8,7 +8,8 @@
 namespace palvo {
 namespace {
 
-constexpr std::string_view kNumMaxNextGameNotice = "最大値の変更は、次のゲーム（リセットの後）から有効になります。";
+constexpr std::string_view kNumMaxNextGameNotice =
+    "最大値の変更は、次のゲーム（リセットの後）から有効になります。";
 
 // The buttons the operator plays with, after which Space and Enter must mean Start again.
 bool IsOperatorButton(std::string_view name)
@@ -19,7 +20,8 @@ bool IsOperatorButton(std::string_view name)
 
 std::string CloseWriteFailureMessage(const std::string& iniFilePath)
 {
-    return "設定ファイルに書き込めませんでした。\n" + iniFilePath + "\n\n今回の設定は保存されずに終了します。";
+    return "設定ファイルに書き込めませんでした。\n" + iniFilePath +
+           "\n\n今回の設定は保存されずに終了します。";
 }
 
 }  // namespace

@@ -15,9 +15,9 @@
 #include "imaging/digit_rendering.h"
 #include "imaging/pixel_buffer.h"
 #include "imaging/working_buffers.h"
-#include "platform/window_layout.h"
 #include "platform/main_window_view.h"
 #include "platform/platform_services.h"
+#include "platform/window_layout.h"
 
 namespace palvo {
 

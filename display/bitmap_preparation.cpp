@@ -4,9 +4,9 @@
 #include <cctype>
 #include <string>
 
+#include "display/layout.h"
 #include "imaging/dib_access.h"
 #include "imaging/digit_rendering.h"
-#include "display/layout.h"
 #include "platform/window_layout.h"
 
 namespace palvo {

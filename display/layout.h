@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "platform/window_layout.h"
 #include "platform/environment.h"
 #include "platform/main_window_view.h"
+#include "platform/window_layout.h"
 
 namespace palvo {
 

@@ -18,7 +18,7 @@ namespace {
 constexpr int kLoadingWaitMilliseconds = 2000;
 
 constexpr int kBeepSampleRate = 44100;
-constexpr int kBeepMilliseconds = 40;   // shorter than the 60 ms between two rolling numbers
+constexpr int kBeepMilliseconds = 40;     // shorter than the 60 ms between two rolling numbers
 constexpr int kBeepEdgeMilliseconds = 4;  // fade in and out, so the tone does not click
 constexpr double kBeepFrequency = 1000.0;
 constexpr double kBeepLevel = 0.35;  // of full scale: clearly heard, below the chime
@@ -77,7 +77,8 @@ QByteArray QtSound::BeepWave()
     wave.append("data");
     AppendLittleEndian(wave, dataBytes, 4);
     for (int i = 0; i < samples; ++i) {
-        const double envelope = std::min({1.0, static_cast<double>(i) / edge, static_cast<double>(samples - 1 - i) / edge});
+        const double envelope =
+            std::min({1.0, static_cast<double>(i) / edge, static_cast<double>(samples - 1 - i) / edge});
         const double value =
             kBeepLevel * envelope * std::sin(2.0 * std::numbers::pi * kBeepFrequency * i / kBeepSampleRate);
         const auto sample = static_cast<std::int16_t>(std::lround(value * 32767.0));

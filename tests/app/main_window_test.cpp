@@ -243,7 +243,8 @@ TEST_F(MainWindowStartup, HighestNumberSavedMidGameIsAnnouncedForTheNextGame)
         std::int16_t numMax;  // what the dialog saves; 0: closed without saving
         bool announced;
     };
-    for (const Step& step : {Step{50, true}, Step{0, false}, Step{50, false}, Step{10, false}, Step{20, true}}) {
+    for (const Step& step :
+         {Step{50, true}, Step{0, false}, Step{50, false}, Step{10, false}, Step{20, true}}) {
         SCOPED_TRACE(step.numMax);
         messages().ClearMessages();
         dialog().SetEdit(step.numMax == 0 ? std::function<void(CConfig&)>()
@@ -385,7 +386,6 @@ TEST_F(MainWindowClosing, LockedControlsIgnoreKeyboardClicksDuringASequence)
     EXPECT_TRUE(view().IsEffectivelyEnabled("cmdReset"));
 }
 
-
 TEST_F(MainWindowClosing, SettingsThatCannotBeWrittenAtTheCloseAreWarnedAboutOnce)
 {
     // A folder where the file should be: reading gives the defaults, writing fails.
@@ -395,7 +395,9 @@ TEST_F(MainWindowClosing, SettingsThatCannotBeWrittenAtTheCloseAreWarnedAboutOnc
     EXPECT_TRUE(view().RequestClose());
     ASSERT_EQ(messages().Messages().size(), 1u);
     EXPECT_EQ(messages().Messages()[0].style, MessageStyle::Warning);
-    EXPECT_EQ(messages().Messages()[0].text.rfind("設定ファイルに書き込めませんでした。\n" + AppPath("palvo.ini"), 0), 0u)
+    EXPECT_EQ(messages().Messages()[0].text.rfind(
+                  "設定ファイルに書き込めませんでした。\n" + AppPath("palvo.ini"), 0),
+              0u)
         << messages().Messages()[0].text;
     EXPECT_TRUE(view().IsClosed());
 }

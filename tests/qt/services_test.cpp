@@ -63,7 +63,8 @@ TEST(MessageBoxesTest, BoxesAreTitledPalvoWithTheStylesButtonsAndAnswers)
         MessageAnswer answer;
         QStringList captions;
     } cases[] = {
-        {MessageStyle::Warning, Qt::Key_Return, QMessageBox::Warning, QMessageBox::Ok, MessageAnswer::Ok, {"OK"}},
+        {MessageStyle::Warning, Qt::Key_Return, QMessageBox::Warning, QMessageBox::Ok, MessageAnswer::Ok,
+         {"OK"}},
         {MessageStyle::Notice, Qt::Key_Escape, QMessageBox::Information, QMessageBox::Ok, MessageAnswer::Ok,
          {"OK"}},
         {MessageStyle::Question, Qt::Key_Return, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
@@ -97,8 +98,9 @@ TEST(JapaneseTextsTest, StandardDialogsSpeakJapaneseWhateverTheSystemLanguage)
     const struct {
         const char* context;
         const char* text;
-    } texts[] = {{"QFileDialog", "Look in:"}, {"QFileDialog", "File &name:"}, {"QColorDialog", "Select Color"},
-                 {"QPlatformTheme", "Open"}, {"QPlatformTheme", "Cancel"}};
+    } texts[] = {{"QFileDialog", "Look in:"},       {"QFileDialog", "File &name:"},
+                 {"QColorDialog", "Select Color"},  {"QPlatformTheme", "Open"},
+                 {"QPlatformTheme", "Cancel"}};
     for (const auto& each : texts) {
         const QString translated = QCoreApplication::translate(each.context, each.text);
         EXPECT_NE(translated, QString::fromUtf8(each.text)) << each.context << " " << each.text
