@@ -42,4 +42,4 @@ bench: build-linux
 	bash scripts/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) build-win32 dist
+	rm -rf $(BUILD) $(BUILD_ASAN) build-win32 build-win64 dist
