@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "config/config_store.h"
@@ -15,9 +16,9 @@
 #include "imaging/digit_rendering.h"
 #include "imaging/pixel_buffer.h"
 #include "imaging/working_buffers.h"
-#include "platform/window_layout.h"
 #include "platform/main_window_view.h"
 #include "platform/platform_services.h"
+#include "platform/window_layout.h"
 
 namespace palvo {
 
@@ -66,6 +67,7 @@ private:
     void FormUnload();
     void Release();
     bool MayClick(std::string_view name) const;
+    void ReturnFocusToStart();
     void Dispatch(std::string_view name);
     void FinishHandler();
 
@@ -86,6 +88,8 @@ private:
     WindowLife life_;
     GameJournal journal_;  // the first listener: a draw is on the disk before anything else follows it
     GameListeners listeners_;
+    // The configured background that the shipped picture stands in for (warned once at start-up).
+    std::optional<std::string> backgroundStandIn_;
     int busy_ = 0;  // handlers in progress; a close waits until none is
     bool unloaded_ = false;
 };

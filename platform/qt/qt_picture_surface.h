@@ -34,6 +34,7 @@ public:
     void Refresh() override;
     bool LoadPicture(const std::string& path) override;
     void RemovePicture() override;
+    void SetImageSize(std::int32_t width, std::int32_t height) override;
 
     // The largest picture LoadPicture accepts, in each direction.
     static constexpr int kMaximumPictureSide = 8192;

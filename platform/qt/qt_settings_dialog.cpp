@@ -258,7 +258,8 @@ bool QtSettingsDialog::ShowPreview(const std::string& path)
     }
     preview->clear();
     QImageReader reader(QString::fromStdString(path));
-    reader.setAutoTransform(true);
+    // An orientation tag is ignored here as on the display, so the preview shows what will be shown.
+    reader.setAutoTransform(false);
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
         return false;
