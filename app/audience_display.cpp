@@ -1,0 +1,88 @@
+#include "app/audience_display.h"
+
+#include "imaging/dib_access.h"
+
+namespace palvo {
+
+AudienceDisplay::AudienceDisplay(AudienceWindow& window, const MainWindow& game) : window_(window), game_(game)
+{
+    window_.SetEvents(this);
+}
+
+AudienceDisplay::~AudienceDisplay()
+{
+    window_.SetEvents(nullptr);
+}
+
+void AudienceDisplay::Toggle()
+{
+    if (window_.IsOpen()) {
+        window_.Close();
+        return;
+    }
+    if (!game_.NumColor()) {
+        return;
+    }
+    board_.Rebuild(game_.Record());
+    window_.Open();
+    Redraw();
+}
+
+void AudienceDisplay::Close()
+{
+    if (window_.IsOpen()) {
+        window_.Close();
+    }
+}
+
+void AudienceDisplay::Follow(const DrawRecord& record)
+{
+    board_.Rebuild(record);
+    Redraw();
+}
+
+void AudienceDisplay::OnNumberShown(std::int16_t number)
+{
+    board_.ShowRolling(number);
+    if (window_.IsOpen()) {
+        const PixelRect changed = frame_.ComposeNumber(number);
+        window_.Present(frame_.Frame(), changed);
+    }
+}
+
+void AudienceDisplay::OnNumberDrawn(const DrawRecord& record)
+{
+    Follow(record);
+}
+
+void AudienceDisplay::OnGameReset(const DrawRecord& record)
+{
+    Follow(record);
+}
+
+void AudienceDisplay::OnSettingsRefreshed()
+{
+    Redraw();
+}
+
+void AudienceDisplay::OnAudienceResized()
+{
+    Redraw();
+}
+
+void AudienceDisplay::Redraw()
+{
+    const std::optional<std::int32_t> colorValue = game_.NumColor();
+    if (!window_.IsOpen() || !colorValue) {
+        return;
+    }
+    ColorTriple color;
+    if (!ColorToRGB(*colorValue, color)) {
+        color = ColorTriple{0x00, 0x80, 0xFF};
+    }
+    frame_.Compose(board_, color, window_.ClientWidth(), window_.ClientHeight());
+    const PixelBuffer& frame = frame_.Frame();
+    window_.Present(frame, PixelRect{0, 0, frame.Width(), frame.Height()});
+}
+
+}  // namespace palvo
