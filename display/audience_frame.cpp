@@ -203,10 +203,10 @@ void DrawCount(PixelBuffer& picture, const AudienceLayout& layout, const Audienc
     const std::int32_t y = layout.count.y + (layout.count.height - shape.Height()) / 2;
     std::int32_t x = layout.count.x;
     DrawNumber(picture, x, x + shape.Width() + gap, y, shape, bars, board.CalledCount());
-    x += 2 * shape.Width() + 2 * gap;
+    x += 2 * shape.Width() + 3 * gap;
     const std::int32_t slashWidth = shape.length * 3 / 4;
     DrawSlash(picture, PixelRect{x, y, slashWidth, shape.Height()}, shape.thickness, color);
-    x += slashWidth + gap;
+    x += slashWidth + 2 * gap;
     DrawNumber(picture, x, x + shape.Width() + gap, y, shape, bars, board.NumMax());
     x += 2 * shape.Width() + 2 * gap;
     if (!board.IsComplete()) {
