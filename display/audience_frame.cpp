@@ -26,46 +26,28 @@ constexpr std::array<std::uint8_t, 10> kDigitSegments = {
 };
 constexpr std::uint8_t kAllSegments = 0b1111111;
 
-// The end mark "終了", drawn by hand on 16 x 16 and enlarged by whole pixels.
-constexpr std::array<std::string_view, 16> kEndGlyphs[2] = {
-    {{
-        "...##.....##....",
-        "..##.....##.....",
-        ".##..#..#######.",
-        "##..##.##....##.",
-        ".####.##.#..##..",
-        "..##.##...####..",
-        ".##..#.....##...",
-        "#######...####..",
-        "...##....##..###",
-        ".#.##.###.....##",
-        "##.##.#..##.....",
-        "...##......##...",
-        ".#.##.##.....#..",
-        "##.##...##......",
-        "...##.....##....",
-        "...##.......#...",
-    }},
-    {{
-        "................",
-        ".##############.",
-        ".##############.",
-        "...........###..",
-        "..........###...",
-        ".........###....",
-        "........###.....",
-        ".......####.....",
-        ".......###......",
-        ".......###......",
-        ".......###......",
-        ".......###......",
-        ".......###......",
-        ".......###......",
-        "....#####.......",
-        "....####........",
-    }},
+// The end mark "終了" as pen strokes on a 100 x 100 square, drawn at any size with a round pen.
+struct Stroke {
+    std::array<std::array<int, 2>, 3> points;
+    int count;
 };
-constexpr std::int32_t kGlyphSide = 16;
+constexpr std::array<Stroke, 10> kEndMarkFirst = {{
+    {{{{24, 4}, {10, 22}, {22, 30}}}, 3},
+    {{{{32, 16}, {6, 50}, {38, 45}}}, 3},
+    {{{{22, 48}, {22, 96}}}, 2},
+    {{{{12, 62}, {5, 82}}}, 2},
+    {{{{32, 62}, {38, 78}}}, 2},
+    {{{{66, 4}, {50, 30}}}, 2},
+    {{{{60, 18}, {90, 18}, {52, 62}}}, 3},
+    {{{{66, 34}, {96, 60}}}, 2},
+    {{{{68, 66}, {78, 74}}}, 2},
+    {{{{62, 82}, {80, 94}}}, 2},
+}};
+constexpr std::array<Stroke, 2> kEndMarkSecond = {{
+    {{{{14, 10}, {82, 10}, {52, 40}}}, 3},
+    {{{{52, 38}, {52, 92}, {38, 84}}}, 3},
+}};
+constexpr double kPenWidth = 9.0;
 
 Pixel ToPixel(ColorTriple color)
 {
@@ -181,13 +163,36 @@ void DrawSlash(PixelBuffer& picture, PixelRect rect, std::int32_t thickness, Col
     }
 }
 
-void DrawGlyph(PixelBuffer& picture, const std::array<std::string_view, 16>& glyph, std::int32_t x, std::int32_t y,
-               std::int32_t scale, ColorTriple color)
+// Every pixel of the side x side square at (x, y) within half a pen width of a stroke.
+template <std::size_t N>
+void DrawStrokes(PixelBuffer& picture, const std::array<Stroke, N>& strokes, std::int32_t x, std::int32_t y,
+                 std::int32_t side, ColorTriple color)
 {
-    for (std::int32_t row = 0; row < kGlyphSide; ++row) {
-        for (std::int32_t column = 0; column < kGlyphSide; ++column) {
-            if (glyph[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] == '#') {
-                FillRect(picture, PixelRect{x + column * scale, y + row * scale, scale, scale}, color);
+    const Pixel pixel = ToPixel(color);
+    const double unit = side / 100.0;
+    const double reach = kPenWidth / 2 * unit;
+    for (std::int32_t row = std::max(0, -y); row < side && y + row < picture.Height(); ++row) {
+        for (std::int32_t column = std::max(0, -x); column < side && x + column < picture.Width(); ++column) {
+            const double px = column + 0.5;
+            const double py = row + 0.5;
+            for (const Stroke& stroke : strokes) {
+                bool inked = false;
+                for (int k = 0; k + 1 < stroke.count && !inked; ++k) {
+                    const double ax = stroke.points[static_cast<std::size_t>(k)][0] * unit;
+                    const double ay = stroke.points[static_cast<std::size_t>(k)][1] * unit;
+                    const double bx = stroke.points[static_cast<std::size_t>(k) + 1][0] * unit;
+                    const double by = stroke.points[static_cast<std::size_t>(k) + 1][1] * unit;
+                    const double dx = bx - ax;
+                    const double dy = by - ay;
+                    const double along = std::clamp(((px - ax) * dx + (py - ay) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+                    const double ex = ax + along * dx - px;
+                    const double ey = ay + along * dy - py;
+                    inked = ex * ex + ey * ey <= reach * reach;
+                }
+                if (inked) {
+                    picture.At(x + column, y + row) = pixel;
+                    break;
+                }
             }
         }
     }
@@ -212,13 +217,11 @@ void DrawCount(PixelBuffer& picture, const AudienceLayout& layout, const Audienc
     if (!board.IsComplete()) {
         return;
     }
-    const std::int32_t room = layout.count.Right() - x;
-    const std::int32_t scale = std::max(1, std::min(room / (2 * kGlyphSide + kGlyphSide / 4),
-                                                    layout.count.height / kGlyphSide));
-    const std::int32_t glyphY = layout.count.y + (layout.count.height - kGlyphSide * scale) / 2;
-    x = layout.count.Right() - 2 * kGlyphSide * scale - scale * kGlyphSide / 4;
-    DrawGlyph(picture, kEndGlyphs[0], x, glyphY, scale, digitColor);
-    DrawGlyph(picture, kEndGlyphs[1], x + kGlyphSide * scale + scale * kGlyphSide / 4, glyphY, scale, digitColor);
+    const std::int32_t side = std::max(1, std::min((layout.count.Right() - x) * 4 / 9, layout.count.height));
+    const std::int32_t markY = layout.count.y + (layout.count.height - side) / 2;
+    x = layout.count.Right() - 2 * side - side / 8;
+    DrawStrokes(picture, kEndMarkFirst, x, markY, side, digitColor);
+    DrawStrokes(picture, kEndMarkSecond, x + side + side / 8, markY, side, digitColor);
 }
 
 void DrawBoard(PixelBuffer& picture, const AudienceLayout& layout, const AudienceBoard& board, ColorTriple digitColor)
