@@ -44,9 +44,9 @@ void AudienceDisplay::Follow(const DrawRecord& record)
 void AudienceDisplay::OnNumberShown(std::int16_t number)
 {
     board_.ShowRolling(number);
-    if (window_.IsOpen()) {
-        const PixelRect changed = frame_.ComposeNumber(number);
-        window_.Present(frame_.Frame(), changed);
+    if (window_.IsOpen() && pending_ != Pending::Everything) {
+        pending_ = Pending::Number;
+        window_.Invalidate(frame_.Layout().number);
     }
 }
 
@@ -72,17 +72,35 @@ void AudienceDisplay::OnAudienceResized()
 
 void AudienceDisplay::Redraw()
 {
-    const std::optional<std::int32_t> colorValue = game_.NumColor();
-    if (!window_.IsOpen() || !colorValue) {
+    if (!window_.IsOpen()) {
         return;
     }
-    ColorTriple color;
-    if (!ColorToRGB(*colorValue, color)) {
-        color = ColorTriple{0x00, 0x80, 0xFF};
+    pending_ = Pending::Everything;
+    window_.Invalidate(PixelRect{0, 0, window_.ClientWidth(), window_.ClientHeight()});
+}
+
+void AudienceDisplay::OnAudiencePaint()
+{
+    const Pending pending = pending_;
+    pending_ = Pending::Nothing;
+    const std::optional<std::int32_t> colorValue = game_.NumColor();
+    if (!colorValue) {
+        return;
     }
-    frame_.Compose(board_, color, window_.ClientWidth(), window_.ClientHeight());
-    const PixelBuffer& frame = frame_.Frame();
-    window_.Present(frame, PixelRect{0, 0, frame.Width(), frame.Height()});
+    const bool resized = frame_.Frame().Width() != window_.ClientWidth() ||
+                         frame_.Frame().Height() != window_.ClientHeight();
+    if (pending == Pending::Everything || resized) {
+        ColorTriple color;
+        if (!ColorToRGB(*colorValue, color)) {
+            color = ColorTriple{0x00, 0x80, 0xFF};
+        }
+        frame_.Compose(board_, color, window_.ClientWidth(), window_.ClientHeight());
+        const PixelBuffer& frame = frame_.Frame();
+        window_.Present(frame, PixelRect{0, 0, frame.Width(), frame.Height()});
+    } else if (pending == Pending::Number) {
+        const PixelRect changed = frame_.ComposeNumber(board_.Current());
+        window_.Present(frame_.Frame(), changed);
+    }
 }
 
 }  // namespace palvo

@@ -39,14 +39,19 @@ public:
 
     void OnAudienceResized() override;
     void OnAudienceClosed() override {}
+    void OnAudiencePaint() override;
 
 private:
+    // What the next paint must compose.
+    enum class Pending { Nothing, Number, Everything };
+
     void Redraw();
 
     AudienceWindow& window_;
     const MainWindow& game_;
     AudienceBoard board_;
     AudienceFrame frame_;
+    Pending pending_ = Pending::Nothing;
 };
 
 }  // namespace palvo

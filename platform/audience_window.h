@@ -15,6 +15,9 @@ public:
     virtual void OnAudienceResized() = 0;
     // The user closed the window (its close button); it is hidden now.
     virtual void OnAudienceClosed() = 0;
+    // The window is painting what was invalidated: present the frame now. Composing here, in the
+    // event loop, keeps the work out of the operator's rhythm.
+    virtual void OnAudiencePaint() = 0;
 };
 
 // A second top-level window for the players: it shows frames composed by the core at exactly
@@ -37,9 +40,13 @@ public:
     virtual std::int32_t ClientWidth() const = 0;
     virtual std::int32_t ClientHeight() const = 0;
 
-    // Puts `frame` on screen; only `changed` differs from the frame presented before, unless
-    // the frame's size changed. A frame of another size than the window is shown from its
-    // top-left corner.
+    // Asks for a paint of `area` soon; the window then calls OnAudiencePaint once for all the
+    // areas asked for since its last paint.
+    virtual void Invalidate(PixelRect area) = 0;
+
+    // Takes `frame` as what the window shows; only `changed` differs from the frame presented
+    // before, unless the frame's size changed. A frame of another size than the window is shown
+    // from its top-left corner. Called from OnAudiencePaint.
     virtual void Present(const PixelBuffer& frame, PixelRect changed) = 0;
 };
 

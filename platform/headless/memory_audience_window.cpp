@@ -19,6 +19,13 @@ void MemoryAudienceWindow::Present(const PixelBuffer& frame, PixelRect changed)
     }
 }
 
+void MemoryAudienceWindow::Invalidate(PixelRect /*area*/)
+{
+    if (open_ && events_ != nullptr) {
+        events_->OnAudiencePaint();
+    }
+}
+
 void MemoryAudienceWindow::UserResizes(std::int32_t width, std::int32_t height)
 {
     width_ = width;

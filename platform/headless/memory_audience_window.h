@@ -18,6 +18,8 @@ public:
     bool IsOpen() const override { return open_; }
     std::int32_t ClientWidth() const override { return width_; }
     std::int32_t ClientHeight() const override { return height_; }
+    // Paints at once: the double has no event loop to wait for.
+    void Invalidate(PixelRect area) override;
     void Present(const PixelBuffer& frame, PixelRect changed) override;
 
     // The user drags the window to a new size, or closes it.

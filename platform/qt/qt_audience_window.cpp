@@ -99,7 +99,6 @@ void QtAudienceWindow::Present(const PixelBuffer& frame, PixelRect changed)
     if (frame.Empty()) {
         return;
     }
-    const double ratio = devicePixelRatioF();
     if (image_.width() != frame.Width() || image_.height() != frame.Height()) {
         image_ = QImage(frame.Width(), frame.Height(), QImage::Format_RGB32);
         changed = PixelRect{0, 0, frame.Width(), frame.Height()};
@@ -116,15 +115,22 @@ void QtAudienceWindow::Present(const PixelBuffer& frame, PixelRect changed)
         std::memcpy(image_.scanLine(y) + static_cast<std::size_t>(left) * sizeof(Pixel), &frame.At(left, y), bytes);
     }
     // The frame has the window's device pixels: drawn 1:1, never smoothed.
-    image_.setDevicePixelRatio(ratio);
-    const QRect area(static_cast<int>(std::floor(left / ratio)), static_cast<int>(std::floor(top / ratio)),
-                     static_cast<int>(std::ceil((right - left) / ratio)) + 1,
-                     static_cast<int>(std::ceil((bottom - top) / ratio)) + 1);
-    update(area);
+    image_.setDevicePixelRatio(devicePixelRatioF());
+}
+
+void QtAudienceWindow::Invalidate(PixelRect area)
+{
+    const double ratio = devicePixelRatioF();
+    update(QRect(static_cast<int>(std::floor(area.x / ratio)), static_cast<int>(std::floor(area.y / ratio)),
+                 static_cast<int>(std::ceil(area.width / ratio)) + 1,
+                 static_cast<int>(std::ceil(area.height / ratio)) + 1));
 }
 
 void QtAudienceWindow::paintEvent(QPaintEvent* event)
 {
+    if (events_ != nullptr) {
+        events_->OnAudiencePaint();
+    }
     QPainter painter(this);
     const QRect area = event->rect();
     const QRect imageArea = area.intersected(image_.isNull() ? QRect() : QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize()));

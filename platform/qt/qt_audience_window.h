@@ -20,6 +20,7 @@ public:
     bool IsOpen() const override;
     std::int32_t ClientWidth() const override;
     std::int32_t ClientHeight() const override;
+    void Invalidate(PixelRect area) override;
     void Present(const PixelBuffer& frame, PixelRect changed) override;
 
     // What is on screen, for checks and screenshots.
