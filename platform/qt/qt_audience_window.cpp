@@ -38,6 +38,17 @@ QtAudienceWindow::QtAudienceWindow(QWidget& owner) : QWidget(&owner, Qt::Window)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setMinimumSize(320, 180);
     resize(kFirstWidth, kFirstHeight);
+    owner_.installEventFilter(this);
+}
+
+bool QtAudienceWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A window of its own is not hidden with its parent; it goes when the operator's window
+    // closes (not when that is merely minimised).
+    if (watched == &owner_ && event->type() == QEvent::Hide && !owner_.isVisible()) {
+        hide();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void QtAudienceWindow::Open()
