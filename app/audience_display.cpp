@@ -28,13 +28,6 @@ void AudienceDisplay::Toggle()
     Redraw();
 }
 
-void AudienceDisplay::Close()
-{
-    if (window_.IsOpen()) {
-        window_.Close();
-    }
-}
-
 void AudienceDisplay::Follow(const DrawRecord& record)
 {
     board_.Rebuild(record);

@@ -25,8 +25,6 @@ public:
     // The operator's key: opens the window on the game as it stands, or closes it. Does nothing
     // before the operator's window has started up or after it has closed.
     void Toggle();
-    // Closes the window (the operator's window is closing).
-    void Close();
     [[nodiscard]] bool IsOpen() const { return window_.IsOpen(); }
 
     // Shows `record` from now on, as after a game brought back at start-up.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <string_view>
 
 #include "imaging/digit_rendering.h"
 #include "imaging/segment_bar.h"
