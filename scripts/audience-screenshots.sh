@@ -85,6 +85,8 @@ for size in 1920x1080 800x600; do
     program_pid=$!
     main=$(timeout 60 xdotool search --sync --onlyvisible --name 'PALVO  ' | head -n 1)
     sleep 1
+    # The operator's window to the right, the players' window at the left edge: both in view.
+    xdotool windowmove --sync "$main" 1950 0
     xdotool windowfocus --sync "$main" key F5
     audience=$(timeout 20 xdotool search --sync --onlyvisible --name '表示' | head -n 1)
     xdotool windowmove --sync "$audience" 0 0 windowsize --sync "$audience" "${size%x*}" "${size#*x}"
@@ -97,17 +99,17 @@ for size in 1920x1080 800x600; do
     sleep 2
     for _ in $(seq 2 6); do
         start
-        sleep 2.2
+        sleep 2.5
     done
     import -window "$audience" "$shots/$prefix-$size-six-drawn.png"
     for _ in $(seq 7 30); do
         start
-        sleep 2.2
+        sleep 2.5
     done
-    import -window "$audience" "$shots/$prefix-$size-last.png"
-    # The closing message of the game holds the program until it is answered.
+    # The closing message of the game is answered first: it may lie over the players' window.
     xdotool key Return
     sleep 1
+    import -window "$audience" "$shots/$prefix-$size-last.png"
     kill "$program_pid" 2>/dev/null || true
     for _ in $(seq 1 50); do
         kill -0 "$program_pid" 2>/dev/null || break
