@@ -1,5 +1,6 @@
 // The players' window on Win32 (Wine on a virtual display in CI): frames and partial repaints
-// reach the screen pixel for pixel; F5 hides it and leaves its owner; it goes with its owner.
+// reach the screen pixel for pixel; F11 and Escape; F5 hides it and leaves its owner; it goes
+// with its owner.
 #include "platform/win32/win32_audience_window.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +51,7 @@ COLORREF Expected(int x, int y, std::uint8_t shade)
     return RGB(shade, y & 0xFF, x & 0xFF);
 }
 
-TEST(Win32AudienceWindow, FramesAndPartialRepaintsShowPixelForPixelF5HidesItAndItGoesWithItsOwner)
+TEST(Win32AudienceWindow, FramesAndPartialRepaintsShowPixelForPixelFullScreenAndF5AndItGoesWithItsOwner)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300,
@@ -87,6 +88,16 @@ TEST(Win32AudienceWindow, FramesAndPartialRepaintsShowPixelForPixelF5HidesItAndI
             << probe.x << "," << probe.y;
     }
     ReleaseDC(window.Window(), screen);
+
+    SendMessageW(window.Window(), WM_KEYDOWN, VK_F11, 0);
+    PumpMessages();
+    EXPECT_TRUE(window.IsFullScreen());
+    EXPECT_EQ(window.ClientWidth(), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(window.ClientHeight(), GetSystemMetrics(SM_CYSCREEN));
+    SendMessageW(window.Window(), WM_KEYDOWN, VK_ESCAPE, 0);
+    PumpMessages();
+    EXPECT_FALSE(window.IsFullScreen());
+    EXPECT_EQ(window.ClientWidth(), width);
 
     SendMessageW(window.Window(), WM_KEYDOWN, VK_F5, 0);
     PumpMessages();
