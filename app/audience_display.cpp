@@ -4,7 +4,8 @@
 
 namespace palvo {
 
-AudienceDisplay::AudienceDisplay(AudienceWindow& window, const MainWindow& game) : window_(window), game_(game)
+AudienceDisplay::AudienceDisplay(AudienceWindow& window, const MainWindow& game)
+    : window_(window), game_(game)
 {
     window_.SetEvents(this);
 }
@@ -80,8 +81,8 @@ void AudienceDisplay::OnAudiencePaint()
     if (!colorValue) {
         return;
     }
-    const bool resized = frame_.Frame().Width() != window_.ClientWidth() ||
-                         frame_.Frame().Height() != window_.ClientHeight();
+    const bool resized =
+        frame_.Frame().Width() != window_.ClientWidth() || frame_.Frame().Height() != window_.ClientHeight();
     if (pending == Pending::Everything || resized) {
         ColorTriple color;
         if (!ColorToRGB(*colorValue, color)) {

@@ -56,7 +56,8 @@ std::int32_t Round(double value)
 
 // The largest digit pair with bars of the operator's proportions (thickness a fifth of the
 // length) that fits `width` x `height` with a gap of a third of a bar between the digits.
-DigitShape FitDigitPair(std::int32_t width, std::int32_t height, double thicknessShare, std::int32_t minThickness)
+DigitShape FitDigitPair(std::int32_t width, std::int32_t height, double thicknessShare,
+                        std::int32_t minThickness)
 {
     DigitShape shape;
     const auto shapeFor = [&](std::int32_t length) {
@@ -103,7 +104,8 @@ AudienceLayout LayOutAudience(std::int32_t width, std::int32_t height, std::int1
     const double unit = pitch;
     const std::int32_t contentWidth = Round(kDesignWidth * unit);
     const std::int32_t contentHeight = Round(kDesignHeight * unit);
-    layout.content = PixelRect{(width - contentWidth) / 2, (height - contentHeight) / 2, contentWidth, contentHeight};
+    layout.content =
+        PixelRect{(width - contentWidth) / 2, (height - contentHeight) / 2, contentWidth, contentHeight};
     const auto at = [&](double x, double y, double right, double bottom) {
         const std::int32_t left = layout.content.x + Round(x * unit);
         const std::int32_t top = layout.content.y + Round(y * unit);

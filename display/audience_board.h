@@ -74,15 +74,15 @@ struct DigitShape {
 // 20 x 11 units (big number and count on the left, the board of rows of ten on the right)
 // scaled as a whole, aspect kept, centred, so nothing is cut off.
 struct AudienceLayout {
-    PixelRect content;                  // the scaled design, centred in the window
-    PixelRect number;                   // the area the big digits live in
+    PixelRect content;  // the scaled design, centred in the window
+    PixelRect number;   // the area the big digits live in
     std::int32_t tenX = 0, oneX = 0, digitY = 0;
-    DigitShape digit;                   // big digits
-    PixelRect count;                    // "23 / 72" and the end mark
+    DigitShape digit;  // big digits
+    PixelRect count;   // "23 / 72" and the end mark
     DigitShape countDigit;
-    PixelRect board;                    // every cell
-    std::int32_t cellPitch = 0;         // distance between neighbouring cells
-    std::int32_t cellSize = 0;          // side of one cell
+    PixelRect board;             // every cell
+    std::int32_t cellPitch = 0;  // distance between neighbouring cells
+    std::int32_t cellSize = 0;   // side of one cell
     DigitShape cellDigit;
 
     // Cell of `number` (1 ... the board's highest).

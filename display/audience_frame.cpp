@@ -140,8 +140,8 @@ void DrawSegments(PixelBuffer& picture, std::int32_t x, std::int32_t y, const Di
 }
 
 // A one- or two-digit number with its ones digit at `oneX`; a single digit leaves the tens empty.
-void DrawNumber(PixelBuffer& picture, std::int32_t tenX, std::int32_t oneX, std::int32_t y, const DigitShape& shape,
-                const BarPair& bars, int number)
+void DrawNumber(PixelBuffer& picture, std::int32_t tenX, std::int32_t oneX, std::int32_t y,
+                const DigitShape& shape, const BarPair& bars, int number)
 {
     if (number >= 10) {
         DrawSegments(picture, tenX, y, shape, bars.horizontal, bars.vertical,
@@ -156,8 +156,9 @@ void DrawSlash(PixelBuffer& picture, PixelRect rect, std::int32_t thickness, Col
 {
     for (std::int32_t row = 0; row < rect.height; ++row) {
         const std::int32_t x =
-            rect.x + static_cast<std::int32_t>(static_cast<std::int64_t>(rect.height - 1 - row) *
-                                               std::max(0, rect.width - thickness) / std::max(1, rect.height - 1));
+            rect.x +
+            static_cast<std::int32_t>(static_cast<std::int64_t>(rect.height - 1 - row) *
+                                      std::max(0, rect.width - thickness) / std::max(1, rect.height - 1));
         FillRect(picture, PixelRect{x, rect.y + row, thickness, 1}, color);
     }
 }
@@ -183,7 +184,8 @@ void DrawStrokes(PixelBuffer& picture, const std::array<Stroke, N>& strokes, std
                     const double by = stroke.points[static_cast<std::size_t>(k) + 1][1] * unit;
                     const double dx = bx - ax;
                     const double dy = by - ay;
-                    const double along = std::clamp(((px - ax) * dx + (py - ay) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+                    const double along =
+                        std::clamp(((px - ax) * dx + (py - ay) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
                     const double ex = ax + along * dx - px;
                     const double ey = ay + along * dy - py;
                     inked = ex * ex + ey * ey <= reach * reach;
@@ -198,7 +200,8 @@ void DrawStrokes(PixelBuffer& picture, const std::array<Stroke, N>& strokes, std
 }
 
 // "23 / 72" left in the count row, and "終了" after it once the game is over.
-void DrawCount(PixelBuffer& picture, const AudienceLayout& layout, const AudienceBoard& board, ColorTriple digitColor)
+void DrawCount(PixelBuffer& picture, const AudienceLayout& layout, const AudienceBoard& board,
+               ColorTriple digitColor)
 {
     const DigitShape& shape = layout.countDigit;
     const ColorTriple color = board.IsComplete() ? digitColor : kCountColor;
@@ -223,7 +226,8 @@ void DrawCount(PixelBuffer& picture, const AudienceLayout& layout, const Audienc
     DrawStrokes(picture, kEndMarkSecond, x + side + side / 8, markY, side, digitColor);
 }
 
-void DrawBoard(PixelBuffer& picture, const AudienceLayout& layout, const AudienceBoard& board, ColorTriple digitColor)
+void DrawBoard(PixelBuffer& picture, const AudienceLayout& layout, const AudienceBoard& board,
+               ColorTriple digitColor)
 {
     const DigitShape& shape = layout.cellDigit;
     const BarPair uncalledBars(shape, kCellDigit);
@@ -240,8 +244,13 @@ void DrawBoard(PixelBuffer& picture, const AudienceLayout& layout, const Audienc
         const std::int32_t tenX = cell.x + (cell.width - pairWidth) / 2;
         const std::int32_t digitY = cell.y + (cell.height - shape.Height()) / 2;
         // Single digits stand in the middle of the cell.
-        const std::int32_t oneX = number < 10 ? cell.x + (cell.width - shape.Width()) / 2 : tenX + shape.Width() + gap;
-        DrawNumber(picture, tenX, oneX, digitY, shape, newest ? newestBars : called ? calledBars : uncalledBars, number);
+        const std::int32_t oneX =
+            number < 10 ? cell.x + (cell.width - shape.Width()) / 2 : tenX + shape.Width() + gap;
+        DrawNumber(picture, tenX, oneX, digitY, shape,
+                   newest   ? newestBars
+                   : called ? calledBars
+                            : uncalledBars,
+                   number);
     }
 }
 
@@ -262,12 +271,16 @@ void AudienceFrame::Compose(const AudienceBoard& board, ColorTriple digitColor, 
     }
     FillRect(base_, PixelRect{0, 0, width, height}, kBackground);
 
-    litBar_H_ = MakeSegmentBar(BarOrientation::Horizontal, {layout_.digit.length, layout_.digit.thickness}, digitColor);
-    litBar_V_ = MakeSegmentBar(BarOrientation::Vertical, {layout_.digit.length, layout_.digit.thickness}, digitColor);
+    litBar_H_ = MakeSegmentBar(BarOrientation::Horizontal, {layout_.digit.length, layout_.digit.thickness},
+                               digitColor);
+    litBar_V_ =
+        MakeSegmentBar(BarOrientation::Vertical, {layout_.digit.length, layout_.digit.thickness}, digitColor);
     // Unlit bars glow faintly, as on a real segment display.
     const BarPair unlit(layout_.digit, Shade(digitColor, 40));
-    DrawSegments(base_, layout_.tenX, layout_.digitY, layout_.digit, unlit.horizontal, unlit.vertical, kAllSegments);
-    DrawSegments(base_, layout_.oneX, layout_.digitY, layout_.digit, unlit.horizontal, unlit.vertical, kAllSegments);
+    DrawSegments(base_, layout_.tenX, layout_.digitY, layout_.digit, unlit.horizontal, unlit.vertical,
+                 kAllSegments);
+    DrawSegments(base_, layout_.oneX, layout_.digitY, layout_.digit, unlit.horizontal, unlit.vertical,
+                 kAllSegments);
 
     DrawCount(base_, layout_, board, digitColor);
     DrawBoard(base_, layout_, board, digitColor);

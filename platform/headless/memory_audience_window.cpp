@@ -14,8 +14,10 @@ void MemoryAudienceWindow::Present(const PixelBuffer& frame, PixelRect changed)
     }
     const std::int32_t left = std::max(changed.x, 0);
     const std::int32_t right = std::min(changed.Right(), frame.Width());
-    for (std::int32_t y = std::max(changed.y, 0); y < std::min(changed.Bottom(), frame.Height()) && left < right; ++y) {
-        std::memcpy(&shown_.At(left, y), &frame.At(left, y), static_cast<std::size_t>(right - left) * sizeof(Pixel));
+    for (std::int32_t y = std::max(changed.y, 0);
+         y < std::min(changed.Bottom(), frame.Height()) && left < right; ++y) {
+        std::memcpy(&shown_.At(left, y), &frame.At(left, y),
+                    static_cast<std::size_t>(right - left) * sizeof(Pixel));
     }
 }
 

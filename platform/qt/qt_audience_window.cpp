@@ -70,7 +70,8 @@ void QtAudienceWindow::Open()
         return;
     }
     // One screen: beside the operator's window where there is room, over it otherwise.
-    const QRect available = ownerScreen != nullptr ? ownerScreen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect available =
+        ownerScreen != nullptr ? ownerScreen->availableGeometry() : QRect(0, 0, 1024, 768);
     const QRect operatorFrame = owner_.frameGeometry();
     QRect place(0, 0, std::min(kFirstWidth, available.width()), std::min(kFirstHeight, available.height()));
     if (available.right() - operatorFrame.right() >= place.width()) {
@@ -80,7 +81,8 @@ void QtAudienceWindow::Open()
     }
     place.moveRight(std::min(place.right(), available.right()));
     place.moveBottom(std::min(place.bottom(), available.bottom()));
-    place.moveTopLeft(QPoint(std::max(place.left(), available.left()), std::max(place.top(), available.top())));
+    place.moveTopLeft(
+        QPoint(std::max(place.left(), available.left()), std::max(place.top(), available.top())));
     setGeometry(place);
     showNormal();
 }
@@ -123,7 +125,8 @@ void QtAudienceWindow::Present(const PixelBuffer& frame, PixelRect changed)
     }
     const std::size_t bytes = static_cast<std::size_t>(right - left) * sizeof(Pixel);
     for (std::int32_t y = top; y < bottom; ++y) {
-        std::memcpy(image_.scanLine(y) + static_cast<std::size_t>(left) * sizeof(Pixel), &frame.At(left, y), bytes);
+        std::memcpy(image_.scanLine(y) + static_cast<std::size_t>(left) * sizeof(Pixel), &frame.At(left, y),
+                    bytes);
     }
     // The frame has the window's device pixels: drawn 1:1, never smoothed.
     image_.setDevicePixelRatio(devicePixelRatioF());
@@ -144,10 +147,12 @@ void QtAudienceWindow::paintEvent(QPaintEvent* event)
     }
     QPainter painter(this);
     const QRect area = event->rect();
-    const QRect imageArea = area.intersected(image_.isNull() ? QRect() : QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize()));
+    const QRect imageArea = area.intersected(
+        image_.isNull() ? QRect() : QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize()));
     if (!imageArea.isEmpty()) {
-        painter.drawImage(imageArea, image_, QRectF(imageArea.topLeft() * image_.devicePixelRatio(),
-                                                    imageArea.size() * image_.devicePixelRatio()));
+        painter.drawImage(imageArea, image_,
+                          QRectF(imageArea.topLeft() * image_.devicePixelRatio(),
+                                 imageArea.size() * image_.devicePixelRatio()));
     }
     for (const QRect& part : QRegion(area).subtracted(QRegion(imageArea))) {
         painter.fillRect(part, kBackground);

@@ -113,7 +113,8 @@ bool Win32AudienceWindow::Create()
         windowClass.lpfnWndProc = WindowProcedure;
         windowClass.hInstance = instance_;
         windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-        windowClass.hIcon = owner_ != nullptr ? reinterpret_cast<HICON>(GetClassLongPtrW(owner_, GCLP_HICON)) : nullptr;
+        windowClass.hIcon =
+            owner_ != nullptr ? reinterpret_cast<HICON>(GetClassLongPtrW(owner_, GCLP_HICON)) : nullptr;
         windowClass.lpszClassName = kClassName;
         if (RegisterClassExW(&windowClass) == 0) {
             return false;
@@ -212,9 +213,10 @@ void Win32AudienceWindow::Present(const PixelBuffer& frame, PixelRect changed)
     }
     const std::int32_t left = std::max(changed.x, 0);
     const std::int32_t right = std::min(changed.Right(), frame.Width());
-    for (std::int32_t y = std::max(changed.y, 0); y < std::min(changed.Bottom(), frame.Height()) && left < right;
-         ++y) {
-        std::memcpy(&image_.At(left, y), &frame.At(left, y), static_cast<std::size_t>(right - left) * sizeof(Pixel));
+    for (std::int32_t y = std::max(changed.y, 0);
+         y < std::min(changed.Bottom(), frame.Height()) && left < right; ++y) {
+        std::memcpy(&image_.At(left, y), &frame.At(left, y),
+                    static_cast<std::size_t>(right - left) * sizeof(Pixel));
     }
 }
 
@@ -241,8 +243,9 @@ void Win32AudienceWindow::Paint()
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        SetDIBitsToDevice(target, left, top, static_cast<DWORD>(right - left), static_cast<DWORD>(bottom - top), left,
-                          0, 0, static_cast<UINT>(bottom - top), &image_.At(0, top), &info, DIB_RGB_COLORS);
+        SetDIBitsToDevice(target, left, top, static_cast<DWORD>(right - left),
+                          static_cast<DWORD>(bottom - top), left, 0, 0, static_cast<UINT>(bottom - top),
+                          &image_.At(0, top), &info, DIB_RGB_COLORS);
     }
     // Beyond the frame (a resize on its way) the background shows.
     HBRUSH background = CreateSolidBrush(RGB(0x10, 0x10, 0x14));

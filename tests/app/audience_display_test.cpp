@@ -93,7 +93,8 @@ TEST_F(AudienceDisplayGame, FollowsRollsDrawsColourAndResetAndClosingItNeverTouc
     messages().QueueAnswer(MessageAnswer::Yes);
     view().ClickWithMouse("cmdReset");
     EXPECT_EQ(AudienceNumber(3, red), "  ");
-    EXPECT_EQ(AudienceCell(3, firstNumber, kUncalledCellDigit), first.substr(1)) << "a new game: nothing called";
+    EXPECT_EQ(AudienceCell(3, firstNumber, kUncalledCellDigit), first.substr(1))
+        << "a new game: nothing called";
     const AudienceLayout layout = LayOutAudience(1280, 720, 3);
     EXPECT_NE(audience.Shown().At(layout.Cell(25).x + 1, layout.Cell(25).y + 1),
               audience.Shown().At(layout.Cell(25).x + 1, layout.Cell(25).Bottom() + 2))

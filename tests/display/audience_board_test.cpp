@@ -81,9 +81,9 @@ TEST(AudienceLayout, EverythingInsideAspectKeptAndCentredFromSmallToLargeWindows
     struct Size {
         std::int32_t width, height;
     };
-    for (const Size size : {Size{640, 480}, Size{800, 600}, Size{1024, 768}, Size{1280, 720}, Size{1366, 768},
-                            Size{1920, 1080}, Size{1920, 1200}, Size{2560, 1080}, Size{1080, 1920},
-                            Size{3840, 2160}}) {
+    for (const Size size :
+         {Size{640, 480}, Size{800, 600}, Size{1024, 768}, Size{1280, 720}, Size{1366, 768}, Size{1920, 1080},
+          Size{1920, 1200}, Size{2560, 1080}, Size{1080, 1920}, Size{3840, 2160}}) {
         for (const std::int16_t rows : {1, 8, 10}) {
             const std::string at = std::to_string(size.width) + "x" + std::to_string(size.height) + " rows " +
                                    std::to_string(rows);
@@ -99,10 +99,11 @@ TEST(AudienceLayout, EverythingInsideAspectKeptAndCentredFromSmallToLargeWindows
             EXPECT_TRUE(Inside(layout.number, layout.content)) << at;
             EXPECT_TRUE(Inside(layout.count, layout.content)) << at;
             EXPECT_TRUE(Inside(layout.board, layout.content)) << at;
-            const PixelRect digits{layout.tenX, layout.digitY, layout.oneX + layout.digit.Width() - layout.tenX,
-                                   layout.digit.Height()};
+            const PixelRect digits{layout.tenX, layout.digitY,
+                                   layout.oneX + layout.digit.Width() - layout.tenX, layout.digit.Height()};
             EXPECT_TRUE(Inside(digits, layout.number)) << at;
-            EXPECT_GE(layout.digit.Height() * 10, layout.number.height * 8) << "big digits use the area, " << at;
+            EXPECT_GE(layout.digit.Height() * 10, layout.number.height * 8)
+                << "big digits use the area, " << at;
             EXPECT_TRUE(Inside(layout.Cell(1), layout.board)) << at;
             EXPECT_TRUE(Inside(layout.Cell(static_cast<std::int16_t>(rows * 10)), layout.board)) << at;
             EXPECT_LT(layout.cellSize, layout.cellPitch) << "cells keep a gap, " << at;
@@ -157,7 +158,8 @@ TEST(AudienceFrame, DigitsAtScaleCalledCellsInTheDigitColourAndRollingRedrawsOnl
         EXPECT_EQ(BigNumber(frame), "30");
         EXPECT_EQ(CellNumber(frame, 9, kRedPixel), "9");
         EXPECT_EQ(CellNumber(frame, 47, kRedPixel), "47");
-        EXPECT_EQ(CellNumber(frame, 30, Pixel{0x10, 0x10, 0x10, 0}), "30") << "the newest: dark on the digit colour";
+        EXPECT_EQ(CellNumber(frame, 30, Pixel{0x10, 0x10, 0x10, 0}), "30")
+            << "the newest: dark on the digit colour";
         EXPECT_EQ(CellNumber(frame, 72, kRedPixel), "  ") << "an uncalled cell stays dim";
 
         // Rolling frames touch only the number's area, and they add up to a full composition.

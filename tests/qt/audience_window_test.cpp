@@ -1,11 +1,10 @@
 // The players' window on Qt: frames shown pixel for pixel, keys and closing.
 
-#include "platform/qt/qt_audience_window.h"
-
 #include <gtest/gtest.h>
 
 #include <QTest>
 
+#include "platform/qt/qt_audience_window.h"
 #include "tests/qt/qt_test_application.h"
 
 namespace palvo {
@@ -58,8 +57,8 @@ TEST(QtAudienceWindow, ShowsFramesPixelForPixelClosesOnlyItselfAndGoesWithItsOwn
     const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(), QSize(640, 480));
     for (const QPoint at : {QPoint(0, 0), QPoint(639, 479), QPoint(300, 257)}) {
-        EXPECT_EQ(shown.pixel(at) & 0xFFFFFF,
-                  static_cast<QRgb>(((at.x() / 256 + at.y() / 256 * 16) << 16) | ((at.y() & 0xFF) << 8) | (at.x() & 0xFF)))
+        EXPECT_EQ(shown.pixel(at) & 0xFFFFFF, static_cast<QRgb>(((at.x() / 256 + at.y() / 256 * 16) << 16) |
+                                                                ((at.y() & 0xFF) << 8) | (at.x() & 0xFF)))
             << at.x() << "," << at.y();
     }
 

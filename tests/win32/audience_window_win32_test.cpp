@@ -1,10 +1,10 @@
 // The players' window on Win32 (Wine on a virtual display in CI): frames and partial repaints
 // reach the screen pixel for pixel; F11 and Escape; F5 hides it and leaves its owner; it goes
 // with its owner.
-#include "platform/win32/win32_audience_window.h"
-
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include "platform/win32/win32_audience_window.h"
 
 namespace palvo::win32 {
 namespace {
@@ -81,9 +81,9 @@ TEST(Win32AudienceWindow, FramesAndPartialRepaintsShowPixelForPixelFullScreenAnd
         int x, y;
         std::uint8_t shade;
     };
-    for (const Probe probe : {Probe{0, 0, 0}, Probe{width - 1, height - 1, 0}, Probe{50, 100, 0x80},
-                              Probe{249, 149, 0x80}, Probe{120, 130, 0x80}, Probe{250, 130, 0}, Probe{120, 99, 0},
-                              Probe{120, 150, 0}}) {
+    for (const Probe probe :
+         {Probe{0, 0, 0}, Probe{width - 1, height - 1, 0}, Probe{50, 100, 0x80}, Probe{249, 149, 0x80},
+          Probe{120, 130, 0x80}, Probe{250, 130, 0}, Probe{120, 99, 0}, Probe{120, 150, 0}}) {
         EXPECT_EQ(GetPixel(screen, probe.x, probe.y), Expected(probe.x, probe.y, probe.shade))
             << probe.x << "," << probe.y;
     }
