@@ -29,7 +29,7 @@ DigitRenderer MainWindow::Renderer()
 
 bool MainWindow::FormLoad()
 {
-    gConfig.emplace(services_.environment.ApplicationDirectory());
+    gConfig.emplace(services_.environment.SettingsDirectory(), services_.environment.DataDirectory());
     gShared.emplace();
     gConfig->ReadConfig();
     layout_ = SetControlLayout(view_, services_.environment);
