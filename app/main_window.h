@@ -42,6 +42,14 @@ public:
     // outlive this window.
     void AddListener(GameListener& listener) { listeners_.Add(listener); }
 
+    // The game in force, for a follower that joins late.
+    const DrawRecord& Record() const { return record_; }
+    // The digit colour in force (0x00BBGGRR); nothing before start-up and after unload.
+    std::optional<std::int32_t> NumColor() const
+    {
+        return gConfig && !unloaded_ ? std::optional<std::int32_t>(gConfig->NumColor()) : std::nullopt;
+    }
+
     // Start-up: read settings, lay out, prepare the images, show the window, paint the idle display,
     // and offer to continue a game the journal kept from an earlier run.
     bool FormLoad();

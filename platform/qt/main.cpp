@@ -1,9 +1,12 @@
 // Palvo for Linux: the number caller's main window on Qt 6 Widgets.
 
 #include <QApplication>
+#include <QShortcut>
 
+#include "app/audience_display.h"
 #include "app/main_window.h"
 #include "platform/platform_services.h"
+#include "platform/qt/qt_audience_window.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_common_dialogs.h"
 #include "platform/qt/qt_entropy.h"
@@ -40,6 +43,12 @@ int main(int argc, char* argv[])
     if (!mainWindow.FormLoad()) {
         return 1;
     }
+    // F5 opens and closes the players' display; it closes with the operator's window.
+    palvo::QtAudienceWindow audienceWindow(view.Window());
+    palvo::AudienceDisplay audience(audienceWindow, mainWindow);
+    mainWindow.AddListener(audience);
+    QShortcut audienceKey(QKeySequence(Qt::Key_F5), &view.Window());
+    QObject::connect(&audienceKey, &QShortcut::activated, [&audience] { audience.Toggle(); });
     // Ended by the session or a script: close like the window's close button, saving the settings.
     palvo::QtTerminationSignal termination([&view] { view.Window().close(); });
     return QApplication::exec();

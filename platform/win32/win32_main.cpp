@@ -4,8 +4,10 @@
 // After windows.h, which it needs.
 #include <objbase.h>
 
+#include "app/audience_display.h"
 #include "app/main_window.h"
 #include "platform/platform_services.h"
+#include "platform/win32/win32_audience_window.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_common_dialogs.h"
 #include "platform/win32/win32_entropy_source.h"
@@ -36,9 +38,19 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                                          environment, entropy, settingsDialog};
         palvo::MainWindow mainWindow(view, services);
         if (mainWindow.FormLoad()) {
+            // F5 in the operator's window opens and closes the players' display.
+            const HWND operatorWindow = view.Form().Window();
+            palvo::win32::Win32AudienceWindow audienceWindow(instance, operatorWindow);
+            palvo::AudienceDisplay audience(audienceWindow, mainWindow);
+            mainWindow.AddListener(audience);
             MSG message{};
             BOOL got = 0;
             while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
+                if (message.message == WM_KEYDOWN && message.wParam == VK_F5 &&
+                    (message.hwnd == operatorWindow || IsChild(operatorWindow, message.hwnd))) {
+                    audience.Toggle();
+                    continue;
+                }
                 if (view.Form().TranslateKeyboard(message)) {
                     continue;
                 }

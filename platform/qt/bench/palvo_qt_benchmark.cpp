@@ -2,6 +2,9 @@
 //   palvo_qt_benchmark startup    start-up until the idle display is on screen, and memory after it
 //   palvo_qt_benchmark paint      the timing probe's paint (restore, fourteen bars, transfer to picBase)
 //   palvo_qt_benchmark sequence   whole Start sequences (RhythmFast 20, RhythmSlow 3) against their schedule
+//   palvo_qt_benchmark sequence audience   the same with the players' window open at 1920x1080
+//   palvo_qt_benchmark audience   one rolling frame of the players' window at 1920x1080 and 3840x2160,
+//                                 composed and painted, against a plain copy of the frame's bytes
 // Each mode runs in a fresh process, so start-up is measured from the process's own beginning.
 
 #include <QApplication>
@@ -14,14 +17,17 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/audience_display.h"
 #include "app/auxiliary_controls.h"
 #include "app/main_window.h"
 #include "config/config_store.h"
 #include "display/bitmap_preparation.h"
 #include "imaging/digit_rendering.h"
+#include "platform/qt/qt_audience_window.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_entropy.h"
 #include "platform/qt/qt_environment.h"
@@ -208,7 +214,56 @@ int Paint(int argc, char* argv[])
     return 0;
 }
 
-int Sequence(int argc, char* argv[])
+// The players' window of `program` opened at width x height.
+struct Audience {
+    Audience(Program& program, int width, int height) : window(program.view.Window()), display(window, program.window)
+    {
+        display.Toggle();
+        window.resize(width, height);
+        WaitForPaint(window);
+    }
+    palvo::QtAudienceWindow window;
+    palvo::AudienceDisplay display;
+};
+
+int AudienceFrames(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QTemporaryDir folder;
+    if (!PrepareApplicationFolder(folder)) {
+        return 1;
+    }
+    Program program(folder.path().toStdString());
+    if (!program.window.FormLoad()) {
+        return 1;
+    }
+    for (const auto& [width, height] : {std::pair{1920, 1080}, std::pair{3840, 2160}}) {
+        Audience audience(program, width, height);
+        const int frameWidth = audience.window.ClientWidth();
+        const int frameHeight = audience.window.ClientHeight();
+        const palvo::PixelBuffer source(frameWidth, frameHeight);
+        palvo::PixelBuffer target(frameWidth, frameHeight);
+        constexpr int kRounds = 60;
+        std::vector<double> frames;
+        std::vector<double> copies;
+        for (int round = 0; round < kRounds; ++round) {
+            auto start = Clock::now();
+            audience.display.OnNumberShown(static_cast<std::int16_t>(10 + round % 60));
+            audience.window.repaint();  // the paint the event loop would do next, done at once
+            frames.push_back(Milliseconds(Clock::now() - start));
+            start = Clock::now();
+            std::memcpy(target.Data(), source.Data(), source.ByteCount());
+            copies.push_back(Milliseconds(Clock::now() - start));
+        }
+        const double frame = Median(frames);
+        const double copy = Median(copies);
+        std::printf("audience_%dx%d rolling_frame_ms %.3f plain_copy_ms %.3f ratio %.2f (goal <= 4: %s)\n",
+                    frameWidth, frameHeight, frame, copy, frame / copy, frame / copy <= 4.0 ? "met" : "missed");
+    }
+    return 0;
+}
+
+int Sequence(int argc, char* argv[], bool withAudience)
 {
     QApplication application(argc, argv);
     QTemporaryDir folder;
@@ -220,6 +275,11 @@ int Sequence(int argc, char* argv[])
         return 1;
     }
     WaitForPaint(*program.view.Widget("picBase"));
+    std::optional<Audience> audience;
+    if (withAudience) {
+        audience.emplace(program, 1920, 1080);
+        program.window.AddListener(audience->display);
+    }
 
     constexpr double kScheduleMs = 17 * 60.0 + 3 * 560.0;
     constexpr int kRuns = 3;
@@ -248,8 +308,11 @@ int main(int argc, char* argv[])
         return Paint(argc, argv);
     }
     if (mode == "sequence") {
-        return Sequence(argc, argv);
+        return Sequence(argc, argv, argc > 2 && std::string(argv[2]) == "audience");
     }
-    std::fprintf(stderr, "usage: palvo_qt_benchmark startup|paint|sequence\n");
+    if (mode == "audience") {
+        return AudienceFrames(argc, argv);
+    }
+    std::fprintf(stderr, "usage: palvo_qt_benchmark startup|paint|sequence [audience]|audience\n");
     return 2;
 }

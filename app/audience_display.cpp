@@ -1,0 +1,100 @@
+#include "app/audience_display.h"
+
+#include "imaging/dib_access.h"
+
+namespace palvo {
+
+AudienceDisplay::AudienceDisplay(AudienceWindow& window, const MainWindow& game)
+    : window_(window), game_(game)
+{
+    window_.SetEvents(this);
+}
+
+AudienceDisplay::~AudienceDisplay()
+{
+    window_.SetEvents(nullptr);
+}
+
+void AudienceDisplay::Toggle()
+{
+    if (window_.IsOpen()) {
+        window_.Close();
+        return;
+    }
+    if (!game_.NumColor()) {
+        return;
+    }
+    board_.Rebuild(game_.Record());
+    window_.Open();
+    Redraw();
+}
+
+void AudienceDisplay::Follow(const DrawRecord& record)
+{
+    board_.Rebuild(record);
+    Redraw();
+}
+
+void AudienceDisplay::OnNumberShown(std::int16_t number)
+{
+    board_.ShowRolling(number);
+    if (window_.IsOpen() && pending_ != Pending::Everything) {
+        pending_ = Pending::Number;
+        window_.Invalidate(frame_.Layout().number);
+    }
+}
+
+void AudienceDisplay::OnNumberDrawn(const DrawRecord& record)
+{
+    Follow(record);
+}
+
+void AudienceDisplay::OnGameReset(const DrawRecord& record)
+{
+    Follow(record);
+}
+
+void AudienceDisplay::OnSettingsRefreshed()
+{
+    Redraw();
+}
+
+void AudienceDisplay::OnAudienceResized()
+{
+    Redraw();
+}
+
+void AudienceDisplay::Redraw()
+{
+    if (!window_.IsOpen()) {
+        return;
+    }
+    pending_ = Pending::Everything;
+    window_.Invalidate(PixelRect{0, 0, window_.ClientWidth(), window_.ClientHeight()});
+}
+
+void AudienceDisplay::OnAudiencePaint()
+{
+    const Pending pending = pending_;
+    pending_ = Pending::Nothing;
+    const std::optional<std::int32_t> colorValue = game_.NumColor();
+    if (!colorValue) {
+        return;
+    }
+    const bool resized =
+        frame_.Frame().Width() != window_.ClientWidth() || frame_.Frame().Height() != window_.ClientHeight();
+    if (pending == Pending::Everything || resized) {
+        ColorTriple color;
+        if (!ColorToRGB(*colorValue, color)) {
+            color = ColorTriple{0x00, 0x80, 0xFF};
+        }
+        frame_.Compose(board_, color, window_.ClientWidth(), window_.ClientHeight());
+        const PixelBuffer& frame = frame_.Frame();
+        window_.Present(frame, PixelRect{0, 0, frame.Width(), frame.Height()});
+    } else if (pending == Pending::Number) {
+        const PixelRect changed = frame_.ComposeNumber(board_.Current());
+        window_.Present(frame_.Frame(), changed);
+    }
+}
+
+}  // namespace palvo

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/main_window.h"
+#include "display/audience_board.h"
+#include "display/audience_frame.h"
+#include "draw/game_listener.h"
+#include "platform/audience_window.h"
+
+namespace palvo {
+
+// The players' display: follows the game through the listener calls and shows it in the
+// audience window while that is open. It never acts on the game and stores nothing.
+class AudienceDisplay final : public GameListener, public AudienceWindowEvents {
+public:
+    // `game` supplies the game in force and the digit colour when the window opens; both must
+    // outlive this display.
+    AudienceDisplay(AudienceWindow& window, const MainWindow& game);
+    ~AudienceDisplay() override;
+
+    AudienceDisplay(const AudienceDisplay&) = delete;
+    AudienceDisplay& operator=(const AudienceDisplay&) = delete;
+
+    // The operator's key: opens the window on the game as it stands, or closes it. Does nothing
+    // before the operator's window has started up or after it has closed.
+    void Toggle();
+    [[nodiscard]] bool IsOpen() const { return window_.IsOpen(); }
+
+    // Shows `record` from now on, as after a game brought back at start-up.
+    void Follow(const DrawRecord& record);
+
+    void OnNumberShown(std::int16_t number) override;
+    void OnNumberDrawn(const DrawRecord& record) override;
+    void OnGameReset(const DrawRecord& record) override;
+    void OnSettingsRefreshed() override;
+
+    void OnAudienceResized() override;
+    void OnAudienceClosed() override {}
+    void OnAudiencePaint() override;
+
+private:
+    // What the next paint must compose.
+    enum class Pending { Nothing, Number, Everything };
+
+    void Redraw();
+
+    AudienceWindow& window_;
+    const MainWindow& game_;
+    AudienceBoard board_;
+    AudienceFrame frame_;
+    Pending pending_ = Pending::Nothing;
+};
+
+}  // namespace palvo

@@ -1,0 +1,139 @@
+#include "display/audience_board.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace palvo {
+
+void AudienceBoard::Rebuild(const DrawRecord& record)
+{
+    numMax_ = std::clamp<std::int16_t>(record.NumMax(), 0, kMaxCells);
+    called_.assign(static_cast<std::size_t>(numMax_) + 1, false);
+    calledCount_ = 0;
+    newest_.reset();
+    for (int i = record.DrawnCount() - 1; i >= 0; --i) {
+        const std::int16_t number = record.NewestFirst(i);
+        if (number >= 1 && number <= numMax_ && !called_[static_cast<std::size_t>(number)]) {
+            called_[static_cast<std::size_t>(number)] = true;
+            ++calledCount_;
+        }
+    }
+    if (record.DrawnCount() > 0) {
+        newest_ = record.NewestFirst(0);
+    }
+    current_ = newest_;
+    complete_ = record.IsComplete();
+}
+
+bool AudienceBoard::IsCalled(std::int16_t number) const
+{
+    return number >= 1 && number <= numMax_ && called_[static_cast<std::size_t>(number)];
+}
+
+std::int16_t AudienceBoard::Rows() const
+{
+    return static_cast<std::int16_t>(std::max(1, (numMax_ + kColumns - 1) / kColumns));
+}
+
+namespace {
+
+// Design units of the whole display; the window shows them scaled by one factor.
+constexpr double kDesignWidth = 20.0;
+constexpr double kDesignHeight = 11.0;
+
+// Area edges in design units.
+constexpr double kMargin = 0.5;
+constexpr double kLeftPanelRight = 9.0;
+constexpr double kNumberBottom = 7.8;
+constexpr double kCountTop = 8.3;
+constexpr double kBoardLeft = 9.5;
+constexpr std::int16_t kBoardRowsDesigned = 10;
+
+std::int32_t Round(double value)
+{
+    return static_cast<std::int32_t>(std::lround(value));
+}
+
+// The largest digit pair with bars of the operator's proportions (thickness a fifth of the
+// length) that fits `width` x `height` with a gap of a third of a bar between the digits.
+DigitShape FitDigitPair(std::int32_t width, std::int32_t height, double thicknessShare,
+                        std::int32_t minThickness)
+{
+    DigitShape shape;
+    const auto shapeFor = [&](std::int32_t length) {
+        DigitShape s;
+        s.length = length;
+        s.thickness = std::max(minThickness, Round(length * thicknessShare));
+        s.space = std::max(1, Round(length / 60.0));
+        return s;
+    };
+    const auto pairWidth = [](const DigitShape& s) { return 2 * s.Width() + s.length / 3; };
+    std::int32_t length = std::max(1, std::min(width, height));
+    while (length > 1) {
+        shape = shapeFor(length);
+        if (pairWidth(shape) <= width && shape.Height() <= height) {
+            return shape;
+        }
+        // Shrinks fast when far off, by single pixels near the answer.
+        const double scale = std::min(static_cast<double>(width) / pairWidth(shape),
+                                      static_cast<double>(height) / shape.Height());
+        length = std::min(length - 1, static_cast<std::int32_t>(length * scale));
+    }
+    return shapeFor(std::max(length, 1));
+}
+
+}  // namespace
+
+PixelRect AudienceLayout::Cell(std::int16_t boardNumber) const
+{
+    const int index = boardNumber - 1;
+    return PixelRect{board.x + (index % AudienceBoard::kColumns) * cellPitch,
+                     board.y + (index / AudienceBoard::kColumns) * cellPitch, cellSize, cellSize};
+}
+
+AudienceLayout LayOutAudience(std::int32_t width, std::int32_t height, std::int16_t rows)
+{
+    AudienceLayout layout;
+    if (width < 1 || height < 1) {
+        return layout;
+    }
+    rows = std::clamp<std::int16_t>(rows, 1, kBoardRowsDesigned);
+    // Cells take whole pixels, so the unit is the cell pitch and the design is built around it.
+    const std::int32_t pitch =
+        std::max(1, static_cast<std::int32_t>(std::min(width / kDesignWidth, height / kDesignHeight)));
+    const double unit = pitch;
+    const std::int32_t contentWidth = Round(kDesignWidth * unit);
+    const std::int32_t contentHeight = Round(kDesignHeight * unit);
+    layout.content =
+        PixelRect{(width - contentWidth) / 2, (height - contentHeight) / 2, contentWidth, contentHeight};
+    const auto at = [&](double x, double y, double right, double bottom) {
+        const std::int32_t left = layout.content.x + Round(x * unit);
+        const std::int32_t top = layout.content.y + Round(y * unit);
+        return PixelRect{left, top, layout.content.x + Round(right * unit) - left,
+                         layout.content.y + Round(bottom * unit) - top};
+    };
+
+    layout.number = at(kMargin, kMargin, kLeftPanelRight, kNumberBottom);
+    layout.digit = FitDigitPair(layout.number.width, layout.number.height, 0.2, 1);
+    const std::int32_t pairWidth = 2 * layout.digit.Width() + layout.digit.length / 3;
+    layout.tenX = layout.number.x + (layout.number.width - pairWidth) / 2;
+    layout.oneX = layout.tenX + layout.digit.Width() + layout.digit.length / 3;
+    layout.digitY = layout.number.y + (layout.number.height - layout.digit.Height()) / 2;
+
+    layout.count = at(kMargin, kCountTop, kLeftPanelRight, kDesignHeight - kMargin);
+    // "23 / 72" takes a little over half the row; the end mark the rest.
+    layout.countDigit = FitDigitPair(layout.count.width * 2 / 9, layout.count.height, 0.2, 1);
+
+    layout.cellPitch = pitch;
+    layout.cellSize = std::max(1, pitch - std::max(1, pitch / 12));
+    const std::int32_t boardLeft = layout.content.x + Round(kBoardLeft * unit);
+    const std::int32_t boardTop =
+        layout.content.y + Round(kMargin * unit) + (kBoardRowsDesigned - rows) * pitch / 2;
+    layout.board = PixelRect{boardLeft, boardTop, AudienceBoard::kColumns * pitch - (pitch - layout.cellSize),
+                             rows * pitch - (pitch - layout.cellSize)};
+    // Cell digits are thicker than the operator's for reading from afar.
+    layout.cellDigit = FitDigitPair(layout.cellSize * 4 / 5, layout.cellSize * 3 / 5, 0.25, 2);
+    return layout;
+}
+
+}  // namespace palvo

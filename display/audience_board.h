@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "draw/draw_record.h"
+
+namespace palvo {
+
+// What the players' display shows of a game: which numbers are called, the newest, the count and
+// whether the game is over, plus the number the big digits show right now (a rolling candidate or
+// the settled number). A plain value, rebuilt from the draw record whenever the record changes.
+class AudienceBoard {
+public:
+    // Takes every called number from `record`; the big digits show its newest number (none when
+    // nothing has been drawn yet).
+    void Rebuild(const DrawRecord& record);
+
+    // The big digits show `number` (a rolling candidate); the board is unchanged.
+    void ShowRolling(std::int16_t number) { current_ = number; }
+
+    // Board cells 1 ... NumMax(); a record with a highest number beyond 99 shows its first 99.
+    std::int16_t NumMax() const { return numMax_; }
+    std::int16_t CalledCount() const { return calledCount_; }
+    bool IsCalled(std::int16_t number) const;
+    // The number called last; nothing before the first draw.
+    std::optional<std::int16_t> Newest() const { return newest_; }
+    // What the big digits show; nothing (unlit digits) before the first draw and after a Reset.
+    std::optional<std::int16_t> Current() const { return current_; }
+    bool IsComplete() const { return complete_; }
+    // Rows of ten cells the board needs (at least 1).
+    std::int16_t Rows() const;
+
+    static constexpr std::int16_t kMaxCells = 99;
+    static constexpr std::int16_t kColumns = 10;
+
+    friend bool operator==(const AudienceBoard&, const AudienceBoard&) = default;
+
+private:
+    std::vector<bool> called_;  // index = number; 0 unused
+    std::int16_t numMax_ = 0;
+    std::int16_t calledCount_ = 0;
+    std::optional<std::int16_t> newest_;
+    std::optional<std::int16_t> current_;
+    bool complete_ = false;
+};
+
+// A rectangle in window pixels.
+struct PixelRect {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+
+    std::int32_t Right() const { return x + width; }
+    std::int32_t Bottom() const { return y + height; }
+    bool Empty() const { return width <= 0 || height <= 0; }
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// Geometry of one seven-segment digit drawn at scale: the bar length and thickness and the gap
+// between a bar's end and the bar it meets, as in the operator's display.
+struct DigitShape {
+    std::int32_t length = 0;
+    std::int32_t thickness = 0;
+    std::int32_t space = 0;
+
+    std::int32_t Width() const { return length + 2 * space + thickness; }
+    std::int32_t Height() const { return 2 * length + 4 * space + thickness; }
+};
+
+// Where everything of the players' display goes in a window of a given size: a fixed design of
+// 20 x 11 units (big number and count on the left, the board of rows of ten on the right)
+// scaled as a whole, aspect kept, centred, so nothing is cut off.
+struct AudienceLayout {
+    PixelRect content;  // the scaled design, centred in the window
+    PixelRect number;   // the area the big digits live in
+    std::int32_t tenX = 0, oneX = 0, digitY = 0;
+    DigitShape digit;  // big digits
+    PixelRect count;   // "23 / 72" and the end mark
+    DigitShape countDigit;
+    PixelRect board;             // every cell
+    std::int32_t cellPitch = 0;  // distance between neighbouring cells
+    std::int32_t cellSize = 0;   // side of one cell
+    DigitShape cellDigit;
+
+    // Cell of `number` (1 ... the board's highest).
+    PixelRect Cell(std::int16_t boardNumber) const;
+};
+
+// The layout for a width x height window showing a board of `rows` rows of ten. Sizes below
+// 1 x 1 give an empty layout.
+[[nodiscard]] AudienceLayout LayOutAudience(std::int32_t width, std::int32_t height, std::int16_t rows);
+
+}  // namespace palvo

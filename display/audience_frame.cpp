@@ -1,0 +1,309 @@
+#include "display/audience_frame.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "imaging/digit_rendering.h"
+#include "imaging/segment_bar.h"
+
+namespace palvo {
+
+namespace {
+
+constexpr ColorTriple kBackground{0x14, 0x10, 0x10};
+constexpr ColorTriple kCellFill{0x30, 0x2C, 0x2C};
+constexpr ColorTriple kCellDigit{0x98, 0x98, 0x98};
+constexpr ColorTriple kNewestDigit{0x10, 0x10, 0x10};
+constexpr ColorTriple kCountColor{0xD8, 0xD8, 0xD8};
+
+// Lit bars of each digit: bit 0 top, 1 middle, 2 bottom, 3 upper left, 4 lower left, 5 upper
+// right, 6 lower right, as the operator's digits.
+constexpr std::array<std::uint8_t, 10> kDigitSegments = {
+    0b1111101, 0b1100000, 0b0110111, 0b1100111, 0b1101010,
+    0b1001111, 0b1011111, 0b1101001, 0b1111111, 0b1101111,
+};
+constexpr std::uint8_t kAllSegments = 0b1111111;
+
+// The end mark "終了" as pen strokes on a 100 x 100 square, drawn at any size with a round pen.
+struct Stroke {
+    std::array<std::array<int, 2>, 3> points;
+    int count;
+};
+constexpr std::array<Stroke, 10> kEndMarkFirst = {{
+    {{{{24, 4}, {10, 22}, {22, 30}}}, 3},
+    {{{{32, 16}, {6, 50}, {38, 45}}}, 3},
+    {{{{22, 48}, {22, 96}}}, 2},
+    {{{{12, 62}, {5, 82}}}, 2},
+    {{{{32, 62}, {38, 78}}}, 2},
+    {{{{66, 4}, {50, 30}}}, 2},
+    {{{{60, 18}, {90, 18}, {52, 62}}}, 3},
+    {{{{66, 34}, {96, 60}}}, 2},
+    {{{{68, 66}, {78, 74}}}, 2},
+    {{{{62, 82}, {80, 94}}}, 2},
+}};
+constexpr std::array<Stroke, 2> kEndMarkSecond = {{
+    {{{{14, 10}, {82, 10}, {52, 40}}}, 3},
+    {{{{52, 38}, {52, 92}, {38, 84}}}, 3},
+}};
+constexpr double kPenWidth = 9.0;
+
+Pixel ToPixel(ColorTriple color)
+{
+    return Pixel{color.blue, color.green, color.red, 0};
+}
+
+// A darker shade of `color` (fraction out of 256), kept off pure black so bars stay visible.
+ColorTriple Shade(ColorTriple color, int fraction)
+{
+    const auto part = [fraction](std::uint8_t c) {
+        return static_cast<std::uint8_t>(std::max(1, c * fraction / 256));
+    };
+    return ColorTriple{part(color.blue), part(color.green), part(color.red)};
+}
+
+void FillRect(PixelBuffer& picture, PixelRect rect, ColorTriple color)
+{
+    const std::int32_t left = std::max(rect.x, 0);
+    const std::int32_t right = std::min(rect.Right(), picture.Width());
+    const std::int32_t top = std::max(rect.y, 0);
+    const std::int32_t bottom = std::min(rect.Bottom(), picture.Height());
+    if (left >= right) {
+        return;
+    }
+    const Pixel pixel = ToPixel(color);
+    for (std::int32_t y = top; y < bottom; ++y) {
+        std::fill(&picture.At(left, y), &picture.At(left, y) + (right - left), pixel);
+    }
+}
+
+// Copies the rows of `rect` from `source` to `target` (same size).
+void CopyRect(const PixelBuffer& source, PixelBuffer& target, PixelRect rect)
+{
+    const std::int32_t left = std::max(rect.x, 0);
+    const std::int32_t right = std::min(rect.Right(), target.Width());
+    const std::int32_t top = std::max(rect.y, 0);
+    const std::int32_t bottom = std::min(rect.Bottom(), target.Height());
+    if (left >= right) {
+        return;
+    }
+    const std::size_t bytes = static_cast<std::size_t>(right - left) * sizeof(Pixel);
+    for (std::int32_t y = top; y < bottom; ++y) {
+        std::memcpy(&target.At(left, y), &source.At(left, y), bytes);
+    }
+}
+
+// The two bars of one digit shape in one colour.
+struct BarPair {
+    BarPair(const DigitShape& shape, ColorTriple color)
+        : horizontal(MakeSegmentBar(BarOrientation::Horizontal, {shape.length, shape.thickness}, color)),
+          vertical(MakeSegmentBar(BarOrientation::Vertical, {shape.length, shape.thickness}, color))
+    {
+    }
+    PixelBuffer horizontal;
+    PixelBuffer vertical;
+};
+
+// Stamps the bars in `segments` of a digit whose top-left corner is (x, y), placed as the
+// operator's display places them.
+void DrawSegments(PixelBuffer& picture, std::int32_t x, std::int32_t y, const DigitShape& shape,
+                  const PixelBuffer& horizontal, const PixelBuffer& vertical, std::uint8_t segments)
+{
+    if (horizontal.Empty() || vertical.Empty()) {
+        return;
+    }
+    const std::int32_t length = shape.length;
+    const std::int32_t thickness = shape.thickness;
+    const std::int32_t space = shape.space;
+    const std::int32_t barX = x + space + thickness / 2;
+    const std::int32_t upperY = y + space + thickness / 2;
+    const std::int32_t lowerY = upperY + length + 2 * space;
+    const std::int32_t rightX = x + length + 2 * space;
+    const std::array<std::array<std::int32_t, 2>, 7> places = {{
+        {barX, y},
+        {barX, y + length + 2 * space},
+        {barX, y + 2 * length + 4 * space},
+        {x, upperY},
+        {x, lowerY},
+        {rightX, upperY},
+        {rightX, lowerY},
+    }};
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if ((segments & (1U << i)) == 0) {
+            continue;
+        }
+        const bool isHorizontal = i < 3;
+        const PixelBuffer& bar = isHorizontal ? horizontal : vertical;
+        StampBar(bar, bar.Width(), bar.Height(), picture, picture.Width(), picture.Height(), places[i][0],
+                 places[i][1]);
+    }
+}
+
+// A one- or two-digit number with its ones digit at `oneX`; a single digit leaves the tens empty.
+void DrawNumber(PixelBuffer& picture, std::int32_t tenX, std::int32_t oneX, std::int32_t y,
+                const DigitShape& shape, const BarPair& bars, int number)
+{
+    if (number >= 10) {
+        DrawSegments(picture, tenX, y, shape, bars.horizontal, bars.vertical,
+                     kDigitSegments[static_cast<std::size_t>(number / 10 % 10)]);
+    }
+    DrawSegments(picture, oneX, y, shape, bars.horizontal, bars.vertical,
+                 kDigitSegments[static_cast<std::size_t>(number % 10)]);
+}
+
+// A slash as thick as a bar, stepped pixel by pixel from bottom left to top right.
+void DrawSlash(PixelBuffer& picture, PixelRect rect, std::int32_t thickness, ColorTriple color)
+{
+    for (std::int32_t row = 0; row < rect.height; ++row) {
+        const std::int32_t x =
+            rect.x +
+            static_cast<std::int32_t>(static_cast<std::int64_t>(rect.height - 1 - row) *
+                                      std::max(0, rect.width - thickness) / std::max(1, rect.height - 1));
+        FillRect(picture, PixelRect{x, rect.y + row, thickness, 1}, color);
+    }
+}
+
+// Every pixel of the side x side square at (x, y) within half a pen width of a stroke.
+template <std::size_t N>
+void DrawStrokes(PixelBuffer& picture, const std::array<Stroke, N>& strokes, std::int32_t x, std::int32_t y,
+                 std::int32_t side, ColorTriple color)
+{
+    const Pixel pixel = ToPixel(color);
+    const double unit = side / 100.0;
+    const double reach = kPenWidth / 2 * unit;
+    for (std::int32_t row = std::max(0, -y); row < side && y + row < picture.Height(); ++row) {
+        for (std::int32_t column = std::max(0, -x); column < side && x + column < picture.Width(); ++column) {
+            const double px = column + 0.5;
+            const double py = row + 0.5;
+            for (const Stroke& stroke : strokes) {
+                bool inked = false;
+                for (int k = 0; k + 1 < stroke.count && !inked; ++k) {
+                    const double ax = stroke.points[static_cast<std::size_t>(k)][0] * unit;
+                    const double ay = stroke.points[static_cast<std::size_t>(k)][1] * unit;
+                    const double bx = stroke.points[static_cast<std::size_t>(k) + 1][0] * unit;
+                    const double by = stroke.points[static_cast<std::size_t>(k) + 1][1] * unit;
+                    const double dx = bx - ax;
+                    const double dy = by - ay;
+                    const double along =
+                        std::clamp(((px - ax) * dx + (py - ay) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+                    const double ex = ax + along * dx - px;
+                    const double ey = ay + along * dy - py;
+                    inked = ex * ex + ey * ey <= reach * reach;
+                }
+                if (inked) {
+                    picture.At(x + column, y + row) = pixel;
+                    break;
+                }
+            }
+        }
+    }
+}
+
+// "23 / 72" left in the count row, and "終了" after it once the game is over.
+void DrawCount(PixelBuffer& picture, const AudienceLayout& layout, const AudienceBoard& board,
+               ColorTriple digitColor)
+{
+    const DigitShape& shape = layout.countDigit;
+    const ColorTriple color = board.IsComplete() ? digitColor : kCountColor;
+    const BarPair bars(shape, color);
+    const std::int32_t gap = std::max(1, shape.length / 3);
+    const std::int32_t y = layout.count.y + (layout.count.height - shape.Height()) / 2;
+    std::int32_t x = layout.count.x;
+    DrawNumber(picture, x, x + shape.Width() + gap, y, shape, bars, board.CalledCount());
+    x += 2 * shape.Width() + 3 * gap;
+    const std::int32_t slashWidth = shape.length * 3 / 4;
+    DrawSlash(picture, PixelRect{x, y, slashWidth, shape.Height()}, shape.thickness, color);
+    x += slashWidth + 2 * gap;
+    DrawNumber(picture, x, x + shape.Width() + gap, y, shape, bars, board.NumMax());
+    x += 2 * shape.Width() + 2 * gap;
+    if (!board.IsComplete()) {
+        return;
+    }
+    const std::int32_t side = std::max(1, std::min((layout.count.Right() - x) * 4 / 9, layout.count.height));
+    const std::int32_t markY = layout.count.y + (layout.count.height - side) / 2;
+    x = layout.count.Right() - 2 * side - side / 8;
+    DrawStrokes(picture, kEndMarkFirst, x, markY, side, digitColor);
+    DrawStrokes(picture, kEndMarkSecond, x + side + side / 8, markY, side, digitColor);
+}
+
+void DrawBoard(PixelBuffer& picture, const AudienceLayout& layout, const AudienceBoard& board,
+               ColorTriple digitColor)
+{
+    const DigitShape& shape = layout.cellDigit;
+    const BarPair uncalledBars(shape, kCellDigit);
+    const BarPair calledBars(shape, digitColor);
+    const BarPair newestBars(shape, kNewestDigit);
+    const ColorTriple calledFill = Shade(digitColor, 56);
+    const std::int32_t gap = shape.length / 3;
+    const std::int32_t pairWidth = 2 * shape.Width() + gap;
+    for (std::int16_t number = 1; number <= board.NumMax(); ++number) {
+        const PixelRect cell = layout.Cell(number);
+        const bool newest = board.Newest() == number;
+        const bool called = board.IsCalled(number);
+        FillRect(picture, cell, newest ? digitColor : called ? calledFill : kCellFill);
+        const std::int32_t tenX = cell.x + (cell.width - pairWidth) / 2;
+        const std::int32_t digitY = cell.y + (cell.height - shape.Height()) / 2;
+        // Single digits stand in the middle of the cell.
+        const std::int32_t oneX =
+            number < 10 ? cell.x + (cell.width - shape.Width()) / 2 : tenX + shape.Width() + gap;
+        DrawNumber(picture, tenX, oneX, digitY, shape,
+                   newest   ? newestBars
+                   : called ? calledBars
+                            : uncalledBars,
+                   number);
+    }
+}
+
+}  // namespace
+
+void AudienceFrame::Compose(const AudienceBoard& board, ColorTriple digitColor, std::int32_t width,
+                            std::int32_t height)
+{
+    if (!PixelBuffer::IsValidSize(width, height)) {
+        base_ = PixelBuffer();
+        frame_ = PixelBuffer();
+        layout_ = AudienceLayout();
+        return;
+    }
+    layout_ = LayOutAudience(width, height, board.Rows());
+    if (base_.Width() != width || base_.Height() != height) {
+        base_ = PixelBuffer(width, height);
+    }
+    FillRect(base_, PixelRect{0, 0, width, height}, kBackground);
+
+    litBar_H_ = MakeSegmentBar(BarOrientation::Horizontal, {layout_.digit.length, layout_.digit.thickness},
+                               digitColor);
+    litBar_V_ =
+        MakeSegmentBar(BarOrientation::Vertical, {layout_.digit.length, layout_.digit.thickness}, digitColor);
+    // Unlit bars glow faintly, as on a real segment display.
+    const BarPair unlit(layout_.digit, Shade(digitColor, 40));
+    DrawSegments(base_, layout_.tenX, layout_.digitY, layout_.digit, unlit.horizontal, unlit.vertical,
+                 kAllSegments);
+    DrawSegments(base_, layout_.oneX, layout_.digitY, layout_.digit, unlit.horizontal, unlit.vertical,
+                 kAllSegments);
+
+    DrawCount(base_, layout_, board, digitColor);
+    DrawBoard(base_, layout_, board, digitColor);
+    frame_ = base_;
+    static_cast<void>(ComposeNumber(board.Current()));
+}
+
+PixelRect AudienceFrame::ComposeNumber(std::optional<std::int16_t> number)
+{
+    if (frame_.Empty()) {
+        return PixelRect{};
+    }
+    const PixelRect area = layout_.number;
+    CopyRect(base_, frame_, area);
+    if (number && *number >= 0 && *number <= 99) {
+        if (*number >= 10) {
+            DrawSegments(frame_, layout_.tenX, layout_.digitY, layout_.digit, litBar_H_, litBar_V_,
+                         kDigitSegments[static_cast<std::size_t>(*number / 10)]);
+        }
+        DrawSegments(frame_, layout_.oneX, layout_.digitY, layout_.digit, litBar_H_, litBar_V_,
+                     kDigitSegments[static_cast<std::size_t>(*number % 10)]);
+    }
+    return area;
+}
+
+}  // namespace palvo

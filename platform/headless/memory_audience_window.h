@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/audience_window.h"
+
+namespace palvo {
+
+// The players' window in memory: what it shows is the last frame presented, updated only in the
+// changed areas it was told of, so a frame that forgot to report a change shows up as wrong pixels.
+class MemoryAudienceWindow final : public AudienceWindow {
+public:
+    MemoryAudienceWindow(std::int32_t width, std::int32_t height) : width_(width), height_(height) {}
+
+    void SetEvents(AudienceWindowEvents* events) override { events_ = events; }
+    void Open() override { open_ = true; }
+    void Close() override { open_ = false; }
+    bool IsOpen() const override { return open_; }
+    std::int32_t ClientWidth() const override { return width_; }
+    std::int32_t ClientHeight() const override { return height_; }
+    // Paints at once: the double has no event loop to wait for.
+    void Invalidate(PixelRect area) override;
+    void Present(const PixelBuffer& frame, PixelRect changed) override;
+
+    // The user drags the window to a new size, or closes it.
+    void UserResizes(std::int32_t width, std::int32_t height);
+    void UserCloses();
+
+    const PixelBuffer& Shown() const { return shown_; }
+    int PresentCount() const { return presents_; }
+
+private:
+    AudienceWindowEvents* events_ = nullptr;
+    std::int32_t width_;
+    std::int32_t height_;
+    bool open_ = false;
+    PixelBuffer shown_;
+    int presents_ = 0;
+};
+
+}  // namespace palvo

@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# Photographs the players' display (F5) on a virtual X display at 1920x1080 and 800x600: idle,
+# in the middle of a roll, after several draws and after the last number of a 30-number game.
+# Usage: scripts/audience-screenshots.sh [build folder]     the Linux program (default: build)
+#        scripts/audience-screenshots.sh --windows           palvo.exe of build-win32 under Wine
+# The pictures go to screenshots/ (audience-*.png, Windows ones audience-win32-*.png).
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+windows=false
+if [ "${1:-}" = "--windows" ]; then
+    windows=true
+    build=$root/build-win32
+    if [ ! -f "$build/platform/win32/palvo.exe" ] || ! command -v wine >/dev/null; then
+        echo "audience-screenshots.sh: needs Wine and build-win32/platform/win32/palvo.exe (make windows)" >&2
+        exit 1
+    fi
+    export WINEPREFIX=${WINEPREFIX:-$build/wineprefix} WINEARCH=win32 WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+else
+    build=$(cd "${1:-build}" && pwd)
+    if [ ! -x "$build/app/palvo" ]; then
+        echo "audience-screenshots.sh: $build/app/palvo does not exist; build first" >&2
+        exit 1
+    fi
+fi
+for tool in Xvfb xdotool import; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "audience-screenshots.sh: $tool is missing; run scripts/install-deps.sh linux" >&2
+        exit 1
+    fi
+done
+
+display_number=120
+while [ -e "/tmp/.X${display_number}-lock" ] || [ -e "/tmp/.X11-unix/X${display_number}" ]; do
+    display_number=$((display_number + 1))
+done
+export DISPLAY=":${display_number}"
+work=$(mktemp -d)
+xvfb_pid=
+program_pid=
+cleanup() {
+    if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
+        kill "$program_pid" 2>/dev/null || true
+    fi
+    if $windows; then
+        wineserver -k >/dev/null 2>&1 || true
+    fi
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Wide enough for the players' window to open beside the operator's.
+Xvfb "$DISPLAY" -screen 0 2800x1200x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 1 50); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+done
+
+shots="$root/screenshots"
+mkdir -p "$shots"
+prefix=audience
+if $windows; then
+    prefix=audience-win32
+    [ -f "$WINEPREFIX/system.reg" ] || timeout 240 wineboot --init >/dev/null 2>&1
+fi
+for size in 1920x1080 800x600; do
+    folder=$work/app-$size
+    if $windows; then
+        mkdir -p "$folder"
+        cp "$build/platform/win32/palvo.exe" "$folder/"
+        cp -r "$root/resources/bg" "$root/resources/wav" "$root/resources/bars" "$root/resources/buttons" "$folder/"
+        printf '[PALVO]\r\nNumMax=30\r\nRhythmFast=8\r\nRhythmSlow=2\r\n' >"$folder/palvo.ini"
+        (cd "$folder" && exec wine palvo.exe) >/dev/null 2>&1 &
+    else
+        cp -r "$build/app" "$folder"
+        printf '[PALVO]\r\nNumMax=30\r\nRhythmFast=8\r\nRhythmSlow=2\r\n' >"$folder/palvo.ini"
+        "$folder/palvo" &
+    fi
+    program_pid=$!
+    main=$(timeout 60 xdotool search --sync --onlyvisible --name 'PALVO  ' | head -n 1)
+    sleep 1
+    # The operator's window to the right, the players' window at the left edge: both in view.
+    xdotool windowmove --sync "$main" 1950 0
+    xdotool windowfocus --sync "$main" key F5
+    audience=$(timeout 20 xdotool search --sync --onlyvisible --name '表示' | head -n 1)
+    xdotool windowmove --sync "$audience" 0 0 windowsize --sync "$audience" "${size%x*}" "${size#*x}"
+    sleep 1
+    import -window "$audience" "$shots/$prefix-$size-idle.png"
+    start() { xdotool mousemove --window "$main" 711 523 click 1; }
+    start
+    sleep 0.8
+    import -window "$audience" "$shots/$prefix-$size-rolling.png"
+    sleep 2
+    for _ in $(seq 2 6); do
+        start
+        sleep 2.5
+    done
+    import -window "$audience" "$shots/$prefix-$size-six-drawn.png"
+    for _ in $(seq 7 30); do
+        start
+        sleep 2.5
+    done
+    # The closing message of the game is answered first: it may lie over the players' window.
+    xdotool key Return
+    sleep 1
+    import -window "$audience" "$shots/$prefix-$size-last.png"
+    kill "$program_pid" 2>/dev/null || true
+    for _ in $(seq 1 50); do
+        kill -0 "$program_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$program_pid" 2>/dev/null || true
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=
+    if $windows; then
+        wineserver -k >/dev/null 2>&1 || true
+    fi
+    echo "$shots/$prefix-$size-{idle,rolling,six-drawn,last}.png"
+done

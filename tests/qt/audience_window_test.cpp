@@ -1,0 +1,79 @@
+// The players' window on Qt: frames shown pixel for pixel, keys and closing.
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "platform/qt/qt_audience_window.h"
+#include "tests/qt/qt_test_application.h"
+
+namespace palvo {
+namespace {
+
+class PaintingEvents : public AudienceWindowEvents {
+public:
+    explicit PaintingEvents(QtAudienceWindow& window) : window_(window) {}
+    void OnAudienceResized() override { ++resizes; }
+    void OnAudienceClosed() override { ++closes; }
+    void OnAudiencePaint() override
+    {
+        // A frame of the window's size whose every pixel tells its place.
+        PixelBuffer frame(window_.ClientWidth(), window_.ClientHeight());
+        for (std::int32_t y = 0; y < frame.Height(); ++y) {
+            for (std::int32_t x = 0; x < frame.Width(); ++x) {
+                frame.At(x, y) = Pixel{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y),
+                                       static_cast<std::uint8_t>(x / 256 + y / 256 * 16), 0};
+            }
+        }
+        window_.Present(frame, PixelRect{0, 0, frame.Width(), frame.Height()});
+        ++paints;
+    }
+
+    int resizes = 0;
+    int closes = 0;
+    int paints = 0;
+
+private:
+    QtAudienceWindow& window_;
+};
+
+TEST(QtAudienceWindow, ShowsFramesPixelForPixelClosesOnlyItselfAndGoesWithItsOwner)
+{
+    TestApplication();
+    auto* owner = new QWidget;
+    owner->resize(800, 630);
+    owner->show();
+    auto* audience = new QtAudienceWindow(*owner);  // the owner deletes it
+    QtAudienceWindow& window = *audience;
+    PaintingEvents events(window);
+    window.SetEvents(&events);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("PALVO ～表示～"));
+
+    window.Open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.resize(640, 480);
+    window.Invalidate(PixelRect{0, 0, 640, 480});
+    QTRY_VERIFY(events.paints > 0 && window.Image().width() == 640);
+    const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), QSize(640, 480));
+    for (const QPoint at : {QPoint(0, 0), QPoint(639, 479), QPoint(300, 257)}) {
+        EXPECT_EQ(shown.pixel(at) & 0xFFFFFF, static_cast<QRgb>(((at.x() / 256 + at.y() / 256 * 16) << 16) |
+                                                                ((at.y() & 0xFF) << 8) | (at.x() & 0xFF)))
+            << at.x() << "," << at.y();
+    }
+
+    QTest::keyClick(&window, Qt::Key_F5);
+    EXPECT_FALSE(window.IsOpen());
+    EXPECT_EQ(events.closes, 1);
+    EXPECT_TRUE(owner->isVisible()) << "closing the players' window leaves the operator's";
+
+    window.Open();
+    EXPECT_TRUE(window.IsOpen());
+    owner->close();
+    EXPECT_FALSE(window.isVisible()) << "goes with the operator's window";
+    window.SetEvents(nullptr);
+    delete owner;
+}
+
+}  // namespace
+}  // namespace palvo

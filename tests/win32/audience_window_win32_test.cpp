@@ -1,0 +1,119 @@
+// The players' window on Win32 (Wine on a virtual display in CI): frames and partial repaints
+// reach the screen pixel for pixel; F11 and Escape; F5 hides it and leaves its owner; it goes
+// with its owner.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "platform/win32/win32_audience_window.h"
+
+namespace palvo::win32 {
+namespace {
+
+void PumpMessages()
+{
+    for (int round = 0; round < 20; ++round) {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+}
+
+// Paints a frame whose pixels tell their place, the number area in `shade`.
+class PaintingEvents : public AudienceWindowEvents {
+public:
+    explicit PaintingEvents(Win32AudienceWindow& window) : window_(window) {}
+    void OnAudienceResized() override {}
+    void OnAudienceClosed() override { ++closes; }
+    void OnAudiencePaint() override
+    {
+        PixelBuffer frame(window_.ClientWidth(), window_.ClientHeight());
+        for (std::int32_t y = 0; y < frame.Height(); ++y) {
+            for (std::int32_t x = 0; x < frame.Width(); ++x) {
+                frame.At(x, y) = Pixel{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), shade, 0};
+            }
+        }
+        window_.Present(frame, changed.Empty() ? PixelRect{0, 0, frame.Width(), frame.Height()} : changed);
+    }
+
+    std::uint8_t shade = 0;
+    PixelRect changed;
+    int closes = 0;
+
+private:
+    Win32AudienceWindow& window_;
+};
+
+COLORREF Expected(int x, int y, std::uint8_t shade)
+{
+    return RGB(shade, y & 0xFF, x & 0xFF);
+}
+
+TEST(Win32AudienceWindow, FramesAndPartialRepaintsShowPixelForPixelFullScreenAndF5AndItGoesWithItsOwner)
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300,
+                                 nullptr, nullptr, instance, nullptr);
+    ASSERT_NE(owner, nullptr);
+    Win32AudienceWindow window(instance, owner);
+    PaintingEvents events(window);
+    window.SetEvents(&events);
+    window.Open();
+    PumpMessages();
+    ASSERT_TRUE(window.IsOpen());
+    const int width = window.ClientWidth();
+    const int height = window.ClientHeight();
+    ASSERT_GT(width, 300);
+    ASSERT_GT(height, 200);
+    wchar_t title[64] = {};
+    GetWindowTextW(window.Window(), title, 64);
+    EXPECT_STREQ(title, L"PALVO \xFF5E\x8868\x793A\xFF5E");
+
+    // A second frame changes only rows 100 ... 149, columns 50 ... 249.
+    events.shade = 0x80;
+    events.changed = PixelRect{50, 100, 200, 50};
+    window.Invalidate(events.changed);
+    PumpMessages();
+    HDC screen = GetDC(window.Window());
+    struct Probe {
+        int x, y;
+        std::uint8_t shade;
+    };
+    for (const Probe probe :
+         {Probe{0, 0, 0}, Probe{width - 1, height - 1, 0}, Probe{50, 100, 0x80}, Probe{249, 149, 0x80},
+          Probe{120, 130, 0x80}, Probe{250, 130, 0}, Probe{120, 99, 0}, Probe{120, 150, 0}}) {
+        EXPECT_EQ(GetPixel(screen, probe.x, probe.y), Expected(probe.x, probe.y, probe.shade))
+            << probe.x << "," << probe.y;
+    }
+    ReleaseDC(window.Window(), screen);
+
+    SendMessageW(window.Window(), WM_KEYDOWN, VK_F11, 0);
+    PumpMessages();
+    EXPECT_TRUE(window.IsFullScreen());
+    EXPECT_EQ(window.ClientWidth(), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(window.ClientHeight(), GetSystemMetrics(SM_CYSCREEN));
+    SendMessageW(window.Window(), WM_KEYDOWN, VK_ESCAPE, 0);
+    PumpMessages();
+    EXPECT_FALSE(window.IsFullScreen());
+    EXPECT_EQ(window.ClientWidth(), width);
+
+    SendMessageW(window.Window(), WM_KEYDOWN, VK_F5, 0);
+    PumpMessages();
+    EXPECT_FALSE(window.IsOpen());
+    EXPECT_EQ(events.closes, 1);
+    EXPECT_TRUE(IsWindow(owner));
+
+    window.Open();
+    PumpMessages();
+    EXPECT_TRUE(window.IsOpen());
+    DestroyWindow(owner);
+    PumpMessages();
+    EXPECT_FALSE(window.IsOpen());
+    EXPECT_EQ(window.Window(), nullptr);
+    window.SetEvents(nullptr);
+}
+
+}  // namespace
+}  // namespace palvo::win32
