@@ -1,11 +1,23 @@
 #include "app/main_window.h"
 
+#include <string>
+
 #include "app/auxiliary_controls.h"
 #include "app/settings_refresh.h"
 #include "display/layout.h"
 #include "draw/history_board.h"
 
 namespace palvo {
+
+namespace {
+
+std::string UnreadableSettingsMessage(const std::string& iniFilePath)
+{
+    return "設定ファイルを読み込めませんでした。\n" + iniFilePath +
+           "\n\n既定の設定で起動します。このファイルは書き換えられません。";
+}
+
+}  // namespace
 
 MainWindow::MainWindow(MainWindowView& view, PlatformServices& services) : view_(view), services_(services)
 {
@@ -31,7 +43,10 @@ bool MainWindow::FormLoad()
 {
     gConfig.emplace(services_.environment.ApplicationDirectory());
     gShared.emplace();
-    gConfig->ReadConfig();
+    if (gConfig->ReadConfig() == IniFileState::Unreadable) {
+        // Said once, before anything else: the defaults are in use and the file stays as it is.
+        services_.messages.Show(UnreadableSettingsMessage(gConfig->IniFilePath()), MessageStyle::Warning);
+    }
     layout_ = SetControlLayout(view_, services_.environment);
 
     BitmapPreparation images = Images();
