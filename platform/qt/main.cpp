@@ -1,6 +1,7 @@
 // Palvo for Linux: the number caller's main window on Qt 6 Widgets.
 
 #include <QApplication>
+#include <QTimer>
 
 #include "app/main_window.h"
 #include "platform/platform_services.h"
@@ -37,10 +38,21 @@ int main(int argc, char* argv[])
 
     palvo::PlatformServices services{clock, events, messages, sound, environment, entropy, settingsDialog};
     palvo::MainWindow mainWindow(view, services);
+    // Ended by the session or a script: close like the window's close button, saving the
+    // settings. Installed before start-up, so that a signal during a start-up warning closes the
+    // warning and start-up ends its own way (which writes the settings too).
+    bool started = false;
+    palvo::QtTerminationSignal termination([&view, &started] {
+        if (started) {
+            view.Window().close();
+        }
+    });
     if (!mainWindow.FormLoad()) {
         return 1;
     }
-    // Ended by the session or a script: close like the window's close button, saving the settings.
-    palvo::QtTerminationSignal termination([&view] { view.Window().close(); });
+    started = true;
+    if (termination.Received()) {
+        QTimer::singleShot(0, &view.Window(), [&view] { view.Window().close(); });
+    }
     return QApplication::exec();
 }

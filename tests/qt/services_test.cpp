@@ -1,16 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <set>
 
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_entropy.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_sound.h"
+#include "platform/qt/qt_termination_signal.h"
 #include "tests/qt/qt_test_application.h"
 
 namespace palvo {
@@ -71,6 +74,26 @@ TEST(MessageBoxesTest, BoxesAreTitledPalvoWithTheStylesButtonsAndAnswers)
         EXPECT_EQ(seen.icon, each.icon);
         EXPECT_EQ(seen.buttons, each.buttons);
     }
+}
+
+// A session that ends the program must not wait on a person: the signal closes the open box as
+// cancelled (No for the question), and every box or dialog opened afterwards as well.
+TEST(TerminationSignalTest, SignalClosesOpenAndLaterBoxesAsCancelled)
+{
+    TestApplication();
+    int calls = 0;
+    QtTerminationSignal termination([&calls] { ++calls; });
+    ASSERT_TRUE(termination.Installed());
+    QTimer::singleShot(50, [] { ::raise(SIGTERM); });
+    QtMessageBoxes boxes;
+    EXPECT_EQ(boxes.Show("ゲームをリセットしますか？", MessageStyle::Question), MessageAnswer::No);
+    EXPECT_EQ(calls, 1);
+    EXPECT_TRUE(termination.Received());
+
+    EXPECT_EQ(boxes.Show("すべての数字が出ました。", MessageStyle::Notice), MessageAnswer::Ok);
+    QDialog dialog;
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    EXPECT_EQ(calls, 1);
 }
 
 TEST(SoundTest, PlayingReturnsAtOnceAndAMissingFileIsSilent)
