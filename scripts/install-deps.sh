@@ -12,6 +12,7 @@ linux_packages=(
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-image-formats-plugins
     fonts-ipafont-gothic
     xvfb xauth xdotool imagemagick
+    clang libclang-rt-14-dev
 )
 windows_packages=(
     g++-mingw-w64-i686 mingw-w64-i686-dev googletest zip locales
