@@ -29,7 +29,7 @@ bool JpegIsWhole(std::span<const std::uint8_t> bytes)
             --at;
             continue;
         }
-        if (marker == 0xD9) return true;  // end of image
+        if (marker == 0xD9) return true;                                     // end of image
         if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;  // no length
         if (at + 2 > bytes.size()) return false;
         const std::size_t length = (static_cast<std::size_t>(bytes[at]) << 8) | bytes[at + 1];
@@ -38,8 +38,8 @@ bool JpegIsWhole(std::span<const std::uint8_t> bytes)
         if (marker != 0xDA) continue;
         // Entropy-coded data of a scan: ends at the first marker other than a stuffed zero or a
         // restart marker.
-        while (at + 1 < bytes.size() &&
-               !(bytes[at] == 0xFF && bytes[at + 1] != 0x00 && !(bytes[at + 1] >= 0xD0 && bytes[at + 1] <= 0xD7))) {
+        while (at + 1 < bytes.size() && !(bytes[at] == 0xFF && bytes[at + 1] != 0x00 &&
+                                          !(bytes[at + 1] >= 0xD0 && bytes[at + 1] <= 0xD7))) {
             ++at;
         }
     }

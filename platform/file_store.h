@@ -13,8 +13,8 @@ namespace palvo {
 // The file's bytes, or nullopt when it does not exist, cannot be read, is not a regular file
 // (a folder, a pipe, a device: never waited on) or holds more than `largestBytes`, which is
 // checked before anything is read. Paths are UTF-8.
-std::optional<std::string> ReadFileBytes(const std::string& path,
-                                         std::uint64_t largestBytes = std::numeric_limits<std::uint64_t>::max());
+std::optional<std::string> ReadFileBytes(
+    const std::string& path, std::uint64_t largestBytes = std::numeric_limits<std::uint64_t>::max());
 
 // Replaces the file with `bytes` without ever leaving a half-written file: the bytes go to a
 // temporary file in the same folder, are flushed to disk, and the temporary file is renamed

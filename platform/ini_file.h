@@ -61,10 +61,10 @@ std::int32_t IniParseLeadingInteger(std::string_view value);
 // `document` with `key` of `section` set to `value`, every other byte kept: an existing key
 // line is rewritten in place (key as spelled in the file); a new key goes after the section's
 // last key line and ends as that line does; a new section goes at the end. Other inserted
-// line endings are the document's first (CRLF when it has none). Returns nullopt when the names or the value cannot be
-// written as one line: an empty section or key, a line break or NUL anywhere, '=' in the key
-// or ']' in the section, a key or section that begins or ends with a blank or tab, or a key
-// that begins with ';' or '['.
+// line endings are the document's first (CRLF when it has none). Returns nullopt when the
+// names or the value cannot be written as one line: an empty section or key, a line break or
+// NUL anywhere, '=' in the key or ']' in the section, a key or section that begins or ends
+// with a blank or tab, or a key that begins with ';' or '['.
 std::optional<std::string> IniSetValue(std::string_view document, std::string_view section,
                                        std::string_view key, std::string_view value);
 

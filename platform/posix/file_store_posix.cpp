@@ -106,7 +106,8 @@ void RemoveStaleTemporaryFiles(const std::string& path)
         }
         pid_t process = 0;
         const auto [end, error] = std::from_chars(rest.data(), rest.data() + underscore, process);
-        if (error != std::errc() || end != rest.data() + underscore || process <= 0 || process == ::getpid()) {
+        if (error != std::errc() || end != rest.data() + underscore || process <= 0 ||
+            process == ::getpid()) {
             continue;
         }
         if (::kill(process, 0) != 0 && errno == ESRCH) {
@@ -121,7 +122,8 @@ int CreateTemporaryFile(const std::string& path, std::string& temporaryPath)
 {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryPath = path + std::string(kTemporaryInfix) + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+        temporaryPath = path + std::string(kTemporaryInfix) + std::to_string(::getpid()) + "_" +
+                        std::to_string(counter++);
         const int descriptor = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor >= 0 || errno != EEXIST) return descriptor;
     }

@@ -30,7 +30,8 @@ QImage ToQImage(const PixelBuffer& pixels)
 
 std::optional<QImage> DecodePictureBytes(const std::string& bytes, PictureOrientation orientation)
 {
-    const std::span<const std::uint8_t> data(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    const std::span<const std::uint8_t> data(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                             bytes.size());
     if (IsBmpFile(data)) {
         PixelBuffer pixels;
         const BmpFileResult result = DecodeBmp(data, pixels);

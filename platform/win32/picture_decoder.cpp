@@ -62,7 +62,8 @@ std::optional<PixelBuffer> DecodePictureFile(const std::string& path)
     if (!bytes || bytes->empty() || bytes->size() > 0xFFFFFFFFu) {
         return std::nullopt;
     }
-    const std::span<const std::uint8_t> data(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size());
+    const std::span<const std::uint8_t> data(reinterpret_cast<const std::uint8_t*>(bytes->data()),
+                                             bytes->size());
     if (IsBmpFile(data)) {
         PixelBuffer pixels;
         const BmpFileResult result = DecodeBmp(data, pixels);
@@ -87,7 +88,8 @@ std::optional<PixelBuffer> DecodePictureFile(const std::string& path)
     }
     ComPointer<IWICStream> stream;
     if (FAILED(factory->CreateStream(stream.Out())) ||
-        FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(bytes->data()), static_cast<DWORD>(bytes->size())))) {
+        FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(bytes->data()),
+                                            static_cast<DWORD>(bytes->size())))) {
         return std::nullopt;
     }
     ComPointer<IWICBitmapDecoder> decoder;

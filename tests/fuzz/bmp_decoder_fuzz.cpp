@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!image.Empty()) std::abort();
         return 0;
     }
-    if (image.Empty() || image.Width() > palvo::kMaxBmpSide || image.Height() > palvo::kMaxBmpSide) std::abort();
+    if (image.Empty() || image.Width() > palvo::kMaxBmpSide || image.Height() > palvo::kMaxBmpSide)
+        std::abort();
     palvo::PixelBuffer again;
     if (palvo::DecodeBmp(palvo::EncodeBmp24(image), again) != palvo::BmpFileResult::Ok || !(again == image)) {
         std::abort();

@@ -49,7 +49,8 @@ void Require(bool condition)
 // Equal lines; the original's last line may have gained a line ending.
 bool SameLine(std::string_view before, bool lastBefore, std::string_view after)
 {
-    return after == before || (lastBefore && WithoutEnding(before) == before && WithoutEnding(after) == before);
+    return after == before ||
+           (lastBefore && WithoutEnding(before) == before && WithoutEnding(after) == before);
 }
 
 // `after` is `before` with, at one place, at most `replaced` key lines swapped for new lines
@@ -59,7 +60,8 @@ void RequireLinesKept(std::string_view before, std::string_view after, int repla
     const std::vector<std::string_view> old = Lines(before);
     const std::vector<std::string_view> now = Lines(after);
     std::size_t prefix = 0;
-    while (prefix < old.size() && prefix < now.size() && SameLine(old[prefix], prefix + 1 == old.size(), now[prefix])) {
+    while (prefix < old.size() && prefix < now.size() &&
+           SameLine(old[prefix], prefix + 1 == old.size(), now[prefix])) {
         ++prefix;
     }
     std::size_t suffix = 0;

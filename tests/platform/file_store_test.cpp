@@ -1,5 +1,4 @@
 #include "platform/file_store.h"
-#include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -14,6 +13,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "tests/support/temporary_folder.h"
 
 namespace palvo {
 namespace {
@@ -133,7 +134,8 @@ TEST_F(FileStore, ReplaceKeepsReadOnlyFilesAndDanglingLinks)
     std::filesystem::create_symlink(folder_ + "/missing/palvo.ini", nowhere);
     EXPECT_FALSE(ReplaceFileBytes(nowhere, "x"));
     EXPECT_TRUE(std::filesystem::is_symlink(nowhere));
-    EXPECT_EQ(Names(), (std::vector<std::string>{"dangling.ini", "made-by-save.ini", "nowhere.ini", "palvo.ini"}));
+    EXPECT_EQ(Names(),
+              (std::vector<std::string>{"dangling.ini", "made-by-save.ini", "nowhere.ini", "palvo.ini"}));
 }
 
 // Temporary files of a process killed during a save go at the next save; a running one's stay.

@@ -284,8 +284,11 @@ TEST_F(PictureSurfaceTest, HostileAndPartPicturesFailAtOnce)
     ASSERT_TRUE(LoadPictureFile(gif));
 
     const std::string refused[] = {
-        Path("pipe.jpg").toStdString(),  Path("folder.bmp").toStdString(), "/dev/zero",
-        cutShort("bar.bmp", bar),        cutShort("cut.jpg", firstPart(jpeg)),
+        Path("pipe.jpg").toStdString(),
+        Path("folder.bmp").toStdString(),
+        "/dev/zero",
+        cutShort("bar.bmp", bar),
+        cutShort("cut.jpg", firstPart(jpeg)),
         cutShort("cut.gif", firstPart(gif)),
     };
     for (const std::string& path : refused) {

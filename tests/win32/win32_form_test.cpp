@@ -337,7 +337,8 @@ TEST_F(Win32FormTest, LoadPictureRefusesMissingBrokenAndHugeFilesAndKeepsTheBox)
     CloseHandle(file);
     // A named pipe as the picture: refused at once, never waited on.
     const std::wstring pipeName = L"\\\\.\\pipe\\palvo-picture-" + std::to_wstring(GetCurrentProcessId());
-    HANDLE pipe = CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
+    HANDLE pipe =
+        CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
     ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
 
     EXPECT_FALSE(base.LoadPicture("C:\\no such folder\\bg01.jpg"));

@@ -92,7 +92,8 @@ void RemoveStaleTemporaryFiles(const std::wstring& target)
             continue;
         }
         const unsigned long long process = std::stoull(digits);
-        if (process > 0xFFFFFFFFull || process == GetCurrentProcessId() || ProcessRuns(static_cast<DWORD>(process))) {
+        if (process > 0xFFFFFFFFull || process == GetCurrentProcessId() ||
+            ProcessRuns(static_cast<DWORD>(process))) {
             continue;
         }
         DeleteFileW((folder + name).c_str());
