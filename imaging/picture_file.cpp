@@ -29,8 +29,9 @@ bool JpegIsWhole(std::span<const std::uint8_t> bytes)
             --at;
             continue;
         }
-        if (marker == 0xD9) return true;                                     // end of image
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;  // no length
+        if (marker == 0xD9) return true;  // end of image
+        // Markers without a length: TEM and the restart markers.
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;
         if (at + 2 > bytes.size()) return false;
         const std::size_t length = (static_cast<std::size_t>(bytes[at]) << 8) | bytes[at + 1];
         if (length < 2 || at + length > bytes.size()) return false;
