@@ -1,6 +1,8 @@
 // The Windows file store and code page 932 conversion, against the real Windows API.
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <tlhelp32.h>
 
 #include <string>
 
@@ -93,7 +95,20 @@ TEST(FileStoreWin32, RemovesTemporaryFilesOfEndedProcessesAtTheNextSave)
     TemporaryFolder folder;
     const std::string path = folder.File("palvo.ini");
     const std::string ended = path + ".tmp4000000000";
-    const std::string running = path + ".tmp" + std::to_string(GetCurrentProcessId());
+    // Another process that runs (this one's own name is what the save itself writes).
+    DWORD other = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && other == 0;
+         more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ProcessID != 0 && entry.th32ProcessID != GetCurrentProcessId()) {
+            other = entry.th32ProcessID;
+        }
+    }
+    CloseHandle(snapshot);
+    ASSERT_NE(other, 0u);
+    const std::string running = path + ".tmp" + std::to_string(other);
     ASSERT_TRUE(ReplaceFileBytes(ended, std::string(4096, 't')));
     ASSERT_TRUE(ReplaceFileBytes(running, "t"));
     ASSERT_TRUE(ReplaceFileBytes(folder.File("palvo.ini.tmpx"), "t"));
