@@ -1,7 +1,7 @@
 # The two commands a new user needs:
 #   make run    build and start the program (on a machine without a display: screenshots under Xvfb)
 #   make test   build everything with warnings as errors and pass every test
-.PHONY: configure build-linux run test test-linux test-sanitize test-fuzz fuzz test-windows windows bench deps deps-linux clean
+.PHONY: configure build-linux run test test-linux test-sanitize test-fuzz fuzz test-windows windows deb bench deps deps-linux clean
 
 BUILD := build
 BUILD_ASAN := build-asan
@@ -46,8 +46,14 @@ test-windows:
 windows:
 	bash scripts/build-windows.sh
 
+# dist/palvo_<version>_amd64.deb, from the normal build.
+deb: build-linux
+	cd $(BUILD) && cpack -B $(CURDIR)/$(BUILD)/cpack
+	mkdir -p dist
+	cp $(BUILD)/cpack/palvo_*_amd64.deb dist/
+
 bench: build-linux
 	bash scripts/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) build-fuzz build-win32 dist
+	rm -rf $(BUILD) $(BUILD_ASAN) build-fuzz build-win32 build-win64 dist

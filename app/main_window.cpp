@@ -41,7 +41,7 @@ DigitRenderer MainWindow::Renderer()
 
 bool MainWindow::FormLoad()
 {
-    gConfig.emplace(services_.environment.ApplicationDirectory());
+    gConfig.emplace(services_.environment.SettingsDirectory(), services_.environment.DataDirectory());
     gShared.emplace();
     if (gConfig->ReadConfig() == IniFileState::Unreadable) {
         // Said once, before anything else: the defaults are in use and the file stays as it is.

@@ -13,13 +13,15 @@ namespace palvo {
 // exactly what they are given; only ReadConfig corrects stored values the program cannot use.
 class CConfig {
 public:
-    // applicationDirectory: the folder of the executable, without a trailing separator.
-    // Until ReadConfig runs, the texts are empty and the numbers 0.
-    explicit CConfig(const std::string& applicationDirectory)
-        : iniFilePath_(applicationDirectory + kPathSeparator + "palvo.ini"),
-          defaultBackGroundImageFile_(applicationDirectory + kPathSeparator + "bg" + kPathSeparator + "bg01.jpg")
+    // settingsDirectory holds palvo.ini, dataDirectory the shipped files; both without a trailing
+    // separator. Until ReadConfig runs, the texts are empty and the numbers 0.
+    CConfig(const std::string& settingsDirectory, const std::string& dataDirectory)
+        : iniFilePath_(settingsDirectory + kPathSeparator + "palvo.ini"),
+          defaultBackGroundImageFile_(dataDirectory + kPathSeparator + "bg" + kPathSeparator + "bg01.jpg")
     {
     }
+    // A portable folder holding both.
+    explicit CConfig(const std::string& programDirectory) : CConfig(programDirectory, programDirectory) {}
 
     const std::string& BackGroundImageFile() const { return backGroundImageFile_; }
     void SetBackGroundImageFile(std::string value) { backGroundImageFile_ = std::move(value); }
@@ -37,7 +39,7 @@ public:
     void SetRhythmSlow(std::int16_t value) { rhythmSlow_ = value; }
 
     const std::string& IniFilePath() const { return iniFilePath_; }
-    // The background used when the file names none: application directory + "/bg/bg01.jpg".
+    // The background used when the file names none: the shipped "bg/bg01.jpg".
     const std::string& DefaultBackGroundImageFile() const { return defaultBackGroundImageFile_; }
 
     // Loads all seven settings from the INI file, in key order. Missing file, section, key or

@@ -9,8 +9,14 @@ class Environment {
 public:
     virtual ~Environment() = default;
 
-    // The folder that holds the executable (UTF-8), without a trailing separator.
-    virtual std::string ApplicationDirectory() const = 0;
+    // The folder of the shipped pictures, bars, buttons and sound (UTF-8), without a trailing
+    // separator: beside the executable, or where an installed program's files are.
+    virtual std::string DataDirectory() const = 0;
+
+    // The folder of palvo.ini and of every file the program writes beside it (UTF-8), without a
+    // trailing separator: beside the executable, or the user's own folder when the program cannot
+    // write there. The platform creates it at start-up when it is missing (and can be made).
+    virtual std::string SettingsDirectory() const = 0;
 
     // The screen's twips (1/1440 inch) per pixel: 15 at 96 dpi.
     virtual double TwipsPerPixelX() const = 0;

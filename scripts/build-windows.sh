@@ -1,18 +1,35 @@
 #!/usr/bin/env bash
-# Cross-builds the 32-bit Windows program with mingw-w64 and packs dist/palvo-win32.zip
-# (palvo.exe and the files it loads, ready to unpack anywhere).
-#   scripts/build-windows.sh                the program and the zip
-#   scripts/build-windows.sh --with-tests   also GoogleTest and the test programs (for test-windows.sh)
+# Cross-builds the Windows program with mingw-w64 and packs it with the files it loads, ready to
+# unpack anywhere, with the operator's guide: dist/palvo-<version>-win32.zip and the same as
+# dist/palvo-win32.zip.
+#   scripts/build-windows.sh                      the 32-bit program (the one we ship) and its zip
+#   scripts/build-windows.sh --with-tests         also GoogleTest and the test programs
+#   scripts/build-windows.sh --arch win64 ...     the 64-bit build instead (build-win64/, and
+#                                                 dist/palvo-<version>-win64.zip): a test vehicle
+#                                                 for machines that cannot run 32-bit programs
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${PALVO_WIN32_BUILD:-$root/build-win32}
-toolchain=$root/cmake/mingw-w64-i686.cmake
 with_tests=false
-[ "${1:-}" = --with-tests ] && with_tests=true
+arch=win32
+while [ $# -gt 0 ]; do
+    case $1 in
+        --with-tests) with_tests=true ;;
+        --arch) arch=${2:-}; shift ;;
+        *) echo "usage: $0 [--with-tests] [--arch win32|win64]" >&2; exit 2 ;;
+    esac
+    shift
+done
+case $arch in
+    win32) triple=i686-w64-mingw32; toolchain=$root/cmake/mingw-w64-i686.cmake
+           build=${PALVO_WIN32_BUILD:-$root/build-win32} ;;
+    win64) triple=x86_64-w64-mingw32; toolchain=$root/cmake/mingw-w64-x86_64.cmake
+           build=${PALVO_WIN64_BUILD:-$root/build-win64} ;;
+    *) echo "unknown architecture '$arch' (win32 or win64)" >&2; exit 2 ;;
+esac
 
-if ! command -v i686-w64-mingw32-g++-posix >/dev/null 2>&1 && ! command -v i686-w64-mingw32-g++ >/dev/null 2>&1; then
-    echo "The mingw-w64 i686 cross compiler is missing; run scripts/install-deps.sh" >&2
+if ! command -v "$triple-g++-posix" >/dev/null 2>&1 && ! command -v "$triple-g++" >/dev/null 2>&1; then
+    echo "The mingw-w64 $triple cross compiler is missing; run scripts/install-deps.sh" >&2
     exit 1
 fi
 
@@ -33,7 +50,7 @@ if $with_tests; then
     # GoogleTest for the target, built once from Debian's googletest sources.
     gtest_prefix=$build/googletest
     if [ ! -f "$gtest_prefix/lib/cmake/GTest/GTestConfig.cmake" ]; then
-        echo "Cross-building GoogleTest from /usr/src/googletest"
+        echo "Cross-building GoogleTest ($arch) from /usr/src/googletest"
         cmake -S /usr/src/googletest -B "$build/googletest-build" "${generator[@]}" \
             -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
             -DCMAKE_INSTALL_PREFIX="$gtest_prefix" -DBUILD_GMOCK=ON >/dev/null
@@ -59,6 +76,7 @@ if [ ! -f "$program" ]; then
     echo "palvo.exe was not built (the main window logic is not in this tree yet)" >&2
     exit 1
 fi
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 
 # The zip: palvo.exe beside the folders it loads from.
 stage=$build/dist-stage
@@ -70,9 +88,44 @@ for folder in bg wav bars buttons; do
         cp -r "$root/resources/$folder" "$stage/"
     fi
 done
+# The operator's guide, as a file any Windows PC opens by double-click: one HTML page with its
+# pictures inside (cmark-gfm, for the tables), or, without it, the text itself in UTF-8 with a
+# byte-order mark.
+guide=$root/docs/operator-guide.md
+if [ -f "$guide" ]; then
+    if command -v cmark-gfm >/dev/null 2>&1; then
+        title=$(sed -n 's/^# *//p' "$guide" | head -1)
+        {
+            printf '<!DOCTYPE html>\n<html lang="ja">\n<head>\n<meta charset="utf-8">\n'
+            printf '<title>%s</title>\n' "$(printf '%s' "${title:-パルボ 操作ガイド}" | sed 's/&/\&amp;/g; s/</\&lt;/g; s/>/\&gt;/g')"
+            printf '<style>body{font-family:"Yu Gothic UI","Meiryo",sans-serif;max-width:52em;margin:2em auto;'
+            printf 'padding:0 1em;line-height:1.7}img{max-width:100%%;border:1px solid #ccc}'
+            printf 'table{border-collapse:collapse}td,th{border:1px solid #ccc;padding:.2em .6em}</style>\n'
+            printf '</head>\n<body>\n'
+            # Pictures beside the guide go into the page itself, so the page is one file.
+            cmark-gfm -e table -e strikethrough -e autolink "$guide" | PALVO_DOCS=$root/docs perl -pe '
+                s{<img src="([^":]+\.(png|jpe?g|gif))"}{
+                    my ($file, $kind) = ($1, lc $2);
+                    $file =~ s/%([0-9A-Fa-f]{2})/chr hex $1/ge;
+                    $file = "$ENV{PALVO_DOCS}/$file";
+                    $kind = "jpeg" if $kind eq "jpg";
+                    -f $file ? "<img src=\"data:image/$kind;base64," . qx(base64 -w0 "$file") . "\"" : $&
+                }ge'
+            printf '</body>\n</html>\n'
+        } >"$stage/操作ガイド.html"
+    else
+        { printf '\xef\xbb\xbf'; sed 's/\r*$/\r/' "$guide"; } >"$stage/操作ガイド.txt"
+    fi
+fi
+
 mkdir -p "$root/dist"
-rm -f "$root/dist/palvo-win32.zip"
+zip=$root/dist/palvo-${version:+$version-}$arch.zip
+rm -f "$zip"
 # CMake's zip writer marks names as UTF-8, so Windows unpacks the Japanese sound file name
 # intact; Info-ZIP here would store it unmarked and Explorer would garble it.
-(cd "$stage" && cmake -E tar cf "$root/dist/palvo-win32.zip" --format=zip -- *)
-echo "Built $root/dist/palvo-win32.zip"
+(cd "$stage" && cmake -E tar cf "$zip" --format=zip -- *)
+# The stable name, for scripts that do not know the version.
+if [ "$zip" != "$root/dist/palvo-$arch.zip" ]; then
+    cp "$zip" "$root/dist/palvo-$arch.zip"
+fi
+echo "Built $zip (and dist/palvo-$arch.zip)"

@@ -12,11 +12,17 @@ linux_packages=(
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-image-formats-plugins
     fonts-ipafont-gothic
     xvfb xauth xdotool imagemagick
+    dpkg-dev file lintian desktop-file-utils appstream
     clang libclang-rt-14-dev
 )
+# The 32-bit program we ship and its tests under 32-bit Wine; the 64-bit compiler and Wine for
+# machines that cannot run 32-bit programs (scripts/test-windows.sh falls back to them); Wine's
+# own fonts for window frames; cmark-gfm turns the operator's guide into the page the zip carries.
 windows_packages=(
     g++-mingw-w64-i686 mingw-w64-i686-dev googletest zip locales
     wine wine32
+    g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 fonts-wine
+    cmark-gfm
 )
 
 packages=("${linux_packages[@]}")

@@ -8,18 +8,21 @@
 
 namespace palvo {
 
-// A machine with a chosen application directory and screen resolution; a file exists when it was
-// registered with AddFile or exists on disk.
+// A machine with chosen folders and screen resolution; a file exists when it was registered with
+// AddFile or exists on disk.
 class FakeEnvironment : public Environment {
 public:
+    // A portable folder: the shipped files and the settings both in `applicationDirectory`.
     explicit FakeEnvironment(std::string applicationDirectory, double twipsPerPixel = 15.0)
-        : applicationDirectory_(std::move(applicationDirectory)),
+        : dataDirectory_(applicationDirectory),
+          settingsDirectory_(std::move(applicationDirectory)),
           twipsX_(twipsPerPixel),
           twipsY_(twipsPerPixel)
     {
     }
 
-    std::string ApplicationDirectory() const override { return applicationDirectory_; }
+    std::string DataDirectory() const override { return dataDirectory_; }
+    std::string SettingsDirectory() const override { return settingsDirectory_; }
     double TwipsPerPixelX() const override { return twipsX_; }
     double TwipsPerPixelY() const override { return twipsY_; }
     bool FileExists(const std::string& path) const override;
@@ -29,10 +32,12 @@ public:
         twipsX_ = x;
         twipsY_ = y;
     }
+    void SetSettingsDirectory(std::string folder) { settingsDirectory_ = std::move(folder); }
     void AddFile(const std::string& path) { files_.insert(path); }
 
 private:
-    std::string applicationDirectory_;
+    std::string dataDirectory_;
+    std::string settingsDirectory_;
     double twipsX_;
     double twipsY_;
     std::set<std::string> files_;

@@ -1,10 +1,18 @@
 #include "platform/qt/qt_environment.h"
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <optional>
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+
+#include "platform/program_folders.h"
 
 namespace palvo {
 
@@ -23,14 +31,50 @@ double TwipsPerPixel(bool horizontal)
     return dotsPerInch > 0 ? kTwipsPerInch / dotsPerInch : kStandardTwipsPerPixel;
 }
 
+std::optional<std::filesystem::path> Variable(const char* name)
+{
+    const QString value = qEnvironmentVariable(name);
+    if (value.isEmpty()) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(value.toStdString());
+}
+
+bool IsFolder(const std::filesystem::path& path)
+{
+    return QFileInfo(QString::fromStdString(path.string())).isDir();
+}
+
+ProgramFolderFacts LookAround(const std::filesystem::path& program)
+{
+    ProgramFolderFacts facts;
+    facts.programDirectory = program;
+    // The bars are what the program cannot start without.
+    facts.dataBesideProgram = IsFolder(program / "bars");
+    facts.dataInstalled = IsFolder(InstalledDataDirectory(program) / "bars");
+    // access() also answers for a read-only mount, which the permission bits do not show.
+    facts.programDirectoryWritable = ::access(program.c_str(), W_OK) == 0;
+    facts.settingsBesideProgram = QFileInfo::exists(QString::fromStdString((program / "palvo.ini").string()));
+    facts.configHome = Variable("XDG_CONFIG_HOME");
+    facts.home = Variable("HOME");
+    return facts;
+}
+
 }  // namespace
 
-std::string QtEnvironment::ApplicationDirectory() const
+QtEnvironment::QtEnvironment()
 {
-    if (!applicationDirectory_.empty()) {
-        return applicationDirectory_;
+    const std::filesystem::path program =
+        QDir::cleanPath(QCoreApplication::applicationDirPath()).toStdString();
+    const ProgramFolderFacts facts = LookAround(program);
+    dataDirectory_ = ChooseDataDirectory(facts).string();
+    settingsDirectory_ = ChooseSettingsDirectory(facts).string();
+    const QString settings = QString::fromStdString(settingsDirectory_);
+    if (!QFileInfo(settings).isDir() && QDir().mkpath(settings)) {
+        // The user's own settings are for the user alone.
+        QFile::setPermissions(settings,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
-    return QDir::cleanPath(QCoreApplication::applicationDirPath()).toStdString();
 }
 
 double QtEnvironment::TwipsPerPixelX() const

@@ -7,26 +7,31 @@
 
 namespace palvo {
 
-// The machine as Qt sees it: the executable's folder and the primary screen's resolution.
+// The machine as Qt sees it: the folders around the executable and the primary screen's resolution.
 class QtEnvironment : public Environment {
 public:
-    // Facts of the running program. Needs a QGuiApplication for the screen resolution.
-    QtEnvironment() = default;
+    // Facts of the running program, looked up once; creates the settings folder when the program
+    // keeps its settings in the user's folder. Needs a QGuiApplication.
+    QtEnvironment();
 
-    // For tests: another application folder and a fixed twips-per-pixel ratio.
+    // For tests: a portable folder holding everything and a fixed twips-per-pixel ratio.
     QtEnvironment(std::string applicationDirectory, std::optional<double> twipsPerPixel)
-        : applicationDirectory_(std::move(applicationDirectory)), twipsPerPixel_(twipsPerPixel)
+        : dataDirectory_(applicationDirectory),
+          settingsDirectory_(std::move(applicationDirectory)),
+          twipsPerPixel_(twipsPerPixel)
     {
     }
 
-    std::string ApplicationDirectory() const override;
+    std::string DataDirectory() const override { return dataDirectory_; }
+    std::string SettingsDirectory() const override { return settingsDirectory_; }
     // 1440 divided by the primary screen's logical dots per inch (15 without a screen).
     double TwipsPerPixelX() const override;
     double TwipsPerPixelY() const override;
     bool FileExists(const std::string& path) const override;
 
 private:
-    std::string applicationDirectory_;
+    std::string dataDirectory_;
+    std::string settingsDirectory_;
     std::optional<double> twipsPerPixel_;
 };
 

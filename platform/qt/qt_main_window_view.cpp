@@ -359,7 +359,7 @@ void QtMainWindowView::Apply(const ControlSpec& spec, Control& control)
     const QString pictureFile =
         spec.picture.empty()
             ? QString()
-            : QString::fromStdString(environment_.ApplicationDirectory() + kPathSeparator + spec.picture);
+            : QString::fromStdString(environment_.DataDirectory() + kPathSeparator + spec.picture);
     if (spec.font.pointSize > 0 || !spec.font.family.empty() || spec.font.bold) {
         widget->setFont(MakeFont(spec.font));
     }

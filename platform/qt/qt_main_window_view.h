@@ -23,7 +23,7 @@ class QtFormWidget;
 // presses "cmdStart" while it is enabled. Closing the window asks MainWindowEvents first.
 class QtMainWindowView : public MainWindowView {
 public:
-    // Picture files named by the layout are looked up under environment.ApplicationDirectory().
+    // Picture files named by the layout are looked up under environment.DataDirectory().
     explicit QtMainWindowView(const Environment& environment);
     ~QtMainWindowView() override;
 

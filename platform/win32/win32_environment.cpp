@@ -18,7 +18,7 @@ double TwipsPerPixel(int capability)
 
 }  // namespace
 
-std::string Win32Environment::ApplicationDirectory() const
+std::string Win32Environment::ProgramDirectory()
 {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {

@@ -5,6 +5,7 @@
 
 #include "platform/win32/os/wide_text.h"
 #include "platform/win32/picture_decoder.h"
+#include "platform/win32/win32_program_resources.h"
 
 namespace palvo::win32 {
 
@@ -37,13 +38,21 @@ void RegisterWindowClasses(HINSTANCE instance, WNDPROC procedure)
     form.style = CS_DBLCLKS;
     form.lpfnWndProc = procedure;
     form.hInstance = instance;
-    form.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    // The program's own icon, at the system's sizes; programs without it (tests) get the default.
+    form.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(PALVO_PROGRAM_ICON));
+    form.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(PALVO_PROGRAM_ICON), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                                 LR_SHARED));
+    if (form.hIcon == nullptr) {
+        form.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    }
     form.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     form.lpszClassName = kFormClass;
     RegisterClassExW(&form);
 
     WNDCLASSEXW container = form;
     container.hIcon = nullptr;
+    container.hIconSm = nullptr;
     container.lpszClassName = kContainerClass;
     RegisterClassExW(&container);
 }

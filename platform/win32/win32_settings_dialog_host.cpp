@@ -15,7 +15,7 @@ Win32SettingsDialogHost::Win32SettingsDialogHost(HINSTANCE instance, Win32MainWi
 void Win32SettingsDialogHost::RunSettingsDialog(CConfig& config)
 {
     // The file, colour and message boxes take the active window, the dialog, as their owner.
-    Win32SettingsDialogView view(instance_, owner_.Window(), environment_.ApplicationDirectory());
+    Win32SettingsDialogView view(instance_, owner_.Window(), environment_.DataDirectory());
     SettingsDialog dialog(config, view, dialogs_, messages_, environment_);
     dialog.FormLoad();
     view.RunModal();

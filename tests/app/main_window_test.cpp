@@ -111,6 +111,32 @@ TEST_F(MainWindowStartup, SecondRunReadsWhatTheFirstWrote)
     EXPECT_EQ(IniText(), first);
 }
 
+TEST_F(MainWindowStartup, SettingsFolderApartFromTheShippedFilesHoldsPalvoIni)
+{
+    // An installed program: pictures and chime in one folder, palvo.ini in the user's own.
+    const std::filesystem::path settings = directory_ / "config";
+    std::filesystem::create_directories(settings);
+    platform_->environment.SetSettingsDirectory(settings.string());
+    std::ofstream(settings / "palvo.ini", std::ios::binary) << "[PALVO]\r\nNumMax=2\r\n";
+
+    ASSERT_TRUE(Load());
+    EXPECT_TRUE(messages().Messages().empty()) << "the shipped pictures are found in the data folder";
+    Start();
+    ASSERT_EQ(sound().PlayedFiles().size(), 1u);
+    EXPECT_EQ(sound().PlayedFiles()[0].path.rfind(AppPath("wav/"), 0), 0u)
+        << "the chime comes from the data folder";
+    Start();
+    EXPECT_FALSE(view().IsEnabled("cmdStart")) << "NumMax=2 was read from the settings folder";
+    view().RequestClose();
+
+    EXPECT_FALSE(IniExists()) << "nothing is written beside the shipped files";
+    std::ifstream file(settings / "palvo.ini", std::ios::binary);
+    const std::string written((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(written.find("BackGroundImageFile=" + AppPath("bg/bg01.jpg") + "\r\n"), std::string::npos)
+        << "the default background is the shipped picture:\n"
+        << written;
+}
+
 TEST_F(MainWindowStartup, ShippedBarFilesDrawTheDigits)
 {
     std::filesystem::copy(std::filesystem::u8path(PALVO_SOURCE_DIR "/resources/bars"),

@@ -302,7 +302,8 @@ TEST(EnvironmentTest, ReportsItsFolderScaleAndFiles)
     file.close();
 
     const QtEnvironment forced(directory.path().toStdString(), 12.0);
-    EXPECT_EQ(forced.ApplicationDirectory(), directory.path().toStdString());
+    EXPECT_EQ(forced.DataDirectory(), directory.path().toStdString());
+    EXPECT_EQ(forced.SettingsDirectory(), directory.path().toStdString());
     EXPECT_EQ(forced.TwipsPerPixelX(), 12.0);
     EXPECT_EQ(forced.TwipsPerPixelY(), 12.0);
     EXPECT_TRUE(forced.FileExists(directory.filePath(QStringLiteral("palvo.ini")).toStdString()));
@@ -310,7 +311,9 @@ TEST(EnvironmentTest, ReportsItsFolderScaleAndFiles)
     EXPECT_FALSE(forced.FileExists(directory.filePath(QStringLiteral("missing")).toStdString()));
 
     const QtEnvironment real;
-    EXPECT_EQ(real.ApplicationDirectory(), QCoreApplication::applicationDirPath().toStdString());
+    // A test program's folder holds no shipped files and is writable: everything stays beside it.
+    EXPECT_EQ(real.DataDirectory(), QCoreApplication::applicationDirPath().toStdString());
+    EXPECT_EQ(real.SettingsDirectory(), QCoreApplication::applicationDirPath().toStdString());
     EXPECT_GT(real.TwipsPerPixelX(), 0.0);
 }
 

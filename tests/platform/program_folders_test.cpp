@@ -1,0 +1,90 @@
+#include "platform/program_folders.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace palvo {
+namespace {
+
+using std::filesystem::path;
+
+// The table's absolute paths, on a drive where the build is for Windows.
+path Native(const std::string& text)
+{
+#ifdef _WIN32
+    if (!text.empty() && text[0] == '/') {
+        return path("C:" + text);
+    }
+#endif
+    return path(text);
+}
+
+std::optional<path> NativeIfSet(const std::optional<std::string>& text)
+{
+    return text ? std::optional<path>(Native(*text)) : std::nullopt;
+}
+
+TEST(ProgramFolders, InstalledDataLiesInShareBesideTheProgramsFolder)
+{
+    EXPECT_EQ(InstalledDataDirectory(Native("/usr/bin")), Native("/usr/share/palvo"));
+    EXPECT_EQ(InstalledDataDirectory(Native("/opt/palvo/bin/")), Native("/opt/palvo/share/palvo"));
+}
+
+TEST(ProgramFolders, ChoosesWhereDataAndSettingsLive)
+{
+    enum class Data { Beside, Installed, Both, Nowhere };
+    struct Case {
+        const char* what;
+        std::string program;
+        Data data;
+        bool writable;
+        bool iniBeside;
+        std::optional<std::string> configHome;
+        std::optional<std::string> home;
+        std::string expectedData;
+        std::string expectedSettings;
+    };
+    const Case cases[] = {
+        {"portable folder", "/home/op/palvo", Data::Beside, true, false, std::nullopt, "/home/op",
+         "/home/op/palvo", "/home/op/palvo"},
+        {"portable folder already used", "/home/op/palvo", Data::Beside, true, true, "/x", "/home/op",
+         "/home/op/palvo", "/home/op/palvo"},
+        {"read-only portable folder", "/media/cd/palvo", Data::Beside, false, false, std::nullopt, "/home/op",
+         "/media/cd/palvo", "/home/op/.config/palvo"},
+        {"read-only folder that holds palvo.ini", "/srv/palvo", Data::Beside, false, true, std::nullopt,
+         "/home/op", "/srv/palvo", "/srv/palvo"},
+        {"installed, ordinary user", "/usr/bin", Data::Installed, false, false, std::nullopt, "/home/op",
+         "/usr/share/palvo", "/home/op/.config/palvo"},
+        {"installed, XDG_CONFIG_HOME set", "/usr/bin", Data::Installed, false, false, "/home/op/cfg",
+         "/home/op", "/usr/share/palvo", "/home/op/cfg/palvo"},
+        {"installed, relative XDG_CONFIG_HOME ignored", "/usr/bin", Data::Installed, false, false, "cfg",
+         "/home/op", "/usr/share/palvo", "/home/op/.config/palvo"},
+        {"installed, run by root: never into /usr/bin", "/usr/bin", Data::Installed, true, false,
+         std::nullopt, "/root", "/usr/share/palvo", "/root/.config/palvo"},
+        {"installed, no home at all", "/usr/bin", Data::Installed, false, false, std::nullopt, std::nullopt,
+         "/usr/share/palvo", "/usr/bin"},
+        {"portable copy inside an installed tree wins", "/usr/local/bin", Data::Both, true, false,
+         std::nullopt, "/home/op", "/usr/local/bin", "/usr/local/bin"},
+        {"files missing everywhere", "/tmp/palvo", Data::Nowhere, true, false, std::nullopt, "/home/op",
+         "/tmp/palvo", "/tmp/palvo"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ProgramFolderFacts facts;
+        facts.programDirectory = Native(c.program);
+        facts.dataBesideProgram = c.data == Data::Beside || c.data == Data::Both;
+        facts.dataInstalled = c.data == Data::Installed || c.data == Data::Both;
+        facts.programDirectoryWritable = c.writable;
+        facts.settingsBesideProgram = c.iniBeside;
+        facts.configHome = NativeIfSet(c.configHome);
+        facts.home = NativeIfSet(c.home);
+        EXPECT_EQ(ChooseDataDirectory(facts), Native(c.expectedData));
+        EXPECT_EQ(ChooseSettingsDirectory(facts), Native(c.expectedSettings));
+    }
+}
+
+}  // namespace
+}  // namespace palvo
