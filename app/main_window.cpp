@@ -8,6 +8,25 @@
 #include "draw/history_board.h"
 
 namespace palvo {
+namespace {
+
+constexpr std::string_view kNumMaxNextGameNotice =
+    "最大値の変更は、次のゲーム（リセットの後）から有効になります。";
+
+// The buttons the operator plays with, after which Space and Enter must mean Start again.
+bool IsOperatorButton(std::string_view name)
+{
+    return name == "cmdStart" || name == "cmdHistBack" || name == "cmdHistForward" || name == "cmdReset" ||
+           name == "cmdSetting";
+}
+
+std::string CloseWriteFailureMessage(const std::string& iniFilePath)
+{
+    return "設定ファイルに書き込めませんでした。\n" + iniFilePath +
+           "\n\n今回の設定は保存されずに終了します。";
+}
+
+}  // namespace
 
 namespace {
 
@@ -50,9 +69,16 @@ bool MainWindow::FormLoad()
     layout_ = SetControlLayout(view_, services_.environment);
 
     BitmapPreparation images = Images();
-    // The first failing step has shown its warning; later steps are not attempted.
-    const bool prepared = images.SetNumBarBmp(gConfig->NumSizeIndex()) && images.SetHistNumBmp() &&
-                          images.SetBackGroundBmp() && images.SetPicHistNumBmp();
+    // The first failing step has shown its warning; later steps are not attempted. A background
+    // that cannot be loaded gives way to the shipped one rather than locking the operator out.
+    bool prepared = images.SetNumBarBmp(gConfig->NumSizeIndex()) && images.SetHistNumBmp();
+    if (prepared) {
+        const BackgroundChoice background = images.SetBackGroundBmpOrDefault();
+        if (background == BackgroundChoice::ShippedDefault) {
+            backgroundStandIn_ = gConfig->BackGroundImageFile();
+        }
+        prepared = background != BackgroundChoice::None && images.SetPicHistNumBmp();
+    }
     if (!prepared) {
         FormUnload();
         return false;
@@ -94,7 +120,19 @@ void MainWindow::OnClick(std::string_view name)
     ++busy_;
     Dispatch(name);
     --busy_;
+    if (!life_.closed && IsOperatorButton(name)) {
+        ReturnFocusToStart();
+    }
     FinishHandler();
+}
+
+void MainWindow::ReturnFocusToStart()
+{
+    // A button keeps the focus after its click, and Space or Enter would press it again: after a
+    // question answered No, a second Space on Reset would erase the game. Start is the safe key.
+    if (MayClick("cmdStart")) {
+        view_.SetFocus("cmdStart");
+    }
 }
 
 void MainWindow::Dispatch(std::string_view name)
@@ -113,9 +151,15 @@ void MainWindow::Dispatch(std::string_view name)
     } else if (name == "cmdReset") {
         board.Reset(gConfig->NumMax());
     } else if (name == "cmdSetting") {
-        RunSettingsAndRefresh(services_.settingsDialog, *gConfig, images, auxiliary, board, life_);
+        const std::int16_t numMaxBefore = gConfig->NumMax();
+        RunSettingsAndRefresh(services_.settingsDialog, *gConfig, images, auxiliary, board, life_,
+                              backgroundStandIn_);
         if (!life_.closed) {
             listeners_.OnSettingsRefreshed();
+            // The game keeps the highest number it began with; the operator must hear that.
+            if (gConfig->NumMax() != numMaxBefore && gConfig->NumMax() != record_.NumMax()) {
+                services_.messages.Show(kNumMaxNextGameNotice, MessageStyle::Notice);
+            }
         }
     } else if (name == "Command1") {
         auxiliary.Command1_Click();
@@ -180,7 +224,9 @@ void MainWindow::FormUnload()
     }
     unloaded_ = true;
     life_.closed = true;
-    gConfig->WriteConfig();
+    if (!gConfig->WriteConfig()) {
+        services_.messages.Show(CloseWriteFailureMessage(gConfig->IniFilePath()), MessageStyle::Warning);
+    }
     // A handler still on the stack holds references to both objects; it releases them when it returns.
     if (busy_ == 0) {
         Release();

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "config/config_store.h"
@@ -14,9 +15,9 @@
 #include "imaging/digit_rendering.h"
 #include "imaging/pixel_buffer.h"
 #include "imaging/working_buffers.h"
-#include "platform/window_layout.h"
 #include "platform/main_window_view.h"
 #include "platform/platform_services.h"
+#include "platform/window_layout.h"
 
 namespace palvo {
 
@@ -61,6 +62,7 @@ private:
     void FormUnload();
     void Release();
     bool MayClick(std::string_view name) const;
+    void ReturnFocusToStart();
     void Dispatch(std::string_view name);
     void FinishHandler();
 
@@ -80,6 +82,8 @@ private:
     WindowLayout layout_;
     WindowLife life_;
     GameListeners listeners_;
+    // The configured background that the shipped picture stands in for (warned once at start-up).
+    std::optional<std::string> backgroundStandIn_;
     int busy_ = 0;  // handlers in progress; a close waits until none is
     bool unloaded_ = false;
 };

@@ -3,7 +3,8 @@
 namespace palvo {
 
 void RunSettingsAndRefresh(SettingsDialogHost& dialog, CConfig& config, BitmapPreparation& images,
-                           AuxiliaryControls& auxiliary, HistoryBoard& board, const WindowLife& life)
+                           AuxiliaryControls& auxiliary, HistoryBoard& board, const WindowLife& life,
+                           std::optional<std::string>& standIn)
 {
     dialog.RunSettingsDialog(config);
     if (life.closed) {
@@ -11,7 +12,7 @@ void RunSettingsAndRefresh(SettingsDialogHost& dialog, CConfig& config, BitmapPr
     }
     images.SetNumBarBmp(config.NumSizeIndex());
     images.SetHistNumBmp();
-    images.SetBackGroundBmp();
+    images.RefreshBackGroundBmp(standIn);
     images.SetPicHistNumBmp();
     auxiliary.DrawAllSegments();
     board.ShowNewest();

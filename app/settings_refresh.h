@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "app/auxiliary_controls.h"
 #include "config/config_store.h"
 #include "display/bitmap_preparation.h"
@@ -14,7 +17,10 @@ namespace palvo {
 // warning and the others still run), the idle display, and the newest history cells with their
 // labels (a paged board returns to the newest view, so cells and labels always agree).
 // The draw record keeps its numbers. Nothing is refreshed when the window closed meanwhile.
+// `standIn` is the configured background the shipped picture stands in for since start-up, if
+// any: it is not warned about again.
 void RunSettingsAndRefresh(SettingsDialogHost& dialog, CConfig& config, BitmapPreparation& images,
-                           AuxiliaryControls& auxiliary, HistoryBoard& board, const WindowLife& life);
+                           AuxiliaryControls& auxiliary, HistoryBoard& board, const WindowLife& life,
+                           std::optional<std::string>& standIn);
 
 }  // namespace palvo

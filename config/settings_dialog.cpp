@@ -214,8 +214,14 @@ void SettingsDialog::cmdSelBgImage_Click()
     if (path.empty()) {
         return;
     }
+    // A picture the display could not show is refused at once; the previous choice stays.
+    if (!view_.ShowPreview(path)) {
+        messages_.Show(kPictureRefusedMessage, MessageStyle::Warning);
+        view_.ShowPreview(selBackGroundImageFile_);
+        return;
+    }
     selBackGroundImageFile_ = std::move(path);
-    ShowPicture(selBackGroundImageFile_);
+    view_.SetImagePathCaption(selBackGroundImageFile_);
 }
 
 void SettingsDialog::cmdSelNumColor_Click()

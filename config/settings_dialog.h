@@ -39,6 +39,8 @@ public:
 
     // The dialog's label of the highest number, heading every message about it.
     static constexpr std::string_view kNumMaxLabel = "数字 最大値";
+    // Refusal of a chosen picture that cannot be decoded, the display's own warning.
+    static constexpr std::string_view kPictureRefusedMessage = "背景画像の取得ができませんでした。";
     // Refusal of a slow count that is not below the fast count.
     static constexpr std::string_view kRhythmOrderMessage =
         "リズム回数を設定し直してください。\n「開始後」の回数は「停止前」の回数より大きくしてください。";
@@ -71,6 +73,7 @@ public:
     // The chosen colour (0x00BBGGRR), or -1 when the user cancelled.
     std::int32_t SelectColor();
 
+    // A chosen picture that cannot be shown is refused with a warning; the previous one stays.
     void cmdSelBgImage_Click();
     void cmdSelNumColor_Click();
     // Indexes with no selectable option (size outside 0 to 2, position outside 0 to 4 or the

@@ -1,7 +1,10 @@
 #include "display/bitmap_preparation.h"
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 
+#include "display/layout.h"
 #include "imaging/dib_access.h"
 #include "imaging/digit_rendering.h"
 #include "platform/window_layout.h"
@@ -12,6 +15,46 @@ namespace {
 constexpr int kBigBarSizes = 3;
 constexpr int kHistoryBarIndex = 3;
 constexpr int kHistoryCells = 5;
+
+constexpr std::string_view kStandardBackgroundNote = "\n標準の背景画像を表示します。";
+
+// True for a path whose last two parts are "bg" and "bg01.jpg" (either separator, any case, as
+// Windows compares names): the picture shipped beside the program, wherever it lived.
+bool NamesShippedBackground(std::string_view path)
+{
+    constexpr std::string_view tail = "bg?bg01.jpg";
+    if (path.size() < tail.size()) {
+        return false;
+    }
+    const std::string_view end = path.substr(path.size() - tail.size());
+    for (std::size_t i = 0; i < tail.size(); ++i) {
+        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(end[i])));
+        const bool matches = tail[i] == '?' ? (c == '/' || c == '\\') : c == tail[i];
+        if (!matches) {
+            return false;
+        }
+    }
+    const std::size_t before = path.size() - tail.size();
+    return before == 0 || path[before - 1] == '/' || path[before - 1] == '\\';
+}
+
+// `picture` at the top left of an image at least as large as the display, the window's
+// background colour elsewhere: the digits then stand whole at their usual places.
+PixelBuffer FramedToDisplay(const PixelBuffer& picture)
+{
+    const std::int32_t width = std::max(picture.Width(), kDisplayWidthPixels);
+    const std::int32_t height = std::max(picture.Height(), kDisplayHeightPixels);
+    constexpr auto grey = static_cast<std::uint8_t>(kWindowBackColor & 0xFF);
+    static_assert(kWindowBackColor == grey * 0x010101, "a grey: the same byte for blue, green and red");
+    PixelBuffer framed(width, height);
+    for (std::int32_t y = 0; y < height; ++y) {
+        for (std::int32_t x = 0; x < width; ++x) {
+            const bool onPicture = x < picture.Width() && y < picture.Height();
+            framed.At(x, y) = onPicture ? picture.At(x, y) : Pixel{grey, grey, grey, 0};
+        }
+    }
+    return framed;
+}
 
 }  // namespace
 
@@ -75,22 +118,67 @@ bool BitmapPreparation::SetHistNumBmp()
     return true;
 }
 
-bool BitmapPreparation::SetBackGroundBmp()
+bool BitmapPreparation::LoadBackGround(const std::string& path)
 {
     PictureSurface& base = view_.Picture("picBase");
     std::int32_t width = 0;
     std::int32_t height = 0;
     // A picture that cannot be loaded is as much a failure as one that cannot be read back.
-    if (!base.LoadPicture(config_.BackGroundImageFile()) ||
-        !GetDibPixels(base, buffers_.PicNumPixels, width, height)) {
-        messages_.Show("背景画像の取得ができませんでした。", MessageStyle::Warning);
+    if (!base.LoadPicture(path) || !GetDibPixels(base, buffers_.PicNumPixels, width, height)) {
         return false;
     }
     base.RemovePicture();
+    if (width < kDisplayWidthPixels || height < kDisplayHeightPixels) {
+        buffers_.PicNumPixels = FramedToDisplay(buffers_.PicNumPixels);
+        width = buffers_.PicNumPixels.Width();
+        height = buffers_.PicNumPixels.Height();
+        base.SetImageSize(width, height);
+    }
     shared_.SetPicNumHeight(height);
     shared_.SetPicNumWidth(width);
     backGroundPixels_ = buffers_.PicNumPixels;
     return true;
+}
+
+bool BitmapPreparation::SetBackGroundBmp()
+{
+    if (!LoadBackGround(config_.BackGroundImageFile())) {
+        messages_.Show(kBackgroundWarning, MessageStyle::Warning);
+        return false;
+    }
+    return true;
+}
+
+BackgroundChoice BitmapPreparation::SetBackGroundBmpOrDefault()
+{
+    const std::string& configured = config_.BackGroundImageFile();
+    if (LoadBackGround(configured)) {
+        return BackgroundChoice::Configured;
+    }
+    const std::string& shipped = config_.DefaultBackGroundImageFile();
+    if (configured == shipped || !LoadBackGround(shipped)) {
+        messages_.Show(kBackgroundWarning, MessageStyle::Warning);
+        return BackgroundChoice::None;
+    }
+    if (!NamesShippedBackground(configured)) {
+        messages_.Show(std::string(kBackgroundWarning) + std::string(kStandardBackgroundNote),
+                       MessageStyle::Warning);
+    }
+    return BackgroundChoice::ShippedDefault;
+}
+
+bool BitmapPreparation::RefreshBackGroundBmp(std::optional<std::string>& standIn)
+{
+    const std::string& configured = config_.BackGroundImageFile();
+    if (LoadBackGround(configured)) {
+        standIn.reset();
+        return true;
+    }
+    if (standIn == configured) {
+        return true;
+    }
+    messages_.Show(kBackgroundWarning, MessageStyle::Warning);
+    return false;
 }
 
 bool BitmapPreparation::SetPicHistNumBmp()

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "config/config_store.h"
 #include "display/layout_metrics.h"
@@ -10,6 +13,16 @@
 #include "platform/message_boxes.h"
 
 namespace palvo {
+
+// Which picture the start-up put behind the digits.
+enum class BackgroundChoice {
+    Configured,      // the picture the settings name
+    ShippedDefault,  // the program's own bg/bg01.jpg, standing in for a picture that cannot be loaded
+    None,            // neither could be loaded
+};
+
+// The warning of a background picture that cannot be loaded.
+inline constexpr std::string_view kBackgroundWarning = "背景画像の取得ができませんでした。";
 
 // Turns the main window's picture sources into the pixel buffers the digits are composed in,
 // and puts the composed buffers on screen. A step that fails shows its own warning and returns
@@ -36,8 +49,23 @@ public:
     bool SetHistNumBmp();
 
     // Loads the configured background picture into the display image and keeps an untouched copy.
-    // False when the picture cannot be loaded (missing, undecodable, too large) or read back.
+    // A picture smaller than the 800 x 600 display lies at the image's top left with the window's
+    // background colour around it; a larger one keeps its size. False, after the warning, when the
+    // picture cannot be loaded (missing, undecodable, too large) or read back.
     bool SetBackGroundBmp();
+
+    // Start-up: SetBackGroundBmp, but a configured picture that cannot be loaded is replaced for
+    // this run by the shipped picture beside the program; the setting keeps its path (a drive
+    // missing today may be back tomorrow). One warning, saying the standard picture is used,
+    // except for a path ending in bg/bg01.jpg, the shipped picture of the folder the program was
+    // moved or copied from, which is silently this folder's. None, after the plain warning, when
+    // the shipped picture cannot be loaded either.
+    [[nodiscard]] BackgroundChoice SetBackGroundBmpOrDefault();
+
+    // After the settings dialog: SetBackGroundBmp, except that while the configured path is still
+    // `standIn` (the picture the shipped one stands in for, warned about once) a failure keeps the
+    // display as it is without a word. `standIn` is cleared once a configured picture loads.
+    bool RefreshBackGroundBmp(std::optional<std::string>& standIn);
 
     // Reads the blank history cell picHistNum(1) as the backdrop of the history digits.
     bool SetPicHistNumBmp();
@@ -53,6 +81,7 @@ public:
     void DrawHistNum(std::int16_t cellIndex, std::int16_t number);
 
 private:
+    bool LoadBackGround(const std::string& path);
     bool ReadBar(PictureSurface& source, PixelBuffer& buffer, std::int32_t& width, std::int32_t& height,
                  const ColorTriple& paint);
 

@@ -7,7 +7,6 @@
 namespace palvo {
 namespace {
 
-constexpr std::int32_t kWindowBackColor = 0x00404040;
 constexpr std::int32_t kBlack = 0x00000000;
 constexpr std::int32_t kWhite = 0x00FFFFFF;
 constexpr std::int32_t kNewestCellColor = 0x00C00000;
@@ -17,8 +16,6 @@ constexpr std::int32_t kCellFrameColor = 0x00202020;
 // Design sizes in twips.
 constexpr double kWindowWidth = 12000;
 constexpr double kWindowHeight = 9450;
-constexpr std::int32_t kDisplayWidthPixels = 800;
-constexpr std::int32_t kDisplayHeightPixels = 600;
 constexpr double kStartWidth = 2055;
 constexpr double kStartHeight = 1875;
 constexpr double kBoardButtonHeight = 1125;

@@ -39,6 +39,10 @@ public:
 
     // Assigns no picture; the box keeps its size and its image becomes the background colour.
     virtual void RemovePicture() = 0;
+
+    // Assigns no picture and gives the box and its image `width` x `height` pixels (auto-size, as
+    // for a picture of that size), all in the background colour.
+    virtual void SetImageSize(std::int32_t width, std::int32_t height) = 0;
 };
 
 }  // namespace palvo

@@ -9,7 +9,7 @@ want=${1:-all}
 linux_packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-image-formats-plugins
+    qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-image-formats-plugins qt6-translations-l10n
     fonts-ipafont-gothic
     xvfb xauth xdotool imagemagick
     dpkg-dev file lintian desktop-file-utils appstream

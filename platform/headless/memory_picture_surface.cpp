@@ -90,6 +90,12 @@ void MemoryPictureSurface::RemovePicture()
     Clear();
 }
 
+void MemoryPictureSurface::SetImageSize(std::int32_t width, std::int32_t height)
+{
+    picture_.reset();
+    Resize(width, height);
+}
+
 std::optional<PixelBuffer> MemoryPictureSurface::ReadBmpPicture(const std::string& path)
 {
     PixelBuffer picture;

@@ -28,6 +28,7 @@ public:
     void Refresh() override;
     bool LoadPicture(const std::string& path) override;
     void RemovePicture() override;
+    void SetImageSize(std::int32_t width, std::int32_t height) override;
 
     void SetBackColor(std::int32_t backColor) { backColor_ = backColor; }
     std::int32_t BackColor() const { return backColor_; }

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_message_boxes.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -26,6 +27,16 @@ MessageAnswer QtMessageBoxes::Show(std::string_view text, MessageStyle style)
             // Escape or the title bar's close button answers No, never a silent Yes.
             box.setEscapeButton(QMessageBox::No);
             break;
+    }
+    // The buttons read as on Japanese Windows, whichever translations the system has.
+    const struct {
+        QMessageBox::StandardButton button;
+        const char* text;
+    } captions[] = {{QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "はい(&Y)"}, {QMessageBox::No, "いいえ(&N)"}};
+    for (const auto& caption : captions) {
+        if (QAbstractButton* button = box.button(caption.button)) {
+            button->setText(QString::fromUtf8(caption.text));
+        }
     }
     const int pressed = box.exec();
     if (style == MessageStyle::Question) {

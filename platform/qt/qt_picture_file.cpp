@@ -28,7 +28,7 @@ QImage ToQImage(const PixelBuffer& pixels)
 
 }  // namespace
 
-std::optional<QImage> DecodePictureBytes(const std::string& bytes, PictureOrientation orientation)
+std::optional<QImage> DecodePictureBytes(const std::string& bytes)
 {
     const std::span<const std::uint8_t> data(reinterpret_cast<const std::uint8_t*>(bytes.data()),
                                              bytes.size());
@@ -51,7 +51,7 @@ std::optional<QImage> DecodePictureBytes(const std::string& bytes, PictureOrient
     QBuffer buffer(&array);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    reader.setAutoTransform(orientation == PictureOrientation::AsTaken);
+    reader.setAutoTransform(false);
     // Only the header has been read so far: a picture too large is refused before decoding.
     const QSize size = reader.size();
     if (!size.isValid() || size.width() < 1 || size.height() < 1 || size.width() > kMaxPictureFileSide ||
@@ -68,13 +68,13 @@ std::optional<QImage> DecodePictureBytes(const std::string& bytes, PictureOrient
     return image;
 }
 
-std::optional<QImage> LoadPictureFile(const std::string& path, PictureOrientation orientation)
+std::optional<QImage> LoadPictureFile(const std::string& path)
 {
     const std::optional<std::string> bytes = ReadPictureFileBytes(path);
     if (!bytes) {
         return std::nullopt;
     }
-    return DecodePictureBytes(*bytes, orientation);
+    return DecodePictureBytes(*bytes);
 }
 
 }  // namespace palvo

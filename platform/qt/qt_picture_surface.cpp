@@ -147,6 +147,12 @@ void QtPictureSurface::RemovePicture()
     Clear();
 }
 
+void QtPictureSurface::SetImageSize(std::int32_t width, std::int32_t height)
+{
+    picture_ = QImage();
+    SetBoxSize(width, height);
+}
+
 void QtPictureSurface::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);

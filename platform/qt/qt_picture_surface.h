@@ -35,6 +35,7 @@ public:
     void Refresh() override;
     bool LoadPicture(const std::string& path) override;
     void RemovePicture() override;
+    void SetImageSize(std::int32_t width, std::int32_t height) override;
 
     // The largest picture LoadPicture accepts, in each direction.
     static constexpr int kMaximumPictureSide = kMaxPictureFileSide;

@@ -256,7 +256,8 @@ bool QtSettingsDialog::ShowPreview(const std::string& path)
         return false;
     }
     preview->clear();
-    const std::optional<QImage> image = LoadPictureFile(path, PictureOrientation::AsTaken);
+    // An orientation tag is ignored here as on the display, so the preview shows what will be shown.
+    const std::optional<QImage> image = LoadPictureFile(path);
     if (!image) {
         return false;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QTemporaryFile>
 #include <memory>
 #include <string>
 
@@ -9,8 +11,10 @@ class QSoundEffect;
 
 namespace palvo {
 
-// The X bell for the beep and a QSoundEffect for wave files, created on first use so that
-// start-up does not wait for the audio system.
+// The beep and the wave files through the same audio output, each with its own QSoundEffect.
+// The beep is a short tone of our own, prepared as soon as the event loop runs so that the
+// first roll does not wait for it; the wave player is created on first use. Without an audio
+// device both stay silent.
 class QtSound : public Sound {
 public:
     QtSound();
@@ -19,12 +23,21 @@ public:
     QtSound(const QtSound&) = delete;
     QtSound& operator=(const QtSound&) = delete;
 
+    // Starts the tone and returns at once; a tone still sounding starts again.
     void Beep() override;
     // Stops what is playing and starts `path` (UTF-8); no audio device or a missing file is silent.
     void PlayAsync(const std::string& path) override;
 
+    // The beep as a wave file: 16-bit mono PCM, a 1 kHz tone of 40 ms with soft edges.
+    static QByteArray BeepWave();
+
 private:
+    void PrepareBeep();
+
     std::unique_ptr<QSoundEffect> effect_;
+    std::unique_ptr<QSoundEffect> beep_;
+    QTemporaryFile beepFile_;
+    bool beepPrepared_ = false;
 };
 
 }  // namespace palvo

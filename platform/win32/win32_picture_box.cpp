@@ -226,6 +226,16 @@ void Win32PictureBox::RemovePicture()
     Refresh();
 }
 
+void Win32PictureBox::SetImageSize(std::int32_t width, std::int32_t height)
+{
+    picture_.reset();
+    Resize(width, height);
+    if (window_ != nullptr && fit_ == PictureFit::AutoSize) {
+        SetWindowPos(window_, nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    Refresh();
+}
+
 void Win32PictureBox::MakeEmpty()
 {
     picture_.reset();

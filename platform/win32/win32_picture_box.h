@@ -37,6 +37,7 @@ public:
     void Refresh() override;
     bool LoadPicture(const std::string& path) override;
     void RemovePicture() override;
+    void SetImageSize(std::int32_t width, std::int32_t height) override;
 
     // Drops the image and the picture: the box then has no image (0 x 0) and cannot be read.
     void MakeEmpty();

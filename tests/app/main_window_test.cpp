@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 
 #include "tests/support/game_fixture.h"
 
@@ -212,6 +214,143 @@ TEST_F(MainWindowStartup, ListenersFollowEveryShownNumberDrawResetAndRefresh)
     EXPECT_EQ(listener.resets, (std::vector<std::int16_t>{0}));
 }
 
+TEST_F(MainWindowStartup, BackgroundThatCannotBeLoadedGivesWayToTheShippedOneAndIsKept)
+{
+    const std::string standard = "背景画像の取得ができませんでした。\n標準の背景画像を表示します。";
+    struct Case {
+        std::string stored;
+        bool shippedLoads;
+        std::vector<std::string> warnings;
+    };
+    const std::vector<Case> cases = {
+        // The shipped picture of the folder the program was moved or copied from.
+        {"/home/hall/old-palvo/bg/bg01.jpg", true, {}},
+        {"D:\\Palvo\\BG\\BG01.JPG", true, {}},
+        // The operator's own picture on a drive that is not there today.
+        {"/media/usb/hall.jpg", true, {standard}},
+        {"/media/usb/hall.jpg", false, {"背景画像の取得ができませんでした。"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        TearDown();
+        SetUp();
+        WriteIni({{"BackGroundImageFile", c.stored}});
+        if (!c.shippedLoads) {
+            view().ForgetPicture(AppPath("bg/bg01.jpg"));
+        }
+        EXPECT_EQ(Load(), c.shippedLoads);
+        std::vector<std::string> shown;
+        for (const auto& message : messages().Messages()) {
+            EXPECT_EQ(message.style, MessageStyle::Warning);
+            shown.push_back(message.text);
+        }
+        EXPECT_EQ(shown, c.warnings);
+        if (c.shippedLoads) {
+            EXPECT_EQ(BaseShown().At(5, 5), Background(800, 600).At(5, 5)) << "the shipped picture";
+            EXPECT_EQ(BigNumber(), "88");
+            view().ClickWithMouse("cmdSetting");
+            EXPECT_EQ(messages().Messages().size(), c.warnings.size()) << "warned once, not at every refresh";
+            view().RequestClose();
+        }
+        EXPECT_NE(IniText().find("BackGroundImageFile=" + c.stored + "\r\n"), std::string::npos)
+            << "the operator's choice is never dropped";
+    }
+}
+
+TEST_F(MainWindowStartup, SmallPictureLiesTopLeftOnTheWindowsGreyWithTheDigitsWhole)
+{
+    view().RegisterPicture(AppPath("bg/small.bmp"), Background(320, 240, 0x90));
+    WriteIni({{"BackGroundImageFile", AppPath("bg/small.bmp")}});
+    ASSERT_TRUE(Load());
+    ASSERT_EQ(BaseShown().Width(), 800);
+    ASSERT_EQ(BaseShown().Height(), 600);
+    EXPECT_EQ(BaseShown().At(319, 239), Background(320, 240, 0x90).At(319, 239));
+    const Pixel grey{0x40, 0x40, 0x40, 0};
+    EXPECT_EQ(BaseShown().At(320, 5), grey);
+    EXPECT_EQ(BaseShown().At(5, 240), grey);
+    EXPECT_EQ(BaseShown().At(799, 599), grey);
+    EXPECT_EQ(BigNumber(), "88");
+    Start();
+    EXPECT_NE(BigNumber().find_first_not_of(' '), std::string::npos);
+    EXPECT_EQ(BigNumber().find('?'), std::string::npos) << BigNumber();
+}
+
+TEST_F(MainWindowStartup, HighestNumberSavedMidGameIsAnnouncedForTheNextGame)
+{
+    const std::string notice = "最大値の変更は、次のゲーム（リセットの後）から有効になります。";
+    WriteIni({{"NumMax", "10"}, {"RhythmFast", "5"}, {"RhythmSlow", "1"}});
+    ASSERT_TRUE(Load());
+    Start();
+    struct Step {
+        std::int16_t numMax;  // what the dialog saves; 0: closed without saving
+        bool announced;
+    };
+    for (const Step& step :
+         {Step{50, true}, Step{0, false}, Step{50, false}, Step{10, false}, Step{20, true}}) {
+        SCOPED_TRACE(step.numMax);
+        messages().ClearMessages();
+        dialog().SetEdit(step.numMax == 0 ? std::function<void(CConfig&)>()
+                                          : [n = step.numMax](CConfig& config) { config.SetNumMax(n); });
+        view().ClickWithMouse("cmdSetting");
+        ASSERT_EQ(messages().Messages().size(), step.announced ? 1u : 0u);
+        if (step.announced) {
+            EXPECT_EQ(messages().Messages()[0].text, notice);
+            EXPECT_EQ(messages().Messages()[0].style, MessageStyle::Notice);
+        }
+    }
+    for (int i = 0; i < 9; ++i) {
+        Start();
+    }
+    EXPECT_EQ(view().ListCount("lstHistory"), 10) << "the game keeps the highest number it began with";
+    messages().QueueAnswer(MessageAnswer::Yes);
+    view().ClickWithMouse("cmdReset");
+    for (int i = 0; i < 11; ++i) {
+        Start();
+    }
+    EXPECT_EQ(view().ListCount("lstHistory"), 11) << "the next game has the new one";
+}
+
+class MainWindowFocus : public GameFixture {
+protected:
+    void SetUp() override
+    {
+        GameFixture::SetUp();
+        WriteIni({{"NumMax", "9"}, {"RhythmFast", "5"}, {"RhythmSlow", "1"}});
+        ASSERT_TRUE(Load());
+    }
+};
+
+TEST_F(MainWindowFocus, EveryBoardButtonHandsTheKeysBackToStart)
+{
+    for (int i = 0; i < 7; ++i) {
+        Start();
+    }
+    struct Case {
+        const char* button;
+        std::optional<MessageAnswer> answer;
+    };
+    for (const Case& c : {Case{"cmdReset", MessageAnswer::No}, Case{"cmdSetting", std::nullopt},
+                          Case{"cmdHistBack", std::nullopt}, Case{"cmdHistForward", std::nullopt},
+                          Case{"cmdReset", MessageAnswer::Yes}}) {
+        SCOPED_TRACE(c.button);
+        if (c.answer) {
+            messages().QueueAnswer(*c.answer);
+        }
+        view().SetFocus(c.button);  // the click leaves the focus on its button
+        ASSERT_TRUE(view().ClickWithMouse(c.button));
+        EXPECT_EQ(view().Focus(), "cmdStart");
+    }
+    // Space after a reset answered No must be Start, never a second question.
+    EXPECT_EQ(view().ListCount("lstHistory"), 0);
+    for (int i = 0; i < 9; ++i) {
+        Start();
+    }
+    EXPECT_EQ(messages().Messages().back().text, kEndOfGame);
+    view().SetFocus("cmdReset");
+    view().ClickWithMouse("cmdHistBack");
+    EXPECT_EQ(view().Focus(), "cmdReset") << "a closed Start cannot take the keys";
+}
+
 class MainWindowClosing : public GameFixture {};
 
 TEST_F(MainWindowClosing, CloseDuringASequenceWaitsForItsEnd)
@@ -287,6 +426,22 @@ TEST_F(MainWindowClosing, LockedControlsIgnoreKeyboardClicksDuringASequence)
     EXPECT_TRUE(messages().Messages().empty());
     EXPECT_TRUE(view().IsEffectivelyEnabled("cmdStart"));
     EXPECT_TRUE(view().IsEffectivelyEnabled("cmdReset"));
+}
+
+TEST_F(MainWindowClosing, SettingsThatCannotBeWrittenAtTheCloseAreWarnedAboutOnce)
+{
+    // A folder where the file should be: reading gives the defaults, writing fails.
+    std::filesystem::create_directory(AppPath("palvo.ini"));
+    ASSERT_TRUE(Load());
+    EXPECT_TRUE(messages().Messages().empty());
+    EXPECT_TRUE(view().RequestClose());
+    ASSERT_EQ(messages().Messages().size(), 1u);
+    EXPECT_EQ(messages().Messages()[0].style, MessageStyle::Warning);
+    EXPECT_EQ(messages().Messages()[0].text.rfind(
+                  "設定ファイルに書き込めませんでした。\n" + AppPath("palvo.ini"), 0),
+              0u)
+        << messages().Messages()[0].text;
+    EXPECT_TRUE(view().IsClosed());
 }
 
 }  // namespace

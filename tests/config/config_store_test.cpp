@@ -74,7 +74,7 @@ TEST_F(ConfigStore, RoundTripKeepsEveryValue)
     config.SetBackGroundImageFile("/home/ユーザー/背景～画像/表示.jpg");
     config.SetNumColor(16777215);
     config.SetNumSizeIndex(0);
-    config.SetNumPosIndex(3);
+    config.SetNumPosIndex(2);
     config.SetNumMax(99);
     config.SetRhythmFast(5);
     config.SetRhythmSlow(4);
@@ -84,7 +84,7 @@ TEST_F(ConfigStore, RoundTripKeepsEveryValue)
     EXPECT_EQ(loaded.BackGroundImageFile(), "/home/ユーザー/背景～画像/表示.jpg");
     EXPECT_EQ(loaded.NumColor(), 16777215);
     EXPECT_EQ(loaded.NumSizeIndex(), 0);
-    EXPECT_EQ(loaded.NumPosIndex(), 3);
+    EXPECT_EQ(loaded.NumPosIndex(), 2);
     EXPECT_EQ(loaded.NumMax(), 99);
     EXPECT_EQ(loaded.RhythmFast(), 5);
     EXPECT_EQ(loaded.RhythmSlow(), 4);
@@ -148,7 +148,7 @@ TEST_F(ConfigStore, UnusableNumbersTakeTheirDefaults)
     } cases[] = {
         {"", 33023, 2, 4, 72, 20, 3},
         {"NumColor=16777215\r\nNumSizeIndex=0\r\nNumPosIndex=3\r\nNumMax=1\r\nRhythmFast=30\r\nRhythmSlow=10",
-         16777215, 0, 3, 1, 30, 10},
+         16777215, 0, 4, 1, 30, 10},  // lower right (3) has no place on the display
         {"NumColor=0\r\nNumSizeIndex=1\r\nNumPosIndex=0\r\nNumMax=99\r\nRhythmFast=5\r\nRhythmSlow=1", 0, 1,
          0, 99, 5, 1},
         {"NumColor=16777216\r\nNumSizeIndex=3\r\nNumPosIndex=5\r\nNumMax=100\r\nRhythmFast=31\r\nRhythmSlow="

@@ -290,22 +290,31 @@ TEST_F(SettingsDialogTest, SaveStoresEveryValueAndWritesTheIniFile)
     EXPECT_EQ(Snapshot(reread), expected);
 }
 
-TEST_F(SettingsDialogTest, MissingPictureKeepsThePreviousPath)
+TEST_F(SettingsDialogTest, PictureThatCannotBeShownIsRefusedAndThePreviousStays)
 {
-    const std::string gone = Utf8(directory_ / "gone.bmp");
     const std::string previous = config_->BackGroundImageFile();
-    Open();
-    dialogs_.QueueImageFile(gone);
-    Press("cmdSelBgImage");
-    // The picture cannot be loaded: no preview, the path is shown all the same.
-    EXPECT_EQ(view_->PreviewPath(), "");
-    EXPECT_EQ(view_->ImagePathCaption(), gone);
-    dialogs_.QueueColor(0x00123456);
-    Press("cmdSelNumColor");
-    SaveWith("72");
-    EXPECT_TRUE(view_->IsClosed());
-    EXPECT_EQ(config_->BackGroundImageFile(), previous);
-    EXPECT_EQ(config_->NumColor(), 0x00123456);
+    loadable_.insert(previous);
+    const std::string broken = Utf8(directory_ / "broken.jpg");
+    std::ofstream(PathOf(broken)) << "not a picture";
+    for (const std::string& chosen : {Utf8(directory_ / "gone.bmp"), broken}) {
+        SCOPED_TRACE(chosen);
+        messages_.ClearMessages();
+        Open();
+        dialogs_.QueueImageFile(chosen);
+        Press("cmdSelBgImage");
+        ASSERT_EQ(messages_.Messages().size(), 1U);
+        EXPECT_EQ(messages_.Messages()[0].text, "背景画像の取得ができませんでした。");
+        EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Warning);
+        EXPECT_FALSE(view_->IsClosed());
+        EXPECT_EQ(view_->PreviewPath(), previous);
+        EXPECT_EQ(view_->ImagePathCaption(), previous);
+        dialogs_.QueueColor(0x00123456);
+        Press("cmdSelNumColor");
+        SaveWith("72");
+        EXPECT_TRUE(view_->IsClosed());
+        EXPECT_EQ(config_->BackGroundImageFile(), previous);
+        EXPECT_EQ(config_->NumColor(), 0x00123456);
+    }
 }
 
 TEST_F(SettingsDialogTest, CancelledDialogsChangeNothing)
@@ -338,6 +347,7 @@ TEST_F(SettingsDialogTest, ClosingWithoutSavingStoresNothing)
 {
     const std::string picture = Utf8(directory_ / "other.jpg");
     environment_->AddFile(picture);
+    loadable_.insert(picture);
     const Settings before = Snapshot(*config_);
     const std::string iniBefore = ReadBytes(config_->IniFilePath());
     for (const bool byCloseBox : {false, true}) {

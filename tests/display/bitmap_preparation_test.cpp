@@ -81,23 +81,37 @@ TEST_F(BitmapPreparationTest, HorizontalHalfStaysWhenTheVerticalBarFails)
     EXPECT_EQ(shared_.NumBarHeight_V(), 0);
 }
 
-TEST_F(BitmapPreparationTest, BackgroundTakesThePicturesOwnSize)
+TEST_F(BitmapPreparationTest, BackgroundKeepsALargerPictureAndFramesASmallerOne)
 {
     struct Case {
         std::int32_t width;
         std::int32_t height;
+        std::int32_t imageWidth;
+        std::int32_t imageHeight;
     };
+    const Pixel grey{0x40, 0x40, 0x40, 0};
     BitmapPreparation images = Images();
-    for (const Case& c : {Case{1024, 768}, Case{640, 480}}) {
+    for (const Case& c : {Case{1024, 768, 1024, 768}, Case{640, 480, 800, 600}, Case{1000, 300, 1000, 600},
+                          Case{800, 600, 800, 600}}) {
+        SCOPED_TRACE(c.width);
         const std::string path = AppPath(std::string("bg/") + std::to_string(c.width) + ".bmp");
-        view().RegisterPicture(path, Background(c.width, c.height));
+        const PixelBuffer picture = Background(c.width, c.height);
+        view().RegisterPicture(path, picture);
         config_->SetBackGroundImageFile(path);
         ASSERT_TRUE(images.SetBackGroundBmp());
-        EXPECT_EQ(shared_.PicNumWidth(), c.width);
-        EXPECT_EQ(shared_.PicNumHeight(), c.height);
-        EXPECT_EQ(background_, Background(c.width, c.height));
+        EXPECT_EQ(shared_.PicNumWidth(), c.imageWidth);
+        EXPECT_EQ(shared_.PicNumHeight(), c.imageHeight);
+        ASSERT_EQ(background_.Width(), c.imageWidth);
+        ASSERT_EQ(background_.Height(), c.imageHeight);
+        for (std::int32_t y = 0; y < c.imageHeight; y += 7) {
+            for (std::int32_t x = 0; x < c.imageWidth; x += 7) {
+                const bool onPicture = x < c.width && y < c.height;
+                ASSERT_EQ(background_.At(x, y), onPicture ? picture.At(x, y) : grey) << x << "," << y;
+            }
+        }
         EXPECT_EQ(buffers_.PicNumPixels, background_);
-        EXPECT_EQ(view().Surface("picBase")->ImageWidth(), c.width);
+        EXPECT_EQ(view().Surface("picBase")->ImageWidth(), c.imageWidth);
+        EXPECT_EQ(view().Surface("picBase")->ImageHeight(), c.imageHeight);
     }
 }
 

@@ -227,7 +227,8 @@ TEST_F(StartSequenceTest, GameKeepsItsHighestNumberWhenTheSettingChanges)
         std::vector<int> numbers = ListedNumbers(view());
         std::sort(numbers.begin(), numbers.end());
         EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-        EXPECT_EQ(messages().Messages().size(), 1u);
+        // The notice that the new highest number waits for the next game, then the game's end.
+        EXPECT_EQ(messages().Messages().size(), 2u);
 
         messages().QueueAnswer(MessageAnswer::Yes);
         view().ClickWithMouse("cmdReset");

@@ -244,6 +244,20 @@ TEST_F(QtProgramTest, StartDrawsANumberOntoTheDisplayAndTheFirstCell)
     EXPECT_TRUE(messages_.shown.empty());
 }
 
+TEST_F(QtProgramTest, AfterAClickOnResetSpaceMeansStartAgain)
+{
+    WriteSettings("RhythmFast=5\r\nRhythmSlow=1\r\n");
+    ASSERT_TRUE(Start());
+    QTest::mouseClick(view_->Widget("cmdStart"), Qt::LeftButton);
+    QTest::mouseClick(view_->Widget("cmdReset"), Qt::LeftButton);
+    ASSERT_EQ(view_->ListCount("lstHistory"), 0);
+    EXPECT_TRUE(view_->Widget("cmdStart")->hasFocus());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(view_->ListCount("lstHistory"), 1);
+    EXPECT_EQ(messages_.shown.size(), 1U) << "the question, once";
+}
+
 TEST_F(QtProgramTest, PageDownDrawsTheLastNumberAndTheGameEnds)
 {
     WriteSettings("NumMax=1\r\nRhythmFast=5\r\nRhythmSlow=1\r\n");

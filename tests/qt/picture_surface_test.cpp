@@ -219,6 +219,16 @@ TEST_F(PictureSurfaceTest, ClearRestoresThePictureAndRemovingItLeavesTheBackColo
     EXPECT_EQ(box.Image().pixelColor(5, 3), QColor(0x40, 0x40, 0x40));
     box.Clear();
     EXPECT_EQ(box.Image().pixelColor(9, 7), QColor(0x40, 0x40, 0x40));
+
+    // A new size drops the picture: the box and its image grow, all in the back colour.
+    ASSERT_TRUE(box.LoadPicture(path));
+    box.SetImageSize(30, 25);
+    EXPECT_EQ(box.size(), QSize(30, 25));
+    EXPECT_EQ(box.ImageWidth(), 30);
+    EXPECT_EQ(box.ImageHeight(), 25);
+    box.Clear();
+    EXPECT_EQ(box.Image().pixelColor(5, 3), QColor(0x40, 0x40, 0x40));
+    EXPECT_EQ(box.Image().pixelColor(29, 24), QColor(0x40, 0x40, 0x40));
 }
 
 TEST_F(PictureSurfaceTest, RefusedPicturesLeaveTheBoxAsItWas)
@@ -297,7 +307,7 @@ TEST_F(PictureSurfaceTest, HostileAndPartPicturesFailAtOnce)
         box.SetBoxSize(5, 4);
         EXPECT_FALSE(box.LoadPicture(path));
         EXPECT_EQ(box.ImageWidth(), 5);
-        EXPECT_FALSE(LoadPictureFile(path, PictureOrientation::AsTaken));
+        EXPECT_FALSE(LoadPictureFile(path));
     }
 }
 

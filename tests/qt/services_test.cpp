@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <csignal>
+#include <cstdint>
+#include <cstdlib>
 #include <set>
 
 #include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_common_dialogs.h"
 #include "platform/qt/qt_entropy.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_sound.h"
@@ -25,6 +31,7 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QStringList captions;
 };
 
 // Answers the next message box with `key` once it is on screen, recording what it showed.
@@ -40,6 +47,10 @@ void AnswerNextBox(SeenBox& seen, Qt::Key key)
         seen.text = box->text();
         seen.icon = box->icon();
         seen.buttons = box->standardButtons();
+        for (QAbstractButton* button : box->buttons()) {
+            seen.captions.append(button->text());
+        }
+        seen.captions.sort();
         QTest::keyClick(box, key);
     });
 }
@@ -53,15 +64,18 @@ TEST(MessageBoxesTest, BoxesAreTitledPalvoWithTheStylesButtonsAndAnswers)
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
         MessageAnswer answer;
+        QStringList captions;
     } cases[] = {
-        {MessageStyle::Warning, Qt::Key_Return, QMessageBox::Warning, QMessageBox::Ok, MessageAnswer::Ok},
-        {MessageStyle::Notice, Qt::Key_Escape, QMessageBox::Information, QMessageBox::Ok, MessageAnswer::Ok},
+        {MessageStyle::Warning, Qt::Key_Return, QMessageBox::Warning, QMessageBox::Ok, MessageAnswer::Ok,
+         {"OK"}},
+        {MessageStyle::Notice, Qt::Key_Escape, QMessageBox::Information, QMessageBox::Ok, MessageAnswer::Ok,
+         {"OK"}},
         {MessageStyle::Question, Qt::Key_Return, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-         MessageAnswer::Yes},
+         MessageAnswer::Yes, {"いいえ(&N)", "はい(&Y)"}},
         {MessageStyle::Question, Qt::Key_Escape, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-         MessageAnswer::No},
+         MessageAnswer::No, {"いいえ(&N)", "はい(&Y)"}},
         {MessageStyle::Question, Qt::Key_N, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-         MessageAnswer::No},
+         MessageAnswer::No, {"いいえ(&N)", "はい(&Y)"}},
     };
     QtMessageBoxes boxes;
     for (const auto& each : cases) {
@@ -73,6 +87,27 @@ TEST(MessageBoxesTest, BoxesAreTitledPalvoWithTheStylesButtonsAndAnswers)
         EXPECT_EQ(seen.text, QStringLiteral("ゲームをリセットしますか？"));
         EXPECT_EQ(seen.icon, each.icon);
         EXPECT_EQ(seen.buttons, each.buttons);
+        QStringList captions = each.captions;
+        captions.sort();
+        EXPECT_EQ(seen.captions, captions);
+    }
+}
+
+TEST(JapaneseTextsTest, StandardDialogsSpeakJapaneseWhateverTheSystemLanguage)
+{
+    TestApplication();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QtCommonDialogs dialogs;
+    const struct {
+        const char* context;
+        const char* text;
+    } texts[] = {{"QFileDialog", "Look in:"},       {"QFileDialog", "File &name:"},
+                 {"QColorDialog", "Select Color"},  {"QPlatformTheme", "Open"},
+                 {"QPlatformTheme", "Cancel"}};
+    for (const auto& each : texts) {
+        const QString translated = QCoreApplication::translate(each.context, each.text);
+        EXPECT_NE(translated, QString::fromUtf8(each.text)) << each.context << " " << each.text
+                                                            << " (is qt6-translations-l10n installed?)";
     }
 }
 
@@ -110,6 +145,39 @@ TEST(SoundTest, PlayingReturnsAtOnceAndAMissingFileIsSilent)
     sound.PlayAsync("");
     // The chime lasts 1.2 s; none of the calls may wait for it.
     EXPECT_LT(elapsed.elapsed(), 1000);
+}
+
+TEST(SoundTest, BeepIsAShortSoftEdgedToneInAWaveFileAnyPlayerReads)
+{
+    const QByteArray wave = QtSound::BeepWave();
+    const auto field = [&wave](int offset, int size) {
+        std::uint32_t value = 0;
+        for (int i = size - 1; i >= 0; --i) {
+            value = (value << 8) | static_cast<std::uint8_t>(wave[offset + i]);
+        }
+        return value;
+    };
+    ASSERT_GT(wave.size(), 44);
+    EXPECT_EQ(wave.left(4), "RIFF");
+    EXPECT_EQ(field(4, 4), static_cast<std::uint32_t>(wave.size() - 8));
+    EXPECT_EQ(wave.mid(8, 8), "WAVEfmt ");
+    EXPECT_EQ(field(20, 2), 1u) << "PCM";
+    EXPECT_EQ(field(22, 2), 1u) << "mono";
+    EXPECT_EQ(field(34, 2), 16u) << "bits";
+    EXPECT_EQ(wave.mid(36, 4), "data");
+    EXPECT_EQ(field(40, 4), static_cast<std::uint32_t>(wave.size() - 44));
+    const double milliseconds = (wave.size() - 44) / 2.0 * 1000.0 / field(24, 4);
+    EXPECT_GE(milliseconds, 20.0);
+    EXPECT_LT(milliseconds, 60.0) << "longer than a roll step";
+    const auto sample = [&](int i) { return static_cast<std::int16_t>(field(44 + 2 * i, 2)); };
+    const int count = (wave.size() - 44) / 2;
+    int loudest = 0;
+    for (int i = 0; i < count; ++i) {
+        loudest = std::max(loudest, std::abs(static_cast<int>(sample(i))));
+    }
+    EXPECT_GT(loudest, 5000) << "audible";
+    EXPECT_LT(std::abs(static_cast<int>(sample(0))) + std::abs(static_cast<int>(sample(count - 1))), 200)
+        << "no click at either end";
 }
 
 TEST(EntropyTest, SeedsDifferFromCallToCall)

@@ -190,10 +190,13 @@ TEST_F(QtSettingsDialogTest, PreviewShowsLoadablePicturesOnly)
     EXPECT_EQ(Find<QLabel>("lbBgImgFile")->toolTip().toStdString(), picture);
     EXPECT_TRUE(Find<QLabel>("lbBgImgFile")->text().endsWith(QStringLiteral("背景.bmp")));
 
+    // A picture the display could not show either is refused; the previous one stays in view.
     dialogs_.QueueImageFile(broken);
     Find<QPushButton>("cmdSelBgImage")->click();
-    EXPECT_FALSE(view_->HasPreview());
-    EXPECT_EQ(Find<QLabel>("lbBgImgFile")->toolTip().toStdString(), broken);
+    EXPECT_TRUE(view_->HasPreview());
+    EXPECT_EQ(Find<QLabel>("lbBgImgFile")->toolTip().toStdString(), picture);
+    ASSERT_EQ(messages_.Messages().size(), 1u);
+    EXPECT_EQ(messages_.Messages()[0].text, "背景画像の取得ができませんでした。");
 }
 
 TEST_F(QtSettingsDialogTest, HostRunsModallyAndTheCloseBoxStoresNothing)

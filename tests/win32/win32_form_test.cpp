@@ -309,6 +309,16 @@ TEST_F(Win32FormTest, ClearGoesBackToThePictureOrTheBackColour)
     ASSERT_TRUE(hist.ReadImage(read));
     EXPECT_TRUE(
         SameColours(read, Solid(5, 4, Pixel{0xC0, 0x00, 0x00, 0})));  // back colour 0x00C00000, dark blue
+
+    // A new size drops the picture: the box and its image grow, all in the back colour.
+    ASSERT_TRUE(hist.LoadPicture(file.Path()));
+    hist.SetImageSize(12, 9);
+    bounds = *form.Bounds("picHist");
+    EXPECT_EQ(bounds.right - bounds.left, 12);
+    EXPECT_EQ(bounds.bottom - bounds.top, 9);
+    hist.Clear();
+    ASSERT_TRUE(hist.ReadImage(read));
+    EXPECT_TRUE(SameColours(read, Solid(12, 9, Pixel{0xC0, 0x00, 0x00, 0})));
 }
 
 TEST_F(Win32FormTest, LoadPictureRefusesMissingBrokenAndHugeFilesAndKeepsTheBox)

@@ -28,6 +28,7 @@
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_main_window_view.h"
 #include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_sound.h"
 
 namespace {
 
@@ -62,12 +63,6 @@ double Median(std::vector<double> values)
     std::sort(values.begin(), values.end());
     return values.empty() ? 0.0 : values[values.size() / 2];
 }
-
-class SilentSound : public palvo::Sound {
-public:
-    void Beep() override {}
-    void PlayAsync(const std::string&) override {}
-};
 
 class NoSettingsDialog : public palvo::SettingsDialogHost {
 public:
@@ -111,7 +106,7 @@ struct Program {
     palvo::QtClock clock;
     palvo::QtEventPump events;
     palvo::QtMessageBoxes messages;
-    SilentSound sound;
+    palvo::QtSound sound;  // the real beep: it must not slow the roll
     palvo::QtEntropy entropy;
     NoSettingsDialog settings;
     palvo::QtMainWindowView view;
