@@ -26,11 +26,7 @@ std::string CloseWriteFailureMessage(const std::string& iniFilePath)
            "\n\n今回の設定は保存されずに終了します。";
 }
 
-}  // namespace
-
-namespace {
-
-std::string UnreadableSettingsMessage(const std::string& iniFilePath)
+std::string TooLargeSettingsMessage(const std::string& iniFilePath)
 {
     return "設定ファイルを読み込めませんでした。\n" + iniFilePath +
            "\n\n既定の設定で起動します。このファイルは書き換えられません。";
@@ -62,9 +58,10 @@ bool MainWindow::FormLoad()
 {
     gConfig.emplace(services_.environment.SettingsDirectory(), services_.environment.DataDirectory());
     gShared.emplace();
-    if (gConfig->ReadConfig() == IniFileState::Unreadable) {
+    settingsTooLarge_ = gConfig->ReadConfig() == IniFileState::TooLarge;
+    if (settingsTooLarge_) {
         // Said once, before anything else: the defaults are in use and the file stays as it is.
-        services_.messages.Show(UnreadableSettingsMessage(gConfig->IniFilePath()), MessageStyle::Warning);
+        services_.messages.Show(TooLargeSettingsMessage(gConfig->IniFilePath()), MessageStyle::Warning);
     }
     layout_ = SetControlLayout(view_, services_.environment);
 
@@ -224,7 +221,8 @@ void MainWindow::FormUnload()
     }
     unloaded_ = true;
     life_.closed = true;
-    if (!gConfig->WriteConfig()) {
+    // A settings file refused at start-up was announced then as never written.
+    if (!gConfig->WriteConfig() && !settingsTooLarge_) {
         services_.messages.Show(CloseWriteFailureMessage(gConfig->IniFilePath()), MessageStyle::Warning);
     }
     // A handler still on the stack holds references to both objects; it releases them when it returns.

@@ -200,11 +200,15 @@ bool IsWritableKey(std::string_view key)
 
 // True only when nothing at all exists at the path, so that a file that exists but cannot be
 // read is never replaced by a new one holding a single key.
+std::filesystem::path Utf8Path(const std::string& file)
+{
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(file.data()), file.size()));
+}
+
 bool NothingAt(const std::string& file)
 {
-    const std::u8string utf8(reinterpret_cast<const char8_t*>(file.data()), file.size());
     std::error_code error;
-    const auto status = std::filesystem::status(std::filesystem::path(utf8), error);
+    const auto status = std::filesystem::status(Utf8Path(file), error);
     return status.type() == std::filesystem::file_type::not_found;
 }
 
@@ -213,7 +217,10 @@ bool NothingAt(const std::string& file)
 IniFileState IniFileStateOf(const std::string& file)
 {
     if (ReadFileBytes(file, kIniLargestFileBytes)) return IniFileState::Readable;
-    return NothingAt(file) ? IniFileState::Missing : IniFileState::Unreadable;
+    if (NothingAt(file)) return IniFileState::Missing;
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(Utf8Path(file), error);
+    return !error && size > kIniLargestFileBytes ? IniFileState::TooLarge : IniFileState::Unreadable;
 }
 
 std::optional<std::string_view> IniFindValue(std::string_view document, std::string_view section,

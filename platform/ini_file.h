@@ -33,7 +33,8 @@ inline constexpr std::uint64_t kIniLargestFileBytes = 1024 * 1024;
 enum class IniFileState {
     Missing,     // nothing: reads give defaults, a write creates the file
     Readable,    // a regular file of at most kIniLargestFileBytes that could be read
-    Unreadable,  // something that cannot be read: reads give defaults, writes fail
+    TooLarge,    // a file above kIniLargestFileBytes: reads give defaults, writes fail
+    Unreadable,  // anything else that cannot be read: reads give defaults, writes fail
 };
 
 // One key and its value for IniWriteStrings.

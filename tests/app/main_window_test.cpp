@@ -73,7 +73,7 @@ TEST_F(MainWindowStartup, EachFailingStepWarnsOnceNeverShowsAndStillWritesSettin
     }
 }
 
-TEST_F(MainWindowStartup, UnreadableSettingsFileWarnsOnceAndIsNeverReplaced)
+TEST_F(MainWindowStartup, OversizedSettingsFileWarnsOnceAndIsNeverReplaced)
 {
     const std::string tooLarge = "[PALVO]\r\nNumMax=33\r\n;" + std::string(2 * 1024 * 1024, 'x') + "\r\n";
     std::ofstream(std::filesystem::u8path(AppPath("palvo.ini")), std::ios::binary) << tooLarge;

@@ -341,7 +341,7 @@ TEST_F(IniFileOnDisk, FileAboveTheLimitIsNeitherReadNorWritten)
 {
     const std::string tooLarge = "[PALVO]\r\nNumMax=50\r\n" + std::string(kIniLargestFileBytes, ';');
     Put(tooLarge);
-    EXPECT_EQ(IniFileStateOf(file_), IniFileState::Unreadable);
+    EXPECT_EQ(IniFileStateOf(file_), IniFileState::TooLarge);
     EXPECT_EQ(IniReadInt("PALVO", "NumMax", 7, file_), 7);
     EXPECT_FALSE(IniWriteString("PALVO", "NumMax", "60", file_));
     EXPECT_EQ(ReadFileBytes(file_), tooLarge);
