@@ -1,7 +1,7 @@
 # The two commands a new user needs:
 #   make run    build and start the program (on a machine without a display: screenshots under Xvfb)
 #   make test   build everything with warnings as errors and pass every test
-.PHONY: configure build-linux run test test-linux test-sanitize test-windows windows deb bench deps deps-linux clean
+.PHONY: configure build-linux run test test-linux test-sanitize test-fuzz fuzz test-windows windows deb bench deps deps-linux clean
 
 BUILD := build
 BUILD_ASAN := build-asan
@@ -22,7 +22,7 @@ build-linux: configure
 run: build-linux
 	bash scripts/run.sh $(BUILD)
 
-test: deps test-linux test-sanitize test-windows
+test: deps test-linux test-sanitize test-fuzz test-windows
 
 test-linux: build-linux
 	ctest --test-dir $(BUILD) --output-on-failure --timeout 300
@@ -31,6 +31,14 @@ test-sanitize: deps-linux
 	cmake -S . -B $(BUILD_ASAN) $(CMAKE_FLAGS) -DPALVO_WARNINGS_AS_ERRORS=ON -DPALVO_SANITIZE=ON -DPALVO_BUILD_BENCHMARKS=OFF
 	cmake --build $(BUILD_ASAN)
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --test-dir $(BUILD_ASAN) --output-on-failure --timeout 300
+
+# Each fuzz target for a few thousand inputs; `make fuzz FUZZ_SECONDS=600` for a long run.
+test-fuzz: deps-linux
+	bash scripts/fuzz.sh
+
+FUZZ_SECONDS := 600
+fuzz: deps-linux
+	bash scripts/fuzz.sh $(FUZZ_SECONDS)
 
 test-windows:
 	bash scripts/test-windows.sh
@@ -48,4 +56,4 @@ bench: build-linux
 	bash scripts/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) build-win32 build-win64 dist
+	rm -rf $(BUILD) $(BUILD_ASAN) build-fuzz build-win32 build-win64 dist

@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <string>
+
 #include "app/auxiliary_controls.h"
 #include "app/game_resume.h"
 #include "app/settings_refresh.h"
@@ -23,6 +25,12 @@ std::string CloseWriteFailureMessage(const std::string& iniFilePath)
 {
     return "設定ファイルに書き込めませんでした。\n" + iniFilePath +
            "\n\n今回の設定は保存されずに終了します。";
+}
+
+std::string TooLargeSettingsMessage(const std::string& iniFilePath)
+{
+    return "設定ファイルを読み込めませんでした。\n" + iniFilePath +
+           "\n\n既定の設定で起動します。このファイルは書き換えられません。";
 }
 
 }  // namespace
@@ -57,7 +65,11 @@ bool MainWindow::FormLoad()
 {
     gConfig.emplace(SettingsFolder(), services_.environment.DataDirectory());
     gShared.emplace();
-    gConfig->ReadConfig();
+    settingsTooLarge_ = gConfig->ReadConfig() == IniFileState::TooLarge;
+    if (settingsTooLarge_) {
+        // Said once, before anything else: the defaults are in use and the file stays as it is.
+        services_.messages.Show(TooLargeSettingsMessage(gConfig->IniFilePath()), MessageStyle::Warning);
+    }
     layout_ = SetControlLayout(view_, services_.environment);
 
     BitmapPreparation images = Images();
@@ -248,7 +260,8 @@ void MainWindow::FormUnload()
     }
     unloaded_ = true;
     life_.closed = true;
-    if (!gConfig->WriteConfig()) {
+    // A settings file refused at start-up was announced then as never written.
+    if (!gConfig->WriteConfig() && !settingsTooLarge_) {
         services_.messages.Show(CloseWriteFailureMessage(gConfig->IniFilePath()), MessageStyle::Warning);
     }
     // A handler still on the stack holds references to both objects; it releases them when it returns.

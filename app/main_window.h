@@ -100,6 +100,7 @@ private:
     std::optional<std::string> backgroundStandIn_;
     int busy_ = 0;  // handlers in progress; a close waits until none is
     bool unloaded_ = false;
+    bool settingsTooLarge_ = false;  // the settings file was refused for its size at start-up
 };
 
 }  // namespace palvo

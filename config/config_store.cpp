@@ -30,9 +30,10 @@ std::int16_t ReadSmallInteger(std::string_view key, const std::string& file, std
 
 }  // namespace
 
-void CConfig::ReadConfig()
+IniFileState CConfig::ReadConfig()
 {
     const std::string& file = iniFilePath_;
+    const IniFileState state = IniFileStateOf(file);
     backGroundImageFile_ = ReadIniString(kSection, "BackGroundImageFile", file, defaultBackGroundImageFile_);
 
     const std::int32_t color = ReadIniInt(kSection, "NumColor", file, kDefaultNumColor);
@@ -48,6 +49,7 @@ void CConfig::ReadConfig()
     // The slowed steps are the last ones of the rolling phase, so there must be fewer of them.
     rhythmSlow_ = ReadSmallInteger("RhythmSlow", file, kDefaultRhythmSlow, 1, 10);
     if (rhythmSlow_ >= rhythmFast_) rhythmSlow_ = kDefaultRhythmSlow;
+    return state;
 }
 
 bool CConfig::WriteConfig() const

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/ini_file.h"
 #include "platform/paths.h"
 
 namespace palvo {
@@ -43,8 +44,9 @@ public:
 
     // Loads all seven settings from the INI file, in key order. Missing file, section, key or
     // empty value gives the key's default; a value the program cannot use (out of 16 bits, or
-    // outside what the settings dialog can produce) also gives the default.
-    void ReadConfig();
+    // outside what the settings dialog can produce) also gives the default. Returns what was
+    // found at the file's path (TooLarge, Unreadable: every setting has its default).
+    IniFileState ReadConfig();
 
     // Writes all seven settings to the INI file in one crash-safe replacement. Returns false
     // when the file could not be written; the in-memory values stay as they are.

@@ -150,8 +150,9 @@ BmpFileResult ReadLayout(std::span<const std::uint8_t> bytes, Layout& layout)
 
     std::size_t afterHeader = header + layout.headerSize;
     if (layout.compression == kBitFields || layout.compression == kAlphaBitFields) {
-        // With the 40-byte header the masks follow it; larger headers carry them inside.
-        if (layout.headerSize == kInfoHeaderSize) {
+        // A header too short to hold the three masks (the 40-byte one) is followed by them;
+        // larger headers carry them inside.
+        if (layout.headerSize < kInfoHeaderSize + 12) {
             layout.masksAt = afterHeader;
             afterHeader += layout.compression == kAlphaBitFields ? 16 : 12;
             if (size < afterHeader) {
@@ -194,6 +195,9 @@ BmpFileResult DecodeMasks(std::span<const std::uint8_t> bytes, const Layout& lay
         }
     } else {
         const std::size_t at = layout.masksAt != 0 ? layout.masksAt : kFileHeaderSize + kInfoHeaderSize;
+        if (at + 12 > bytes.size()) {
+            return BmpFileResult::Truncated;
+        }
         for (std::size_t i = 0; i < 3; ++i) {
             masks[i] = Read32(bytes, at + 4 * i);
         }

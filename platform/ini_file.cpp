@@ -200,15 +200,28 @@ bool IsWritableKey(std::string_view key)
 
 // True only when nothing at all exists at the path, so that a file that exists but cannot be
 // read is never replaced by a new one holding a single key.
+std::filesystem::path Utf8Path(const std::string& file)
+{
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(file.data()), file.size()));
+}
+
 bool NothingAt(const std::string& file)
 {
-    const std::u8string utf8(reinterpret_cast<const char8_t*>(file.data()), file.size());
     std::error_code error;
-    const auto status = std::filesystem::status(std::filesystem::path(utf8), error);
+    const auto status = std::filesystem::status(Utf8Path(file), error);
     return status.type() == std::filesystem::file_type::not_found;
 }
 
 }  // namespace
+
+IniFileState IniFileStateOf(const std::string& file)
+{
+    if (ReadFileBytes(file, kIniLargestFileBytes)) return IniFileState::Readable;
+    if (NothingAt(file)) return IniFileState::Missing;
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(Utf8Path(file), error);
+    return !error && size > kIniLargestFileBytes ? IniFileState::TooLarge : IniFileState::Unreadable;
+}
 
 std::optional<std::string_view> IniFindValue(std::string_view document, std::string_view section,
                                              std::string_view key)
@@ -280,7 +293,10 @@ std::optional<std::string> IniSetValue(std::string_view document, std::string_vi
         result.append(key);
         result.push_back('=');
         result.append(value);
-        result.append(lineEnding);
+        // The new line ends as the line before it does: a bare CR taken from elsewhere in the
+        // file would join a following LF into one CRLF and swallow a blank line.
+        const std::string_view ownEnding = document.substr(after.contentEnd, after.end - after.contentEnd);
+        result.append(ownEnding.empty() ? lineEnding : ownEnding);
         result.append(document.substr(after.end));
         return result;
     }
@@ -301,7 +317,7 @@ std::optional<std::string> IniSetValue(std::string_view document, std::string_vi
 std::string IniReadString(std::string_view section, std::string_view key, std::string_view defaultValue,
                           const std::string& file)
 {
-    const std::optional<std::string> document = ReadFileBytes(file);
+    const std::optional<std::string> document = ReadFileBytes(file, kIniLargestFileBytes);
     if (document) {
         if (const auto value = IniFindValue(*document, section, key)) return IniCutToBuffer(*value);
     }
@@ -311,7 +327,7 @@ std::string IniReadString(std::string_view section, std::string_view key, std::s
 std::int32_t IniReadInt(std::string_view section, std::string_view key, std::int32_t defaultValue,
                         const std::string& file)
 {
-    const std::optional<std::string> document = ReadFileBytes(file);
+    const std::optional<std::string> document = ReadFileBytes(file, kIniLargestFileBytes);
     if (!document) return defaultValue;
     const auto value = IniFindValue(*document, section, key);
     if (!value || value->empty()) return defaultValue;
@@ -326,7 +342,7 @@ bool IniWriteString(std::string_view section, std::string_view key, std::string_
 
 bool IniWriteStrings(std::string_view section, const std::vector<IniEntry>& entries, const std::string& file)
 {
-    std::optional<std::string> original = ReadFileBytes(file);
+    std::optional<std::string> original = ReadFileBytes(file, kIniLargestFileBytes);
     const bool existed = original.has_value();
     if (!existed) {
         if (!NothingAt(file)) return false;

@@ -25,6 +25,18 @@ namespace palvo {
 // A value is copied into a buffer of this many bytes, so at most one byte less comes back.
 inline constexpr std::size_t kIniValueBufferBytes = 256;
 
+// A settings file larger than this is not read (it would cost seconds and memory at every
+// start): it counts as unreadable, and so is never replaced by a write either.
+inline constexpr std::uint64_t kIniLargestFileBytes = 1024 * 1024;
+
+// What is at a settings file's path.
+enum class IniFileState {
+    Missing,     // nothing: reads give defaults, a write creates the file
+    Readable,    // a regular file of at most kIniLargestFileBytes that could be read
+    TooLarge,    // a file above kIniLargestFileBytes: reads give defaults, writes fail
+    Unreadable,  // anything else that cannot be read: reads give defaults, writes fail
+};
+
 // One key and its value for IniWriteStrings.
 struct IniEntry {
     std::string key;
@@ -49,15 +61,17 @@ std::int32_t IniParseLeadingInteger(std::string_view value);
 
 // `document` with `key` of `section` set to `value`, every other byte kept: an existing key
 // line is rewritten in place (key as spelled in the file); a new key goes after the section's
-// last key line; a new section goes at the end. Inserted lines use the document's first line
-// ending (CRLF when it has none). Returns nullopt when the names or the value cannot be
-// written as one line: an empty section or key, a line break or NUL anywhere, '=' in the key
-// or ']' in the section, a key or section that begins or ends with a blank or tab, or a key
-// that begins with ';' or '['.
+// last key line and ends as that line does; a new section goes at the end. Other inserted
+// line endings are the document's first (CRLF when it has none). Returns nullopt when the
+// names or the value cannot be written as one line: an empty section or key, a line break or
+// NUL anywhere, '=' in the key or ']' in the section, a key or section that begins or ends
+// with a blank or tab, or a key that begins with ';' or '['.
 std::optional<std::string> IniSetValue(std::string_view document, std::string_view section,
                                        std::string_view key, std::string_view value);
 
 // ---- File functions (paths in UTF-8) ----
+
+[[nodiscard]] IniFileState IniFileStateOf(const std::string& file);
 
 // The key's value cut to fit the 256-byte buffer, or `defaultValue` (cut the same way) when the
 // file, the section or the key is missing. The count of bytes copied is the result's size.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QShortcut>
+#include <QTimer>
 
 #include "app/audience_display.h"
 #include "app/main_window.h"
@@ -40,6 +41,15 @@ int main(int argc, char* argv[])
 
     palvo::PlatformServices services{clock, events, messages, sound, environment, entropy, settingsDialog};
     palvo::MainWindow mainWindow(view, services);
+    // Ended by the session or a script: close like the window's close button, saving the
+    // settings. Installed before start-up, so that a signal during a start-up warning closes the
+    // warning and start-up ends its own way (which writes the settings too).
+    bool started = false;
+    palvo::QtTerminationSignal termination([&view, &started] {
+        if (started) {
+            view.Window().close();
+        }
+    });
     if (!mainWindow.FormLoad()) {
         return 1;
     }
@@ -49,7 +59,9 @@ int main(int argc, char* argv[])
     mainWindow.AddListener(audience);
     QShortcut audienceKey(QKeySequence(Qt::Key_F5), &view.Window());
     QObject::connect(&audienceKey, &QShortcut::activated, [&audience] { audience.Toggle(); });
-    // Ended by the session or a script: close like the window's close button, saving the settings.
-    palvo::QtTerminationSignal termination([&view] { view.Window().close(); });
+    started = true;
+    if (termination.Received()) {
+        QTimer::singleShot(0, &view.Window(), [&view] { view.Window().close(); });
+    }
     return QApplication::exec();
 }

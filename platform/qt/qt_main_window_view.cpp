@@ -13,9 +13,11 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <functional>
+#include <optional>
 #include <utility>
 
 #include "platform/paths.h"
+#include "platform/qt/qt_picture_file.h"
 
 namespace palvo {
 
@@ -391,7 +393,8 @@ void QtMainWindowView::Apply(const ControlSpec& spec, Control& control)
             button->setGeometry(spec.x, spec.y, spec.width, spec.height);
             button->setText(caption);
             if (!pictureFile.isEmpty()) {
-                const QPixmap pixmap(pictureFile);
+                const std::optional<QImage> picture = LoadPictureFile(pictureFile.toStdString());
+                const QPixmap pixmap = picture ? QPixmap::fromImage(*picture) : QPixmap();
                 button->setIcon(QIcon(pixmap));
                 button->setIconSize(pixmap.size());
             }
@@ -444,7 +447,9 @@ void QtMainWindowView::Apply(const ControlSpec& spec, Control& control)
         case ControlKind::Image: {
             auto* image = static_cast<QLabel*>(widget);
             image->setGeometry(spec.x, spec.y, spec.width, spec.height);
-            image->setPixmap(pictureFile.isEmpty() ? QPixmap() : QPixmap(pictureFile));
+            const std::optional<QImage> picture =
+                pictureFile.isEmpty() ? std::nullopt : LoadPictureFile(pictureFile.toStdString());
+            image->setPixmap(picture ? QPixmap::fromImage(*picture) : QPixmap());
             break;
         }
         case ControlKind::Timer:

@@ -1,10 +1,11 @@
 #include "platform/qt/qt_picture_surface.h"
 
-#include <QImageReader>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
+
+#include "platform/qt/qt_picture_file.h"
 
 namespace palvo {
 
@@ -14,9 +15,6 @@ static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN,
               "32-bit RGB images store blue, green, red, reserved only on little-endian machines");
 
 constexpr QImage::Format kImageFormat = QImage::Format_RGB32;
-
-// The reader refuses pictures above this many megabytes; a largest accepted picture needs 256.
-constexpr int kAllocationLimitMegabytes = 320;
 
 }  // namespace
 
@@ -130,22 +128,11 @@ void QtPictureSurface::Refresh()
 
 bool QtPictureSurface::LoadPicture(const std::string& path)
 {
-    QImageReader reader(QString::fromStdString(path));
-    reader.setAutoTransform(false);
-    // Only the header has been read so far: a picture too large is refused before decoding.
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() < 1 || size.height() < 1 || size.width() > kMaximumPictureSide ||
-        size.height() > kMaximumPictureSide) {
+    const std::optional<QImage> picture = LoadPictureFile(path);
+    if (!picture) {
         return false;
     }
-    if (QImageReader::allocationLimit() < kAllocationLimitMegabytes) {
-        QImageReader::setAllocationLimit(kAllocationLimitMegabytes);
-    }
-    QImage picture = reader.read();
-    if (picture.isNull() || picture.width() > kMaximumPictureSide || picture.height() > kMaximumPictureSide) {
-        return false;
-    }
-    picture_ = picture.convertToFormat(kImageFormat);
+    picture_ = picture->convertToFormat(kImageFormat);
     // Auto-size: the box takes the picture's size, and the picture becomes its image.
     resize(picture_.size());
     image_ = picture_;

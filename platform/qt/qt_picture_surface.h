@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "platform/picture_surface.h"
+#include "platform/qt/qt_picture_file.h"
 
 namespace palvo {
 
@@ -37,7 +38,7 @@ public:
     void SetImageSize(std::int32_t width, std::int32_t height) override;
 
     // The largest picture LoadPicture accepts, in each direction.
-    static constexpr int kMaximumPictureSide = 8192;
+    static constexpr int kMaximumPictureSide = kMaxPictureFileSide;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

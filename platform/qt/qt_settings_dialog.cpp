@@ -7,20 +7,19 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QImage>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <cmath>
+#include <optional>
+
+#include "platform/qt/qt_picture_file.h"
 
 namespace palvo {
 
 namespace {
-
-// Pictures larger than this are refused before they are decoded.
-constexpr int kMaxPictureSide = 8192;
 
 // The design's fonts are Windows fonts; these Japanese fonts stand in for them, in order.
 constexpr const char* kFixedPitchFallbacks[] = {"IPAGothic", "Noto Sans Mono CJK JP", "VL Gothic",
@@ -257,18 +256,12 @@ bool QtSettingsDialog::ShowPreview(const std::string& path)
         return false;
     }
     preview->clear();
-    QImageReader reader(QString::fromStdString(path));
     // An orientation tag is ignored here as on the display, so the preview shows what will be shown.
-    reader.setAutoTransform(false);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
+    const std::optional<QImage> image = LoadPictureFile(path);
+    if (!image) {
         return false;
     }
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        return false;
-    }
-    preview->setPixmap(QPixmap::fromImage(image));
+    preview->setPixmap(QPixmap::fromImage(*image));
     return true;
 }
 

@@ -4,7 +4,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <csignal>
 
 namespace palvo {
@@ -26,6 +30,27 @@ extern "C" void ForwardSignal(int)
     }
 }
 
+// Closes the topmost modal window as its close box would: a dialog is rejected, a message box
+// answers its escape button (OK, or No for the reset question).
+void DismissModalWindow()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) {
+        return;
+    }
+    if (auto* box = qobject_cast<QMessageBox*>(modal); box != nullptr) {
+        box->close();
+    } else if (auto* dialog = qobject_cast<QDialog*>(modal); dialog != nullptr) {
+        dialog->reject();
+    } else {
+        modal->close();
+    }
+}
+
+// How often boxes opened after the signal (a warning after the dialog closed, the end-of-game
+// notice after a roll) are looked for.
+constexpr int kDismissIntervalMilliseconds = 20;
+
 }  // namespace
 
 QtTerminationSignal::QtTerminationSignal(std::function<void()> onSignal) : onSignal_(std::move(onSignal))
@@ -41,6 +66,13 @@ QtTerminationSignal::QtTerminationSignal(std::function<void()> onSignal) : onSig
         char bytes[16];
         while (::read(signalSockets[0], bytes, sizeof bytes) > 0) {
         }
+        if (!dismisser_) {
+            dismisser_ = std::make_unique<QTimer>();
+            dismisser_->setInterval(kDismissIntervalMilliseconds);
+            QObject::connect(dismisser_.get(), &QTimer::timeout, dismisser_.get(), DismissModalWindow);
+            dismisser_->start();
+        }
+        DismissModalWindow();
         if (onSignal_) {
             onSignal_();
         }
@@ -63,6 +95,7 @@ QtTerminationSignal::~QtTerminationSignal()
         std::signal(signal, SIG_DFL);
     }
     signalWriteEnd = -1;
+    dismisser_.reset();
     notifier_.reset();
     ::close(signalSockets[0]);
     ::close(signalSockets[1]);

@@ -4,7 +4,10 @@
 // After windows.h, which it needs.
 #include <wincodec.h>
 
-#include "platform/win32/os/wide_text.h"
+#include <span>
+
+#include "imaging/bmp_file.h"
+#include "imaging/picture_file.h"
 
 namespace palvo::win32 {
 
@@ -54,12 +57,26 @@ private:
 
 std::optional<PixelBuffer> DecodePictureFile(const std::string& path)
 {
-    const std::wstring widePath = Widen(path);
-    if (widePath.empty()) {
+    // Only a file on a disk is read: a named pipe or a device would make the read wait.
+    std::optional<std::string> bytes = ReadPictureFileBytes(path);
+    if (!bytes || bytes->empty() || bytes->size() > 0xFFFFFFFFu) {
         return std::nullopt;
     }
-    const DWORD attributes = GetFileAttributesW(widePath.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    const std::span<const std::uint8_t> data(reinterpret_cast<const std::uint8_t*>(bytes->data()),
+                                             bytes->size());
+    if (IsBmpFile(data)) {
+        PixelBuffer pixels;
+        const BmpFileResult result = DecodeBmp(data, pixels);
+        if (result == BmpFileResult::Ok) {
+            return pixels;
+        }
+        // Kinds the program's decoder does not handle (run-length, embedded JPEG) go to the
+        // Imaging Component; a bitmap that ends early or contradicts itself is refused.
+        if (result != BmpFileResult::Unsupported) {
+            return std::nullopt;
+        }
+    }
+    if (!PictureFileIsWhole(data)) {
         return std::nullopt;
     }
 
@@ -69,9 +86,15 @@ std::optional<PixelBuffer> DecodePictureFile(const std::string& path)
                                 IID_IWICImagingFactory, reinterpret_cast<void**>(factory.Out())))) {
         return std::nullopt;
     }
+    ComPointer<IWICStream> stream;
+    if (FAILED(factory->CreateStream(stream.Out())) ||
+        FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(bytes->data()),
+                                            static_cast<DWORD>(bytes->size())))) {
+        return std::nullopt;
+    }
     ComPointer<IWICBitmapDecoder> decoder;
-    if (FAILED(factory->CreateDecoderFromFilename(widePath.c_str(), nullptr, GENERIC_READ,
-                                                  WICDecodeMetadataCacheOnDemand, decoder.Out()))) {
+    if (FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                                decoder.Out()))) {
         return std::nullopt;
     }
     ComPointer<IWICBitmapFrameDecode> frame;

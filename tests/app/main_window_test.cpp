@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
 
@@ -70,6 +71,21 @@ TEST_F(MainWindowStartup, EachFailingStepWarnsOnceNeverShowsAndStillWritesSettin
         view().Activate();
         EXPECT_TRUE(sound().Beeps().empty());
     }
+}
+
+TEST_F(MainWindowStartup, OversizedSettingsFileWarnsOnceAndIsNeverReplaced)
+{
+    const std::string tooLarge = "[PALVO]\r\nNumMax=33\r\n;" + std::string(2 * 1024 * 1024, 'x') + "\r\n";
+    std::ofstream(std::filesystem::u8path(AppPath("palvo.ini")), std::ios::binary) << tooLarge;
+    ASSERT_TRUE(Load());
+    ASSERT_EQ(messages().Messages().size(), 1u);
+    EXPECT_EQ(messages().Messages()[0].style, MessageStyle::Warning);
+    EXPECT_EQ(messages().Messages()[0].text.rfind("設定ファイルを読み込めませんでした。", 0), 0u);
+    Start();
+    EXPECT_EQ(view().ListCount("lstHistory"), 1);
+    view().RequestClose();
+    EXPECT_EQ(messages().Messages().size(), 1u);
+    EXPECT_EQ(IniText(), tooLarge);
 }
 
 TEST_F(MainWindowStartup, SecondRunReadsWhatTheFirstWrote)

@@ -246,7 +246,7 @@ TEST_F(ConfigStore, WriteFailureIsReportedAndChangesNothing)
 TEST_F(ConfigStore, HostileFilesReadAsUsableValues)
 {
     std::mt19937 random(99);
-    std::string garbage(5 * 1024 * 1024, '\0');
+    std::string garbage(kIniLargestFileBytes / 2, '\0');  // a file above the limit is refused
     for (char& byte : garbage) byte = static_cast<char>(random() & 0xFF);
     const std::string files[] = {
         "",

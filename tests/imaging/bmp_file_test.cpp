@@ -195,6 +195,16 @@ TEST(BmpFile, RejectsMalformedFilesWithTheirReason)
     Put32(oddHeader, 14, 20);
     cases.push_back({"unknown header", oddHeader, BmpFileResult::Unsupported});
 
+    // A header of 41 to 51 bytes has no room for the colour masks: they must not be read
+    // beyond the end of a short file.
+    for (const std::uint32_t headerSize : {41U, 48U, 51U}) {
+        Bytes shortMasks = MakeFile(1, 1, 32, 3, {}, {});
+        shortMasks.resize(14 + headerSize + 4);
+        Put32(shortMasks, 14, headerSize);
+        Put32(shortMasks, 10, static_cast<std::uint32_t>(shortMasks.size() - 4));
+        cases.push_back({"masks beyond a short header", shortMasks, BmpFileResult::Truncated});
+    }
+
     for (const Case& c : cases) {
         PixelBuffer image(1, 1);
         image.At(0, 0) = Pixel{1, 2, 3, 4};

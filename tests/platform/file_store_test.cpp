@@ -1,9 +1,9 @@
 #include "platform/file_store.h"
-#include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "tests/support/temporary_folder.h"
 
 namespace palvo {
 namespace {
@@ -105,6 +107,53 @@ TEST_F(FileStore, ReplaceFailsWithoutTouchingAnything)
     EXPECT_TRUE(std::filesystem::is_directory(file_));
     EXPECT_EQ(ReadFileBytes(file_ + "/inside"), "kept");
     EXPECT_EQ(Names(), std::vector<std::string>{"palvo.ini"});
+}
+
+TEST_F(FileStore, ReadRefusesAFileAboveTheLimitBeforeReadingIt)
+{
+    Put(std::string(1000, 'x'));
+    EXPECT_EQ(ReadFileBytes(file_, 1000)->size(), 1000u);
+    EXPECT_FALSE(ReadFileBytes(file_, 999).has_value());
+}
+
+// A read-only file is a write failure, never replaced; a dangling link gets its target written.
+TEST_F(FileStore, ReplaceKeepsReadOnlyFilesAndDanglingLinks)
+{
+    Put("locked");
+    ASSERT_EQ(::chmod(file_.c_str(), 0444), 0);
+    EXPECT_FALSE(ReplaceFileBytes(file_, "new"));
+    EXPECT_EQ(ReadFileBytes(file_), "locked");
+
+    const std::string link = folder_ + "/dangling.ini";
+    std::filesystem::create_symlink("made-by-save.ini", link);
+    ASSERT_TRUE(ReplaceFileBytes(link, "through the link"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadFileBytes(folder_ + "/made-by-save.ini"), "through the link");
+
+    const std::string nowhere = folder_ + "/nowhere.ini";
+    std::filesystem::create_symlink(folder_ + "/missing/palvo.ini", nowhere);
+    EXPECT_FALSE(ReplaceFileBytes(nowhere, "x"));
+    EXPECT_TRUE(std::filesystem::is_symlink(nowhere));
+    EXPECT_EQ(Names(),
+              (std::vector<std::string>{"dangling.ini", "made-by-save.ini", "nowhere.ini", "palvo.ini"}));
+}
+
+// Temporary files of a process killed during a save go at the next save; a running one's stay.
+TEST_F(FileStore, ReplaceRemovesTemporaryFilesOfEndedProcesses)
+{
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ASSERT_GT(ended, 0);
+    ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
+    const std::string stale = "palvo.ini.tmp" + std::to_string(ended) + "_0";
+    const std::string running = "palvo.ini.tmp" + std::to_string(::getppid()) + "_3";
+    for (const std::string& name : {stale, running, "palvo.ini.tmp_x"s, "other.ini.tmp1_1"s}) {
+        std::ofstream(folder_ + "/" + name) << std::string(4096, 't');
+    }
+    ASSERT_TRUE(ReplaceFileBytes(file_, "saved"));
+    std::vector<std::string> expected = {"other.ini.tmp1_1", "palvo.ini", running, "palvo.ini.tmp_x"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Names(), expected);
 }
 
 // A file-size limit makes writes fail the way a full disk does.

@@ -162,6 +162,8 @@ TEST(IniFileSet, ChangesOnlyTheKeyLine)
         {"LF file stays LF", "[t]\nx=1\n", "s", "k", "v", "[t]\nx=1\n[s]\nk=v\n"},
         {"CR file stays CR", "[t]\rx=1\r", "t", "k", "v", "[t]\rx=1\rk=v\r"},
         {"first line ending decides", "a\n[t]\r\nx=1", "t", "k", "v", "a\n[t]\r\nx=1\nk=v\n"},
+        {"blank line after a bare-CR file's header kept", ";c\r[PALVO]\n\n[Other]\nA=1\n", "PALVO", "k", "v",
+         ";c\r[PALVO]\nk=v\n\n[Other]\nA=1\n"},
         {"empty value", "", "s", "k", "", "[s]\r\nk=\r\n"},
         {"byte-order mark kept", "\xEF\xBB\xBF[s]\r\nk=1\r\n", "s", "k", "2",
          "\xEF\xBB\xBF[s]\r\nk=1\r\n[s]\r\nk=2\r\n"},
@@ -323,15 +325,26 @@ TEST_F(IniFileOnDisk, WritingTheStoredValueLeavesTheFileAlone)
 TEST_F(IniFileOnDisk, HugeFileStaysIntactAroundTheKey)
 {
     std::string huge;
-    huge.reserve(5 * 1024 * 1024 + 100);
+    huge.reserve(kIniLargestFileBytes);
     std::mt19937 random(7);
-    while (huge.size() < 5 * 1024 * 1024) huge.push_back(static_cast<char>(random() & 0xFF));
+    while (huge.size() < kIniLargestFileBytes - 64) huge.push_back(static_cast<char>(random() & 0xFF));
     Put(huge);
     ASSERT_TRUE(IniWriteString("PALVO", "NumMax", "50", file_));
     EXPECT_EQ(IniReadInt("PALVO", "NumMax", 0, file_), 50);
     const std::string after = Get();
     ASSERT_GE(after.size(), huge.size());
     EXPECT_EQ(after.substr(0, huge.size()), huge);
+}
+
+// A file above the limit is unreadable: defaults, and a write never replaces it.
+TEST_F(IniFileOnDisk, FileAboveTheLimitIsNeitherReadNorWritten)
+{
+    const std::string tooLarge = "[PALVO]\r\nNumMax=50\r\n" + std::string(kIniLargestFileBytes, ';');
+    Put(tooLarge);
+    EXPECT_EQ(IniFileStateOf(file_), IniFileState::TooLarge);
+    EXPECT_EQ(IniReadInt("PALVO", "NumMax", 7, file_), 7);
+    EXPECT_FALSE(IniWriteString("PALVO", "NumMax", "60", file_));
+    EXPECT_EQ(ReadFileBytes(file_), tooLarge);
 }
 
 }  // namespace

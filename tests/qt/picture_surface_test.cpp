@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -258,6 +260,55 @@ TEST_F(PictureSurfaceTest, RefusedPicturesLeaveTheBoxAsItWas)
     QtPictureSurface box;
     EXPECT_TRUE(box.LoadPicture(widest));
     EXPECT_EQ(box.ImageWidth(), QtPictureSurface::kMaximumPictureSide);
+}
+
+// Every picture the program loads (background, bars, buttons, the dialog's preview) goes through
+// LoadPictureFile: what is no regular file fails at once, never waiting for a writer, and a
+// picture that ends early fails instead of showing in part.
+TEST_F(PictureSurfaceTest, HostileAndPartPicturesFailAtOnce)
+{
+    ASSERT_EQ(::mkfifo(Path("pipe.jpg").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QDir(directory_.path()).mkdir(QStringLiteral("folder.bmp")));
+
+    QByteArray bar("BM");
+    const std::uint32_t header[] = {1000, 0, 54, 40, 800, 600};
+    for (std::uint32_t value : header) bar.append(reinterpret_cast<const char*>(&value), 4);
+    bar.append("\x01\x00\x18\x00", 4);  // one plane, 24 bits
+    bar.append(QByteArray(1000 - bar.size(), '\0'));
+    const auto cutShort = [this](const char* name, const QByteArray& bytes) {
+        QFile file(Path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return Path(name).toStdString();
+    };
+    const auto firstPart = [](const std::string& path) {
+        QFile file(QString::fromStdString(path));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        return bytes.left(bytes.size() * 2 / 3);
+    };
+    const std::string jpeg = WritePicture("whole.jpg", 64, 48, "JPG");
+    // Qt writes no GIF; this one was made for the fuzzing seeds.
+    const std::string gif = PALVO_SOURCE_DIR "/tests/fuzz/corpus/qt_picture_fuzz/small.gif";
+    ASSERT_TRUE(LoadPictureFile(jpeg));
+    ASSERT_TRUE(LoadPictureFile(gif));
+
+    const std::string refused[] = {
+        Path("pipe.jpg").toStdString(),
+        Path("folder.bmp").toStdString(),
+        "/dev/zero",
+        cutShort("bar.bmp", bar),
+        cutShort("cut.jpg", firstPart(jpeg)),
+        cutShort("cut.gif", firstPart(gif)),
+    };
+    for (const std::string& path : refused) {
+        SCOPED_TRACE(path);
+        QtPictureSurface box;
+        box.SetBoxSize(5, 4);
+        EXPECT_FALSE(box.LoadPicture(path));
+        EXPECT_EQ(box.ImageWidth(), 5);
+        EXPECT_FALSE(LoadPictureFile(path));
+    }
 }
 
 // A header that announces a huge picture must be refused from the header alone: the file

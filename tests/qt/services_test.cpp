@@ -2,12 +2,14 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <set>
@@ -17,6 +19,7 @@
 #include "platform/qt/qt_entropy.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_sound.h"
+#include "platform/qt/qt_termination_signal.h"
 #include "tests/qt/qt_test_application.h"
 
 namespace palvo {
@@ -106,6 +109,26 @@ TEST(JapaneseTextsTest, StandardDialogsSpeakJapaneseWhateverTheSystemLanguage)
         EXPECT_NE(translated, QString::fromUtf8(each.text)) << each.context << " " << each.text
                                                             << " (is qt6-translations-l10n installed?)";
     }
+}
+
+// A session that ends the program must not wait on a person: the signal closes the open box as
+// cancelled (No for the question), and every box or dialog opened afterwards as well.
+TEST(TerminationSignalTest, SignalClosesOpenAndLaterBoxesAsCancelled)
+{
+    TestApplication();
+    int calls = 0;
+    QtTerminationSignal termination([&calls] { ++calls; });
+    ASSERT_TRUE(termination.Installed());
+    QTimer::singleShot(50, [] { ::raise(SIGTERM); });
+    QtMessageBoxes boxes;
+    EXPECT_EQ(boxes.Show("ゲームをリセットしますか？", MessageStyle::Question), MessageAnswer::No);
+    EXPECT_EQ(calls, 1);
+    EXPECT_TRUE(termination.Received());
+
+    EXPECT_EQ(boxes.Show("すべての数字が出ました。", MessageStyle::Notice), MessageAnswer::Ok);
+    QDialog dialog;
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    EXPECT_EQ(calls, 1);
 }
 
 TEST(SoundTest, PlayingReturnsAtOnceAndAMissingFileIsSilent)

@@ -1,6 +1,8 @@
 // The Windows file store and code page 932 conversion, against the real Windows API.
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <tlhelp32.h>
 
 #include <string>
 
@@ -85,6 +87,47 @@ TEST(FileStoreWin32, RefusesAReadOnlyFileAndKeepsItsBytes)
     EXPECT_FALSE(ReplaceFileBytes(path, "new"));
     EXPECT_EQ(ReadFileBytes(path), "old");
     EXPECT_EQ(folder.EntryCount(), 1);
+}
+
+// Left by a save that was killed: removed at the next save, unless its process still runs.
+TEST(FileStoreWin32, RemovesTemporaryFilesOfEndedProcessesAtTheNextSave)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.File("palvo.ini");
+    const std::string ended = path + ".tmp4000000000";
+    // Another process that runs (this one's own name is what the save itself writes).
+    DWORD other = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && other == 0;
+         more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ProcessID != 0 && entry.th32ProcessID != GetCurrentProcessId()) {
+            other = entry.th32ProcessID;
+        }
+    }
+    CloseHandle(snapshot);
+    ASSERT_NE(other, 0u);
+    const std::string running = path + ".tmp" + std::to_string(other);
+    ASSERT_TRUE(ReplaceFileBytes(ended, std::string(4096, 't')));
+    ASSERT_TRUE(ReplaceFileBytes(running, "t"));
+    ASSERT_TRUE(ReplaceFileBytes(folder.File("palvo.ini.tmpx"), "t"));
+
+    ASSERT_TRUE(ReplaceFileBytes(path, "saved"));
+    EXPECT_FALSE(ReadFileBytes(ended).has_value());
+    EXPECT_TRUE(ReadFileBytes(running).has_value());
+    EXPECT_EQ(folder.EntryCount(), 3);
+}
+
+// A named pipe or a device is never read: the read would wait for a writer.
+TEST(FileStoreWin32, ReadsNoPipeOrDevice)
+{
+    const std::wstring name = L"\\\\.\\pipe\\palvo-test-" + std::to_wstring(GetCurrentProcessId());
+    HANDLE pipe = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
+    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(ReadFileBytes(win32::Narrow(name)).has_value());
+    EXPECT_FALSE(ReadFileBytes("CON").has_value());
+    CloseHandle(pipe);
 }
 
 TEST(FileStoreWin32, KeepsTheHiddenAttributeOfTheReplacedFile)

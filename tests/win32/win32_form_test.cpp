@@ -338,9 +338,26 @@ TEST_F(Win32FormTest, LoadPictureRefusesMissingBrokenAndHugeFilesAndKeepsTheBox)
     TemporaryFile largest(L".bmp");
     ASSERT_TRUE(WriteBmp(largest.WidePath(), Solid(kMaximumPictureSide, 1, Pixel{})));
 
+    // A bar-sized header claiming 800 x 600 pixels over 1,000 bytes: decoded only partly, refused.
+    TemporaryFile truncated(L".bmp");
+    ASSERT_TRUE(WriteBmp(truncated.WidePath(), Solid(800, 600, Pixel{})));
+    file = CreateFileW(truncated.WidePath().c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    SetFilePointer(file, 1000, nullptr, FILE_BEGIN);
+    SetEndOfFile(file);
+    CloseHandle(file);
+    // A named pipe as the picture: refused at once, never waited on.
+    const std::wstring pipeName = L"\\\\.\\pipe\\palvo-picture-" + std::to_wstring(GetCurrentProcessId());
+    HANDLE pipe =
+        CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
+    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+
     EXPECT_FALSE(base.LoadPicture("C:\\no such folder\\bg01.jpg"));
     EXPECT_FALSE(base.LoadPicture(broken.Path()));
     EXPECT_FALSE(base.LoadPicture(huge.Path()));
+    EXPECT_FALSE(base.LoadPicture(truncated.Path()));
+    EXPECT_FALSE(base.LoadPicture(win32::Narrow(pipeName)));
+    EXPECT_FALSE(base.LoadPicture("CON"));
+    CloseHandle(pipe);
     PixelBuffer read;
     ASSERT_TRUE(base.ReadImage(read));
     EXPECT_TRUE(SameColours(read, pattern));

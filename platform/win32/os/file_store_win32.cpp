@@ -1,6 +1,9 @@
 #include <windows.h>
 
 #include <climits>
+#include <cstdint>
+#include <cwchar>
+#include <string>
 
 #include "platform/file_store.h"
 #include "platform/win32/os/wide_text.h"
@@ -50,17 +53,70 @@ bool WriteAll(HANDLE file, const std::string& bytes)
     return true;
 }
 
+constexpr wchar_t kTemporaryInfix[] = L".tmp";
+
+// True while the process with this id runs; an id nobody has any more is free.
+bool ProcessRuns(DWORD process)
+{
+    HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process);
+    if (handle == nullptr) {
+        // Refused access means the process exists; only an unknown id is gone.
+        return GetLastError() != ERROR_INVALID_PARAMETER;
+    }
+    DWORD code = 0;
+    const bool running = GetExitCodeProcess(handle, &code) && code == STILL_ACTIVE;
+    CloseHandle(handle);
+    return running;
+}
+
+// Removes "<name>.tmp<pid>" files beside `target` whose process is gone (ended during a save).
+void RemoveStaleTemporaryFiles(const std::wstring& target)
+{
+    const std::wstring pattern = target + kTemporaryInfix + L"*";
+    const std::size_t slash = target.find_last_of(L"\\/");
+    const std::wstring folder = slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1);
+    const std::wstring prefix =
+        (slash == std::wstring::npos ? target : target.substr(slash + 1)) + kTemporaryInfix;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    do {
+        const std::wstring name = found.cFileName;
+        if (name.size() <= prefix.size() || _wcsnicmp(name.c_str(), prefix.c_str(), prefix.size()) != 0) {
+            continue;
+        }
+        const std::wstring digits = name.substr(prefix.size());
+        if (digits.size() > 10 || digits.find_first_not_of(L"0123456789") != std::wstring::npos) {
+            continue;
+        }
+        const unsigned long long process = std::stoull(digits);
+        if (process > 0xFFFFFFFFull || process == GetCurrentProcessId() ||
+            ProcessRuns(static_cast<DWORD>(process))) {
+            continue;
+        }
+        DeleteFileW((folder + name).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const std::string& path)
+std::optional<std::string> ReadFileBytes(const std::string& path, std::uint64_t largestBytes)
 {
     FileHandle file(CreateFileW(win32::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
         return std::nullopt;
     }
+    // Only files on a disk: reading a named pipe or a device (CON, COM1) could wait forever.
+    if (GetFileType(file.Get()) != FILE_TYPE_DISK) {
+        return std::nullopt;
+    }
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > INT_MAX) {
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > INT_MAX ||
+        static_cast<std::uint64_t>(size.QuadPart) > largestBytes) {
         return std::nullopt;
     }
     std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
@@ -90,7 +146,8 @@ bool ReplaceFileBytes(const std::string& path, const std::string& bytes)
     if (oldAttributes != INVALID_FILE_ATTRIBUTES && (oldAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return false;
     }
-    const std::wstring temporary = target + L".tmp" + std::to_wstring(GetCurrentProcessId());
+    RemoveStaleTemporaryFiles(target);
+    const std::wstring temporary = target + kTemporaryInfix + std::to_wstring(GetCurrentProcessId());
 
     FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
