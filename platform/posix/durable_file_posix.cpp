@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "platform/durable_file.h"
+#include "platform/posix/write_all.h"
 
 namespace palvo {
 namespace {
@@ -77,16 +78,7 @@ bool DurableAppendFile::Append(std::string_view bytes)
 {
     if (!IsOpen()) return false;
     const int descriptor = static_cast<int>(handle_);
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t result = ::write(descriptor, bytes.data() + written, bytes.size() - written);
-        if (result < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        written += static_cast<std::size_t>(result);
-    }
-    return ::fsync(descriptor) == 0;
+    return WriteAll(descriptor, bytes) && ::fsync(descriptor) == 0;
 }
 
 void DurableAppendFile::Close()

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "platform/file_store.h"
+#include "platform/posix/write_all.h"
 
 namespace palvo {
 namespace {
@@ -39,20 +40,6 @@ public:
 private:
     int descriptor_;
 };
-
-bool WriteAll(int descriptor, const std::string& bytes)
-{
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t result = ::write(descriptor, bytes.data() + written, bytes.size() - written);
-        if (result < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        written += static_cast<std::size_t>(result);
-    }
-    return true;
-}
 
 std::string FolderOf(const std::string& path)
 {
