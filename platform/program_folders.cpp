@@ -4,7 +4,7 @@ namespace palvo {
 
 namespace {
 
-// The base directory specification ignores a relative or empty value.
+// XDG_CONFIG_HOME counts only when set to an absolute path; desktops treat anything else as unset.
 bool Usable(const std::optional<std::filesystem::path>& folder)
 {
     return folder && folder->is_absolute();
