@@ -132,7 +132,7 @@ void MainWindow::ResumeLastGame()
 bool MainWindow::MayClick(std::string_view name) const
 {
     // A keyboard shortcut reaches a handler even when its button is locked; the lock must hold.
-    const ControlSpec* control = layout_.Find(std::string(name));
+    const ControlLayout* control = layout_.Find(std::string(name));
     while (control != nullptr) {
         if (!view_.IsEnabled(control->name)) {
             return false;

@@ -65,10 +65,10 @@ SettingsDialog::~SettingsDialog()
 
 WindowLayout SettingsDialog::Layout(double twipsPerPixelX, double twipsPerPixelY)
 {
-    const FontSpec dialogFont{"MS UI Gothic", 9, false};
-    const FontSpec fixedFont{"ＭＳ ゴシック", 9, false};
-    const FontSpec numberFont{"ＭＳ ゴシック", 12, false};
-    const FontSpec arrowFont{"ＭＳ Ｐゴシック", 9, true};
+    const FontChoice dialogFont{"MS UI Gothic", 9, false};
+    const FontChoice fixedFont{"ＭＳ ゴシック", 9, false};
+    const FontChoice numberFont{"ＭＳ ゴシック", 12, false};
+    const FontChoice arrowFont{"ＭＳ Ｐゴシック", 9, true};
     constexpr std::int32_t kGrey = 0x00808080;
 
     WindowLayout layout;
@@ -77,8 +77,8 @@ WindowLayout SettingsDialog::Layout(double twipsPerPixelX, double twipsPerPixelY
     layout.clientHeight = ToPixels(5985, twipsPerPixelY);
 
     auto add = [&](std::string name, ControlKind kind, std::string parent, double x, double y, double width,
-                   double height, std::string caption = {}) -> ControlSpec& {
-        ControlSpec control;
+                   double height, std::string caption = {}) -> ControlLayout& {
+        ControlLayout control;
         control.name = std::move(name);
         control.kind = kind;
         control.parent = std::move(parent);
@@ -99,7 +99,7 @@ WindowLayout SettingsDialog::Layout(double twipsPerPixelX, double twipsPerPixelY
     add("Frame3", Kind::Frame, "", 180, 4800, 7035, 975, "背景イメージ");
     add("cmdSelBgImage", Kind::CommandButton, "Frame3", 5040, 0, 1695, 435, "イメージ画像を選択");
     {
-        ControlSpec& hint =
+        ControlLayout& hint =
             add("lbtitle(0)", Kind::Label, "Frame3", 1380, 180, 2430, 180, "* 800 x 600   bmp, jpg, gif");
         hint.foreColor = 0x00404040;
         hint.font = fixedFont;

@@ -51,15 +51,15 @@ public:
     }
 
     // A control placed in twips.
-    ControlSpec& Twips(const std::string& name, ControlKind kind, const std::string& parent, double left,
-                       double top, double width, double height)
+    ControlLayout& Twips(const std::string& name, ControlKind kind, const std::string& parent, double left,
+                         double top, double width, double height)
     {
         return Add(name, kind, parent, Pixels(left, tppX_), Pixels(top, tppY_), Pixels(width, tppX_),
                    Pixels(height, tppY_));
     }
 
-    ControlSpec& Add(const std::string& name, ControlKind kind, const std::string& parent, std::int32_t x,
-                     std::int32_t y, std::int32_t width, std::int32_t height)
+    ControlLayout& Add(const std::string& name, ControlKind kind, const std::string& parent, std::int32_t x,
+                       std::int32_t y, std::int32_t width, std::int32_t height)
     {
         layout.controls.push_back(MakeControl(name, kind, parent, x, y, width, height));
         return layout.controls.back();
@@ -72,12 +72,13 @@ private:
     double tppY_;
 };
 
-ControlSpec& WhiteButton(ControlSpec& button, const char* caption, const char* fontFamily, double pointSize)
+ControlLayout& WhiteButton(ControlLayout& button, const char* caption, const char* fontFamily,
+                           double pointSize)
 {
     button.caption = caption;
     button.backColor = kWhite;
     button.graphicalStyle = true;
-    button.font = FontSpec{fontFamily, pointSize, true};
+    button.font = FontChoice{fontFamily, pointSize, true};
     return button;
 }
 
@@ -99,7 +100,7 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
     builder.Add("picBase", ControlKind::PictureBox, "", 0, 0, kDisplayWidthPixels, kDisplayHeightPixels)
         .backColor = kBlack;
 
-    ControlSpec& start =
+    ControlLayout& start =
         builder.Twips("cmdStart", ControlKind::CommandButton, "", baseWidth - kStartWidth - kStartRightMargin,
                       baseHeight - kStartHeight - kBottomMargin, kStartWidth, kStartHeight);
     WhiteButton(start, "スタート", "MS UI Gothic", 24);
@@ -110,26 +111,26 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
                kBoardWidth, boardHeight)
         .backColor = kBlack;
 
-    ControlSpec& back = builder.Twips("cmdHistBack", ControlKind::CommandButton, "picHist", 0, 0,
-                                      kPagingButtonWidth, kBoardButtonHeight);
+    ControlLayout& back = builder.Twips("cmdHistBack", ControlKind::CommandButton, "picHist", 0, 0,
+                                        kPagingButtonWidth, kBoardButtonHeight);
     back.backColor = kPagingButtonColor;
     back.graphicalStyle = true;
     back.picture = "buttons/back.bmp";
 
     for (int i = 0; i < 5; ++i) {
         const std::string cell = ArrayName("picHistNum", i);
-        ControlSpec& cellSpec = builder.Twips(cell, ControlKind::PictureBox, "picHist",
-                                              kCellLeft + kCellPitch * i, 0, kCellWidth, kCellHeight);
-        cellSpec.backColor = i == 0 ? kNewestCellColor : kBlack;
+        ControlLayout& cellPlacement = builder.Twips(cell, ControlKind::PictureBox, "picHist",
+                                                     kCellLeft + kCellPitch * i, 0, kCellWidth, kCellHeight);
+        cellPlacement.backColor = i == 0 ? kNewestCellColor : kBlack;
         // The frame works in the cell's pixels; its top line lies just above the cell.
-        ControlSpec& frame =
+        ControlLayout& frame =
             builder.Add(ArrayName("spHistNum", i), ControlKind::Shape, cell, 0, -1,
                         Pixels(kCellWidth, twipsPerPixelX), Pixels(kCellHeight, twipsPerPixelY) + 1);
         frame.borderColor = kCellFrameColor;
     }
 
-    ControlSpec& forward = builder.Twips("cmdHistForward", ControlKind::CommandButton, "picHist",
-                                         kForwardLeft, 0, kPagingButtonWidth, kBoardButtonHeight);
+    ControlLayout& forward = builder.Twips("cmdHistForward", ControlKind::CommandButton, "picHist",
+                                           kForwardLeft, 0, kPagingButtonWidth, kBoardButtonHeight);
     forward.backColor = kPagingButtonColor;
     forward.graphicalStyle = true;
     forward.picture = "buttons/forward.bmp";
@@ -142,8 +143,8 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
                 "設定", "ＭＳ ゴシック", 9.75);
 
     for (int i = 0; i < 5; ++i) {
-        ControlSpec& label = builder.Twips(ArrayName("lblistNum", i), ControlKind::Label, "picHist",
-                                           kLabelLefts[i], kLabelTop, kLabelWidth, kLabelHeight);
+        ControlLayout& label = builder.Twips(ArrayName("lblistNum", i), ControlKind::Label, "picHist",
+                                             kLabelLefts[i], kLabelTop, kLabelWidth, kLabelHeight);
         label.backColor = kWindowBackColor;
         label.foreColor = kWhite;
     }
@@ -152,12 +153,12 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
 
     for (int i = 0; i < 4; ++i) {
         // Sized by their pictures alone, so that a missing picture leaves nothing to read.
-        ControlSpec& horizontal =
+        ControlLayout& horizontal =
             builder.Add(ArrayName("picHorizontal", i), ControlKind::PictureBox, "", 0, 0, 0, 0);
         horizontal.visible = false;
         horizontal.backColor = kBlack;
         horizontal.picture = std::string("bars/horizontal") + std::to_string(i) + ".bmp";
-        ControlSpec& vertical =
+        ControlLayout& vertical =
             builder.Add(ArrayName("picVertical", i), ControlKind::PictureBox, "", 0, 0, 0, 0);
         vertical.visible = false;
         vertical.backColor = kBlack;
@@ -170,11 +171,11 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
     builder.Twips("Command2", ControlKind::CommandButton, "", 2520, 9660, 1215, 495).caption = "初期化";
     builder.Twips("Command3", ControlKind::CommandButton, "", 1200, 10440, 1215, 495).caption = "停止";
     builder.Twips("lbTime", ControlKind::Label, "", 2520, 10200, 1935, 255);
-    ControlSpec& probe = builder.Twips("Command4", ControlKind::CommandButton, "", 10440, 240, 1215, 495);
+    ControlLayout& probe = builder.Twips("Command4", ControlKind::CommandButton, "", 10440, 240, 1215, 495);
     probe.caption = "Command4";
     probe.visible = false;
 
-    ControlSpec& timer = builder.Add("Timer1", ControlKind::Timer, "", 0, 0, 0, 0);
+    ControlLayout& timer = builder.Add("Timer1", ControlKind::Timer, "", 0, 0, 0, 0);
     timer.timerInterval = 100;
     timer.enabled = false;
 

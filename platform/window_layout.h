@@ -20,7 +20,7 @@ enum class ControlKind {
     Image,          // shows a picture stretched to its size
 };
 
-struct FontSpec {
+struct FontChoice {
     std::string family;      // as named by the design; the platform substitutes a Japanese font when missing
     double pointSize = 0;    // 0: the platform's default font
     bool bold = false;
@@ -29,7 +29,7 @@ struct FontSpec {
 inline constexpr std::int32_t kDefaultColor = -1;
 
 // One control of a window, fully placed: the platform creates it exactly like this.
-struct ControlSpec {
+struct ControlLayout {
     std::string name;        // object name, array elements as "picHistNum(2)"
     ControlKind kind = ControlKind::Label;
     std::string parent;      // containing control's name; "" for the window itself
@@ -41,7 +41,7 @@ struct ControlSpec {
     std::int32_t backColor = kDefaultColor;    // 0x00BBGGRR
     std::int32_t foreColor = kDefaultColor;
     std::int32_t borderColor = kDefaultColor;  // shapes only
-    FontSpec font;
+    FontChoice font;
     bool visible = true;
     bool enabled = true;
     bool graphicalStyle = false;  // buttons: drawn flat in backColor
@@ -50,18 +50,18 @@ struct ControlSpec {
 };
 
 // A control of `kind` named `name` inside `parent`, placed in pixels; every other field default.
-inline ControlSpec MakeControl(std::string name, ControlKind kind, std::string parent, std::int32_t x,
+inline ControlLayout MakeControl(std::string name, ControlKind kind, std::string parent, std::int32_t x,
                                std::int32_t y, std::int32_t width, std::int32_t height)
 {
-    ControlSpec spec;
-    spec.name = std::move(name);
-    spec.kind = kind;
-    spec.parent = std::move(parent);
-    spec.x = x;
-    spec.y = y;
-    spec.width = width;
-    spec.height = height;
-    return spec;
+    ControlLayout placement;
+    placement.name = std::move(name);
+    placement.kind = kind;
+    placement.parent = std::move(parent);
+    placement.x = x;
+    placement.y = y;
+    placement.width = width;
+    placement.height = height;
+    return placement;
 }
 
 // A window and every control in it, parents listed before their children.
@@ -72,12 +72,12 @@ struct WindowLayout {
     std::int32_t clientWidth = 0;  // used instead of the outer size where it is not 0 (dialogs)
     std::int32_t clientHeight = 0;
     std::int32_t backColor = kDefaultColor;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlLayout> controls;
 
     // The control with this name, or nullptr.
-    const ControlSpec* Find(const std::string& name) const
+    const ControlLayout* Find(const std::string& name) const
     {
-        for (const ControlSpec& control : controls) {
+        for (const ControlLayout& control : controls) {
             if (control.name == name) {
                 return &control;
             }

@@ -46,28 +46,29 @@ void HeadlessMainWindowView::ApplyLayout(const WindowLayout& layout)
     layout_ = layout;
     ++layoutCount_;
     const PictureLoader loader = [this](const std::string& path) { return LoadPictureFile(path); };
-    for (const ControlSpec& spec : layout.controls) {
-        Control& control = controls_[spec.name];
-        control.spec = spec;
-        control.enabled = spec.enabled;
-        control.text = spec.caption;
-        if (spec.kind == ControlKind::Timer) {
-            control.timerEnabled = spec.enabled;
+    for (const ControlLayout& placement : layout.controls) {
+        Control& control = controls_[placement.name];
+        control.placement = placement;
+        control.enabled = placement.enabled;
+        control.text = placement.caption;
+        if (placement.kind == ControlKind::Timer) {
+            control.timerEnabled = placement.enabled;
         }
-        if (spec.kind != ControlKind::PictureBox) {
+        if (placement.kind != ControlKind::PictureBox) {
             continue;
         }
-        auto& surface = surfaces_[spec.name];
+        auto& surface = surfaces_[placement.name];
         if (!surface) {
-            surface = std::make_unique<MemoryPictureSurface>(spec.width, spec.height, spec.backColor, loader);
+            surface = std::make_unique<MemoryPictureSurface>(placement.width, placement.height,
+                                                             placement.backColor, loader);
         } else {
-            surface->SetBackColor(spec.backColor);
+            surface->SetBackColor(placement.backColor);
         }
-        if (std::find(failingReads_.begin(), failingReads_.end(), spec.name) != failingReads_.end()) {
+        if (std::find(failingReads_.begin(), failingReads_.end(), placement.name) != failingReads_.end()) {
             surface->SetReadFails(true);
         }
-        if (!spec.picture.empty()) {
-            std::string path = applicationDirectory_ + kPathSeparator + spec.picture;
+        if (!placement.picture.empty()) {
+            std::string path = applicationDirectory_ + kPathSeparator + placement.picture;
             std::replace(path.begin() + static_cast<std::ptrdiff_t>(applicationDirectory_.size()), path.end(),
                          '/', kPathSeparator);
             surface->LoadPicture(path);
@@ -107,10 +108,10 @@ bool HeadlessMainWindowView::IsEffectivelyEnabled(std::string_view name) const
         if (!control->enabled) {
             return false;
         }
-        if (control->spec.parent.empty()) {
+        if (control->placement.parent.empty()) {
             return true;
         }
-        control = Find(control->spec.parent);
+        control = Find(control->placement.parent);
     }
     return false;
 }

@@ -81,7 +81,7 @@ public:
 
 private:
     struct Control {
-        ControlSpec spec;
+        ControlLayout placement;
         bool enabled = true;
         bool timerEnabled = false;
         std::string text;

@@ -61,7 +61,7 @@ void HeadlessSettingsDialogView::Click(const std::string& name)
     if (IsClosed() || events_ == nullptr) {
         return;
     }
-    const ControlSpec* control = layout_.Find(name);
+    const ControlLayout* control = layout_.Find(name);
     if (control == nullptr || !control->enabled) {
         return;
     }

@@ -57,11 +57,11 @@ QString JapaneseFamily(const std::string& wanted)
     return QApplication::font().family();
 }
 
-QFont MakeFont(const FontSpec& spec)
+QFont MakeFont(const FontChoice& placement)
 {
-    QFont font(JapaneseFamily(spec.family));
-    font.setPointSizeF(spec.pointSize > 0 ? spec.pointSize : kDefaultPointSize);
-    font.setBold(spec.bold);
+    QFont font(JapaneseFamily(placement.family));
+    font.setPointSizeF(placement.pointSize > 0 ? placement.pointSize : kDefaultPointSize);
+    font.setBold(placement.bold);
     return font;
 }
 
@@ -204,7 +204,7 @@ QtMainWindowView::QtMainWindowView(const Environment& environment)
 {
     window_->setObjectName(QStringLiteral("frmMain"));
     window_->setAutoFillBackground(true);
-    window_->setFont(MakeFont(FontSpec{}));
+    window_->setFont(MakeFont(FontChoice{}));
     window_->allowClose = [this] { return events_ == nullptr || events_->OnCloseRequest(); };
     window_->closed = [this] {
         if (events_ != nullptr) {
@@ -253,10 +253,10 @@ const QtMainWindowView::Control* QtMainWindowView::Find(std::string_view name) c
     return found != controls_.end() ? &found->second : nullptr;
 }
 
-QWidget* QtMainWindowView::ParentOf(const ControlSpec& spec)
+QWidget* QtMainWindowView::ParentOf(const ControlLayout& placement)
 {
-    if (!spec.parent.empty()) {
-        const Control* parent = Find(spec.parent);
+    if (!placement.parent.empty()) {
+        const Control* parent = Find(placement.parent);
         if (parent != nullptr && parent->widget) {
             return parent->widget.data();
         }
@@ -264,13 +264,13 @@ QWidget* QtMainWindowView::ParentOf(const ControlSpec& spec)
     return window_.get();
 }
 
-QtMainWindowView::Control& QtMainWindowView::Create(const ControlSpec& spec)
+QtMainWindowView::Control& QtMainWindowView::Create(const ControlLayout& placement)
 {
-    Control& control = controls_[spec.name];
-    control.kind = spec.kind;
-    QWidget* parent = ParentOf(spec);
-    const std::string name = spec.name;
-    switch (spec.kind) {
+    Control& control = controls_[placement.name];
+    control.kind = placement.kind;
+    QWidget* parent = ParentOf(placement);
+    const std::string name = placement.name;
+    switch (placement.kind) {
         case ControlKind::PictureBox:
             control.picture = new QtPictureSurface(parent);
             control.widget = control.picture;
@@ -330,17 +330,17 @@ QtMainWindowView::Control& QtMainWindowView::Create(const ControlSpec& spec)
         }
     }
     if (control.widget) {
-        control.widget->setObjectName(QString::fromStdString(spec.name));
+        control.widget->setObjectName(QString::fromStdString(placement.name));
     }
     return control;
 }
 
-void QtMainWindowView::Apply(const ControlSpec& spec, Control& control)
+void QtMainWindowView::Apply(const ControlLayout& placement, Control& control)
 {
     if (control.timer) {
         control.timer->setTimerType(Qt::PreciseTimer);
-        control.timer->setInterval(spec.timerInterval);
-        if (spec.enabled && spec.timerInterval > 0) {
+        control.timer->setInterval(placement.timerInterval);
+        if (placement.enabled && placement.timerInterval > 0) {
             control.timer->start();
         } else {
             control.timer->stop();
@@ -351,36 +351,36 @@ void QtMainWindowView::Apply(const ControlSpec& spec, Control& control)
     if (widget == nullptr) {
         return;
     }
-    QWidget* parent = ParentOf(spec);
+    QWidget* parent = ParentOf(placement);
     if (widget->parentWidget() != parent) {
         widget->setParent(parent);
     }
-    const QString caption = QString::fromStdString(spec.caption);
+    const QString caption = QString::fromStdString(placement.caption);
     const QString pictureFile =
-        spec.picture.empty()
+        placement.picture.empty()
             ? QString()
-            : QString::fromStdString(environment_.DataDirectory() + kPathSeparator + spec.picture);
-    if (spec.font.pointSize > 0 || !spec.font.family.empty() || spec.font.bold) {
-        widget->setFont(MakeFont(spec.font));
+            : QString::fromStdString(environment_.DataDirectory() + kPathSeparator + placement.picture);
+    if (placement.font.pointSize > 0 || !placement.font.family.empty() || placement.font.bold) {
+        widget->setFont(MakeFont(placement.font));
     }
     QPalette palette = widget->palette();
-    if (spec.backColor != kDefaultColor) {
-        palette.setColor(QPalette::Window, ToQColor(spec.backColor));
-        palette.setColor(QPalette::Base, ToQColor(spec.backColor));
+    if (placement.backColor != kDefaultColor) {
+        palette.setColor(QPalette::Window, ToQColor(placement.backColor));
+        palette.setColor(QPalette::Base, ToQColor(placement.backColor));
     }
-    if (spec.foreColor != kDefaultColor) {
-        palette.setColor(QPalette::WindowText, ToQColor(spec.foreColor));
-        palette.setColor(QPalette::Text, ToQColor(spec.foreColor));
+    if (placement.foreColor != kDefaultColor) {
+        palette.setColor(QPalette::WindowText, ToQColor(placement.foreColor));
+        palette.setColor(QPalette::Text, ToQColor(placement.foreColor));
     }
 
-    switch (spec.kind) {
+    switch (placement.kind) {
         case ControlKind::PictureBox: {
             QtPictureSurface* picture = control.picture;
-            picture->move(spec.x, spec.y);
-            if (spec.backColor != kDefaultColor) {
-                picture->SetBackColor(ToQColor(spec.backColor));
+            picture->move(placement.x, placement.y);
+            if (placement.backColor != kDefaultColor) {
+                picture->SetBackColor(ToQColor(placement.backColor));
             }
-            picture->SetBoxSize(spec.width, spec.height);
+            picture->SetBoxSize(placement.width, placement.height);
             // A box whose picture file is missing or broken has no image at all, so that reading it
             // fails (and start-up reports it) instead of yielding a blank picture.
             if (!pictureFile.isEmpty() && !picture->LoadPicture(pictureFile.toStdString())) {
@@ -390,7 +390,7 @@ void QtMainWindowView::Apply(const ControlSpec& spec, Control& control)
         }
         case ControlKind::CommandButton: {
             auto* button = static_cast<QPushButton*>(widget);
-            button->setGeometry(spec.x, spec.y, spec.width, spec.height);
+            button->setGeometry(placement.x, placement.y, placement.width, placement.height);
             button->setText(caption);
             if (!pictureFile.isEmpty()) {
                 const std::optional<QImage> picture = LoadPictureFile(pictureFile.toStdString());
@@ -398,55 +398,55 @@ void QtMainWindowView::Apply(const ControlSpec& spec, Control& control)
                 button->setIcon(QIcon(pixmap));
                 button->setIconSize(pixmap.size());
             }
-            if (spec.graphicalStyle || !pictureFile.isEmpty()) {
-                const QColor back =
-                    spec.backColor != kDefaultColor ? ToQColor(spec.backColor) : QColor(0xF0, 0xF0, 0xF0);
+            if (placement.graphicalStyle || !pictureFile.isEmpty()) {
+                const QColor back = placement.backColor != kDefaultColor ? ToQColor(placement.backColor)
+                                                                         : QColor(0xF0, 0xF0, 0xF0);
                 const QColor text =
-                    spec.foreColor != kDefaultColor ? ToQColor(spec.foreColor) : QColor(Qt::black);
+                    placement.foreColor != kDefaultColor ? ToQColor(placement.foreColor) : QColor(Qt::black);
                 button->setStyleSheet(GraphicalButtonStyle(back, text));
             }
             break;
         }
         case ControlKind::Label: {
             auto* label = static_cast<QLabel*>(widget);
-            label->setGeometry(spec.x, spec.y, spec.width, spec.height);
+            label->setGeometry(placement.x, placement.y, placement.width, placement.height);
             label->setText(caption);
-            label->setFont(FittingFont(label->font(), spec.height));
-            label->setAutoFillBackground(spec.backColor != kDefaultColor);
+            label->setFont(FittingFont(label->font(), placement.height));
+            label->setAutoFillBackground(placement.backColor != kDefaultColor);
             label->setPalette(palette);
             break;
         }
         case ControlKind::ListBox:
         case ControlKind::TextBox:
-            widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
+            widget->setGeometry(placement.x, placement.y, placement.width, placement.height);
             widget->setPalette(palette);
-            if (spec.kind == ControlKind::TextBox) {
+            if (placement.kind == ControlKind::TextBox) {
                 static_cast<QLineEdit*>(widget)->setText(caption);
             }
             break;
         case ControlKind::Shape:
-            widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
-            static_cast<ShapeWidget*>(widget)->SetColors(spec.borderColor, spec.backColor);
+            widget->setGeometry(placement.x, placement.y, placement.width, placement.height);
+            static_cast<ShapeWidget*>(widget)->SetColors(placement.borderColor, placement.backColor);
             break;
         case ControlKind::Frame: {
             auto* frame = static_cast<QGroupBox*>(widget);
-            frame->setGeometry(spec.x, spec.y, spec.width, spec.height);
+            frame->setGeometry(placement.x, placement.y, placement.width, placement.height);
             frame->setTitle(caption);
-            frame->setAutoFillBackground(spec.backColor != kDefaultColor);
+            frame->setAutoFillBackground(placement.backColor != kDefaultColor);
             frame->setPalette(palette);
             break;
         }
         case ControlKind::OptionButton: {
             auto* option = static_cast<QRadioButton*>(widget);
-            option->setGeometry(spec.x, spec.y, spec.width, spec.height);
+            option->setGeometry(placement.x, placement.y, placement.width, placement.height);
             option->setText(caption);
-            option->setAutoFillBackground(spec.backColor != kDefaultColor);
+            option->setAutoFillBackground(placement.backColor != kDefaultColor);
             option->setPalette(palette);
             break;
         }
         case ControlKind::Image: {
             auto* image = static_cast<QLabel*>(widget);
-            image->setGeometry(spec.x, spec.y, spec.width, spec.height);
+            image->setGeometry(placement.x, placement.y, placement.width, placement.height);
             const std::optional<QImage> picture =
                 pictureFile.isEmpty() ? std::nullopt : LoadPictureFile(pictureFile.toStdString());
             image->setPixmap(picture ? QPixmap::fromImage(*picture) : QPixmap());
@@ -455,8 +455,8 @@ void QtMainWindowView::Apply(const ControlSpec& spec, Control& control)
         case ControlKind::Timer:
             break;
     }
-    widget->setEnabled(spec.enabled);
-    widget->setVisible(spec.visible);
+    widget->setEnabled(placement.enabled);
+    widget->setVisible(placement.visible);
     // Controls placed out of the window's view are not reachable with Tab either.
     const QRect inView = QRect(QPoint(0, 0), parent->size());
     if (parent == window_.get() && !inView.intersects(widget->geometry())) {
@@ -483,15 +483,15 @@ void QtMainWindowView::ApplyLayout(const WindowLayout& layout)
         window.setFixedSize(window.outerSize);
         window.KeepOuterSize();
     }
-    for (const ControlSpec& spec : layout.controls) {
-        Control* control = controls_.count(spec.name) != 0 ? &controls_[spec.name] : nullptr;
-        if (control == nullptr || control->kind != spec.kind) {
+    for (const ControlLayout& placement : layout.controls) {
+        Control* control = controls_.count(placement.name) != 0 ? &controls_[placement.name] : nullptr;
+        if (control == nullptr || control->kind != placement.kind) {
             if (control != nullptr && control->widget) {
                 delete control->widget.data();
             }
-            control = &Create(spec);
+            control = &Create(placement);
         }
-        Apply(spec, *control);
+        Apply(placement, *control);
     }
 }
 

@@ -61,9 +61,9 @@ private:
     };
 
     const Control* Find(std::string_view name) const;
-    Control& Create(const ControlSpec& spec);
-    void Apply(const ControlSpec& spec, Control& control);
-    QWidget* ParentOf(const ControlSpec& spec);
+    Control& Create(const ControlLayout& placement);
+    void Apply(const ControlLayout& placement, Control& control);
+    QWidget* ParentOf(const ControlLayout& placement);
     void PressStartFromKeyboard();
     void FocusFirstButton();
 

@@ -39,9 +39,9 @@ QColor ToQColor(std::int32_t color)
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
-QFont MakeFont(const FontSpec& spec, double twipsPerPixel)
+QFont MakeFont(const FontChoice& placement, double twipsPerPixel)
 {
-    const QString wanted = QString::fromStdString(spec.family);
+    const QString wanted = QString::fromStdString(placement.family);
     const QStringList installed = QFontDatabase::families();
     QString family = wanted;
     if (!installed.contains(wanted, Qt::CaseInsensitive)) {
@@ -64,9 +64,9 @@ QFont MakeFont(const FontSpec& spec, double twipsPerPixel)
     }
     QFont font = family.isEmpty() ? QFont() : QFont(family);
     // A point is 20 twips: the fonts scale with the layout.
-    const double points = spec.pointSize > 0 ? spec.pointSize : 9.0;
+    const double points = placement.pointSize > 0 ? placement.pointSize : 9.0;
     font.setPixelSize(static_cast<int>(std::lround(points * 20.0 / twipsPerPixel)));
-    font.setBold(spec.bold);
+    font.setBold(placement.bold);
     return font;
 }
 
@@ -125,29 +125,29 @@ QtSettingsDialog::~QtSettingsDialog() = default;
 void QtSettingsDialog::ApplyLayout(const WindowLayout& layout)
 {
     setWindowTitle(ToQString(layout.caption));
-    setFont(MakeFont(FontSpec{"MS UI Gothic", 9, false}, twipsPerPixelY_));
+    setFont(MakeFont(FontChoice{"MS UI Gothic", 9, false}, twipsPerPixelY_));
     const int width = layout.clientWidth > 0 ? layout.clientWidth : layout.outerWidth;
     const int height = layout.clientHeight > 0 ? layout.clientHeight : layout.outerHeight;
     setFixedSize(width, height);
     if (layout.backColor != kDefaultColor) {
         FillBackground(this, layout.backColor);
     }
-    for (const ControlSpec& control : layout.controls) {
+    for (const ControlLayout& control : layout.controls) {
         CreateControl(control);
     }
 }
 
-void QtSettingsDialog::CreateControl(const ControlSpec& spec)
+void QtSettingsDialog::CreateControl(const ControlLayout& placement)
 {
-    QWidget* parent = spec.parent.empty() ? this : Control(spec.parent);
+    QWidget* parent = placement.parent.empty() ? this : Control(placement.parent);
     if (parent == nullptr) {
         return;
     }
     QWidget* widget = nullptr;
-    QRect geometry(spec.x, spec.y, spec.width, spec.height);
-    switch (spec.kind) {
+    QRect geometry(placement.x, placement.y, placement.width, placement.height);
+    switch (placement.kind) {
         case ControlKind::Frame: {
-            auto* frame = new QGroupBox(ToQString(spec.caption), parent);
+            auto* frame = new QGroupBox(ToQString(placement.caption), parent);
             frame->setStyleSheet(FrameStyle(QFontMetrics(font()).height()));
             widget = frame;
             break;
@@ -170,9 +170,9 @@ void QtSettingsDialog::CreateControl(const ControlSpec& spec)
             break;
         }
         case ControlKind::CommandButton: {
-            auto* button = new QPushButton(ToQString(spec.caption), parent);
+            auto* button = new QPushButton(ToQString(placement.caption), parent);
             button->setAutoDefault(false);
-            const std::string name = spec.name;
+            const std::string name = placement.name;
             connect(button, &QPushButton::clicked, this, [this, name] {
                 if (events_ != nullptr) {
                     events_->OnClick(name);
@@ -182,14 +182,14 @@ void QtSettingsDialog::CreateControl(const ControlSpec& spec)
             break;
         }
         case ControlKind::OptionButton: {
-            auto* option = new QRadioButton(ToQString(spec.caption), parent);
-            QButtonGroup*& group = optionGroups_[spec.parent];
+            auto* option = new QRadioButton(ToQString(placement.caption), parent);
+            QButtonGroup*& group = optionGroups_[placement.parent];
             if (group == nullptr) {
                 group = new QButtonGroup(this);
                 group->setExclusive(true);
             }
             group->addButton(option);
-            const std::string name = spec.name;
+            const std::string name = placement.name;
             // `clicked` comes from the user only, never from SelectOption.
             connect(option, &QRadioButton::clicked, this, [this, name] {
                 if (events_ != nullptr) {
@@ -200,14 +200,14 @@ void QtSettingsDialog::CreateControl(const ControlSpec& spec)
             break;
         }
         case ControlKind::TextBox:
-            widget = new QLineEdit(ToQString(spec.caption), parent);
+            widget = new QLineEdit(ToQString(placement.caption), parent);
             break;
         case ControlKind::Shape: {
             auto* shape = new QFrame(parent);
-            if (spec.borderColor != kDefaultColor && spec.backColor == kDefaultColor) {
+            if (placement.borderColor != kDefaultColor && placement.backColor == kDefaultColor) {
                 shape->setFrameStyle(QFrame::Box | QFrame::Plain);
                 QPalette palette = shape->palette();
-                palette.setColor(QPalette::WindowText, ToQColor(spec.borderColor));
+                palette.setColor(QPalette::WindowText, ToQColor(placement.borderColor));
                 shape->setPalette(palette);
             } else {
                 // A filled rectangle with a thin black border, as the swatch and the bars are drawn.
@@ -221,32 +221,33 @@ void QtSettingsDialog::CreateControl(const ControlSpec& spec)
         case ControlKind::ListBox:
         case ControlKind::Timer:
         default: {
-            auto* label = new QLabel(ToQString(spec.caption), parent);
+            auto* label = new QLabel(ToQString(placement.caption), parent);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             widget = label;
             break;
         }
     }
 
-    widget->setObjectName(QString::fromStdString(spec.name));
+    widget->setObjectName(QString::fromStdString(placement.name));
     widget->setGeometry(geometry);
-    if (spec.font.pointSize > 0 || spec.font.bold) {
-        widget->setFont(MakeFont(spec.font, twipsPerPixelY_));
+    if (placement.font.pointSize > 0 || placement.font.bold) {
+        widget->setFont(MakeFont(placement.font, twipsPerPixelY_));
     }
-    if (spec.backColor != kDefaultColor) {
-        FillBackground(widget, spec.backColor);
+    if (placement.backColor != kDefaultColor) {
+        FillBackground(widget, placement.backColor);
     }
-    if (spec.foreColor != kDefaultColor) {
+    if (placement.foreColor != kDefaultColor) {
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, ToQColor(spec.foreColor));
+        palette.setColor(QPalette::WindowText, ToQColor(placement.foreColor));
         widget->setPalette(palette);
     }
-    widget->setEnabled(spec.enabled);
-    widget->setVisible(spec.visible);
-    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && spec.kind == ControlKind::Label) {
+    widget->setEnabled(placement.enabled);
+    widget->setVisible(placement.visible);
+    if (auto* label = qobject_cast<QLabel*>(widget);
+        label != nullptr && placement.kind == ControlKind::Label) {
         FitLabel(label);
     }
-    controls_[spec.name] = widget;
+    controls_[placement.name] = widget;
 }
 
 bool QtSettingsDialog::ShowPreview(const std::string& path)

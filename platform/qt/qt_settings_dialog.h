@@ -45,7 +45,7 @@ protected:
     void reject() override;
 
 private:
-    void CreateControl(const ControlSpec& spec);
+    void CreateControl(const ControlLayout& placement);
     void SelectOption(const std::string& group, int index);
 
     double twipsPerPixelY_;

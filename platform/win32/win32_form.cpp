@@ -67,7 +67,7 @@ void FillWithColor(HDC target, const RECT& area, std::int32_t color)
 }  // namespace
 
 struct Win32Form::Control {
-    ControlSpec spec;
+    ControlLayout placement;
     HWND window = nullptr;
     int id = 0;
     std::unique_ptr<Win32PictureBox> picture;
@@ -142,9 +142,10 @@ LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
             break;
         case WM_TIMER:
             for (const auto& control : controls_) {
-                if (control->spec.kind == ControlKind::Timer && static_cast<WPARAM>(control->id) == wParam) {
+                if (control->placement.kind == ControlKind::Timer &&
+                    static_cast<WPARAM>(control->id) == wParam) {
                     if (events_ != nullptr) {
-                        events_->OnTimer(control->spec.name);
+                        events_->OnTimer(control->placement.name);
                     }
                     return 0;
                 }
@@ -199,10 +200,10 @@ bool Win32Form::HandleChildNotification(UINT message, WPARAM wParam, LPARAM lPar
             if (control == nullptr || HIWORD(wParam) != BN_CLICKED) {
                 return false;
             }
-            if ((control->spec.kind == ControlKind::CommandButton ||
-                 control->spec.kind == ControlKind::OptionButton) &&
+            if ((control->placement.kind == ControlKind::CommandButton ||
+                 control->placement.kind == ControlKind::OptionButton) &&
                 events_ != nullptr) {
-                const std::string name = control->spec.name;  // the handler may re-build the controls
+                const std::string name = control->placement.name;  // the handler may re-build the controls
                 events_->OnClick(name);
             }
             result = 0;
@@ -226,20 +227,20 @@ bool Win32Form::HandleChildNotification(UINT message, WPARAM wParam, LPARAM lPar
                 return false;
             }
             const bool inputField = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX ||
-                                    control->spec.kind == ControlKind::TextBox ||
-                                    control->spec.kind == ControlKind::ListBox;
-            if (inputField && control->spec.backColor == kDefaultColor &&
-                control->spec.foreColor == kDefaultColor) {
+                                    control->placement.kind == ControlKind::TextBox ||
+                                    control->placement.kind == ControlKind::ListBox;
+            if (inputField && control->placement.backColor == kDefaultColor &&
+                control->placement.foreColor == kDefaultColor) {
                 return false;  // the system's own field colours
             }
-            std::int32_t back = control->spec.backColor;
+            std::int32_t back = control->placement.backColor;
             if (back == kDefaultColor) {
                 back = inputField ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOW))
-                                  : ContainerBackColor(control->spec.parent);
+                                  : ContainerBackColor(control->placement.parent);
             }
-            const std::int32_t fore = control->spec.foreColor == kDefaultColor
+            const std::int32_t fore = control->placement.foreColor == kDefaultColor
                                           ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOWTEXT))
-                                          : control->spec.foreColor;
+                                          : control->placement.foreColor;
             auto dc = reinterpret_cast<HDC>(wParam);
             SetTextColor(dc, ToColorRef(fore));
             SetBkColor(dc, ToColorRef(back));
@@ -264,28 +265,28 @@ void Win32Form::PaintContainer(HWND window, HDC target)
             FillWithColor(target, client, SystemFaceColor());
             return;
         }
-        containerName = control->spec.name;
+        containerName = control->placement.name;
         if (control->picture) {
             control->picture->Paint(target);
         } else {
             // A frame: an etched rectangle with its caption set into the top line.
-            const std::int32_t back = control->spec.backColor == kDefaultColor
-                                          ? ContainerBackColor(control->spec.parent)
-                                          : control->spec.backColor;
+            const std::int32_t back = control->placement.backColor == kDefaultColor
+                                          ? ContainerBackColor(control->placement.parent)
+                                          : control->placement.backColor;
             FillWithColor(target, client, back);
-            HGDIOBJ oldFont = SelectObject(target, FontFor(control->spec.font));
+            HGDIOBJ oldFont = SelectObject(target, FontFor(control->placement.font));
             TEXTMETRICW metrics{};
             GetTextMetricsW(target, &metrics);
             RECT frame = client;
             frame.top += metrics.tmHeight / 2;
             DrawEdge(target, &frame, EDGE_ETCHED, BF_RECT);
-            if (!control->spec.caption.empty()) {
-                const std::wstring caption = Widen(control->spec.caption);
+            if (!control->placement.caption.empty()) {
+                const std::wstring caption = Widen(control->placement.caption);
                 SetBkMode(target, OPAQUE);
                 SetBkColor(target, ToColorRef(back));
-                SetTextColor(target, ToColorRef(control->spec.foreColor == kDefaultColor
+                SetTextColor(target, ToColorRef(control->placement.foreColor == kDefaultColor
                                                     ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOWTEXT))
-                                                    : control->spec.foreColor));
+                                                    : control->placement.foreColor));
                 RECT text{8, 0, client.right - 8, metrics.tmHeight};
                 DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &text,
                           DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
@@ -301,7 +302,7 @@ void Win32Form::PaintContainer(HWND window, HDC target)
     }
     // Shapes are drawn over the container's surface, never into a persistent image.
     for (const auto& control : controls_) {
-        const ControlSpec& shape = control->spec;
+        const ControlLayout& shape = control->placement;
         if (shape.kind != ControlKind::Shape || !shape.visible || shape.parent != containerName) {
             continue;
         }
@@ -328,7 +329,7 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     const std::int32_t back =
-        control->spec.backColor == kDefaultColor ? SystemFaceColor() : control->spec.backColor;
+        control->placement.backColor == kDefaultColor ? SystemFaceColor() : control->placement.backColor;
     FillWithColor(target, area, back);
     DrawEdge(target, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     const int shift = pressed ? 1 : 0;
@@ -336,7 +337,7 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
     RECT content = area;
     InflateRect(&content, -3, -3);
     int pictureHeight = 0;
-    const std::wstring caption = Widen(Text(control->spec.name));
+    const std::wstring caption = Widen(Text(control->placement.name));
     if (control->buttonPicture) {
         const PixelBuffer& picture = *control->buttonPicture;
         pictureHeight = picture.Height();
@@ -355,9 +356,10 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
                           picture.Data(), &info, DIB_RGB_COLORS);
     }
     if (!caption.empty()) {
-        HGDIOBJ oldFont = SelectObject(target, FontFor(control->spec.font));
+        HGDIOBJ oldFont = SelectObject(target, FontFor(control->placement.font));
         SetBkMode(target, TRANSPARENT);
-        const std::int32_t fore = control->spec.foreColor == kDefaultColor ? 0 : control->spec.foreColor;
+        const std::int32_t fore =
+            control->placement.foreColor == kDefaultColor ? 0 : control->placement.foreColor;
         SetTextColor(target, disabled ? GetSysColor(COLOR_GRAYTEXT) : ToColorRef(fore));
         RECT text = content;
         if (pictureHeight > 0) {
@@ -403,12 +405,12 @@ void Win32Form::ApplyLayout(const WindowLayout& layout)
     if (window_ == nullptr) {
         return;
     }
-    for (const ControlSpec& spec : layout.controls) {
-        Control* existing = Find(spec.name);
+    for (const ControlLayout& placement : layout.controls) {
+        Control* existing = Find(placement.name);
         if (existing != nullptr) {
-            PlaceControl(*existing, spec);
+            PlaceControl(*existing, placement);
         } else {
-            CreateControl(spec);
+            CreateControl(placement);
         }
     }
     InvalidateRect(window_, nullptr, TRUE);
@@ -444,20 +446,20 @@ void Win32Form::CreateTopLevel(const WindowLayout& layout)
                               width, height, owner_, nullptr, instance_, this);
 }
 
-void Win32Form::CreateControl(const ControlSpec& spec)
+void Win32Form::CreateControl(const ControlLayout& placement)
 {
     auto control = std::make_unique<Control>();
-    control->spec = spec;
+    control->placement = placement;
     control->id = nextId_++;
     Control& record = *control;
     controls_.push_back(std::move(control));
-    byName_[spec.name] = &record;
+    byName_[placement.name] = &record;
 
-    if (spec.kind == ControlKind::Timer) {
+    if (placement.kind == ControlKind::Timer) {
         RestartTimer(record);
         return;
     }
-    if (spec.kind == ControlKind::Shape) {
+    if (placement.kind == ControlKind::Shape) {
         RepaintShape(record);
         return;
     }
@@ -466,7 +468,7 @@ void Win32Form::CreateControl(const ControlSpec& spec)
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
     DWORD extendedStyle = 0;
     LPVOID creationData = nullptr;
-    switch (spec.kind) {
+    switch (placement.kind) {
         case ControlKind::PictureBox:
         case ControlKind::Image:
         case ControlKind::Frame:
@@ -477,8 +479,8 @@ void Win32Form::CreateControl(const ControlSpec& spec)
             break;
         case ControlKind::CommandButton:
             windowClass = L"BUTTON";
-            style |=
-                WS_TABSTOP | ((spec.graphicalStyle || !spec.picture.empty()) ? BS_OWNERDRAW : BS_PUSHBUTTON);
+            style |= WS_TABSTOP | ((placement.graphicalStyle || !placement.picture.empty()) ? BS_OWNERDRAW
+                                                                                            : BS_PUSHBUTTON);
             break;
         case ControlKind::OptionButton:
             windowClass = L"BUTTON";
@@ -500,52 +502,52 @@ void Win32Form::CreateControl(const ControlSpec& spec)
         case ControlKind::Shape:
             break;
     }
-    if (spec.kind == ControlKind::OptionButton) {
+    if (placement.kind == ControlKind::OptionButton) {
         // The first option of each container starts a group of mutually exclusive options.
         bool first = true;
         for (const auto& other : controls_) {
-            if (other.get() != &record && other->spec.kind == ControlKind::OptionButton &&
-                other->spec.parent == spec.parent) {
+            if (other.get() != &record && other->placement.kind == ControlKind::OptionButton &&
+                other->placement.parent == placement.parent) {
                 first = false;
                 break;
             }
         }
         style |= first ? WS_GROUP : 0;
     }
-    if (spec.visible) {
+    if (placement.visible) {
         style |= WS_VISIBLE;
     }
-    if (!spec.enabled) {
+    if (!placement.enabled) {
         style |= WS_DISABLED;
     }
 
     record.window =
-        CreateWindowExW(extendedStyle, windowClass, Widen(spec.caption).c_str(), style, spec.x, spec.y,
-                        spec.width, spec.height, ContainerWindow(spec.parent),
+        CreateWindowExW(extendedStyle, windowClass, Widen(placement.caption).c_str(), style, placement.x,
+                        placement.y, placement.width, placement.height, ContainerWindow(placement.parent),
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(record.id)), instance_, creationData);
     if (record.window == nullptr) {
         return;
     }
-    SendMessageW(record.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
+    SendMessageW(record.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(placement.font)), FALSE);
     // Later controls lie over earlier ones: the layout lists what is behind first.
     SetWindowPos(record.window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-    if (spec.kind == ControlKind::PictureBox || spec.kind == ControlKind::Image) {
+    if (placement.kind == ControlKind::PictureBox || placement.kind == ControlKind::Image) {
         // An image control has no colour of its own: where it shows no picture, its container shows.
         const std::int32_t fallback =
-            spec.kind == ControlKind::Image ? ContainerBackColor(spec.parent) : SystemFaceColor();
-        const std::int32_t back = spec.backColor == kDefaultColor ? fallback : spec.backColor;
+            placement.kind == ControlKind::Image ? ContainerBackColor(placement.parent) : SystemFaceColor();
+        const std::int32_t back = placement.backColor == kDefaultColor ? fallback : placement.backColor;
         record.picture = std::make_unique<Win32PictureBox>(
-            record.window, spec.width, spec.height, back,
-            spec.kind == ControlKind::Image ? PictureFit::Stretch : PictureFit::AutoSize);
+            record.window, placement.width, placement.height, back,
+            placement.kind == ControlKind::Image ? PictureFit::Stretch : PictureFit::AutoSize);
     }
     LoadDesignPicture(record);
 }
 
 void Win32Form::LoadDesignPicture(Control& control)
 {
-    const std::string& file = control.spec.picture;
-    if (control.spec.kind == ControlKind::CommandButton) {
+    const std::string& file = control.placement.picture;
+    if (control.placement.kind == ControlKind::CommandButton) {
         control.buttonPicture.reset();
         if (!file.empty()) {
             control.buttonPicture = DecodePictureFile(ApplicationFile(file));
@@ -566,14 +568,14 @@ std::string Win32Form::ApplicationFile(const std::string& relativePath) const
     return path;
 }
 
-void Win32Form::PlaceControl(Control& control, const ControlSpec& spec)
+void Win32Form::PlaceControl(Control& control, const ControlLayout& placement)
 {
-    const bool pictureChanged = spec.picture != control.spec.picture;
-    control.spec = spec;
+    const bool pictureChanged = placement.picture != control.placement.picture;
+    control.placement = placement;
     if (pictureChanged) {
         LoadDesignPicture(control);
     }
-    if (spec.kind == ControlKind::Timer) {
+    if (placement.kind == ControlKind::Timer) {
         RestartTimer(control);
         return;
     }
@@ -581,14 +583,14 @@ void Win32Form::PlaceControl(Control& control, const ControlSpec& spec)
         RepaintShape(control);
         return;
     }
-    SetWindowPos(control.window, nullptr, spec.x, spec.y, spec.width, spec.height,
+    SetWindowPos(control.window, nullptr, placement.x, placement.y, placement.width, placement.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowTextW(control.window, Widen(spec.caption).c_str());
-    SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
-    EnableWindow(control.window, spec.enabled ? TRUE : FALSE);
-    ShowWindow(control.window, spec.visible ? SW_SHOWNA : SW_HIDE);
-    if (control.picture && spec.backColor != kDefaultColor) {
-        control.picture->SetBackColor(spec.backColor);
+    SetWindowTextW(control.window, Widen(placement.caption).c_str());
+    SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(placement.font)), FALSE);
+    EnableWindow(control.window, placement.enabled ? TRUE : FALSE);
+    ShowWindow(control.window, placement.visible ? SW_SHOWNA : SW_HIDE);
+    if (control.picture && placement.backColor != kDefaultColor) {
+        control.picture->SetBackColor(placement.backColor);
     }
     InvalidateRect(control.window, nullptr, TRUE);
 }
@@ -613,13 +615,13 @@ std::int32_t Win32Form::ContainerBackColor(const std::string& parent) const
     if (container->picture) {
         return container->picture->BackColor();
     }
-    if (container->spec.backColor != kDefaultColor) {
-        return container->spec.backColor;
+    if (container->placement.backColor != kDefaultColor) {
+        return container->placement.backColor;
     }
-    return ContainerBackColor(container->spec.parent);
+    return ContainerBackColor(container->placement.parent);
 }
 
-HFONT Win32Form::FontFor(const FontSpec& font)
+HFONT Win32Form::FontFor(const FontChoice& font)
 {
     const std::string family = font.family.empty() ? kDefaultFontFamily : font.family;
     const double points = font.pointSize > 0 ? font.pointSize : kDefaultPointSize;
@@ -661,15 +663,15 @@ void Win32Form::RestartTimer(Control& control)
         KillTimer(window_, id);
         control.timerRunning = false;
     }
-    if (control.spec.enabled && control.spec.timerInterval > 0) {
+    if (control.placement.enabled && control.placement.timerInterval > 0) {
         control.timerRunning =
-            SetTimer(window_, id, static_cast<UINT>(control.spec.timerInterval), nullptr) != 0;
+            SetTimer(window_, id, static_cast<UINT>(control.placement.timerInterval), nullptr) != 0;
     }
 }
 
 void Win32Form::RepaintShape(const Control& control)
 {
-    HWND container = ContainerWindow(control.spec.parent);
+    HWND container = ContainerWindow(control.placement.parent);
     if (container == nullptr) {
         return;
     }
@@ -720,8 +722,8 @@ void Win32Form::SetEnabled(std::string_view name, bool enabled)
     if (control == nullptr) {
         return;
     }
-    control->spec.enabled = enabled;
-    if (control->spec.kind == ControlKind::Timer) {
+    control->placement.enabled = enabled;
+    if (control->placement.kind == ControlKind::Timer) {
         RestartTimer(*control);
     } else if (control->window != nullptr) {
         EnableWindow(control->window, enabled ? TRUE : FALSE);
@@ -734,7 +736,8 @@ bool Win32Form::IsEnabled(std::string_view name) const
     if (control == nullptr) {
         return false;
     }
-    return control->window != nullptr ? IsWindowEnabled(control->window) != FALSE : control->spec.enabled;
+    return control->window != nullptr ? IsWindowEnabled(control->window) != FALSE
+                                      : control->placement.enabled;
 }
 
 void Win32Form::SetVisible(std::string_view name, bool visible)
@@ -743,10 +746,10 @@ void Win32Form::SetVisible(std::string_view name, bool visible)
     if (control == nullptr) {
         return;
     }
-    control->spec.visible = visible;
+    control->placement.visible = visible;
     if (control->window != nullptr) {
         ShowWindow(control->window, visible ? SW_SHOWNA : SW_HIDE);
-    } else if (control->spec.kind == ControlKind::Shape) {
+    } else if (control->placement.kind == ControlKind::Shape) {
         RepaintShape(*control);
     }
 }
@@ -757,10 +760,10 @@ void Win32Form::SetText(std::string_view name, std::string_view text)
     if (control == nullptr) {
         return;
     }
-    control->spec.caption = std::string(text);
+    control->placement.caption = std::string(text);
     if (control->window != nullptr) {
         SetWindowTextW(control->window, Widen(text).c_str());
-        if (control->spec.kind != ControlKind::TextBox) {
+        if (control->placement.kind != ControlKind::TextBox) {
             InvalidateRect(control->window, nullptr,
                            TRUE);  // owner-drawn buttons and frames paint the caption
         }
@@ -774,7 +777,7 @@ std::string Win32Form::Text(std::string_view name) const
         return {};
     }
     if (control->window == nullptr) {
-        return control->spec.caption;
+        return control->placement.caption;
     }
     const int length = GetWindowTextLengthW(control->window);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -789,7 +792,7 @@ void Win32Form::SetBackColor(std::string_view name, std::int32_t color)
     if (control == nullptr) {
         return;
     }
-    control->spec.backColor = color;
+    control->placement.backColor = color;
     if (control->picture) {
         control->picture->SetBackColor(color == kDefaultColor ? SystemFaceColor() : color);
     }
@@ -803,7 +806,7 @@ void Win32Form::SetBackColor(std::string_view name, std::int32_t color)
 std::int32_t Win32Form::BackColor(std::string_view name) const
 {
     const Control* control = Find(name);
-    return control == nullptr ? kDefaultColor : control->spec.backColor;
+    return control == nullptr ? kDefaultColor : control->placement.backColor;
 }
 
 void Win32Form::SetBounds(std::string_view name, std::int32_t x, std::int32_t y, std::int32_t width,
@@ -813,10 +816,10 @@ void Win32Form::SetBounds(std::string_view name, std::int32_t x, std::int32_t y,
     if (control == nullptr) {
         return;
     }
-    control->spec.x = x;
-    control->spec.y = y;
-    control->spec.width = width;
-    control->spec.height = height;
+    control->placement.x = x;
+    control->placement.y = y;
+    control->placement.width = width;
+    control->placement.height = height;
     if (control->window != nullptr) {
         SetWindowPos(control->window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
@@ -831,8 +834,8 @@ std::optional<RECT> Win32Form::Bounds(std::string_view name) const
         return std::nullopt;
     }
     if (control->window == nullptr) {
-        const ControlSpec& spec = control->spec;
-        return RECT{spec.x, spec.y, spec.x + spec.width, spec.y + spec.height};
+        const ControlLayout& placement = control->placement;
+        return RECT{placement.x, placement.y, placement.x + placement.width, placement.y + placement.height};
     }
     RECT area{};
     GetWindowRect(control->window, &area);
@@ -851,8 +854,8 @@ void Win32Form::SetChecked(std::string_view name, bool checked)
         // A programmatic choice clears the other options of the group, as a click would.
         const Control* chosen = Find(name);
         for (const auto& other : controls_) {
-            if (other.get() != chosen && other->spec.kind == ControlKind::OptionButton &&
-                other->spec.parent == chosen->spec.parent && other->window != nullptr) {
+            if (other.get() != chosen && other->placement.kind == ControlKind::OptionButton &&
+                other->placement.parent == chosen->placement.parent && other->window != nullptr) {
                 SendMessageW(other->window, BM_SETCHECK, BST_UNCHECKED, 0);
             }
         }
@@ -920,8 +923,8 @@ std::string Win32Form::ListItem(std::string_view name, int index) const
 void Win32Form::SetTimerEnabled(std::string_view name, bool enabled)
 {
     Control* control = Find(name);
-    if (control != nullptr && control->spec.kind == ControlKind::Timer) {
-        control->spec.enabled = enabled;
+    if (control != nullptr && control->placement.kind == ControlKind::Timer) {
+        control->placement.enabled = enabled;
         RestartTimer(*control);
     }
 }
@@ -949,7 +952,7 @@ bool Win32Form::TranslateKeyboard(const MSG& message)
     }
     const Control* control = FindByWindow(message.hwnd);
     if (message.wParam == VK_RETURN && control != nullptr &&
-        control->spec.kind == ControlKind::CommandButton) {
+        control->placement.kind == ControlKind::CommandButton) {
         PostMessageW(message.hwnd, BM_CLICK, 0, 0);
         return true;
     }

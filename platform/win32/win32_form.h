@@ -102,11 +102,11 @@ private:
     void DrawButton(const DRAWITEMSTRUCT& item);
 
     void CreateTopLevel(const WindowLayout& layout);
-    void CreateControl(const ControlSpec& spec);
-    void PlaceControl(Control& control, const ControlSpec& spec);
+    void CreateControl(const ControlLayout& placement);
+    void PlaceControl(Control& control, const ControlLayout& placement);
     HWND ContainerWindow(const std::string& parent) const;
     std::int32_t ContainerBackColor(const std::string& parent) const;
-    HFONT FontFor(const FontSpec& font);
+    HFONT FontFor(const FontChoice& font);
     HBRUSH BrushFor(std::int32_t color);
     void LoadDesignPicture(Control& control);
     std::string ApplicationFile(const std::string& relativePath) const;

@@ -334,7 +334,7 @@ TEST_F(SettingsDialogTest, CancelledDialogsChangeNothing)
 TEST_F(SettingsDialogTest, LowerRightCannotBeChosen)
 {
     Open();
-    const ControlSpec* lowerRight = view_->Layout().Find("opNumPos(3)");
+    const ControlLayout* lowerRight = view_->Layout().Find("opNumPos(3)");
     ASSERT_NE(lowerRight, nullptr);
     EXPECT_FALSE(lowerRight->enabled);
     Press("opNumPos(3)");
@@ -438,7 +438,7 @@ TEST(SettingsDialogLayoutTest, PlacesTheTableInPixels)
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(c.twipsPerPixel));
         const WindowLayout layout = SettingsDialog::Layout(c.twipsPerPixel, c.twipsPerPixel);
-        const ControlSpec* control = layout.Find(c.name);
+        const ControlLayout* control = layout.Find(c.name);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(control->parent, c.parent);
         EXPECT_EQ(control->kind, c.kind);
@@ -458,7 +458,7 @@ TEST(SettingsDialogLayoutTest, WindowCaptionSizeAndOrder)
     EXPECT_EQ(layout.clientHeight, 399);
     // Every parent is listed before its children.
     std::set<std::string> seen{""};
-    for (const ControlSpec& control : layout.controls) {
+    for (const ControlLayout& control : layout.controls) {
         EXPECT_TRUE(seen.count(control.parent)) << control.name;
         seen.insert(control.name);
     }

@@ -19,7 +19,7 @@ struct Placement {
 void ExpectPlacements(const WindowLayout& layout, std::initializer_list<Placement> placements)
 {
     for (const Placement& p : placements) {
-        const ControlSpec* control = layout.Find(p.name);
+        const ControlLayout* control = layout.Find(p.name);
         ASSERT_NE(control, nullptr) << p.name;
         EXPECT_EQ(control->parent, p.parent) << p.name;
         EXPECT_EQ(control->x, p.x) << p.name;
@@ -151,8 +151,8 @@ TEST(Layout, CaptionsColoursFontsAndStates)
         EXPECT_GE(control(name).y, 600) << name;
     }
     for (int i = 0; i < 4; ++i) {
-        const ControlSpec& horizontal = *layout.Find(ArrayName("picHorizontal", i));
-        const ControlSpec& vertical = *layout.Find(ArrayName("picVertical", i));
+        const ControlLayout& horizontal = *layout.Find(ArrayName("picHorizontal", i));
+        const ControlLayout& vertical = *layout.Find(ArrayName("picVertical", i));
         EXPECT_FALSE(horizontal.visible);
         EXPECT_FALSE(vertical.visible);
         EXPECT_EQ(horizontal.picture, std::string("bars/horizontal") + std::to_string(i) + ".bmp");

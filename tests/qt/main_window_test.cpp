@@ -177,17 +177,17 @@ TEST_F(QtProgramTest, WidgetsStandWhereTheLayoutTablePutsThem)
     ASSERT_TRUE(Start());
     const WindowLayout layout = MainWindowLayout(15, 15);
     EXPECT_EQ(view_->Window().frameGeometry().size(), QSize(layout.outerWidth, layout.outerHeight));
-    for (const ControlSpec& spec : layout.controls) {
-        SCOPED_TRACE(spec.name);
-        if (spec.kind == ControlKind::Timer) {
+    for (const ControlLayout& placement : layout.controls) {
+        SCOPED_TRACE(placement.name);
+        if (placement.kind == ControlKind::Timer) {
             continue;
         }
-        QWidget* widget = view_->Widget(spec.name);
+        QWidget* widget = view_->Widget(placement.name);
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->pos(), QPoint(spec.x, spec.y));
+        EXPECT_EQ(widget->pos(), QPoint(placement.x, placement.y));
         // Picture boxes with a picture take its size (the bars); the others keep the table's.
-        if (spec.kind != ControlKind::PictureBox || spec.picture.empty()) {
-            EXPECT_EQ(widget->size(), QSize(spec.width, spec.height));
+        if (placement.kind != ControlKind::PictureBox || placement.picture.empty()) {
+            EXPECT_EQ(widget->size(), QSize(placement.width, placement.height));
         }
     }
     // Pixel values of the design at 96 dpi.

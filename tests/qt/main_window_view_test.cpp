@@ -36,34 +36,34 @@ protected:
         layout_.outerWidth = 800;
         layout_.outerHeight = 630;
         layout_.backColor = 0x404040;
-        ControlSpec base = MakeControl("picBase", ControlKind::PictureBox, "", 0, 0, 800, 600);
+        ControlLayout base = MakeControl("picBase", ControlKind::PictureBox, "", 0, 0, 800, 600);
         base.backColor = 0;
-        ControlSpec start = MakeControl("cmdStart", ControlKind::CommandButton, "", 643, 461, 137, 125);
+        ControlLayout start = MakeControl("cmdStart", ControlKind::CommandButton, "", 643, 461, 137, 125);
         start.caption = "スタート";
         start.backColor = 0xFFFFFF;
         start.graphicalStyle = true;
-        start.font = FontSpec{"MS UI Gothic", 24, true};
-        ControlSpec board = MakeControl("picHist", ControlKind::PictureBox, "", 16, 507, 621, 79);
+        start.font = FontChoice{"MS UI Gothic", 24, true};
+        ControlLayout board = MakeControl("picHist", ControlKind::PictureBox, "", 16, 507, 621, 79);
         board.backColor = 0;
-        ControlSpec back = MakeControl("cmdHistBack", ControlKind::CommandButton, "picHist", 0, 0, 49, 75);
+        ControlLayout back = MakeControl("cmdHistBack", ControlKind::CommandButton, "picHist", 0, 0, 49, 75);
         back.backColor = 0x787878;
         back.graphicalStyle = true;
         back.picture = "buttons/back.bmp";
-        ControlSpec cell = MakeControl("picHistNum(0)", ControlKind::PictureBox, "picHist", 48, 0, 77, 61);
+        ControlLayout cell = MakeControl("picHistNum(0)", ControlKind::PictureBox, "picHist", 48, 0, 77, 61);
         cell.backColor = 0xC00000;
-        ControlSpec frame = MakeControl("spHistNum(0)", ControlKind::Shape, "picHistNum(0)", 0, -1, 77, 62);
+        ControlLayout frame = MakeControl("spHistNum(0)", ControlKind::Shape, "picHistNum(0)", 0, -1, 77, 62);
         frame.borderColor = 0x202020;
-        ControlSpec label = MakeControl("lblistNum(0)", ControlKind::Label, "picHist", 60, 62, 33, 12);
+        ControlLayout label = MakeControl("lblistNum(0)", ControlKind::Label, "picHist", 60, 62, 33, 12);
         label.backColor = 0x404040;
-        ControlSpec list = MakeControl("lstHistory", ControlKind::ListBox, "", 28, 280, 61, 196);
+        ControlLayout list = MakeControl("lstHistory", ControlKind::ListBox, "", 28, 280, 61, 196);
         list.visible = false;
-        ControlSpec hidden = MakeControl("Command4", ControlKind::CommandButton, "", 10, 10, 50, 20);
+        ControlLayout hidden = MakeControl("Command4", ControlKind::CommandButton, "", 10, 10, 50, 20);
         hidden.caption = "Command4";
         hidden.visible = false;
-        ControlSpec below = MakeControl("Command1", ControlKind::CommandButton, "", 10, 644, 50, 20);
+        ControlLayout below = MakeControl("Command1", ControlKind::CommandButton, "", 10, 644, 50, 20);
         below.caption = "セット";
-        ControlSpec text = MakeControl("txtNum", ControlKind::TextBox, "", 100, 644, 40, 20);
-        ControlSpec timer;
+        ControlLayout text = MakeControl("txtNum", ControlKind::TextBox, "", 100, 644, 40, 20);
+        ControlLayout timer;
         timer.name = "Timer1";
         timer.kind = ControlKind::Timer;
         timer.timerInterval = 100;
@@ -92,19 +92,19 @@ TEST_F(MainWindowViewTest, EveryControlIsBuiltWhereTheLayoutPlacesIt)
     EXPECT_EQ(view_.Window().windowTitle(), QStringLiteral("PALVO  ~パルボ~"));
     EXPECT_EQ(view_.Window().frameGeometry().size(), QSize(800, 630));
 
-    for (const ControlSpec& spec : layout_.controls) {
-        SCOPED_TRACE(spec.name);
-        QWidget* widget = view_.Widget(spec.name);
-        if (spec.kind == ControlKind::Timer) {
+    for (const ControlLayout& placement : layout_.controls) {
+        SCOPED_TRACE(placement.name);
+        QWidget* widget = view_.Widget(placement.name);
+        if (placement.kind == ControlKind::Timer) {
             EXPECT_EQ(widget, nullptr);
             continue;
         }
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->objectName().toStdString(), spec.name);
-        EXPECT_EQ(widget->geometry(), QRect(spec.x, spec.y, spec.width, spec.height));
-        QWidget* expectedParent = spec.parent.empty() ? &view_.Window() : view_.Widget(spec.parent);
+        EXPECT_EQ(widget->objectName().toStdString(), placement.name);
+        EXPECT_EQ(widget->geometry(), QRect(placement.x, placement.y, placement.width, placement.height));
+        QWidget* expectedParent = placement.parent.empty() ? &view_.Window() : view_.Widget(placement.parent);
         EXPECT_EQ(widget->parentWidget(), expectedParent);
-        EXPECT_EQ(widget->isVisibleTo(&view_.Window()), spec.visible);
+        EXPECT_EQ(widget->isVisibleTo(&view_.Window()), placement.visible);
     }
 }
 
@@ -137,9 +137,9 @@ TEST_F(MainWindowViewTest, CaptionsColoursAndPicturesFollowTheLayout)
 
 TEST_F(MainWindowViewTest, LabelLettersFitTheirHeight)
 {
-    layout_.controls[6].font = FontSpec{"MS UI Gothic", 24, false};
-    ControlSpec roomy = MakeControl("lbTime", ControlKind::Label, "", 10, 10, 200, 40);
-    roomy.font = FontSpec{"MS UI Gothic", 12, false};
+    layout_.controls[6].font = FontChoice{"MS UI Gothic", 24, false};
+    ControlLayout roomy = MakeControl("lbTime", ControlKind::Label, "", 10, 10, 200, 40);
+    roomy.font = FontChoice{"MS UI Gothic", 12, false};
     layout_.controls.push_back(roomy);
     ShowWindow();
 

@@ -102,24 +102,25 @@ TEST_F(QtSettingsDialogTest, WidgetsFollowTheLayoutTable)
     const WindowLayout layout = SettingsDialog::Layout(15, 15);
     EXPECT_EQ(view_->windowTitle(), QStringLiteral("設定"));
     EXPECT_EQ(view_->size(), QSize(818, 399));
-    for (const ControlSpec& spec : layout.controls) {
-        SCOPED_TRACE(spec.name);
-        QWidget* widget = view_->Control(spec.name);
+    for (const ControlLayout& placement : layout.controls) {
+        SCOPED_TRACE(placement.name);
+        QWidget* widget = view_->Control(placement.name);
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->objectName().toStdString(), spec.name);
-        const QWidget* parent = spec.parent.empty() ? view_.get() : view_->Control(spec.parent);
+        EXPECT_EQ(widget->objectName().toStdString(), placement.name);
+        const QWidget* parent = placement.parent.empty() ? view_.get() : view_->Control(placement.parent);
         EXPECT_EQ(widget->parentWidget(), parent);
-        if (spec.kind == ControlKind::Label) {
+        if (placement.kind == ControlKind::Label) {
             // Labels may grow to show their whole text in the stand-in font.
-            EXPECT_EQ(widget->pos(), QPoint(spec.x, spec.y));
-            EXPECT_EQ(widget->height(), spec.height);
-            EXPECT_GE(widget->width(), spec.width);
+            EXPECT_EQ(widget->pos(), QPoint(placement.x, placement.y));
+            EXPECT_EQ(widget->height(), placement.height);
+            EXPECT_GE(widget->width(), placement.width);
             EXPECT_GE(widget->width(), widget->sizeHint().width());
-        } else if (spec.name != "imgBgCap" && spec.name != "spRhythmFast" && spec.name != "spRhythmSlow") {
-            EXPECT_EQ(widget->geometry(), QRect(spec.x, spec.y, spec.width, spec.height));
+        } else if (placement.name != "imgBgCap" && placement.name != "spRhythmFast" &&
+                   placement.name != "spRhythmSlow") {
+            EXPECT_EQ(widget->geometry(), QRect(placement.x, placement.y, placement.width, placement.height));
         }
-        EXPECT_EQ(widget->isEnabled(), spec.enabled);
-        const QString caption = QString::fromStdString(spec.caption);
+        EXPECT_EQ(widget->isEnabled(), placement.enabled);
+        const QString caption = QString::fromStdString(placement.caption);
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             EXPECT_EQ(button->text(), caption);
         } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
