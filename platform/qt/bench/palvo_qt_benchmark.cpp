@@ -17,6 +17,7 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -120,6 +121,19 @@ struct Program {
     palvo::MainWindow window;
 };
 
+// The program started in `folder`, filled with the shipped files; null when either failed.
+std::unique_ptr<Program> StartProgram(QTemporaryDir& folder)
+{
+    if (!PrepareApplicationFolder(folder)) {
+        return nullptr;
+    }
+    auto program = std::make_unique<Program>(folder.path().toStdString());
+    if (!program->window.FormLoad()) {
+        return nullptr;
+    }
+    return program;
+}
+
 // Handles events until `widget` has been painted at least once more.
 void WaitForPaint(QWidget& widget)
 {
@@ -170,13 +184,11 @@ int Paint(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QTemporaryDir folder;
-    if (!PrepareApplicationFolder(folder)) {
+    const std::unique_ptr<Program> started = StartProgram(folder);
+    if (!started) {
         return 1;
     }
-    Program program(folder.path().toStdString());
-    if (!program.window.FormLoad()) {
-        return 1;
-    }
+    Program& program = *started;
     WaitForPaint(*program.view.Widget("picBase"));
 
     // A second set of the probe's pieces over the same window, as the logic builds them.
@@ -230,13 +242,11 @@ int AudienceFrames(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QTemporaryDir folder;
-    if (!PrepareApplicationFolder(folder)) {
+    const std::unique_ptr<Program> started = StartProgram(folder);
+    if (!started) {
         return 1;
     }
-    Program program(folder.path().toStdString());
-    if (!program.window.FormLoad()) {
-        return 1;
-    }
+    Program& program = *started;
     for (const auto& [width, height] : {std::pair{1920, 1080}, std::pair{3840, 2160}}) {
         Audience audience(program, width, height);
         const int frameWidth = audience.window.ClientWidth();
@@ -267,13 +277,11 @@ int Sequence(int argc, char* argv[], bool withAudience)
 {
     QApplication application(argc, argv);
     QTemporaryDir folder;
-    if (!PrepareApplicationFolder(folder)) {
+    const std::unique_ptr<Program> started = StartProgram(folder);
+    if (!started) {
         return 1;
     }
-    Program program(folder.path().toStdString());
-    if (!program.window.FormLoad()) {
-        return 1;
-    }
+    Program& program = *started;
     WaitForPaint(*program.view.Widget("picBase"));
     std::optional<Audience> audience;
     if (withAudience) {
