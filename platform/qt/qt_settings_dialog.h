@@ -1,14 +1,11 @@
 #pragma once
 
 #include <QDialog>
-#include <map>
 #include <string>
 #include <string_view>
 
+#include "platform/qt/qt_control_factory.h"
 #include "platform/settings_dialog_view.h"
-
-class QButtonGroup;
-class QLabel;
 
 namespace palvo {
 
@@ -45,13 +42,11 @@ protected:
     void reject() override;
 
 private:
-    void CreateControl(const ControlLayout& placement);
     void SelectOption(const std::string& group, int index);
 
     double twipsPerPixelY_;
     SettingsDialogEvents* events_ = nullptr;
-    std::map<std::string, QWidget*, std::less<>> controls_;
-    std::map<std::string, QButtonGroup*, std::less<>> optionGroups_;  // by containing frame
+    QtControlFactory controls_;
 };
 
 }  // namespace palvo
