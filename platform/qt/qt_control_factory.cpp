@@ -57,19 +57,6 @@ void FillBackground(QWidget* widget, std::int32_t color)
     widget->setAutoFillBackground(true);
 }
 
-// A label of a short text shows all of it: the stand-in fonts are wider than the Windows ones.
-// Labels with a background of their own (boxes) keep their size.
-void FitLabel(QLabel* label)
-{
-    if (label->autoFillBackground()) {
-        return;
-    }
-    const int needed = label->sizeHint().width();
-    if (needed > label->width()) {
-        label->resize(needed, label->height());
-    }
-}
-
 }  // namespace
 
 QtControlFactory::QtControlFactory(QWidget& window, QtFormLook look, std::function<QFont(const FontChoice&)> font)

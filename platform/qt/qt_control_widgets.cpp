@@ -1,6 +1,7 @@
 #include "platform/qt/qt_control_widgets.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 
 #include "platform/qt/qt_conversions.h"
@@ -46,6 +47,17 @@ void ShapeWidget::paintEvent(QPaintEvent*)
     painter.setPen(QPen(border, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRect(0, 0, width() - 1, height() - 1));
+}
+
+void FitLabel(QLabel* label)
+{
+    if (label->autoFillBackground()) {
+        return;
+    }
+    const int needed = label->sizeHint().width();
+    if (needed > label->width()) {
+        label->resize(needed, label->height());
+    }
 }
 
 }  // namespace palvo

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <cstdint>
 
+class QLabel;
+
 #include "platform/window_layout.h"
 
 namespace palvo {
@@ -31,5 +33,9 @@ private:
     std::int32_t border_ = kDefaultColor;
     bool filled_ = false;
 };
+
+// Widens a label, if need be, to show all of its text: the Japanese stand-in fonts are wider
+// than the Windows ones. A label with a background of its own (a box) keeps its size.
+void FitLabel(QLabel* label);
 
 }  // namespace palvo

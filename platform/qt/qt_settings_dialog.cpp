@@ -17,19 +17,6 @@ namespace palvo {
 
 namespace {
 
-// A label of a short text shows all of it: the stand-in fonts are wider than the Windows ones.
-// Labels with a background of their own (boxes) keep their size.
-void FitLabel(QLabel* label)
-{
-    if (label->autoFillBackground()) {
-        return;
-    }
-    const int needed = label->sizeHint().width();
-    if (needed > label->width()) {
-        label->resize(needed, label->height());
-    }
-}
-
 // "opNumSize(2)" gives "opNumSize"; a name without an index gives "".
 std::string ArrayPrefix(const std::string& name)
 {

@@ -9,8 +9,9 @@
 
 namespace palvo {
 
-// The settings dialog's window on Qt Widgets, built from the dialog's layout table: frames as
-// group boxes, option buttons grouped per frame, shapes as filled panels, the preview stretched.
+// The settings dialog's window on Qt Widgets, built from the dialog's layout table by the same
+// control factory as the main window, in the dialog's look (see QtFormLook): frames as group
+// boxes, option buttons grouped per frame, picture boxes as sunken panels, the preview stretched.
 // Its close box, the system menu and Escape close it without saving (OnCloseBox).
 class QtSettingsDialog : public QDialog, public SettingsDialogView {
     Q_OBJECT
