@@ -1,15 +1,14 @@
 #pragma once
 
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "platform/environment.h"
 #include "platform/main_window_view.h"
+#include "platform/qt/qt_control_factory.h"
 #include "platform/qt/qt_picture_surface.h"
 
 namespace palvo {
@@ -53,24 +52,13 @@ public:
     void Close() override;
 
 private:
-    struct Control {
-        ControlKind kind = ControlKind::Label;
-        QPointer<QWidget> widget;
-        QtPictureSurface* picture = nullptr;  // set for picture boxes
-        std::unique_ptr<QTimer> timer;        // set for timers
-    };
-
-    const Control* Find(std::string_view name) const;
-    Control& Create(const ControlLayout& placement);
-    void Apply(const ControlLayout& placement, Control& control);
-    QWidget* ParentOf(const ControlLayout& placement);
     void PressStartFromKeyboard();
     void FocusFirstButton();
 
     const Environment& environment_;
     MainWindowEvents* events_ = nullptr;
     std::unique_ptr<QtFormWidget> window_;
-    std::map<std::string, Control, std::less<>> controls_;
+    QtControlFactory controls_;  // after window_: its timers stop before the widgets go away
     std::string pendingFocus_;
     QPointer<QWidget> focusBeforeDisable_;
     std::unique_ptr<QtPictureSurface> missingPicture_;
