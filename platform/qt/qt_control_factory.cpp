@@ -69,7 +69,7 @@ QtControlFactory::~QtControlFactory()
     ReleaseTimers();
 }
 
-void QtControlFactory::SetHandlers(NameHandler clicked, NameHandler timerFired)
+void QtControlFactory::SetHandlers(ControlHandler clicked, ControlHandler timerFired)
 {
     clicked_ = std::move(clicked);
     timerFired_ = std::move(timerFired);
@@ -82,22 +82,22 @@ void QtControlFactory::ReleaseTimers()
     }
 }
 
-const QtControlFactory::Control* QtControlFactory::Find(std::string_view name) const
+const QtControlFactory::Entry* QtControlFactory::Find(ControlId id) const
 {
-    const auto found = controls_.find(name);
+    const auto found = controls_.find(id);
     return found != controls_.end() ? &found->second : nullptr;
 }
 
-QWidget* QtControlFactory::Widget(std::string_view name) const
+QWidget* QtControlFactory::Widget(ControlId id) const
 {
-    const Control* control = Find(name);
+    const Entry* control = Find(id);
     return control != nullptr ? control->widget.data() : nullptr;
 }
 
 QWidget* QtControlFactory::ParentOf(const ControlLayout& placement)
 {
-    if (!placement.parent.empty()) {
-        const Control* parent = Find(placement.parent);
+    if (placement.parent) {
+        const Entry* parent = Find(*placement.parent);
         if (parent != nullptr && parent->widget) {
             return parent->widget.data();
         }
@@ -108,8 +108,8 @@ QWidget* QtControlFactory::ParentOf(const ControlLayout& placement)
 void QtControlFactory::Apply(const std::vector<ControlLayout>& controls, const std::string& dataDirectory)
 {
     for (const ControlLayout& placement : controls) {
-        const auto found = controls_.find(placement.name);
-        Control* control = found != controls_.end() ? &found->second : nullptr;
+        const auto found = controls_.find(placement.id);
+        Entry* control = found != controls_.end() ? &found->second : nullptr;
         if (control == nullptr || control->kind != placement.kind) {
             if (control != nullptr && control->widget) {
                 delete control->widget.data();
@@ -120,16 +120,16 @@ void QtControlFactory::Apply(const std::vector<ControlLayout>& controls, const s
     }
 }
 
-QtControlFactory::Control& QtControlFactory::Create(const ControlLayout& placement)
+QtControlFactory::Entry& QtControlFactory::Create(const ControlLayout& placement)
 {
-    Control& control = controls_[placement.name];
-    control = Control{};
+    Entry& control = controls_[placement.id];
+    control = Entry{};
     control.kind = placement.kind;
     QWidget* parent = ParentOf(placement);
-    const std::string name = placement.name;
-    const auto click = [this, name] {
+    const ControlId id = placement.id;
+    const auto click = [this, id] {
         if (clicked_) {
-            clicked_(name);
+            clicked_(id);
         }
     };
     switch (placement.kind) {
@@ -171,9 +171,9 @@ QtControlFactory::Control& QtControlFactory::Create(const ControlLayout& placeme
             break;
         case ControlKind::Timer:
             control.timer = std::make_unique<QTimer>();
-            QObject::connect(control.timer.get(), &QTimer::timeout, control.timer.get(), [this, name] {
+            QObject::connect(control.timer.get(), &QTimer::timeout, control.timer.get(), [this, id] {
                 if (timerFired_) {
-                    timerFired_(name);
+                    timerFired_(id);
                 }
             });
             break;
@@ -207,12 +207,12 @@ QtControlFactory::Control& QtControlFactory::Create(const ControlLayout& placeme
         }
     }
     if (control.widget) {
-        control.widget->setObjectName(QString::fromStdString(placement.name));
+        control.widget->setObjectName(QString::fromStdString(ControlName(placement.id)));
     }
     return control;
 }
 
-void QtControlFactory::Apply(const ControlLayout& placement, Control& control, const std::string& dataDirectory)
+void QtControlFactory::Apply(const ControlLayout& placement, Entry& control, const std::string& dataDirectory)
 {
     if (control.timer) {
         control.timer->setTimerType(Qt::PreciseTimer);

@@ -7,10 +7,11 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "platform/control_id.h"
 #include "platform/window_layout.h"
 
 class QButtonGroup;
@@ -25,19 +26,19 @@ enum class QtFormLook {
     Dialog,      // picture boxes as sunken panels, labels widen to show their whole text
 };
 
-// Builds a window's widgets from its layout table, one widget per control named after it
-// (QObject::objectName) at the layout's exact pixel geometry, and finds them again by name.
+// Builds a window's widgets from its layout table, one widget per control at the layout's exact
+// pixel geometry (its QObject::objectName is the control's name), and finds them again by control.
 // Applying a layout again updates the controls in place (a control whose kind changed is made
 // anew). Option buttons are grouped per containing control.
 class QtControlFactory {
 public:
-    struct Control {
+    struct Entry {
         ControlKind kind = ControlKind::Label;
         QPointer<QWidget> widget;
         QtPictureSurface* picture = nullptr;  // set for the main window's picture boxes
         std::unique_ptr<QTimer> timer;        // set for timers
     };
-    using NameHandler = std::function<void(const std::string& name)>;
+    using ControlHandler = std::function<void(ControlId)>;
 
     // Controls are made inside `window`; `font` turns the layout's font choices into fonts.
     QtControlFactory(QWidget& window, QtFormLook look, std::function<QFont(const FontChoice&)> font);
@@ -46,33 +47,34 @@ public:
     QtControlFactory(const QtControlFactory&) = delete;
     QtControlFactory& operator=(const QtControlFactory&) = delete;
 
-    // Clicks of buttons and option buttons, and timer ticks, by control name.
-    void SetHandlers(NameHandler clicked, NameHandler timerFired);
+    // Clicks of buttons and option buttons, and timer ticks.
+    void SetHandlers(ControlHandler clicked, ControlHandler timerFired);
 
     // Makes or updates every control of `controls`, in order (a parent before its children);
     // picture files named by them are looked up under `dataDirectory`.
     void Apply(const std::vector<ControlLayout>& controls, const std::string& dataDirectory);
 
-    [[nodiscard]] const Control* Find(std::string_view name) const;
+    // The control, or nullptr when the applied layouts had none such.
+    [[nodiscard]] const Entry* Find(ControlId id) const;
     // The widget of a control, or nullptr (timers have none).
-    [[nodiscard]] QWidget* Widget(std::string_view name) const;
-    [[nodiscard]] const std::map<std::string, Control, std::less<>>& Controls() const { return controls_; }
+    [[nodiscard]] QWidget* Widget(ControlId id) const;
+    [[nodiscard]] const std::map<ControlId, Entry>& Controls() const { return controls_; }
 
     // Stops and drops the timers, so that none fires while the window goes away.
     void ReleaseTimers();
 
 private:
-    Control& Create(const ControlLayout& placement);
-    void Apply(const ControlLayout& placement, Control& control, const std::string& dataDirectory);
+    Entry& Create(const ControlLayout& placement);
+    void Apply(const ControlLayout& placement, Entry& control, const std::string& dataDirectory);
     QWidget* ParentOf(const ControlLayout& placement);
 
     QWidget& window_;
     QtFormLook look_;
     std::function<QFont(const FontChoice&)> font_;
-    NameHandler clicked_;
-    NameHandler timerFired_;
-    std::map<std::string, Control, std::less<>> controls_;
-    std::map<std::string, QButtonGroup*, std::less<>> optionGroups_;  // by containing control
+    ControlHandler clicked_;
+    ControlHandler timerFired_;
+    std::map<ControlId, Entry> controls_;
+    std::map<std::optional<ControlId>, QButtonGroup*> optionGroups_;  // by containing control
 };
 
 }  // namespace palvo

@@ -15,13 +15,6 @@
 
 namespace palvo {
 
-namespace {
-
-// The button a presentation clicker's Page Down presses.
-constexpr std::string_view kStartButtonName = "cmdStart";
-
-}  // namespace
-
 QtMainWindowView::QtMainWindowView(const Environment& environment)
     : environment_(environment),
       window_(std::make_unique<QtFormWidget>()),
@@ -31,14 +24,14 @@ QtMainWindowView::QtMainWindowView(const Environment& environment)
     window_->setAutoFillBackground(true);
     window_->setFont(PointFont(FontChoice{}));
     controls_.SetHandlers(
-        [this](const std::string& name) {
+        [this](ControlId button) {
             if (events_ != nullptr) {
-                events_->OnClick(name);
+                events_->OnClick(button);
             }
         },
-        [this](const std::string& name) {
+        [this](ControlId timer) {
             if (events_ != nullptr) {
-                events_->OnTimer(name);
+                events_->OnTimer(timer);
             }
         });
     window_->allowClose = [this] { return events_ == nullptr || events_->OnCloseRequest(); };
@@ -70,9 +63,9 @@ QWidget& QtMainWindowView::Window()
     return *window_;
 }
 
-QWidget* QtMainWindowView::Widget(std::string_view name) const
+QWidget* QtMainWindowView::Widget(ControlId id) const
 {
-    return controls_.Widget(name);
+    return controls_.Widget(id);
 }
 
 void QtMainWindowView::SetEvents(MainWindowEvents* events)
@@ -101,27 +94,27 @@ void QtMainWindowView::ApplyLayout(const WindowLayout& layout)
     controls_.Apply(layout.controls, environment_.DataDirectory());
 }
 
-PictureSurface& QtMainWindowView::Picture(std::string_view name)
+PictureSurface& QtMainWindowView::Picture(ControlId id)
 {
-    const QtControlFactory::Control* control = controls_.Find(name);
+    const QtControlFactory::Entry* control = controls_.Find(id);
     if (control != nullptr && control->picture != nullptr) {
         return *control->picture;
     }
-    // Outside the contract; an empty detached box keeps a wrong name harmless.
+    // Outside the contract (a control this window lacks); an empty detached box keeps it harmless.
     if (!missingPicture_) {
         missingPicture_ = std::make_unique<QtPictureSurface>();
     }
     return *missingPicture_;
 }
 
-void QtMainWindowView::SetEnabled(std::string_view name, bool enabled)
+void QtMainWindowView::SetEnabled(ControlId id, bool enabled)
 {
-    const QtControlFactory::Control* control = controls_.Find(name);
+    const QtControlFactory::Entry* control = controls_.Find(id);
     if (control == nullptr) {
         return;
     }
     if (control->timer) {
-        SetTimerEnabled(name, enabled);
+        SetTimerEnabled(id, enabled);
         return;
     }
     QWidget* widget = control->widget.data();
@@ -146,9 +139,9 @@ void QtMainWindowView::SetEnabled(std::string_view name, bool enabled)
     }
 }
 
-bool QtMainWindowView::IsEnabled(std::string_view name) const
+bool QtMainWindowView::IsEnabled(ControlId id) const
 {
-    const QtControlFactory::Control* control = controls_.Find(name);
+    const QtControlFactory::Entry* control = controls_.Find(id);
     if (control == nullptr) {
         return false;
     }
@@ -158,9 +151,9 @@ bool QtMainWindowView::IsEnabled(std::string_view name) const
     return control->widget && control->widget->isEnabled();
 }
 
-void QtMainWindowView::SetText(std::string_view name, std::string_view text)
+void QtMainWindowView::SetText(ControlId id, std::string_view text)
 {
-    const QtControlFactory::Control* control = controls_.Find(name);
+    const QtControlFactory::Entry* control = controls_.Find(id);
     if (control == nullptr || !control->widget) {
         return;
     }
@@ -185,9 +178,9 @@ void QtMainWindowView::SetText(std::string_view name, std::string_view text)
     }
 }
 
-std::string QtMainWindowView::Text(std::string_view name) const
+std::string QtMainWindowView::Text(ControlId id) const
 {
-    const QtControlFactory::Control* control = controls_.Find(name);
+    const QtControlFactory::Entry* control = controls_.Find(id);
     if (control == nullptr || !control->widget) {
         return {};
     }
@@ -207,42 +200,42 @@ std::string QtMainWindowView::Text(std::string_view name) const
     }
 }
 
-void QtMainWindowView::ListAddItem(std::string_view name, std::string_view item)
+void QtMainWindowView::ListAddItem(ControlId id, std::string_view item)
 {
-    const QtControlFactory::Control* control = controls_.Find(name);
+    const QtControlFactory::Entry* control = controls_.Find(id);
     if (control != nullptr && control->kind == ControlKind::ListBox && control->widget) {
         static_cast<QListWidget*>(control->widget.data())->addItem(ToQString(item));
     }
 }
 
-void QtMainWindowView::ListClear(std::string_view name)
+void QtMainWindowView::ListClear(ControlId id)
 {
-    const QtControlFactory::Control* control = controls_.Find(name);
+    const QtControlFactory::Entry* control = controls_.Find(id);
     if (control != nullptr && control->kind == ControlKind::ListBox && control->widget) {
         static_cast<QListWidget*>(control->widget.data())->clear();
     }
 }
 
-int QtMainWindowView::ListCount(std::string_view name) const
+int QtMainWindowView::ListCount(ControlId id) const
 {
-    const QtControlFactory::Control* control = controls_.Find(name);
+    const QtControlFactory::Entry* control = controls_.Find(id);
     if (control != nullptr && control->kind == ControlKind::ListBox && control->widget) {
         return static_cast<int>(static_cast<const QListWidget*>(control->widget.data())->count());
     }
     return 0;
 }
 
-void QtMainWindowView::ListSelect(std::string_view name, int index)
+void QtMainWindowView::ListSelect(ControlId id, int index)
 {
-    const QtControlFactory::Control* control = controls_.Find(name);
+    const QtControlFactory::Entry* control = controls_.Find(id);
     if (control != nullptr && control->kind == ControlKind::ListBox && control->widget) {
         static_cast<QListWidget*>(control->widget.data())->setCurrentRow(index);
     }
 }
 
-void QtMainWindowView::SetTimerEnabled(std::string_view name, bool enabled)
+void QtMainWindowView::SetTimerEnabled(ControlId id, bool enabled)
 {
-    const QtControlFactory::Control* control = controls_.Find(name);
+    const QtControlFactory::Entry* control = controls_.Find(id);
     if (control == nullptr || !control->timer) {
         return;
     }
@@ -253,14 +246,14 @@ void QtMainWindowView::SetTimerEnabled(std::string_view name, bool enabled)
     }
 }
 
-void QtMainWindowView::SetFocus(std::string_view name)
+void QtMainWindowView::SetFocus(ControlId id)
 {
-    const QtControlFactory::Control* control = controls_.Find(name);
+    const QtControlFactory::Entry* control = controls_.Find(id);
     if (control == nullptr || !control->widget) {
         return;
     }
     if (!window_->isVisible()) {
-        pendingFocus_ = std::string(name);
+        pendingFocus_ = id;
         return;
     }
     control->widget->setFocus(Qt::OtherFocusReason);
@@ -269,7 +262,7 @@ void QtMainWindowView::SetFocus(std::string_view name)
 void QtMainWindowView::FocusFirstButton()
 {
     // The start button is what the operator works with; otherwise the first button that can take focus.
-    const QtControlFactory::Control* start = controls_.Find(kStartButtonName);
+    const QtControlFactory::Entry* start = controls_.Find(Control::cmdStart);
     if (start != nullptr && start->widget && start->widget->isEnabled() && start->widget->isVisible()) {
         start->widget->setFocus(Qt::OtherFocusReason);
         return;
@@ -282,9 +275,9 @@ void QtMainWindowView::Show()
     window_->show();
     window_->raise();
     window_->activateWindow();
-    if (!pendingFocus_.empty()) {
-        const std::string name = std::exchange(pendingFocus_, std::string());
-        SetFocus(name);
+    if (pendingFocus_) {
+        const ControlId id = *std::exchange(pendingFocus_, std::nullopt);
+        SetFocus(id);
     } else {
         FocusFirstButton();
     }
@@ -298,12 +291,12 @@ void QtMainWindowView::Close()
 
 void QtMainWindowView::PressStartFromKeyboard()
 {
-    const QtControlFactory::Control* start = controls_.Find(kStartButtonName);
+    const QtControlFactory::Entry* start = controls_.Find(Control::cmdStart);
     if (start == nullptr || !start->widget || !start->widget->isEnabled() || !start->widget->isVisible() ||
         events_ == nullptr) {
         return;
     }
-    events_->OnClick(kStartButtonName);
+    events_->OnClick(Control::cmdStart);
 }
 
 }  // namespace palvo

@@ -15,17 +15,6 @@
 
 namespace palvo {
 
-namespace {
-
-// "opNumSize(2)" gives "opNumSize"; a name without an index gives "".
-std::string ArrayPrefix(const std::string& name)
-{
-    const std::size_t open = name.find('(');
-    return open == std::string::npos ? std::string() : name.substr(0, open);
-}
-
-}  // namespace
-
 QtSettingsDialog::QtSettingsDialog(QWidget* owner, double twipsPerPixelY)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint),
@@ -36,9 +25,9 @@ QtSettingsDialog::QtSettingsDialog(QWidget* owner, double twipsPerPixelY)
     setModal(true);
     setObjectName(QStringLiteral("frmSetting"));
     controls_.SetHandlers(
-        [this](const std::string& name) {
+        [this](ControlId button) {
             if (events_ != nullptr) {
-                events_->OnClick(name);
+                events_->OnClick(button);
             }
         },
         {});
@@ -65,7 +54,7 @@ void QtSettingsDialog::ApplyLayout(const WindowLayout& layout)
 
 bool QtSettingsDialog::ShowPreview(const std::string& path)
 {
-    auto* preview = qobject_cast<QLabel*>(Control("imgBgCap"));
+    auto* preview = qobject_cast<QLabel*>(Widget(Control::imgBgCap));
     if (preview == nullptr) {
         return false;
     }
@@ -81,13 +70,13 @@ bool QtSettingsDialog::ShowPreview(const std::string& path)
 
 bool QtSettingsDialog::HasPreview() const
 {
-    auto* preview = qobject_cast<QLabel*>(Control("imgBgCap"));
+    auto* preview = qobject_cast<QLabel*>(Widget(Control::imgBgCap));
     return preview != nullptr && !preview->pixmap().isNull();
 }
 
 void QtSettingsDialog::SetImagePathCaption(std::string_view path)
 {
-    if (auto* caption = qobject_cast<QLabel*>(Control("lbBgImgFile"))) {
+    if (auto* caption = qobject_cast<QLabel*>(Widget(Control::lbBgImgFile))) {
         // A long path keeps its beginning and its file name; the whole path shows on hovering.
         const QString text = ToQString(path);
         const int room = caption->contentsRect().width() - 2;
@@ -98,33 +87,32 @@ void QtSettingsDialog::SetImagePathCaption(std::string_view path)
 
 void QtSettingsDialog::SetColorSwatch(std::int32_t color)
 {
-    if (auto* swatch = dynamic_cast<ShapeWidget*>(Control("spNumColor"))) {
+    if (auto* swatch = dynamic_cast<ShapeWidget*>(Widget(Control::spNumColor))) {
         swatch->SetColors(kDefaultColor, color);
     }
 }
 
 void QtSettingsDialog::SelectSizeOption(int index)
 {
-    SelectOption("opNumSize", index);
+    SelectOption(Control::opNumSize, index);
 }
 
 void QtSettingsDialog::SelectPositionOption(int index)
 {
-    SelectOption("opNumPos", index);
+    SelectOption(Control::opNumPos, index);
 }
 
-void QtSettingsDialog::SelectOption(const std::string& group, int index)
+void QtSettingsDialog::SelectOption(Control group, int index)
 {
-    if (auto* option = qobject_cast<QAbstractButton*>(Control(ArrayName(group, index)))) {
-        option->setChecked(true);
-        return;
+    if (index >= 0 && index < ElementCount(group)) {
+        if (auto* option = qobject_cast<QAbstractButton*>(Widget(ControlId(group, index)))) {
+            option->setChecked(true);
+            return;
+        }
     }
     // No such option: clear the whole group.
-    for (const auto& [name, control] : controls_.Controls()) {
-        if (ArrayPrefix(name) != group) {
-            continue;
-        }
-        if (auto* option = qobject_cast<QAbstractButton*>(control.widget.data())) {
+    for (int each = 0; each < ElementCount(group); ++each) {
+        if (auto* option = qobject_cast<QAbstractButton*>(Widget(ControlId(group, each)))) {
             QButtonGroup* buttons = option->group();
             if (buttons != nullptr) {
                 buttons->setExclusive(false);
@@ -139,14 +127,14 @@ void QtSettingsDialog::SelectOption(const std::string& group, int index)
 
 void QtSettingsDialog::SetNumMaxText(std::string_view text)
 {
-    if (auto* edit = qobject_cast<QLineEdit*>(Control("txtNumMax"))) {
+    if (auto* edit = qobject_cast<QLineEdit*>(Widget(Control::txtNumMax))) {
         edit->setText(ToQString(text));
     }
 }
 
 std::string QtSettingsDialog::NumMaxText() const
 {
-    if (auto* edit = qobject_cast<QLineEdit*>(Control("txtNumMax"))) {
+    if (auto* edit = qobject_cast<QLineEdit*>(Widget(Control::txtNumMax))) {
         return edit->text().toStdString();
     }
     return {};
@@ -155,11 +143,11 @@ std::string QtSettingsDialog::NumMaxText() const
 void QtSettingsDialog::ShowRhythm(RhythmCount count, std::string_view digits, std::int32_t barWidth)
 {
     const bool fast = count == RhythmCount::Fast;
-    if (auto* label = qobject_cast<QLabel*>(Control(fast ? "lbRhythmFast" : "lbRhythmSlow"))) {
+    if (auto* label = qobject_cast<QLabel*>(Widget(fast ? Control::lbRhythmFast : Control::lbRhythmSlow))) {
         label->setText(ToQString(digits));
         FitLabel(label);
     }
-    if (QWidget* bar = Control(fast ? "spRhythmFast" : "spRhythmSlow")) {
+    if (QWidget* bar = Widget(fast ? Control::spRhythmFast : Control::spRhythmSlow)) {
         bar->resize(barWidth, bar->height());
         bar->setVisible(barWidth > 0);
     }
@@ -179,9 +167,9 @@ void QtSettingsDialog::reject()
     QDialog::reject();
 }
 
-QWidget* QtSettingsDialog::Control(std::string_view name) const
+QWidget* QtSettingsDialog::Widget(ControlId id) const
 {
-    return controls_.Widget(name);
+    return controls_.Widget(id);
 }
 
 }  // namespace palvo

@@ -34,7 +34,7 @@ public:
     void Close() override;
 
     // The widget of a layout control, or nullptr; for tests and screenshots.
-    QWidget* Control(std::string_view name) const;
+    QWidget* Widget(ControlId id) const;
 
     // Whether the preview currently shows a picture.
     bool HasPreview() const;
@@ -43,7 +43,7 @@ protected:
     void reject() override;
 
 private:
-    void SelectOption(const std::string& group, int index);
+    void SelectOption(Control group, int index);
 
     double twipsPerPixelY_;
     SettingsDialogEvents* events_ = nullptr;
