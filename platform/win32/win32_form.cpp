@@ -1,10 +1,13 @@
+// The form engine: creating and placing the window and its controls, and the control accessors.
+// Messages and the modal loop are in win32_form_messages.cpp, painting in win32_form_painting.cpp.
 #include "platform/win32/win32_form.h"
 
-#include <cmath>
 #include <utility>
 
 #include "platform/win32/os/wide_text.h"
 #include "platform/win32/picture_decoder.h"
+#include "platform/win32/win32_form_control.h"
+#include "platform/win32/win32_gdi.h"
 #include "platform/win32/win32_program_resources.h"
 
 namespace palvo::win32 {
@@ -13,18 +16,6 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"PalvoForm";
 constexpr wchar_t kContainerClass[] = L"PalvoContainer";
-constexpr char kDefaultFontFamily[] = "MS UI Gothic";
-constexpr double kDefaultPointSize = 9.0;
-
-COLORREF ToColorRef(std::int32_t color)
-{
-    return static_cast<COLORREF>(color) & 0x00FFFFFFu;
-}
-
-std::int32_t SystemFaceColor()
-{
-    return static_cast<std::int32_t>(GetSysColor(COLOR_BTNFACE));
-}
 
 void RegisterWindowClasses(HINSTANCE instance, WNDPROC procedure)
 {
@@ -57,23 +48,7 @@ void RegisterWindowClasses(HINSTANCE instance, WNDPROC procedure)
     RegisterClassExW(&container);
 }
 
-void FillWithColor(HDC target, const RECT& area, std::int32_t color)
-{
-    HBRUSH brush = CreateSolidBrush(ToColorRef(color));
-    FillRect(target, &area, brush);
-    DeleteObject(brush);
-}
-
 }  // namespace
-
-struct Win32Form::Control {
-    ControlLayout placement;
-    HWND window = nullptr;
-    int id = 0;
-    std::unique_ptr<Win32PictureBox> picture;
-    std::optional<PixelBuffer> buttonPicture;
-    bool timerRunning = false;
-};
 
 Win32Form::Win32Form(HINSTANCE instance, std::string applicationDirectory)
     : instance_(instance), applicationDirectory_(std::move(applicationDirectory))
@@ -92,305 +67,6 @@ Win32Form::~Win32Form()
     }
     for (auto& [color, brush] : brushes_) {
         DeleteObject(brush);
-    }
-}
-
-LRESULT CALLBACK Win32Form::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-    }
-    auto* form = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (form == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    }
-    return form->HandleMessage(window, message, wParam, lParam);
-}
-
-LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    LRESULT result = 0;
-    if (HandleChildNotification(message, wParam, lParam, result)) {
-        return result;
-    }
-    switch (message) {
-        case WM_ERASEBKGND:
-            return 1;  // WM_PAINT covers every pixel
-        case WM_PAINT: {
-            PAINTSTRUCT paint{};
-            HDC target = BeginPaint(window, &paint);
-            PaintContainer(window, target);
-            EndPaint(window, &paint);
-            return 0;
-        }
-        default:
-            break;
-    }
-    if (window != window_) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-
-    switch (message) {
-        case WM_ACTIVATE:
-            if (LOWORD(wParam) != WA_INACTIVE && events_ != nullptr) {
-                events_->OnActivate();
-            }
-            break;
-        case WM_TIMER:
-            for (const auto& control : controls_) {
-                if (control->placement.kind == ControlKind::Timer &&
-                    static_cast<WPARAM>(control->id) == wParam) {
-                    if (events_ != nullptr) {
-                        events_->OnTimer(control->placement.name);
-                    }
-                    return 0;
-                }
-            }
-            break;
-        case WM_CLOSE:
-            if (events_ == nullptr || events_->OnCloseRequest()) {
-                Close();
-            }
-            return 0;
-        case WM_DESTROY: {
-            if (modal_ && owner_ != nullptr) {
-                EnableWindow(owner_, TRUE);  // before this window goes, so the owner becomes active again
-            }
-            window_ = nullptr;
-            for (const auto& control : controls_) {
-                control->window = nullptr;
-                control->timerRunning = false;
-                if (control->picture) {
-                    control->picture->SetWindow(nullptr);
-                }
-            }
-            if (events_ != nullptr) {
-                events_->OnClosed();
-            }
-            if (quitOnClose_) {
-                PostQuitMessage(0);
-            }
-            return 0;
-        }
-        default:
-            break;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-bool Win32Form::HandleChildNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
-{
-    switch (message) {
-        case WM_COMMAND: {
-            const auto child = reinterpret_cast<HWND>(lParam);
-            if (child == nullptr) {
-                // Escape in a dialog: the same as its close box.
-                if (LOWORD(wParam) == IDCANCEL && owner_ != nullptr && window_ != nullptr) {
-                    PostMessageW(window_, WM_CLOSE, 0, 0);
-                    result = 0;
-                    return true;
-                }
-                return false;
-            }
-            Control* control = FindByWindow(child);
-            if (control == nullptr || HIWORD(wParam) != BN_CLICKED) {
-                return false;
-            }
-            if ((control->placement.kind == ControlKind::CommandButton ||
-                 control->placement.kind == ControlKind::OptionButton) &&
-                events_ != nullptr) {
-                const std::string name = control->placement.name;  // the handler may re-build the controls
-                events_->OnClick(name);
-            }
-            result = 0;
-            return true;
-        }
-        case WM_DRAWITEM: {
-            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (item->CtlType != ODT_BUTTON || FindByWindow(item->hwndItem) == nullptr) {
-                return false;
-            }
-            DrawButton(*item);
-            result = TRUE;
-            return true;
-        }
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX: {
-            const Control* control = FindByWindow(reinterpret_cast<HWND>(lParam));
-            if (control == nullptr) {
-                return false;
-            }
-            const bool inputField = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX ||
-                                    control->placement.kind == ControlKind::TextBox ||
-                                    control->placement.kind == ControlKind::ListBox;
-            if (inputField && control->placement.backColor == kDefaultColor &&
-                control->placement.foreColor == kDefaultColor) {
-                return false;  // the system's own field colours
-            }
-            std::int32_t back = control->placement.backColor;
-            if (back == kDefaultColor) {
-                back = inputField ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOW))
-                                  : ContainerBackColor(control->placement.parent);
-            }
-            const std::int32_t fore = control->placement.foreColor == kDefaultColor
-                                          ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOWTEXT))
-                                          : control->placement.foreColor;
-            auto dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, ToColorRef(fore));
-            SetBkColor(dc, ToColorRef(back));
-            result = reinterpret_cast<LRESULT>(BrushFor(back));
-            return true;
-        }
-        default:
-            return false;
-    }
-}
-
-void Win32Form::PaintContainer(HWND window, HDC target)
-{
-    RECT client{};
-    GetClientRect(window, &client);
-    std::string containerName;
-    if (window == window_) {
-        FillWithColor(target, client, backColor_ == kDefaultColor ? SystemFaceColor() : backColor_);
-    } else {
-        Control* control = FindByWindow(window);
-        if (control == nullptr) {
-            FillWithColor(target, client, SystemFaceColor());
-            return;
-        }
-        containerName = control->placement.name;
-        if (control->picture) {
-            control->picture->Paint(target);
-        } else {
-            // A frame: an etched rectangle with its caption set into the top line.
-            const std::int32_t back = control->placement.backColor == kDefaultColor
-                                          ? ContainerBackColor(control->placement.parent)
-                                          : control->placement.backColor;
-            FillWithColor(target, client, back);
-            HGDIOBJ oldFont = SelectObject(target, FontFor(control->placement.font));
-            TEXTMETRICW metrics{};
-            GetTextMetricsW(target, &metrics);
-            RECT frame = client;
-            frame.top += metrics.tmHeight / 2;
-            DrawEdge(target, &frame, EDGE_ETCHED, BF_RECT);
-            if (!control->placement.caption.empty()) {
-                const std::wstring caption = Widen(control->placement.caption);
-                SetBkMode(target, OPAQUE);
-                SetBkColor(target, ToColorRef(back));
-                SetTextColor(target, ToColorRef(control->placement.foreColor == kDefaultColor
-                                                    ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOWTEXT))
-                                                    : control->placement.foreColor));
-                RECT text{8, 0, client.right - 8, metrics.tmHeight};
-                DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &text,
-                          DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
-                text.left -= 2;
-                text.right += 2;
-                FillWithColor(target, text, back);
-                text.left += 2;
-                DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &text,
-                          DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
-            }
-            SelectObject(target, oldFont);
-        }
-    }
-    // Shapes are drawn over the container's surface, never into a persistent image.
-    for (const auto& control : controls_) {
-        const ControlLayout& shape = control->placement;
-        if (shape.kind != ControlKind::Shape || !shape.visible || shape.parent != containerName) {
-            continue;
-        }
-        const RECT area{shape.x, shape.y, shape.x + shape.width, shape.y + shape.height};
-        if (shape.backColor != kDefaultColor) {
-            FillWithColor(target, area, shape.backColor);
-        }
-        if (shape.borderColor != kDefaultColor) {
-            HBRUSH border = CreateSolidBrush(ToColorRef(shape.borderColor));
-            FrameRect(target, &area, border);
-            DeleteObject(border);
-        }
-    }
-}
-
-void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
-{
-    const Control* control = FindByWindow(item.hwndItem);
-    if (control == nullptr) {
-        return;
-    }
-    HDC target = item.hDC;
-    RECT area = item.rcItem;
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-    const std::int32_t back =
-        control->placement.backColor == kDefaultColor ? SystemFaceColor() : control->placement.backColor;
-    FillWithColor(target, area, back);
-    DrawEdge(target, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    const int shift = pressed ? 1 : 0;
-
-    RECT content = area;
-    InflateRect(&content, -3, -3);
-    int pictureHeight = 0;
-    const std::wstring caption = Widen(Text(control->placement.name));
-    if (control->buttonPicture) {
-        const PixelBuffer& picture = *control->buttonPicture;
-        pictureHeight = picture.Height();
-        const int left = (area.left + area.right - picture.Width()) / 2 + shift;
-        const int top =
-            caption.empty() ? (area.top + area.bottom - picture.Height()) / 2 + shift : content.top + shift;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = picture.Width();
-        info.bmiHeader.biHeight = -picture.Height();
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        SetDIBitsToDevice(target, left, top, static_cast<DWORD>(picture.Width()),
-                          static_cast<DWORD>(picture.Height()), 0, 0, 0, static_cast<UINT>(picture.Height()),
-                          picture.Data(), &info, DIB_RGB_COLORS);
-    }
-    if (!caption.empty()) {
-        HGDIOBJ oldFont = SelectObject(target, FontFor(control->placement.font));
-        SetBkMode(target, TRANSPARENT);
-        const std::int32_t fore =
-            control->placement.foreColor == kDefaultColor ? 0 : control->placement.foreColor;
-        SetTextColor(target, disabled ? GetSysColor(COLOR_GRAYTEXT) : ToColorRef(fore));
-        RECT text = content;
-        if (pictureHeight > 0) {
-            text.top += pictureHeight;
-        }
-        // One line when the caption fits between the button's edges, wrapped otherwise.
-        RECT measured = text;
-        DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &measured,
-                  DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
-        UINT format = DT_CENTER | DT_NOPREFIX;
-        if (measured.right - measured.left <= (area.right - area.left) - 4) {
-            format |= DT_SINGLELINE;
-            text.left = area.left + 2;
-            text.right = area.right - 2;
-        } else {
-            format |= DT_WORDBREAK;
-            measured = text;
-            DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &measured,
-                      format | DT_CALCRECT);
-        }
-        const int textHeight = measured.bottom - measured.top;
-        text.top += ((text.bottom - text.top) - textHeight) / 2 + shift;
-        text.left += shift;
-        text.right += shift;
-        DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &text, format);
-        SelectObject(target, oldFont);
-    }
-    if ((item.itemState & ODS_FOCUS) != 0) {
-        RECT focus = area;
-        InflateRect(&focus, -4, -4);
-        DrawFocusRect(target, &focus);
     }
 }
 
@@ -604,53 +280,6 @@ HWND Win32Form::ContainerWindow(const std::string& parent) const
         }
     }
     return window_;
-}
-
-std::int32_t Win32Form::ContainerBackColor(const std::string& parent) const
-{
-    const Control* container = parent.empty() ? nullptr : Find(parent);
-    if (container == nullptr) {
-        return backColor_ == kDefaultColor ? SystemFaceColor() : backColor_;
-    }
-    if (container->picture) {
-        return container->picture->BackColor();
-    }
-    if (container->placement.backColor != kDefaultColor) {
-        return container->placement.backColor;
-    }
-    return ContainerBackColor(container->placement.parent);
-}
-
-HFONT Win32Form::FontFor(const FontChoice& font)
-{
-    const std::string family = font.family.empty() ? kDefaultFontFamily : font.family;
-    const double points = font.pointSize > 0 ? font.pointSize : kDefaultPointSize;
-    const std::string key = family + "|" + std::to_string(points) + (font.bold ? "|bold" : "");
-    const auto found = fonts_.find(key);
-    if (found != fonts_.end()) {
-        return found->second;
-    }
-    HDC screen = GetDC(nullptr);
-    const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    const int height = -static_cast<int>(std::lround(points * dotsPerInch / 72.0));
-    // Asked for by name with the Japanese character set, so a substitute still has the glyphs.
-    HFONT handle = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                               SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_DONTCARE, Widen(family).c_str());
-    fonts_[key] = handle;
-    return handle;
-}
-
-HBRUSH Win32Form::BrushFor(std::int32_t color)
-{
-    const auto found = brushes_.find(color);
-    if (found != brushes_.end()) {
-        return found->second;
-    }
-    HBRUSH brush = CreateSolidBrush(ToColorRef(color));
-    brushes_[color] = brush;
-    return brush;
 }
 
 void Win32Form::RestartTimer(Control& control)
@@ -937,28 +566,6 @@ void Win32Form::SetFocus(std::string_view name)
     }
 }
 
-bool Win32Form::TranslateKeyboard(const MSG& message)
-{
-    if (window_ == nullptr || message.message != WM_KEYDOWN ||
-        (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
-        return false;
-    }
-    if (message.wParam == VK_TAB) {
-        HWND next = GetNextDlgTabItem(window_, GetFocus(), GetKeyState(VK_SHIFT) < 0 ? TRUE : FALSE);
-        if (next != nullptr) {
-            ::SetFocus(next);
-        }
-        return true;
-    }
-    const Control* control = FindByWindow(message.hwnd);
-    if (message.wParam == VK_RETURN && control != nullptr &&
-        control->placement.kind == ControlKind::CommandButton) {
-        PostMessageW(message.hwnd, BM_CLICK, 0, 0);
-        return true;
-    }
-    return false;
-}
-
 void Win32Form::Show()
 {
     if (window_ == nullptr) {
@@ -967,42 +574,6 @@ void Win32Form::Show()
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
     UpdateWindow(window_);
-}
-
-void Win32Form::RunModal()
-{
-    if (window_ == nullptr) {
-        return;
-    }
-    modal_ = true;
-    if (owner_ != nullptr) {
-        EnableWindow(owner_, FALSE);
-    }
-    Show();
-    MSG message{};
-    while (window_ != nullptr) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) {
-            PostQuitMessage(static_cast<int>(message.wParam));  // the outer loop must see it too
-            break;
-        }
-        if (got == -1) {
-            break;
-        }
-        if (window_ != nullptr && IsDialogMessageW(window_, &message)) {
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    if (window_ != nullptr) {
-        Close();
-    }
-    modal_ = false;
-    if (owner_ != nullptr) {
-        EnableWindow(owner_, TRUE);
-        SetActiveWindow(owner_);
-    }
 }
 
 void Win32Form::Close()

@@ -12,14 +12,31 @@
 
 #include "imaging/pixel_buffer.h"
 #include "platform/window_layout.h"
-#include "platform/main_window_view.h"
 #include "platform/win32/win32_picture_box.h"
 
 namespace palvo::win32 {
 
+// What a form reports to the window built on it. A form without timers, or one that need not
+// hear of activation or closing, keeps the defaults.
+class Win32FormEvents {
+public:
+    virtual ~Win32FormEvents() = default;
+
+    // A command or option button was clicked (by the mouse or the keyboard).
+    virtual void OnClick(std::string_view name) = 0;
+    // The form became the active window.
+    virtual void OnActivate() {}
+    // A timer of the layout fired.
+    virtual void OnTimer(std::string_view /*name*/) {}
+    // The close box, Alt+F4 or (in a dialog) Escape. True lets the form close now.
+    virtual bool OnCloseRequest() { return true; }
+    // The window has been destroyed.
+    virtual void OnClosed() {}
+};
+
 // A top-level window and its controls, built with CreateWindowExW from a WindowLayout.
 // Both the main window and the settings dialog are forms. Events (clicks of buttons and
-// option buttons, activation, timers, closing) go to a MainWindowEvents receiver.
+// option buttons, activation, timers, closing) go to a Win32FormEvents receiver.
 // Calls naming a control that does not exist are ignored.
 class Win32Form {
 public:
@@ -30,7 +47,7 @@ public:
     Win32Form(const Win32Form&) = delete;
     Win32Form& operator=(const Win32Form&) = delete;
 
-    void SetEvents(MainWindowEvents* events) { events_ = events; }
+    void SetEvents(Win32FormEvents* events) { events_ = events; }
 
     // The window that owns this one (a dialog's opener); set before ApplyLayout.
     void SetOwner(HWND owner) { owner_ = owner; }
@@ -95,19 +112,23 @@ public:
 private:
     struct Control;
 
+    // Messages (win32_form_messages.cpp).
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool HandleChildNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // Painting (win32_form_painting.cpp).
     void PaintContainer(HWND window, HDC target);
     void DrawButton(const DRAWITEMSTRUCT& item);
+    std::int32_t ContainerBackColor(const std::string& parent) const;
+    HFONT FontFor(const FontChoice& font);
+    HBRUSH BrushFor(std::int32_t color);
 
+    // Building and finding controls (win32_form.cpp).
     void CreateTopLevel(const WindowLayout& layout);
     void CreateControl(const ControlLayout& placement);
     void PlaceControl(Control& control, const ControlLayout& placement);
     HWND ContainerWindow(const std::string& parent) const;
-    std::int32_t ContainerBackColor(const std::string& parent) const;
-    HFONT FontFor(const FontChoice& font);
-    HBRUSH BrushFor(std::int32_t color);
     void LoadDesignPicture(Control& control);
     std::string ApplicationFile(const std::string& relativePath) const;
     void RestartTimer(Control& control);
@@ -119,7 +140,7 @@ private:
 
     HINSTANCE instance_;
     std::string applicationDirectory_;
-    MainWindowEvents* events_ = nullptr;
+    Win32FormEvents* events_ = nullptr;
     HWND owner_ = nullptr;
     bool quitOnClose_ = false;
     bool modal_ = false;

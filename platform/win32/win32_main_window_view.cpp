@@ -9,6 +9,7 @@ Win32MainWindowView::Win32MainWindowView(HINSTANCE instance, std::string applica
       missingPicture_(nullptr, 0, 0, 0, PictureFit::AutoSize)
 {
     form_.SetQuitOnClose(true);
+    form_.SetEvents(this);
 }
 
 PictureSurface& Win32MainWindowView::Picture(std::string_view name)
@@ -18,6 +19,39 @@ PictureSurface& Win32MainWindowView::Picture(std::string_view name)
         return missingPicture_;
     }
     return *picture;
+}
+
+void Win32MainWindowView::OnClick(std::string_view name)
+{
+    if (events_ != nullptr) {
+        events_->OnClick(name);
+    }
+}
+
+void Win32MainWindowView::OnActivate()
+{
+    if (events_ != nullptr) {
+        events_->OnActivate();
+    }
+}
+
+void Win32MainWindowView::OnTimer(std::string_view name)
+{
+    if (events_ != nullptr) {
+        events_->OnTimer(name);
+    }
+}
+
+bool Win32MainWindowView::OnCloseRequest()
+{
+    return events_ == nullptr || events_->OnCloseRequest();
+}
+
+void Win32MainWindowView::OnClosed()
+{
+    if (events_ != nullptr) {
+        events_->OnClosed();
+    }
 }
 
 }  // namespace palvo::win32

@@ -10,11 +10,12 @@
 namespace palvo::win32 {
 
 // The main window as a native Win32 window: a Win32Form that posts WM_QUIT when it closes.
-class Win32MainWindowView : public MainWindowView {
+// The form's events go on to the game logic's MainWindowEvents.
+class Win32MainWindowView : public MainWindowView, private Win32FormEvents {
 public:
     Win32MainWindowView(HINSTANCE instance, std::string applicationDirectory);
 
-    void SetEvents(MainWindowEvents* events) override { form_.SetEvents(events); }
+    void SetEvents(MainWindowEvents* events) override { events_ = events; }
     void ApplyLayout(const WindowLayout& layout) override { form_.ApplyLayout(layout); }
     PictureSurface& Picture(std::string_view name) override;
     void SetEnabled(std::string_view name, bool enabled) override { form_.SetEnabled(name, enabled); }
@@ -37,6 +38,13 @@ public:
     HWND Window() const { return form_.Window(); }
 
 private:
+    void OnClick(std::string_view name) override;
+    void OnActivate() override;
+    void OnTimer(std::string_view name) override;
+    bool OnCloseRequest() override;
+    void OnClosed() override;
+
+    MainWindowEvents* events_ = nullptr;
     Win32Form form_;
     Win32PictureBox missingPicture_;  // an empty box, handed out for a name the layout lacks
 };

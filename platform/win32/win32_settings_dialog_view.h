@@ -10,7 +10,7 @@
 namespace palvo::win32 {
 
 // The settings dialog's window: a Win32Form owned by the main window, run modally.
-class Win32SettingsDialogView : public SettingsDialogView, private MainWindowEvents {
+class Win32SettingsDialogView : public SettingsDialogView, private Win32FormEvents {
 public:
     Win32SettingsDialogView(HINSTANCE instance, HWND owner, std::string applicationDirectory);
     ~Win32SettingsDialogView() override;
@@ -37,10 +37,7 @@ public:
 
 private:
     void OnClick(std::string_view name) override;
-    void OnActivate() override {}
-    void OnTimer(std::string_view) override {}
     bool OnCloseRequest() override;
-    void OnClosed() override {}
 
     void SelectOption(const char* group, int count, int index);
 

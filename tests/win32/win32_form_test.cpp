@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/headless/recording_main_window_events.h"
@@ -219,6 +220,16 @@ PixelBuffer Solid(std::int32_t width, std::int32_t height, Pixel pixel)
     return ::testing::AssertionSuccess();
 }
 
+// The headless recorder, listening to a form.
+class RecordingFormEvents : public RecordingMainWindowEvents, public Win32FormEvents {
+public:
+    void OnClick(std::string_view name) override { RecordingMainWindowEvents::OnClick(name); }
+    void OnActivate() override { RecordingMainWindowEvents::OnActivate(); }
+    void OnTimer(std::string_view name) override { RecordingMainWindowEvents::OnTimer(name); }
+    bool OnCloseRequest() override { return RecordingMainWindowEvents::OnCloseRequest(); }
+    void OnClosed() override { RecordingMainWindowEvents::OnClosed(); }
+};
+
 class Win32FormTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -235,7 +246,7 @@ protected:
         CoUninitialize();
     }
 
-    RecordingMainWindowEvents events;
+    RecordingFormEvents events;
     Win32Form form{GetModuleHandleW(nullptr), "."};
     Win32EventPump pump;
 };
