@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "display/layout.h"
+#include "display/main_window_layout.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_entropy.h"
 #include "platform/qt/qt_environment.h"
