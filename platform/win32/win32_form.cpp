@@ -6,7 +6,7 @@
 
 #include "platform/win32/os/wide_text.h"
 #include "platform/win32/picture_decoder.h"
-#include "platform/win32/win32_form_control.h"
+#include "platform/win32/win32_form_child.h"
 #include "platform/win32/win32_gdi.h"
 #include "platform/win32/win32_program_resources.h"
 
@@ -82,7 +82,7 @@ void Win32Form::ApplyLayout(const WindowLayout& layout)
         return;
     }
     for (const ControlLayout& placement : layout.controls) {
-        Control* existing = Find(placement.name);
+        Child* existing = Find(placement.id);
         if (existing != nullptr) {
             PlaceControl(*existing, placement);
         } else {
@@ -124,12 +124,12 @@ void Win32Form::CreateTopLevel(const WindowLayout& layout)
 
 void Win32Form::CreateControl(const ControlLayout& placement)
 {
-    auto control = std::make_unique<Control>();
-    control->placement = placement;
-    control->id = nextId_++;
-    Control& record = *control;
-    controls_.push_back(std::move(control));
-    byName_[placement.name] = &record;
+    auto child = std::make_unique<Child>();
+    child->placement = placement;
+    child->commandId = nextId_++;
+    Child& record = *child;
+    children_.push_back(std::move(child));
+    bySlot_[ControlSlot(placement.id)] = &record;
 
     if (placement.kind == ControlKind::Timer) {
         RestartTimer(record);
@@ -181,7 +181,7 @@ void Win32Form::CreateControl(const ControlLayout& placement)
     if (placement.kind == ControlKind::OptionButton) {
         // The first option of each container starts a group of mutually exclusive options.
         bool first = true;
-        for (const auto& other : controls_) {
+        for (const auto& other : children_) {
             if (other.get() != &record && other->placement.kind == ControlKind::OptionButton &&
                 other->placement.parent == placement.parent) {
                 first = false;
@@ -197,10 +197,10 @@ void Win32Form::CreateControl(const ControlLayout& placement)
         style |= WS_DISABLED;
     }
 
-    record.window =
-        CreateWindowExW(extendedStyle, windowClass, Widen(placement.caption).c_str(), style, placement.x,
-                        placement.y, placement.width, placement.height, ContainerWindow(placement.parent),
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(record.id)), instance_, creationData);
+    record.window = CreateWindowExW(
+        extendedStyle, windowClass, Widen(placement.caption).c_str(), style, placement.x, placement.y,
+        placement.width, placement.height, ContainerWindow(placement.parent),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(record.commandId)), instance_, creationData);
     if (record.window == nullptr) {
         return;
     }
@@ -220,18 +220,18 @@ void Win32Form::CreateControl(const ControlLayout& placement)
     LoadDesignPicture(record);
 }
 
-void Win32Form::LoadDesignPicture(Control& control)
+void Win32Form::LoadDesignPicture(Child& child)
 {
-    const std::string& file = control.placement.picture;
-    if (control.placement.kind == ControlKind::CommandButton) {
-        control.buttonPicture.reset();
+    const std::string& file = child.placement.picture;
+    if (child.placement.kind == ControlKind::CommandButton) {
+        child.buttonPicture.reset();
         if (!file.empty()) {
-            control.buttonPicture = DecodePictureFile(ApplicationFile(file));
+            child.buttonPicture = DecodePictureFile(ApplicationFile(file));
         }
-    } else if (control.picture && !file.empty() && !control.picture->LoadPicture(ApplicationFile(file))) {
+    } else if (child.picture && !file.empty() && !child.picture->LoadPicture(ApplicationFile(file))) {
         // A box whose picture is missing or damaged has no image, so reading it fails and the
         // preparation step that needs it warns, instead of working on a blank box.
-        control.picture->MakeEmpty();
+        child.picture->MakeEmpty();
     }
 }
 
@@ -244,37 +244,37 @@ std::string Win32Form::ApplicationFile(const std::string& relativePath) const
     return path;
 }
 
-void Win32Form::PlaceControl(Control& control, const ControlLayout& placement)
+void Win32Form::PlaceControl(Child& child, const ControlLayout& placement)
 {
-    const bool pictureChanged = placement.picture != control.placement.picture;
-    control.placement = placement;
+    const bool pictureChanged = placement.picture != child.placement.picture;
+    child.placement = placement;
     if (pictureChanged) {
-        LoadDesignPicture(control);
+        LoadDesignPicture(child);
     }
     if (placement.kind == ControlKind::Timer) {
-        RestartTimer(control);
+        RestartTimer(child);
         return;
     }
-    if (control.window == nullptr) {
-        RepaintShape(control);
+    if (child.window == nullptr) {
+        RepaintShape(child);
         return;
     }
-    SetWindowPos(control.window, nullptr, placement.x, placement.y, placement.width, placement.height,
+    SetWindowPos(child.window, nullptr, placement.x, placement.y, placement.width, placement.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowTextW(control.window, Widen(placement.caption).c_str());
-    SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(placement.font)), FALSE);
-    EnableWindow(control.window, placement.enabled ? TRUE : FALSE);
-    ShowWindow(control.window, placement.visible ? SW_SHOWNA : SW_HIDE);
-    if (control.picture && placement.backColor != kDefaultColor) {
-        control.picture->SetBackColor(placement.backColor);
+    SetWindowTextW(child.window, Widen(placement.caption).c_str());
+    SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(placement.font)), FALSE);
+    EnableWindow(child.window, placement.enabled ? TRUE : FALSE);
+    ShowWindow(child.window, placement.visible ? SW_SHOWNA : SW_HIDE);
+    if (child.picture && placement.backColor != kDefaultColor) {
+        child.picture->SetBackColor(placement.backColor);
     }
-    InvalidateRect(control.window, nullptr, TRUE);
+    InvalidateRect(child.window, nullptr, TRUE);
 }
 
-HWND Win32Form::ContainerWindow(const std::string& parent) const
+HWND Win32Form::ContainerWindow(std::optional<ControlId> parent) const
 {
-    if (!parent.empty()) {
-        const Control* container = Find(parent);
+    if (parent) {
+        const Child* container = Find(*parent);
         if (container != nullptr && container->window != nullptr) {
             return container->window;
         }
@@ -282,25 +282,25 @@ HWND Win32Form::ContainerWindow(const std::string& parent) const
     return window_;
 }
 
-void Win32Form::RestartTimer(Control& control)
+void Win32Form::RestartTimer(Child& child)
 {
     if (window_ == nullptr) {
         return;
     }
-    const auto id = static_cast<UINT_PTR>(control.id);
-    if (control.timerRunning) {
+    const auto id = static_cast<UINT_PTR>(child.commandId);
+    if (child.timerRunning) {
         KillTimer(window_, id);
-        control.timerRunning = false;
+        child.timerRunning = false;
     }
-    if (control.placement.enabled && control.placement.timerInterval > 0) {
-        control.timerRunning =
-            SetTimer(window_, id, static_cast<UINT>(control.placement.timerInterval), nullptr) != 0;
+    if (child.placement.enabled && child.placement.timerInterval > 0) {
+        child.timerRunning =
+            SetTimer(window_, id, static_cast<UINT>(child.placement.timerInterval), nullptr) != 0;
     }
 }
 
-void Win32Form::RepaintShape(const Control& control)
+void Win32Form::RepaintShape(const Child& child)
 {
-    HWND container = ContainerWindow(control.placement.parent);
+    HWND container = ContainerWindow(child.placement.parent);
     if (container == nullptr) {
         return;
     }
@@ -308,181 +308,178 @@ void Win32Form::RepaintShape(const Control& control)
     InvalidateRect(container, nullptr, FALSE);
 }
 
-Win32Form::Control* Win32Form::Find(std::string_view name)
+Win32Form::Child* Win32Form::Find(ControlId id)
 {
-    const auto found = byName_.find(name);
-    return found == byName_.end() ? nullptr : found->second;
+    return bySlot_[ControlSlot(id)];
 }
 
-const Win32Form::Control* Win32Form::Find(std::string_view name) const
+const Win32Form::Child* Win32Form::Find(ControlId id) const
 {
-    const auto found = byName_.find(name);
-    return found == byName_.end() ? nullptr : found->second;
+    return bySlot_[ControlSlot(id)];
 }
 
-Win32Form::Control* Win32Form::FindByWindow(HWND window)
+Win32Form::Child* Win32Form::FindByWindow(HWND window)
 {
     if (window == nullptr) {
         return nullptr;
     }
-    for (const auto& control : controls_) {
-        if (control->window == window) {
-            return control.get();
+    for (const auto& child : children_) {
+        if (child->window == window) {
+            return child.get();
         }
     }
     return nullptr;
 }
 
-HWND Win32Form::ControlWindow(std::string_view name) const
+HWND Win32Form::ControlWindow(ControlId id) const
 {
-    const Control* control = Find(name);
-    return control == nullptr ? nullptr : control->window;
+    const Child* child = Find(id);
+    return child == nullptr ? nullptr : child->window;
 }
 
-Win32PictureBox* Win32Form::Picture(std::string_view name)
+Win32PictureBox* Win32Form::Picture(ControlId id)
 {
-    Control* control = Find(name);
-    return control == nullptr ? nullptr : control->picture.get();
+    Child* child = Find(id);
+    return child == nullptr ? nullptr : child->picture.get();
 }
 
-void Win32Form::SetEnabled(std::string_view name, bool enabled)
+void Win32Form::SetEnabled(ControlId id, bool enabled)
 {
-    Control* control = Find(name);
-    if (control == nullptr) {
+    Child* child = Find(id);
+    if (child == nullptr) {
         return;
     }
-    control->placement.enabled = enabled;
-    if (control->placement.kind == ControlKind::Timer) {
-        RestartTimer(*control);
-    } else if (control->window != nullptr) {
-        EnableWindow(control->window, enabled ? TRUE : FALSE);
+    child->placement.enabled = enabled;
+    if (child->placement.kind == ControlKind::Timer) {
+        RestartTimer(*child);
+    } else if (child->window != nullptr) {
+        EnableWindow(child->window, enabled ? TRUE : FALSE);
     }
 }
 
-bool Win32Form::IsEnabled(std::string_view name) const
+bool Win32Form::IsEnabled(ControlId id) const
 {
-    const Control* control = Find(name);
-    if (control == nullptr) {
+    const Child* child = Find(id);
+    if (child == nullptr) {
         return false;
     }
-    return control->window != nullptr ? IsWindowEnabled(control->window) != FALSE
-                                      : control->placement.enabled;
+    return child->window != nullptr ? IsWindowEnabled(child->window) != FALSE : child->placement.enabled;
 }
 
-void Win32Form::SetVisible(std::string_view name, bool visible)
+void Win32Form::SetVisible(ControlId id, bool visible)
 {
-    Control* control = Find(name);
-    if (control == nullptr) {
+    Child* child = Find(id);
+    if (child == nullptr) {
         return;
     }
-    control->placement.visible = visible;
-    if (control->window != nullptr) {
-        ShowWindow(control->window, visible ? SW_SHOWNA : SW_HIDE);
-    } else if (control->placement.kind == ControlKind::Shape) {
-        RepaintShape(*control);
+    child->placement.visible = visible;
+    if (child->window != nullptr) {
+        ShowWindow(child->window, visible ? SW_SHOWNA : SW_HIDE);
+    } else if (child->placement.kind == ControlKind::Shape) {
+        RepaintShape(*child);
     }
 }
 
-void Win32Form::SetText(std::string_view name, std::string_view text)
+void Win32Form::SetText(ControlId id, std::string_view text)
 {
-    Control* control = Find(name);
-    if (control == nullptr) {
+    Child* child = Find(id);
+    if (child == nullptr) {
         return;
     }
-    control->placement.caption = std::string(text);
-    if (control->window != nullptr) {
-        SetWindowTextW(control->window, Widen(text).c_str());
-        if (control->placement.kind != ControlKind::TextBox) {
-            InvalidateRect(control->window, nullptr,
+    child->placement.caption = std::string(text);
+    if (child->window != nullptr) {
+        SetWindowTextW(child->window, Widen(text).c_str());
+        if (child->placement.kind != ControlKind::TextBox) {
+            InvalidateRect(child->window, nullptr,
                            TRUE);  // owner-drawn buttons and frames paint the caption
         }
     }
 }
 
-std::string Win32Form::Text(std::string_view name) const
+std::string Win32Form::Text(ControlId id) const
 {
-    const Control* control = Find(name);
-    if (control == nullptr) {
+    const Child* child = Find(id);
+    if (child == nullptr) {
         return {};
     }
-    if (control->window == nullptr) {
-        return control->placement.caption;
+    if (child->window == nullptr) {
+        return child->placement.caption;
     }
-    const int length = GetWindowTextLengthW(control->window);
+    const int length = GetWindowTextLengthW(child->window);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(control->window, text.data(), length + 1);
+    const int copied = GetWindowTextW(child->window, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
     return Narrow(text);
 }
 
-void Win32Form::SetBackColor(std::string_view name, std::int32_t color)
+void Win32Form::SetBackColor(ControlId id, std::int32_t color)
 {
-    Control* control = Find(name);
-    if (control == nullptr) {
+    Child* child = Find(id);
+    if (child == nullptr) {
         return;
     }
-    control->placement.backColor = color;
-    if (control->picture) {
-        control->picture->SetBackColor(color == kDefaultColor ? SystemFaceColor() : color);
+    child->placement.backColor = color;
+    if (child->picture) {
+        child->picture->SetBackColor(color == kDefaultColor ? SystemFaceColor() : color);
     }
-    if (control->window != nullptr) {
-        InvalidateRect(control->window, nullptr, TRUE);
+    if (child->window != nullptr) {
+        InvalidateRect(child->window, nullptr, TRUE);
     } else {
-        RepaintShape(*control);
+        RepaintShape(*child);
     }
 }
 
-std::int32_t Win32Form::BackColor(std::string_view name) const
+std::int32_t Win32Form::BackColor(ControlId id) const
 {
-    const Control* control = Find(name);
-    return control == nullptr ? kDefaultColor : control->placement.backColor;
+    const Child* child = Find(id);
+    return child == nullptr ? kDefaultColor : child->placement.backColor;
 }
 
-void Win32Form::SetBounds(std::string_view name, std::int32_t x, std::int32_t y, std::int32_t width,
+void Win32Form::SetBounds(ControlId id, std::int32_t x, std::int32_t y, std::int32_t width,
                           std::int32_t height)
 {
-    Control* control = Find(name);
-    if (control == nullptr) {
+    Child* child = Find(id);
+    if (child == nullptr) {
         return;
     }
-    control->placement.x = x;
-    control->placement.y = y;
-    control->placement.width = width;
-    control->placement.height = height;
-    if (control->window != nullptr) {
-        SetWindowPos(control->window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    child->placement.x = x;
+    child->placement.y = y;
+    child->placement.width = width;
+    child->placement.height = height;
+    if (child->window != nullptr) {
+        SetWindowPos(child->window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
-        RepaintShape(*control);
+        RepaintShape(*child);
     }
 }
 
-std::optional<RECT> Win32Form::Bounds(std::string_view name) const
+std::optional<RECT> Win32Form::Bounds(ControlId id) const
 {
-    const Control* control = Find(name);
-    if (control == nullptr) {
+    const Child* child = Find(id);
+    if (child == nullptr) {
         return std::nullopt;
     }
-    if (control->window == nullptr) {
-        const ControlLayout& placement = control->placement;
+    if (child->window == nullptr) {
+        const ControlLayout& placement = child->placement;
         return RECT{placement.x, placement.y, placement.x + placement.width, placement.y + placement.height};
     }
     RECT area{};
-    GetWindowRect(control->window, &area);
-    MapWindowPoints(HWND_DESKTOP, GetParent(control->window), reinterpret_cast<POINT*>(&area), 2);
+    GetWindowRect(child->window, &area);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child->window), reinterpret_cast<POINT*>(&area), 2);
     return area;
 }
 
-void Win32Form::SetChecked(std::string_view name, bool checked)
+void Win32Form::SetChecked(ControlId id, bool checked)
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     if (window != nullptr) {
         SendMessageW(window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
         if (!checked) {
             return;
         }
         // A programmatic choice clears the other options of the group, as a click would.
-        const Control* chosen = Find(name);
-        for (const auto& other : controls_) {
+        const Child* chosen = Find(id);
+        for (const auto& other : children_) {
             if (other.get() != chosen && other->placement.kind == ControlKind::OptionButton &&
                 other->placement.parent == chosen->placement.parent && other->window != nullptr) {
                 SendMessageW(other->window, BM_SETCHECK, BST_UNCHECKED, 0);
@@ -491,51 +488,51 @@ void Win32Form::SetChecked(std::string_view name, bool checked)
     }
 }
 
-bool Win32Form::IsChecked(std::string_view name) const
+bool Win32Form::IsChecked(ControlId id) const
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     return window != nullptr && SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void Win32Form::ListAddItem(std::string_view name, std::string_view item)
+void Win32Form::ListAddItem(ControlId id, std::string_view item)
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     if (window != nullptr) {
         SendMessageW(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
     }
 }
 
-void Win32Form::ListClear(std::string_view name)
+void Win32Form::ListClear(ControlId id)
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     if (window != nullptr) {
         SendMessageW(window, LB_RESETCONTENT, 0, 0);
     }
 }
 
-int Win32Form::ListCount(std::string_view name) const
+int Win32Form::ListCount(ControlId id) const
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     return window == nullptr ? 0 : static_cast<int>(SendMessageW(window, LB_GETCOUNT, 0, 0));
 }
 
-void Win32Form::ListSelect(std::string_view name, int index)
+void Win32Form::ListSelect(ControlId id, int index)
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     if (window != nullptr) {
         SendMessageW(window, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     }
 }
 
-int Win32Form::ListSelectedIndex(std::string_view name) const
+int Win32Form::ListSelectedIndex(ControlId id) const
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     return window == nullptr ? -1 : static_cast<int>(SendMessageW(window, LB_GETCURSEL, 0, 0));
 }
 
-std::string Win32Form::ListItem(std::string_view name, int index) const
+std::string Win32Form::ListItem(ControlId id, int index) const
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     if (window == nullptr) {
         return {};
     }
@@ -549,18 +546,18 @@ std::string Win32Form::ListItem(std::string_view name, int index) const
     return Narrow(text);
 }
 
-void Win32Form::SetTimerEnabled(std::string_view name, bool enabled)
+void Win32Form::SetTimerEnabled(ControlId id, bool enabled)
 {
-    Control* control = Find(name);
-    if (control != nullptr && control->placement.kind == ControlKind::Timer) {
-        control->placement.enabled = enabled;
-        RestartTimer(*control);
+    Child* child = Find(id);
+    if (child != nullptr && child->placement.kind == ControlKind::Timer) {
+        child->placement.enabled = enabled;
+        RestartTimer(*child);
     }
 }
 
-void Win32Form::SetFocus(std::string_view name)
+void Win32Form::SetFocus(ControlId id)
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     if (window != nullptr) {
         ::SetFocus(window);
     }

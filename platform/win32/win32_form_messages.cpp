@@ -2,9 +2,7 @@
 // no dialog, and the modal loop.
 #include "platform/win32/win32_form.h"
 
-#include <string>
-
-#include "platform/win32/win32_form_control.h"
+#include "platform/win32/win32_form_child.h"
 #include "platform/win32/win32_gdi.h"
 
 namespace palvo::win32 {
@@ -55,11 +53,11 @@ LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
             }
             break;
         case WM_TIMER:
-            for (const auto& control : controls_) {
-                if (control->placement.kind == ControlKind::Timer &&
-                    static_cast<WPARAM>(control->id) == wParam) {
+            for (const auto& child : children_) {
+                if (child->placement.kind == ControlKind::Timer &&
+                    static_cast<WPARAM>(child->commandId) == wParam) {
                     if (events_ != nullptr) {
-                        events_->OnTimer(control->placement.name);
+                        events_->OnTimer(child->placement.id);
                     }
                     return 0;
                 }
@@ -75,11 +73,11 @@ LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
                 EnableWindow(owner_, TRUE);  // before this window goes, so the owner becomes active again
             }
             window_ = nullptr;
-            for (const auto& control : controls_) {
-                control->window = nullptr;
-                control->timerRunning = false;
-                if (control->picture) {
-                    control->picture->SetWindow(nullptr);
+            for (const auto& child : children_) {
+                child->window = nullptr;
+                child->timerRunning = false;
+                if (child->picture) {
+                    child->picture->SetWindow(nullptr);
                 }
             }
             if (events_ != nullptr) {
@@ -100,8 +98,8 @@ bool Win32Form::HandleChildNotification(UINT message, WPARAM wParam, LPARAM lPar
 {
     switch (message) {
         case WM_COMMAND: {
-            const auto child = reinterpret_cast<HWND>(lParam);
-            if (child == nullptr) {
+            const auto sender = reinterpret_cast<HWND>(lParam);
+            if (sender == nullptr) {
                 // Escape in a dialog: the same as its close box.
                 if (LOWORD(wParam) == IDCANCEL && owner_ != nullptr && window_ != nullptr) {
                     PostMessageW(window_, WM_CLOSE, 0, 0);
@@ -110,15 +108,14 @@ bool Win32Form::HandleChildNotification(UINT message, WPARAM wParam, LPARAM lPar
                 }
                 return false;
             }
-            Control* control = FindByWindow(child);
-            if (control == nullptr || HIWORD(wParam) != BN_CLICKED) {
+            const Child* child = FindByWindow(sender);
+            if (child == nullptr || HIWORD(wParam) != BN_CLICKED) {
                 return false;
             }
-            if ((control->placement.kind == ControlKind::CommandButton ||
-                 control->placement.kind == ControlKind::OptionButton) &&
+            if ((child->placement.kind == ControlKind::CommandButton ||
+                 child->placement.kind == ControlKind::OptionButton) &&
                 events_ != nullptr) {
-                const std::string name = control->placement.name;  // the handler may re-build the controls
-                events_->OnClick(name);
+                events_->OnClick(child->placement.id);
             }
             result = 0;
             return true;
@@ -136,25 +133,25 @@ bool Win32Form::HandleChildNotification(UINT message, WPARAM wParam, LPARAM lPar
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX: {
-            const Control* control = FindByWindow(reinterpret_cast<HWND>(lParam));
-            if (control == nullptr) {
+            const Child* child = FindByWindow(reinterpret_cast<HWND>(lParam));
+            if (child == nullptr) {
                 return false;
             }
             const bool inputField = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX ||
-                                    control->placement.kind == ControlKind::TextBox ||
-                                    control->placement.kind == ControlKind::ListBox;
-            if (inputField && control->placement.backColor == kDefaultColor &&
-                control->placement.foreColor == kDefaultColor) {
+                                    child->placement.kind == ControlKind::TextBox ||
+                                    child->placement.kind == ControlKind::ListBox;
+            if (inputField && child->placement.backColor == kDefaultColor &&
+                child->placement.foreColor == kDefaultColor) {
                 return false;  // the system's own field colours
             }
-            std::int32_t back = control->placement.backColor;
+            std::int32_t back = child->placement.backColor;
             if (back == kDefaultColor) {
                 back = inputField ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOW))
-                                  : ContainerBackColor(control->placement.parent);
+                                  : ContainerBackColor(child->placement.parent);
             }
-            const std::int32_t fore = control->placement.foreColor == kDefaultColor
+            const std::int32_t fore = child->placement.foreColor == kDefaultColor
                                           ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOWTEXT))
-                                          : control->placement.foreColor;
+                                          : child->placement.foreColor;
             auto dc = reinterpret_cast<HDC>(wParam);
             SetTextColor(dc, ToColorRef(fore));
             SetBkColor(dc, ToColorRef(back));
@@ -179,9 +176,9 @@ bool Win32Form::TranslateKeyboard(const MSG& message)
         }
         return true;
     }
-    const Control* control = FindByWindow(message.hwnd);
-    if (message.wParam == VK_RETURN && control != nullptr &&
-        control->placement.kind == ControlKind::CommandButton) {
+    const Child* child = FindByWindow(message.hwnd);
+    if (message.wParam == VK_RETURN && child != nullptr &&
+        child->placement.kind == ControlKind::CommandButton) {
         PostMessageW(message.hwnd, BM_CLICK, 0, 0);
         return true;
     }

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/win32/os/wide_text.h"
-#include "platform/win32/win32_form_control.h"
+#include "platform/win32/win32_form_child.h"
 #include "platform/win32/win32_gdi.h"
 
 namespace palvo::win32 {
@@ -22,37 +22,37 @@ void Win32Form::PaintContainer(HWND window, HDC target)
 {
     RECT client{};
     GetClientRect(window, &client);
-    std::string containerName;
+    std::optional<ControlId> container;  // none: the form itself
     if (window == window_) {
         FillWithColor(target, client, backColor_ == kDefaultColor ? SystemFaceColor() : backColor_);
     } else {
-        Control* control = FindByWindow(window);
-        if (control == nullptr) {
+        Child* child = FindByWindow(window);
+        if (child == nullptr) {
             FillWithColor(target, client, SystemFaceColor());
             return;
         }
-        containerName = control->placement.name;
-        if (control->picture) {
-            control->picture->Paint(target);
+        container = child->placement.id;
+        if (child->picture) {
+            child->picture->Paint(target);
         } else {
             // A frame: an etched rectangle with its caption set into the top line.
-            const std::int32_t back = control->placement.backColor == kDefaultColor
-                                          ? ContainerBackColor(control->placement.parent)
-                                          : control->placement.backColor;
+            const std::int32_t back = child->placement.backColor == kDefaultColor
+                                          ? ContainerBackColor(child->placement.parent)
+                                          : child->placement.backColor;
             FillWithColor(target, client, back);
-            HGDIOBJ oldFont = SelectObject(target, FontFor(control->placement.font));
+            HGDIOBJ oldFont = SelectObject(target, FontFor(child->placement.font));
             TEXTMETRICW metrics{};
             GetTextMetricsW(target, &metrics);
             RECT frame = client;
             frame.top += metrics.tmHeight / 2;
             DrawEdge(target, &frame, EDGE_ETCHED, BF_RECT);
-            if (!control->placement.caption.empty()) {
-                const std::wstring caption = Widen(control->placement.caption);
+            if (!child->placement.caption.empty()) {
+                const std::wstring caption = Widen(child->placement.caption);
                 SetBkMode(target, OPAQUE);
                 SetBkColor(target, ToColorRef(back));
-                SetTextColor(target, ToColorRef(control->placement.foreColor == kDefaultColor
+                SetTextColor(target, ToColorRef(child->placement.foreColor == kDefaultColor
                                                     ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOWTEXT))
-                                                    : control->placement.foreColor));
+                                                    : child->placement.foreColor));
                 RECT text{8, 0, client.right - 8, metrics.tmHeight};
                 DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &text,
                           DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
@@ -67,9 +67,9 @@ void Win32Form::PaintContainer(HWND window, HDC target)
         }
     }
     // Shapes are drawn over the container's surface, never into a persistent image.
-    for (const auto& control : controls_) {
-        const ControlLayout& shape = control->placement;
-        if (shape.kind != ControlKind::Shape || !shape.visible || shape.parent != containerName) {
+    for (const auto& child : children_) {
+        const ControlLayout& shape = child->placement;
+        if (shape.kind != ControlKind::Shape || !shape.visible || shape.parent != container) {
             continue;
         }
         const RECT area{shape.x, shape.y, shape.x + shape.width, shape.y + shape.height};
@@ -86,8 +86,8 @@ void Win32Form::PaintContainer(HWND window, HDC target)
 
 void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
 {
-    const Control* control = FindByWindow(item.hwndItem);
-    if (control == nullptr) {
+    const Child* child = FindByWindow(item.hwndItem);
+    if (child == nullptr) {
         return;
     }
     HDC target = item.hDC;
@@ -95,7 +95,7 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     const std::int32_t back =
-        control->placement.backColor == kDefaultColor ? SystemFaceColor() : control->placement.backColor;
+        child->placement.backColor == kDefaultColor ? SystemFaceColor() : child->placement.backColor;
     FillWithColor(target, area, back);
     DrawEdge(target, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     const int shift = pressed ? 1 : 0;
@@ -103,9 +103,9 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
     RECT content = area;
     InflateRect(&content, -3, -3);
     int pictureHeight = 0;
-    const std::wstring caption = Widen(Text(control->placement.name));
-    if (control->buttonPicture) {
-        const PixelBuffer& picture = *control->buttonPicture;
+    const std::wstring caption = Widen(Text(child->placement.id));
+    if (child->buttonPicture) {
+        const PixelBuffer& picture = *child->buttonPicture;
         pictureHeight = picture.Height();
         const int left = (area.left + area.right - picture.Width()) / 2 + shift;
         const int top =
@@ -116,10 +116,10 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
                           picture.Data(), &info, DIB_RGB_COLORS);
     }
     if (!caption.empty()) {
-        HGDIOBJ oldFont = SelectObject(target, FontFor(control->placement.font));
+        HGDIOBJ oldFont = SelectObject(target, FontFor(child->placement.font));
         SetBkMode(target, TRANSPARENT);
         const std::int32_t fore =
-            control->placement.foreColor == kDefaultColor ? 0 : control->placement.foreColor;
+            child->placement.foreColor == kDefaultColor ? 0 : child->placement.foreColor;
         SetTextColor(target, disabled ? GetSysColor(COLOR_GRAYTEXT) : ToColorRef(fore));
         RECT text = content;
         if (pictureHeight > 0) {
@@ -154,9 +154,9 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
     }
 }
 
-std::int32_t Win32Form::ContainerBackColor(const std::string& parent) const
+std::int32_t Win32Form::ContainerBackColor(std::optional<ControlId> parent) const
 {
-    const Control* container = parent.empty() ? nullptr : Find(parent);
+    const Child* container = parent ? Find(*parent) : nullptr;
     if (container == nullptr) {
         return backColor_ == kDefaultColor ? SystemFaceColor() : backColor_;
     }

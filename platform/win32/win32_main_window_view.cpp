@@ -12,19 +12,19 @@ Win32MainWindowView::Win32MainWindowView(HINSTANCE instance, std::string applica
     form_.SetEvents(this);
 }
 
-PictureSurface& Win32MainWindowView::Picture(std::string_view name)
+PictureSurface& Win32MainWindowView::Picture(ControlId id)
 {
-    Win32PictureBox* picture = form_.Picture(name);
+    Win32PictureBox* picture = form_.Picture(id);
     if (picture == nullptr) {
         return missingPicture_;
     }
     return *picture;
 }
 
-void Win32MainWindowView::OnClick(std::string_view name)
+void Win32MainWindowView::OnClick(ControlId id)
 {
     if (events_ != nullptr) {
-        events_->OnClick(name);
+        events_->OnClick(id);
     }
 }
 
@@ -35,10 +35,10 @@ void Win32MainWindowView::OnActivate()
     }
 }
 
-void Win32MainWindowView::OnTimer(std::string_view name)
+void Win32MainWindowView::OnTimer(ControlId id)
 {
     if (events_ != nullptr) {
-        events_->OnTimer(name);
+        events_->OnTimer(id);
     }
 }
 

@@ -36,10 +36,10 @@ public:
     Win32Form& Form() { return form_; }
 
 private:
-    void OnClick(std::string_view name) override;
+    void OnClick(ControlId button) override;
     bool OnCloseRequest() override;
 
-    void SelectOption(const char* group, int count, int index);
+    void SelectOption(Control group, int index);
 
     Win32Form form_;
     SettingsDialogEvents* events_ = nullptr;

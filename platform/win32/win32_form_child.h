@@ -11,10 +11,10 @@
 
 namespace palvo::win32 {
 
-struct Win32Form::Control {
-    ControlLayout placement;
+struct Win32Form::Child {
+    ControlLayout placement;  // placement.id names the control
     HWND window = nullptr;
-    int id = 0;
+    int commandId = 0;  // the child window's identifier, and the timer's
     std::unique_ptr<Win32PictureBox> picture;
     std::optional<PixelBuffer> buttonPicture;
     bool timerRunning = false;
