@@ -54,7 +54,7 @@ public:
 
     // Start-up: read settings, lay out, prepare the images, show the window, paint the idle display,
     // and offer to continue a game the journal kept from an earlier run.
-    bool FormLoad();
+    [[nodiscard]] bool FormLoad();
 
     // Runs the handler of `button`; ignored when the button or a container around it is
     // disabled (a keyboard shortcut must not get past the lock), before start-up and after unload.

@@ -14,7 +14,7 @@ constexpr std::int32_t kNewestCellColor = 0x00C00000;
 constexpr std::int32_t kPagingButtonColor = 0x00787878;
 constexpr std::int32_t kCellFrameColor = 0x00202020;
 
-// Design sizes in twips.
+// The window's measures in twips.
 constexpr double kWindowWidth = 12000;
 constexpr double kWindowHeight = 9450;
 constexpr double kStartWidth = 2055;

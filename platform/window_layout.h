@@ -24,7 +24,7 @@ enum class ControlKind {
 };
 
 struct FontChoice {
-    std::string family;      // as named by the design; the platform substitutes a Japanese font when missing
+    std::string family;      // a Windows font name; elsewhere the platform substitutes a Japanese font
     double pointSize = 0;    // 0: the platform's default font
     bool bold = false;
 };

@@ -76,6 +76,13 @@ TEST(Layout, TwelveTwipsPerPixelKeepsTheDisplayAndFollowsItsHeight)
                              });
 }
 
+TEST(Layout, ExactHalvesOfAPixelGoToTheEvenNeighbour)
+{
+    // At 144 dpi the board's top and height fall on exact halves (460.5, 118.5), where rounding
+    // half up would give 461 and 119.
+    ExpectPlacements(MainWindowLayout(10, 10), {{Control::picHist, std::nullopt, 24, 460, 932, 118}});
+}
+
 TEST(Layout, EveryControlOfTheWindowIsThereWithItsParentFirst)
 {
     const WindowLayout layout = MainWindowLayout(15, 15);
