@@ -21,6 +21,7 @@
 #include "platform/qt/qt_main_window_view.h"
 #include "platform/qt/qt_picture_surface.h"
 #include "tests/qt/qt_test_application.h"
+#include "tests/qt/visible_text.h"
 
 namespace palvo {
 namespace {
@@ -242,6 +243,16 @@ TEST_F(QtProgramTest, StartDrawsANumberOntoTheDisplayAndTheFirstCell)
     EXPECT_TRUE(view_->IsEnabled(Control::cmdStart));
     EXPECT_TRUE(view_->Widget(Control::cmdStart)->hasFocus());
     EXPECT_TRUE(messages_.shown.empty());
+}
+
+TEST_F(QtProgramTest, EveryCaptionShowsWholeIdleAndWithTheLongestOrdinals)
+{
+    ASSERT_TRUE(Start());
+    ExpectEveryCaptionShowsWhole(view_->Window());
+    for (int i = 0; i < 5; ++i) {
+        view_->SetText(ControlId(Control::lblistNum, i), std::to_string(99 - i));
+    }
+    ExpectEveryCaptionShowsWhole(view_->Window());
 }
 
 TEST_F(QtProgramTest, AfterAClickOnResetSpaceMeansStartAgain)

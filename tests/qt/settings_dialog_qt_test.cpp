@@ -33,6 +33,7 @@
 #include "platform/qt/qt_settings_dialog.h"
 #include "platform/qt/qt_settings_dialog_host.h"
 #include "tests/qt/qt_test_application.h"
+#include "tests/qt/visible_text.h"
 
 namespace palvo {
 namespace {
@@ -138,6 +139,13 @@ TEST_F(QtSettingsDialogTest, WidgetsFollowTheLayoutTable)
     EXPECT_TRUE(Find<QRadioButton>(ControlId(Control::opNumPos, 4))->isChecked());
     EXPECT_EQ(Find<QLabel>(Control::lbRhythmFast)->text(), QStringLiteral("20"));
     EXPECT_EQ(Find<QLineEdit>(Control::txtNumMax)->text(), QStringLiteral("72"));
+}
+
+TEST_F(QtSettingsDialogTest, EveryCaptionShowsWhole)
+{
+    Open();
+    view_->show();
+    ExpectEveryCaptionShowsWhole(*view_);
 }
 
 TEST_F(QtSettingsDialogTest, SaveThroughTheWidgetsChangesColourAndSize)
