@@ -220,12 +220,7 @@ void BitmapPreparation::DrawHistNum(std::int16_t cellIndex, std::int16_t number)
     std::int32_t height = 0;
     // A failed read leaves the previous cell image as the backdrop, which is still a sensible picture.
     GetDibPixels(cell, buffers_.PicHistNumPixels, width, height);
-    DigitRenderer renderer(buffers_, shared_, config_);
-    const std::string text = std::to_string(number);
-    if (text.size() == 2 && text[0] != '0') {
-        renderer.DrawHistNumDigit(text.substr(0, 1), "Ten");
-    }
-    renderer.DrawHistNumDigit(text.substr(text.size() - 1), "One");
+    DigitRenderer(buffers_, shared_, config_).DrawNumber(DigitTarget::HistoryCell, number);
     SetDibPixels(cell, buffers_.PicHistNumPixels);
     cell.Refresh();
 }
