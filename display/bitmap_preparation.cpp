@@ -135,10 +135,12 @@ bool BitmapPreparation::SetNumBarBmp(std::int16_t sizeIndex)
 
 bool BitmapPreparation::SetHistNumBmp()
 {
-    const bool read = ReadBars(DigitTarget::HistoryCell, view_.Picture(ArrayName("picHorizontal", kHistoryBarIndex)),
-                               view_.Picture(ArrayName("picVertical", kHistoryBarIndex)));
+    const bool read =
+        ReadBars(DigitTarget::HistoryCell, view_.Picture(ArrayName("picHorizontal", kHistoryBarIndex)),
+                 view_.Picture(ArrayName("picVertical", kHistoryBarIndex)));
     if (!read) {
-        messages_.Show("Error (SetHistNumBmp) : 履歴数値用バーBmpの取得に失敗しました", MessageStyle::Warning);
+        messages_.Show("Error (SetHistNumBmp) : 履歴数値用バーBmpの取得に失敗しました",
+                       MessageStyle::Warning);
     }
     return read;
 }

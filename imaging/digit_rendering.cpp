@@ -108,8 +108,9 @@ std::optional<BarPoint> BarPointOf(const BarGeometry& bars, BarOrientation orien
     const bool right = index >= 2;
     const bool lower = index % 2 == 1;
     const std::int64_t x = right ? originX + bars.barWidth_H + 2 * space : originX;
-    const std::int64_t y = lower ? HalfRoundedToEven(bars.barHeight_H + 2 * (originY + bars.barHeight_V + 3 * space))
-                                 : HalfRoundedToEven(bars.barHeight_H + 2 * (originY + space));
+    const std::int64_t y =
+        lower ? HalfRoundedToEven(bars.barHeight_H + 2 * (originY + bars.barHeight_V + 3 * space))
+              : HalfRoundedToEven(bars.barHeight_H + 2 * (originY + space));
     return BarPoint{x, y};
 }
 
@@ -213,11 +214,11 @@ namespace {
 BarGeometry Geometry(DigitTarget target, const CShared& shared)
 {
     if (target == DigitTarget::Display) {
-        return {shared.NumBarWidth_H(), shared.NumBarHeight_H(), shared.NumBarWidth_V(), shared.NumBarHeight_V(),
-                CShared::NumBarSpace()};
+        return {shared.NumBarWidth_H(), shared.NumBarHeight_H(), shared.NumBarWidth_V(),
+                shared.NumBarHeight_V(), CShared::NumBarSpace()};
     }
-    return {shared.HistNumWidth_H(), shared.HistNumHeight_H(), shared.HistNumWidth_V(), shared.HistNumHeight_V(),
-            CShared::HistNumSpace()};
+    return {shared.HistNumWidth_H(), shared.HistNumHeight_H(), shared.HistNumWidth_V(),
+            shared.HistNumHeight_V(), CShared::HistNumSpace()};
 }
 
 PixelPoint HistOrigin(Place place)
@@ -230,7 +231,8 @@ PixelPoint HistOrigin(Place place)
 bool DigitRenderer::DrawNumber(DigitTarget target, std::int16_t number)
 {
     // Both places are attempted, as the display always drew the ones after the tens.
-    const bool tensDrawn = number < 10 || number > 99 || DrawDigit(target, static_cast<std::int16_t>(number / 10), Place::Ten);
+    const bool tensDrawn =
+        number < 10 || number > 99 || DrawDigit(target, static_cast<std::int16_t>(number / 10), Place::Ten);
     const bool onesDrawn = DrawDigit(target, static_cast<std::int16_t>(std::abs(number % 10)), Place::One);
     return tensDrawn && onesDrawn;
 }
@@ -242,7 +244,8 @@ bool DigitRenderer::DrawDigit(DigitTarget target, std::int16_t digit, Place plac
     }
     const std::string_view bars = kDigitBars[static_cast<std::size_t>(digit)];
     for (std::size_t i = 0; i + 1 < bars.size(); i += 2) {
-        const BarOrientation orientation = bars[i] == 'h' ? BarOrientation::Horizontal : BarOrientation::Vertical;
+        const BarOrientation orientation =
+            bars[i] == 'h' ? BarOrientation::Horizontal : BarOrientation::Vertical;
         if (!DrawBar(target, orientation, static_cast<std::int16_t>(bars[i + 1] - '0'), place)) {
             return false;
         }
@@ -263,7 +266,8 @@ PixelPoint DigitRenderer::GetNumPos(Place place) const
     if (!origins.defined) {
         return {};
     }
-    return place == Place::Ten ? PixelPoint{origins.tenX, origins.tenY} : PixelPoint{origins.oneX, origins.oneY};
+    return place == Place::Ten ? PixelPoint{origins.tenX, origins.tenY}
+                               : PixelPoint{origins.oneX, origins.oneY};
 }
 
 bool DigitRenderer::DrawBar(DigitTarget target, BarOrientation orientation, std::int16_t index, Place place)
@@ -282,7 +286,8 @@ bool DigitRenderer::DrawBar(DigitTarget target, BarOrientation orientation, std:
     return StampIfStartsInside(bar, horizontal ? geometry.barWidth_H : geometry.barWidth_V,
                                horizontal ? geometry.barHeight_H : geometry.barHeight_V, picture,
                                display ? shared_.PicNumWidth() : shared_.PicHistNumWidth(),
-                               display ? shared_.PicNumHeight() : shared_.PicHistNumHeight(), point->x, point->y);
+                               display ? shared_.PicNumHeight() : shared_.PicHistNumHeight(), point->x,
+                               point->y);
 }
 
 }  // namespace palvo

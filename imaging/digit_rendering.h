@@ -50,7 +50,10 @@ public:
     // Stamps the digit 0 ... 9 into PicNumPixels at `place`. Any other value draws nothing and
     // returns true. Returns false at the first bar that lies beyond the picture (bars drawn
     // before it stay).
-    bool DrawNumDigit(std::int16_t digit, Place place) { return DrawDigit(DigitTarget::Display, digit, place); }
+    bool DrawNumDigit(std::int16_t digit, Place place)
+    {
+        return DrawDigit(DigitTarget::Display, digit, place);
+    }
 
     // The same into PicHistNumPixels, with the history bars and origins.
     bool DrawHistNumDigit(std::int16_t digit, Place place)

@@ -89,8 +89,8 @@ Box ChangedBox(const PixelBuffer& picture, Pixel background)
 // them: top-down rows with no gap, four bytes a pixel (blue, green, red, reserved). The position
 // is first moved onto the nearest edge of the caller's width x height; nothing when it then
 // misses the buffer's storage (sizes that disagree with the buffer).
-std::optional<std::size_t> ClampedByteOffset(const PixelBuffer& buffer, std::int32_t width, std::int32_t height,
-                                             std::int64_t x, std::int64_t y)
+std::optional<std::size_t> ClampedByteOffset(const PixelBuffer& buffer, std::int32_t width,
+                                             std::int32_t height, std::int64_t x, std::int64_t y)
 {
     x = std::min<std::int64_t>(std::max<std::int64_t>(x, 0), width - 1);
     y = std::min<std::int64_t>(std::max<std::int64_t>(y, 0), height - 1);
@@ -114,8 +114,8 @@ void ReferenceStamp(const PixelBuffer& bar, std::int32_t columns, std::int32_t r
             if (!from || (barBytes[*from] == 0 && barBytes[*from + 1] == 0 && barBytes[*from + 2] == 0)) {
                 continue;
             }
-            const std::optional<std::size_t> to =
-                ClampedByteOffset(picture, pictureWidth, pictureHeight, std::int64_t{x} + c, std::int64_t{y} + r);
+            const std::optional<std::size_t> to = ClampedByteOffset(picture, pictureWidth, pictureHeight,
+                                                                    std::int64_t{x} + c, std::int64_t{y} + r);
             if (to) {
                 std::memcpy(pictureBytes + *to, barBytes + *from, 3);
             }
@@ -338,7 +338,8 @@ TEST_F(DigitRendering, NumbersAreDrawnAsTheirTensAndOnesDigits)
             UsePicture(800, 600);
             UseHistCell(77, 61);
             EXPECT_TRUE(renderer.DrawNumber(target, c.number));
-            EXPECT_EQ(buffers.PicNumPixels, expected.PicNumPixels) << c.number << (display ? " display" : " cell");
+            EXPECT_EQ(buffers.PicNumPixels, expected.PicNumPixels)
+                << c.number << (display ? " display" : " cell");
             EXPECT_EQ(buffers.PicHistNumPixels, expected.PicHistNumPixels)
                 << c.number << (display ? " display" : " cell");
         }
@@ -375,8 +376,10 @@ TEST_F(DigitRendering, OriginsFollowTheSettingsAtEveryCall)
     for (const Row& row : rows) {
         config.SetNumSizeIndex(row.size);
         config.SetNumPosIndex(row.position);
-        EXPECT_EQ(renderer.GetNumPos(Place::Ten), (PixelPoint{row.tenX, row.tenY})) << row.size << "/" << row.position;
-        EXPECT_EQ(renderer.GetNumPos(Place::One), (PixelPoint{row.oneX, row.oneY})) << row.size << "/" << row.position;
+        EXPECT_EQ(renderer.GetNumPos(Place::Ten), (PixelPoint{row.tenX, row.tenY}))
+            << row.size << "/" << row.position;
+        EXPECT_EQ(renderer.GetNumPos(Place::One), (PixelPoint{row.oneX, row.oneY}))
+            << row.size << "/" << row.position;
     }
 }
 
@@ -534,7 +537,8 @@ TEST_F(DigitRendering, FullFramesMatchThePlainPerPixelRule)
                     for (std::int16_t index = 0; index < 3; ++index) {
                         const bool expectedResult = stamp(buffers.NumBarPixels_H, wv / 2 + ox + s,
                                                           horizontalY[static_cast<std::size_t>(index)]);
-                        EXPECT_EQ(renderer.DrawNumBar(BarOrientation::Horizontal, index, place), expectedResult);
+                        EXPECT_EQ(renderer.DrawNumBar(BarOrientation::Horizontal, index, place),
+                                  expectedResult);
                     }
                     const std::array<double, 4> verticalX = {ox, ox, ox + wh + 2 * s, ox + wh + 2 * s};
                     const std::array<double, 4> verticalY = {hh / 2 + oy + s, hh / 2 + oy + hv + 3 * s,
@@ -542,7 +546,8 @@ TEST_F(DigitRendering, FullFramesMatchThePlainPerPixelRule)
                     for (std::int16_t index = 0; index < 4; ++index) {
                         const auto i = static_cast<std::size_t>(index);
                         const bool expectedResult = stamp(buffers.NumBarPixels_V, verticalX[i], verticalY[i]);
-                        EXPECT_EQ(renderer.DrawNumBar(BarOrientation::Vertical, index, place), expectedResult);
+                        EXPECT_EQ(renderer.DrawNumBar(BarOrientation::Vertical, index, place),
+                                  expectedResult);
                     }
                 }
                 ASSERT_EQ(buffers.PicNumPixels, expected)
