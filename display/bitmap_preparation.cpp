@@ -5,9 +5,9 @@
 #include <cctype>
 #include <string>
 
-#include "display/layout.h"
+#include "display/main_window_layout.h"
 #include "imaging/dib_access.h"
-#include "platform/window_layout.h"
+#include "platform/control_id.h"
 
 namespace palvo {
 namespace {
@@ -125,8 +125,8 @@ bool BitmapPreparation::ReadBars(DigitTarget target, PictureSurface& horizontal,
 bool BitmapPreparation::SetNumBarBmp(std::int16_t sizeIndex)
 {
     const bool read = sizeIndex >= 0 && sizeIndex < kBigBarSizes &&
-                      ReadBars(DigitTarget::Display, view_.Picture(ArrayName("picHorizontal", sizeIndex)),
-                               view_.Picture(ArrayName("picVertical", sizeIndex)));
+                      ReadBars(DigitTarget::Display, view_.Picture(ControlId(Control::picHorizontal, sizeIndex)),
+                               view_.Picture(ControlId(Control::picVertical, sizeIndex)));
     if (!read) {
         messages_.Show("Error (SetNumBarBmp) : 数値用バーBmpの取得に失敗しました", MessageStyle::Warning);
     }
@@ -136,8 +136,8 @@ bool BitmapPreparation::SetNumBarBmp(std::int16_t sizeIndex)
 bool BitmapPreparation::SetHistNumBmp()
 {
     const bool read =
-        ReadBars(DigitTarget::HistoryCell, view_.Picture(ArrayName("picHorizontal", kHistoryBarIndex)),
-                 view_.Picture(ArrayName("picVertical", kHistoryBarIndex)));
+        ReadBars(DigitTarget::HistoryCell, view_.Picture(ControlId(Control::picHorizontal, kHistoryBarIndex)),
+                 view_.Picture(ControlId(Control::picVertical, kHistoryBarIndex)));
     if (!read) {
         messages_.Show("Error (SetHistNumBmp) : 履歴数値用バーBmpの取得に失敗しました",
                        MessageStyle::Warning);
@@ -147,7 +147,7 @@ bool BitmapPreparation::SetHistNumBmp()
 
 bool BitmapPreparation::LoadBackGround(const std::string& path)
 {
-    PictureSurface& base = view_.Picture("picBase");
+    PictureSurface& base = view_.Picture(Control::picBase);
     std::int32_t width = 0;
     std::int32_t height = 0;
     // A picture that cannot be loaded is as much a failure as one that cannot be read back.
@@ -210,7 +210,7 @@ bool BitmapPreparation::RefreshBackGroundBmp(std::optional<std::string>& standIn
 
 bool BitmapPreparation::SetPicHistNumBmp()
 {
-    PictureSurface& cell = view_.Picture(ArrayName("picHistNum", 1));
+    PictureSurface& cell = view_.Picture(ControlId(Control::picHistNum, 1));
     cell.RemovePicture();
     cell.Clear();
     std::int32_t width = 0;
@@ -226,7 +226,7 @@ bool BitmapPreparation::SetPicHistNumBmp()
 
 void BitmapPreparation::RefreshPicNum()
 {
-    PictureSurface& base = view_.Picture("picBase");
+    PictureSurface& base = view_.Picture(Control::picBase);
     SetDibPixels(base, buffers_.PicNumPixels);
     base.Refresh();
 }
@@ -241,7 +241,7 @@ void BitmapPreparation::DrawHistNum(std::int16_t cellIndex, std::int16_t number)
     if (cellIndex < 0 || cellIndex >= kHistoryCells) {
         return;
     }
-    PictureSurface& cell = view_.Picture(ArrayName("picHistNum", cellIndex));
+    PictureSurface& cell = view_.Picture(ControlId(Control::picHistNum, cellIndex));
     cell.Clear();
     std::int32_t width = 0;
     std::int32_t height = 0;
