@@ -13,12 +13,14 @@ bool AuxiliaryControls::DrawAllSegments()
     const std::uint32_t start = clock_.TickCount();
     images_.RestoreBackground();
     for (std::int16_t segment = 0; segment < 3; ++segment) {
-        if (!renderer_.DrawNumBar_H(segment, "One") || !renderer_.DrawNumBar_H(segment, "Ten")) {
+        if (!renderer_.DrawNumBar(BarOrientation::Horizontal, segment, Place::One) ||
+            !renderer_.DrawNumBar(BarOrientation::Horizontal, segment, Place::Ten)) {
             return false;
         }
     }
     for (std::int16_t segment = 0; segment < 4; ++segment) {
-        if (!renderer_.DrawNumBar_V(segment, "One") || !renderer_.DrawNumBar_V(segment, "Ten")) {
+        if (!renderer_.DrawNumBar(BarOrientation::Vertical, segment, Place::One) ||
+            !renderer_.DrawNumBar(BarOrientation::Vertical, segment, Place::Ten)) {
             return false;
         }
     }

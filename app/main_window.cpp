@@ -83,19 +83,13 @@ bool MainWindow::FormLoad()
     layout_ = SetControlLayout(view_, services_.environment);
 
     BitmapPreparation images = Images();
-    // The first failing step has shown its warning; later steps are not attempted. A background
-    // that cannot be loaded gives way to the shipped one rather than locking the operator out.
-    bool prepared = images.SetNumBarBmp(gConfig->NumSizeIndex()) && images.SetHistNumBmp();
-    if (prepared) {
-        const BackgroundChoice background = images.SetBackGroundBmpOrDefault();
-        if (background == BackgroundChoice::ShippedDefault) {
-            backgroundStandIn_ = gConfig->BackGroundImageFile();
-        }
-        prepared = background != BackgroundChoice::None && images.SetPicHistNumBmp();
-    }
-    if (!prepared) {
+    const std::optional<BackgroundChoice> background = images.PrepareAtStartUp();
+    if (!background) {
         FormUnload();
         return false;
+    }
+    if (*background == BackgroundChoice::ShippedDefault) {
+        backgroundStandIn_ = gConfig->BackGroundImageFile();
     }
 
     view_.Show();

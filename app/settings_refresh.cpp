@@ -10,10 +10,7 @@ void RunSettingsAndRefresh(SettingsDialogHost& dialog, CConfig& config, BitmapPr
     if (life.closed) {
         return;
     }
-    images.SetNumBarBmp(config.NumSizeIndex());
-    images.SetHistNumBmp();
-    images.RefreshBackGroundBmp(standIn);
-    images.SetPicHistNumBmp();
+    images.RefreshAfterSettings(standIn);
     auxiliary.DrawAllSegments();
     board.ShowNewest();
 }

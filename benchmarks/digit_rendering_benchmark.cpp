@@ -70,12 +70,12 @@ void FullEightyEightFrame(benchmark::State& state)
         display.buffers.PicNumPixels = display.background;
         bool drawn = true;
         for (std::int16_t segment = 0; segment < 3 && drawn; ++segment) {
-            drawn = display.renderer.DrawNumBar_H(segment, "One") &&
-                    display.renderer.DrawNumBar_H(segment, "Ten");
+            drawn = display.renderer.DrawNumBar(BarOrientation::Horizontal, segment, Place::One) &&
+                    display.renderer.DrawNumBar(BarOrientation::Horizontal, segment, Place::Ten);
         }
         for (std::int16_t segment = 0; segment < 4 && drawn; ++segment) {
-            drawn = display.renderer.DrawNumBar_V(segment, "One") &&
-                    display.renderer.DrawNumBar_V(segment, "Ten");
+            drawn = display.renderer.DrawNumBar(BarOrientation::Vertical, segment, Place::One) &&
+                    display.renderer.DrawNumBar(BarOrientation::Vertical, segment, Place::Ten);
         }
         if (!drawn) {
             state.SkipWithError("a bar did not fit the picture");

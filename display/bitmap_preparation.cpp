@@ -1,12 +1,12 @@
 #include "display/bitmap_preparation.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <string>
 
 #include "display/main_window_layout.h"
 #include "imaging/dib_access.h"
-#include "imaging/digit_rendering.h"
 #include "platform/control_id.h"
 
 namespace palvo {
@@ -58,64 +58,91 @@ PixelBuffer FramedToDisplay(const PixelBuffer& picture)
 
 }  // namespace
 
-bool BitmapPreparation::ReadBar(PictureSurface& source, PixelBuffer& buffer, std::int32_t& width,
-                                std::int32_t& height, const ColorTriple& paint)
+std::optional<BackgroundChoice> BitmapPreparation::PrepareAtStartUp()
 {
-    if (!GetDibPixels(source, buffer, width, height)) {
-        return false;
+    if (!SetNumBarBmp(config_.NumSizeIndex()) || !SetHistNumBmp()) {
+        return std::nullopt;
     }
-    TransmissionPixels(buffer, width, height, ColorTriple{0, 0, 0}, paint);
+    // A background that cannot be loaded gives way to the shipped one rather than locking the
+    // operator out.
+    const BackgroundChoice background = SetBackGroundBmpOrDefault();
+    if (background == BackgroundChoice::None || !SetPicHistNumBmp()) {
+        return std::nullopt;
+    }
+    return background;
+}
+
+void BitmapPreparation::RefreshAfterSettings(std::optional<std::string>& standIn)
+{
+    // Each step has warned on its own; the operator keeps a working window either way.
+    static_cast<void>(SetNumBarBmp(config_.NumSizeIndex()));
+    static_cast<void>(SetHistNumBmp());
+    RefreshBackGroundBmp(standIn);
+    static_cast<void>(SetPicHistNumBmp());
+}
+
+namespace {
+
+// Where each bar of a digit target is kept and measured, horizontal first.
+struct BarSlot {
+    PixelBuffer WorkingBuffers::*buffer;
+    void (CShared::*setHeight)(std::int32_t);
+    void (CShared::*setWidth)(std::int32_t);
+};
+constexpr std::array<BarSlot, 2> kDisplayBars = {{
+    {&WorkingBuffers::NumBarPixels_H, &CShared::SetNumBarHeight_H, &CShared::SetNumBarWidth_H},
+    {&WorkingBuffers::NumBarPixels_V, &CShared::SetNumBarHeight_V, &CShared::SetNumBarWidth_V},
+}};
+constexpr std::array<BarSlot, 2> kHistoryBars = {{
+    {&WorkingBuffers::HistNumPixels_H, &CShared::SetHistNumHeight_H, &CShared::SetHistNumWidth_H},
+    {&WorkingBuffers::HistNumPixels_V, &CShared::SetHistNumHeight_V, &CShared::SetHistNumWidth_V},
+}};
+
+}  // namespace
+
+// Reads the horizontal, then the vertical bar, recoloured to the digit colour, recording each
+// bar's size as soon as it is read. False at the first bar that cannot be read.
+bool BitmapPreparation::ReadBars(DigitTarget target, PictureSurface& horizontal, PictureSurface& vertical)
+{
+    ColorTriple paint;
+    ColorToRGB(config_.NumColor(), paint);
+    const std::array<PictureSurface*, 2> sources = {&horizontal, &vertical};
+    const std::array<BarSlot, 2>& slots = target == DigitTarget::Display ? kDisplayBars : kHistoryBars;
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        PixelBuffer& buffer = buffers_.*slots[i].buffer;
+        std::int32_t width = 0;
+        std::int32_t height = 0;
+        if (!GetDibPixels(*sources[i], buffer, width, height)) {
+            return false;
+        }
+        TransmissionPixels(buffer, width, height, ColorTriple{0, 0, 0}, paint);
+        (shared_.*slots[i].setHeight)(height);
+        (shared_.*slots[i].setWidth)(width);
+    }
     return true;
 }
 
 bool BitmapPreparation::SetNumBarBmp(std::int16_t sizeIndex)
 {
-    ColorTriple paint;
-    ColorToRGB(config_.NumColor(), paint);
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    bool read = sizeIndex >= 0 && sizeIndex < kBigBarSizes;
-    if (read) {
-        read = ReadBar(view_.Picture(ControlId(Control::picHorizontal, sizeIndex)), buffers_.NumBarPixels_H, width,
-                       height, paint);
-    }
-    if (read) {
-        shared_.SetNumBarHeight_H(height);
-        shared_.SetNumBarWidth_H(width);
-        read = ReadBar(view_.Picture(ControlId(Control::picVertical, sizeIndex)), buffers_.NumBarPixels_V, width,
-                       height, paint);
-    }
+    const bool read = sizeIndex >= 0 && sizeIndex < kBigBarSizes &&
+                      ReadBars(DigitTarget::Display, view_.Picture(ControlId(Control::picHorizontal, sizeIndex)),
+                               view_.Picture(ControlId(Control::picVertical, sizeIndex)));
     if (!read) {
         messages_.Show("Error (SetNumBarBmp) : 数値用バーBmpの取得に失敗しました", MessageStyle::Warning);
-        return false;
     }
-    shared_.SetNumBarHeight_V(height);
-    shared_.SetNumBarWidth_V(width);
-    return true;
+    return read;
 }
 
 bool BitmapPreparation::SetHistNumBmp()
 {
-    ColorTriple paint;
-    ColorToRGB(config_.NumColor(), paint);
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    bool read = ReadBar(view_.Picture(ControlId(Control::picHorizontal, kHistoryBarIndex)), buffers_.HistNumPixels_H,
-                        width, height, paint);
-    if (read) {
-        shared_.SetHistNumHeight_H(height);
-        shared_.SetHistNumWidth_H(width);
-        read = ReadBar(view_.Picture(ControlId(Control::picVertical, kHistoryBarIndex)), buffers_.HistNumPixels_V,
-                       width, height, paint);
-    }
+    const bool read =
+        ReadBars(DigitTarget::HistoryCell, view_.Picture(ControlId(Control::picHorizontal, kHistoryBarIndex)),
+                 view_.Picture(ControlId(Control::picVertical, kHistoryBarIndex)));
     if (!read) {
         messages_.Show("Error (SetHistNumBmp) : 履歴数値用バーBmpの取得に失敗しました",
                        MessageStyle::Warning);
-        return false;
     }
-    shared_.SetHistNumHeight_V(height);
-    shared_.SetHistNumWidth_V(width);
-    return true;
+    return read;
 }
 
 bool BitmapPreparation::LoadBackGround(const std::string& path)
@@ -220,12 +247,7 @@ void BitmapPreparation::DrawHistNum(std::int16_t cellIndex, std::int16_t number)
     std::int32_t height = 0;
     // A failed read leaves the previous cell image as the backdrop, which is still a sensible picture.
     GetDibPixels(cell, buffers_.PicHistNumPixels, width, height);
-    DigitRenderer renderer(buffers_, shared_, config_);
-    const std::string text = std::to_string(number);
-    if (text.size() == 2 && text[0] != '0') {
-        renderer.DrawHistNumDigit(text.substr(0, 1), "Ten");
-    }
-    renderer.DrawHistNumDigit(text.substr(text.size() - 1), "One");
+    DigitRenderer(buffers_, shared_, config_).DrawNumber(DigitTarget::HistoryCell, number);
     SetDibPixels(cell, buffers_.PicHistNumPixels);
     cell.Refresh();
 }

@@ -7,6 +7,7 @@
 
 #include "config/config_store.h"
 #include "display/layout_metrics.h"
+#include "imaging/digit_rendering.h"
 #include "imaging/pixel_buffer.h"
 #include "imaging/working_buffers.h"
 #include "platform/main_window_view.h"
@@ -40,19 +41,29 @@ public:
     {
     }
 
+    // Start-up's four steps in their fixed order: SetNumBarBmp for the configured size,
+    // SetHistNumBmp, SetBackGroundBmpOrDefault, SetPicHistNumBmp. Nothing once a step fails (it
+    // has shown its warning; later steps are not attempted), else the background chosen.
+    [[nodiscard]] std::optional<BackgroundChoice> PrepareAtStartUp();
+
+    // After the settings dialog: the bars, the background (RefreshBackGroundBmp) and the blank
+    // history cell again, every step attempted; one that fails has shown its warning and leaves
+    // what it prepares as it was, or half-updated as the step describes.
+    void RefreshAfterSettings(std::optional<std::string>& standIn);
+
     // Reads the big bars of size `sizeIndex` (0 small, 1 medium, 2 large), recoloured to the digit
     // colour, and records their sizes. False for any other index or an unreadable bar; a horizontal
     // bar read before the vertical one failed stays updated.
-    bool SetNumBarBmp(std::int16_t sizeIndex);
+    [[nodiscard]] bool SetNumBarBmp(std::int16_t sizeIndex);
 
     // The same for the history bars, which are always of the fourth size.
-    bool SetHistNumBmp();
+    [[nodiscard]] bool SetHistNumBmp();
 
     // Loads the configured background picture into the display image and keeps an untouched copy.
     // A picture smaller than the 800 x 600 display lies at the image's top left with the window's
     // background colour around it; a larger one keeps its size. False, after the warning, when the
     // picture cannot be loaded (missing, undecodable, too large) or read back.
-    bool SetBackGroundBmp();
+    [[nodiscard]] bool SetBackGroundBmp();
 
     // Start-up: SetBackGroundBmp, but a configured picture that cannot be loaded is replaced for
     // this run by the shipped picture beside the program; the setting keeps its path (a drive
@@ -68,7 +79,7 @@ public:
     bool RefreshBackGroundBmp(std::optional<std::string>& standIn);
 
     // Reads the blank history cell picHistNum(1) as the backdrop of the history digits.
-    bool SetPicHistNumBmp();
+    [[nodiscard]] bool SetPicHistNumBmp();
 
     // Puts the display image on picBase.
     void RefreshPicNum();
@@ -82,8 +93,7 @@ public:
 
 private:
     bool LoadBackGround(const std::string& path);
-    bool ReadBar(PictureSurface& source, PixelBuffer& buffer, std::int32_t& width, std::int32_t& height,
-                 const ColorTriple& paint);
+    bool ReadBars(DigitTarget target, PictureSurface& horizontal, PictureSurface& vertical);
 
     MainWindowView& view_;
     MessageBoxes& messages_;

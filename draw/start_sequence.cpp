@@ -34,11 +34,7 @@ std::string HistoryListItem(std::int16_t ordinal, std::int16_t number)
 void StartSequence::ShowNumber(std::int16_t number)
 {
     images_.RestoreBackground();
-    const std::string text = std::to_string(number);
-    if (text.size() == 2 && text[0] != '0') {
-        renderer_.DrawNumDigit(text.substr(0, 1), "Ten");
-    }
-    renderer_.DrawNumDigit(text.substr(text.size() - 1), "One");
+    renderer_.DrawNumber(DigitTarget::Display, number);
     images_.RefreshPicNum();
     listener_.OnNumberShown(number);
 }

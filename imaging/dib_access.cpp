@@ -56,36 +56,29 @@ std::int32_t SetDibPixels(PictureSurface& surface, const PixelBuffer& buffer)
     return surface.WriteImage(buffer);
 }
 
-bool GetPixelRGB(const PixelBuffer& buffer, std::int32_t width, std::int32_t height, std::int32_t x,
-                 std::int32_t y, std::uint8_t& red, std::uint8_t& green, std::uint8_t& blue)
+ColorTriple GetPixelRGB(const PixelBuffer& buffer, std::int32_t width, std::int32_t height, std::int32_t x,
+                        std::int32_t y)
 {
     Clamp(width, height, x, y);
     if (!InsideStorage(buffer, x, y)) {
-        // Nothing there: report black, the transparent colour, so nothing gets stamped from it.
-        red = 0;
-        green = 0;
-        blue = 0;
-        return true;
+        // Nothing there: black, so nothing gets stamped from it.
+        return ColorTriple{};
     }
     const Pixel& pixel = buffer.At(x, y);
-    red = pixel.red;
-    green = pixel.green;
-    blue = pixel.blue;
-    return true;
+    return ColorTriple{pixel.blue, pixel.green, pixel.red};
 }
 
-bool SetPixelRGB(PixelBuffer& buffer, std::int32_t width, std::int32_t height, std::int32_t x, std::int32_t y,
+void SetPixelRGB(PixelBuffer& buffer, std::int32_t width, std::int32_t height, std::int32_t x, std::int32_t y,
                  std::uint8_t red, std::uint8_t green, std::uint8_t blue)
 {
     Clamp(width, height, x, y);
     if (!InsideStorage(buffer, x, y)) {
-        return true;
+        return;
     }
     Pixel& pixel = buffer.At(x, y);
     pixel.red = red;
     pixel.green = green;
     pixel.blue = blue;
-    return true;
 }
 
 bool ColorToRGB(std::int32_t color, ColorTriple& triple)
@@ -100,7 +93,7 @@ bool ColorToRGB(std::int32_t color, ColorTriple& triple)
     return true;
 }
 
-bool TransmissionPixels(PixelBuffer& buffer, std::int32_t width, std::int32_t height, const ColorTriple& key,
+void TransmissionPixels(PixelBuffer& buffer, std::int32_t width, std::int32_t height, const ColorTriple& key,
                         const ColorTriple& paint)
 {
     // With the clamping accessors, columns and rows beyond the buffer's own size would only
@@ -119,7 +112,6 @@ bool TransmissionPixels(PixelBuffer& buffer, std::int32_t width, std::int32_t he
             pixel.blue = paint.blue;
         }
     }
-    return true;
 }
 
 }  // namespace palvo

@@ -17,10 +17,12 @@ bool GetDibPixels(PictureSurface& surface, PixelBuffer& buffer, std::int32_t& wi
 std::int32_t SetDibPixels(PictureSurface& surface, const PixelBuffer& buffer);
 
 // Per-pixel access with clamping: coordinates outside width x height move onto the nearest
-// edge. `width` and `height` must be the buffer's own. Always true.
-bool GetPixelRGB(const PixelBuffer& buffer, std::int32_t width, std::int32_t height, std::int32_t x,
-                 std::int32_t y, std::uint8_t& red, std::uint8_t& green, std::uint8_t& blue);
-bool SetPixelRGB(PixelBuffer& buffer, std::int32_t width, std::int32_t height, std::int32_t x, std::int32_t y,
+// edge. `width` and `height` must be the buffer's own; where they are not and the clamped
+// position misses the storage, reading gives black (the transparent colour) and writing does
+// nothing.
+ColorTriple GetPixelRGB(const PixelBuffer& buffer, std::int32_t width, std::int32_t height, std::int32_t x,
+                        std::int32_t y);
+void SetPixelRGB(PixelBuffer& buffer, std::int32_t width, std::int32_t height, std::int32_t x, std::int32_t y,
                  std::uint8_t red, std::uint8_t green, std::uint8_t blue);
 
 // Splits a 0x00BBGGRR colour into blue, green, red bytes. Returns false and leaves `triple`
@@ -28,8 +30,8 @@ bool SetPixelRGB(PixelBuffer& buffer, std::int32_t width, std::int32_t height, s
 bool ColorToRGB(std::int32_t color, ColorTriple& triple);
 
 // Gives every pixel whose three colour bytes differ from `key` the `paint` colour; pixels
-// equal to the key stay as they are. Always true.
-bool TransmissionPixels(PixelBuffer& buffer, std::int32_t width, std::int32_t height, const ColorTriple& key,
+// equal to the key stay as they are.
+void TransmissionPixels(PixelBuffer& buffer, std::int32_t width, std::int32_t height, const ColorTriple& key,
                         const ColorTriple& paint);
 
 }  // namespace palvo

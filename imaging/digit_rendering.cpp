@@ -3,34 +3,17 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <optional>
+#include <string_view>
 
 #include "imaging/dib_access.h"
 
 namespace palvo {
 
 namespace {
-
-enum class Place { Ten, One, Other };
-
-Place ParsePlace(std::string_view place)
-{
-    // Places are matched without regard to capitalisation ("ONE", "one" and "One" agree).
-    const auto equalsLower = [place](std::string_view lower) {
-        return place.size() == lower.size() &&
-               std::equal(place.begin(), place.end(), lower.begin(), [](char a, char b) {
-                   return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-               });
-    };
-    if (equalsLower("ten")) {
-        return Place::Ten;
-    }
-    if (equalsLower("one")) {
-        return Place::One;
-    }
-    return Place::Other;
-}
 
 // The bars of each digit in drawing order: a letter (h horizontal, v vertical) and the bar's index.
 constexpr std::array<std::string_view, 10> kDigitBars = {
@@ -98,59 +81,37 @@ struct BarGeometry {
     std::int32_t space;
 };
 
-// Top-left point of a horizontal bar (index 0 top, 1 middle, 2 bottom) of a digit at (originX, originY).
-bool HorizontalBarPoint(const BarGeometry& bars, std::int16_t index, std::int64_t originX,
-                        std::int64_t originY, std::int64_t& x, std::int64_t& y)
-{
-    const std::int64_t space = bars.space;
-    const std::int64_t height_V = bars.barHeight_V;
-    switch (index) {
-        case 0:
-            y = originY;
-            break;
-        case 1:
-            y = originY + height_V + 2 * space;
-            break;
-        case 2:
-            y = originY + 2 * height_V + 4 * space;
-            break;
-        default:
-            return false;
-    }
-    x = HalfRoundedToEven(bars.barWidth_V + 2 * (originX + space));
-    return true;
-}
+// A bar's top-left point, wider than a pixel coordinate: origins and metrics may be far out.
+struct BarPoint {
+    std::int64_t x;
+    std::int64_t y;
+};
 
-// Top-left point of a vertical bar (0 upper left, 1 lower left, 2 upper right, 3 lower right).
-bool VerticalBarPoint(const BarGeometry& bars, std::int16_t index, std::int64_t originX, std::int64_t originY,
-                      std::int64_t& x, std::int64_t& y)
+// Top-left point of bar `index` of a digit at `origin`: horizontal 0 top, 1 middle, 2 bottom;
+// vertical 0 upper left, 1 lower left, 2 upper right, 3 lower right. Nothing for other indices.
+std::optional<BarPoint> BarPointOf(const BarGeometry& bars, BarOrientation orientation, std::int16_t index,
+                                   PixelPoint origin)
 {
     const std::int64_t space = bars.space;
-    const std::int64_t upperY = HalfRoundedToEven(bars.barHeight_H + 2 * (originY + space));
-    const std::int64_t lowerY =
-        HalfRoundedToEven(bars.barHeight_H + 2 * (originY + bars.barHeight_V + 3 * space));
-    const std::int64_t rightX = originX + bars.barWidth_H + 2 * space;
-    switch (index) {
-        case 0:
-            x = originX;
-            y = upperY;
-            break;
-        case 1:
-            x = originX;
-            y = lowerY;
-            break;
-        case 2:
-            x = rightX;
-            y = upperY;
-            break;
-        case 3:
-            x = rightX;
-            y = lowerY;
-            break;
-        default:
-            return false;
+    const std::int64_t originX = origin.x;
+    const std::int64_t originY = origin.y;
+    if (orientation == BarOrientation::Horizontal) {
+        if (index < 0 || index > 2) {
+            return std::nullopt;
+        }
+        const std::int64_t x = HalfRoundedToEven(bars.barWidth_V + 2 * (originX + space));
+        return BarPoint{x, originY + index * (bars.barHeight_V + 2 * space)};
     }
-    return true;
+    if (index < 0 || index > 3) {
+        return std::nullopt;
+    }
+    const bool right = index >= 2;
+    const bool lower = index % 2 == 1;
+    const std::int64_t x = right ? originX + bars.barWidth_H + 2 * space : originX;
+    const std::int64_t y =
+        lower ? HalfRoundedToEven(bars.barHeight_H + 2 * (originY + bars.barHeight_V + 3 * space))
+              : HalfRoundedToEven(bars.barHeight_H + 2 * (originY + space));
+    return BarPoint{x, y};
 }
 
 // Only the top-left point is checked: a bar that starts inside the picture is drawn even where
@@ -165,23 +126,6 @@ bool StampIfStartsInside(const PixelBuffer& bar, std::int32_t columns, std::int3
     constexpr std::int64_t lowest = std::numeric_limits<std::int32_t>::min();
     StampBar(bar, columns, rows, picture, pictureWidth, pictureHeight,
              static_cast<std::int32_t>(std::max(x, lowest)), static_cast<std::int32_t>(std::max(y, lowest)));
-    return true;
-}
-
-template <typename DrawHorizontal, typename DrawVertical>
-bool DrawDigitBars(std::string_view digit, DrawHorizontal drawHorizontal, DrawVertical drawVertical)
-{
-    if (digit.size() != 1 || digit[0] < '0' || digit[0] > '9') {
-        return true;
-    }
-    const std::string_view bars = kDigitBars[static_cast<std::size_t>(digit[0] - '0')];
-    for (std::size_t i = 0; i + 1 < bars.size(); i += 2) {
-        const auto index = static_cast<std::int16_t>(bars[i + 1] - '0');
-        const bool drawn = bars[i] == 'h' ? drawHorizontal(index) : drawVertical(index);
-        if (!drawn) {
-            return false;
-        }
-    }
     return true;
 }
 
@@ -265,136 +209,85 @@ void StampBar(const PixelBuffer& bar, std::int32_t columns, std::int32_t rows, P
     }
 }
 
-bool DigitRenderer::DrawNumDigit(std::string_view digit, std::string_view place)
+namespace {
+
+BarGeometry Geometry(DigitTarget target, const CShared& shared)
 {
-    return DrawDigitBars(
-        digit, [&](std::int16_t index) { return DrawNumBar_H(index, place); },
-        [&](std::int16_t index) { return DrawNumBar_V(index, place); });
+    if (target == DigitTarget::Display) {
+        return {shared.NumBarWidth_H(), shared.NumBarHeight_H(), shared.NumBarWidth_V(),
+                shared.NumBarHeight_V(), CShared::NumBarSpace()};
+    }
+    return {shared.HistNumWidth_H(), shared.HistNumHeight_H(), shared.HistNumWidth_V(),
+            shared.HistNumHeight_V(), CShared::HistNumSpace()};
 }
 
-bool DigitRenderer::DrawHistNumDigit(std::string_view digit, std::string_view place)
+PixelPoint HistOrigin(Place place)
 {
-    return DrawDigitBars(
-        digit, [&](std::int16_t index) { return DrawHistNumBar_H(index, place); },
-        [&](std::int16_t index) { return DrawHistNumBar_V(index, place); });
+    return place == Place::Ten ? PixelPoint{kHistTenX, kHistTenY} : PixelPoint{kHistOneX, kHistOneY};
 }
 
-void DigitRenderer::GetNumPos(std::string_view place, std::int32_t& x, std::int32_t& y) const
+}  // namespace
+
+bool DigitRenderer::DrawNumber(DigitTarget target, std::int16_t number)
+{
+    // Both places are attempted, as the display always drew the ones after the tens.
+    const bool tensDrawn =
+        number < 10 || number > 99 || DrawDigit(target, static_cast<std::int16_t>(number / 10), Place::Ten);
+    const bool onesDrawn = DrawDigit(target, static_cast<std::int16_t>(std::abs(number % 10)), Place::One);
+    return tensDrawn && onesDrawn;
+}
+
+bool DigitRenderer::DrawDigit(DigitTarget target, std::int16_t digit, Place place)
+{
+    if (digit < 0 || digit > 9) {
+        return true;
+    }
+    const std::string_view bars = kDigitBars[static_cast<std::size_t>(digit)];
+    for (std::size_t i = 0; i + 1 < bars.size(); i += 2) {
+        const BarOrientation orientation =
+            bars[i] == 'h' ? BarOrientation::Horizontal : BarOrientation::Vertical;
+        if (!DrawBar(target, orientation, static_cast<std::int16_t>(bars[i + 1] - '0'), place)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+PixelPoint DigitRenderer::GetNumPos(Place place) const
 {
     const std::int16_t size = config_.NumSizeIndex();
     const std::int16_t position = config_.NumPosIndex();
     if (size < 0 || size >= static_cast<std::int16_t>(kNumOrigins.size()) || position < 0 ||
         position >= static_cast<std::int16_t>(kNumOrigins[0].size())) {
-        return;
+        return {};
     }
     const DigitOrigins& origins =
         kNumOrigins[static_cast<std::size_t>(size)][static_cast<std::size_t>(position)];
     if (!origins.defined) {
-        return;
+        return {};
     }
-    switch (ParsePlace(place)) {
-        case Place::Ten:
-            x = origins.tenX;
-            y = origins.tenY;
-            break;
-        case Place::One:
-            x = origins.oneX;
-            y = origins.oneY;
-            break;
-        case Place::Other:
-            break;
-    }
+    return place == Place::Ten ? PixelPoint{origins.tenX, origins.tenY}
+                               : PixelPoint{origins.oneX, origins.oneY};
 }
 
-namespace {
-
-void HistOrigin(std::string_view place, std::int32_t& x, std::int32_t& y)
+bool DigitRenderer::DrawBar(DigitTarget target, BarOrientation orientation, std::int16_t index, Place place)
 {
-    switch (ParsePlace(place)) {
-        case Place::Ten:
-            x = kHistTenX;
-            y = kHistTenY;
-            break;
-        case Place::One:
-            x = kHistOneX;
-            y = kHistOneY;
-            break;
-        case Place::Other:
-            break;
-    }
-}
-
-BarGeometry NumGeometry(const CShared& shared)
-{
-    return {shared.NumBarWidth_H(), shared.NumBarHeight_H(), shared.NumBarWidth_V(), shared.NumBarHeight_V(),
-            CShared::NumBarSpace()};
-}
-
-BarGeometry HistGeometry(const CShared& shared)
-{
-    return {shared.HistNumWidth_H(), shared.HistNumHeight_H(), shared.HistNumWidth_V(),
-            shared.HistNumHeight_V(), CShared::HistNumSpace()};
-}
-
-}  // namespace
-
-// An index outside the bar's table names no bar: nothing is drawn and the result is false.
-bool DigitRenderer::DrawNumBar_H(std::int16_t index, std::string_view place)
-{
-    std::int32_t originX = 0;
-    std::int32_t originY = 0;
-    GetNumPos(place, originX, originY);
-    std::int64_t x = 0;
-    std::int64_t y = 0;
-    if (!HorizontalBarPoint(NumGeometry(shared_), index, originX, originY, x, y)) {
+    const bool display = target == DigitTarget::Display;
+    const BarGeometry geometry = Geometry(target, shared_);
+    const std::optional<BarPoint> point =
+        BarPointOf(geometry, orientation, index, display ? GetNumPos(place) : HistOrigin(place));
+    if (!point) {
         return false;
     }
-    return StampIfStartsInside(buffers_.NumBarPixels_H, shared_.NumBarWidth_H(), shared_.NumBarHeight_H(),
-                               buffers_.PicNumPixels, shared_.PicNumWidth(), shared_.PicNumHeight(), x, y);
-}
-
-bool DigitRenderer::DrawNumBar_V(std::int16_t index, std::string_view place)
-{
-    std::int32_t originX = 0;
-    std::int32_t originY = 0;
-    GetNumPos(place, originX, originY);
-    std::int64_t x = 0;
-    std::int64_t y = 0;
-    if (!VerticalBarPoint(NumGeometry(shared_), index, originX, originY, x, y)) {
-        return false;
-    }
-    return StampIfStartsInside(buffers_.NumBarPixels_V, shared_.NumBarWidth_V(), shared_.NumBarHeight_V(),
-                               buffers_.PicNumPixels, shared_.PicNumWidth(), shared_.PicNumHeight(), x, y);
-}
-
-bool DigitRenderer::DrawHistNumBar_H(std::int16_t index, std::string_view place)
-{
-    std::int32_t originX = 0;
-    std::int32_t originY = 0;
-    HistOrigin(place, originX, originY);
-    std::int64_t x = 0;
-    std::int64_t y = 0;
-    if (!HorizontalBarPoint(HistGeometry(shared_), index, originX, originY, x, y)) {
-        return false;
-    }
-    return StampIfStartsInside(buffers_.HistNumPixels_H, shared_.HistNumWidth_H(), shared_.HistNumHeight_H(),
-                               buffers_.PicHistNumPixels, shared_.PicHistNumWidth(),
-                               shared_.PicHistNumHeight(), x, y);
-}
-
-bool DigitRenderer::DrawHistNumBar_V(std::int16_t index, std::string_view place)
-{
-    std::int32_t originX = 0;
-    std::int32_t originY = 0;
-    HistOrigin(place, originX, originY);
-    std::int64_t x = 0;
-    std::int64_t y = 0;
-    if (!VerticalBarPoint(HistGeometry(shared_), index, originX, originY, x, y)) {
-        return false;
-    }
-    return StampIfStartsInside(buffers_.HistNumPixels_V, shared_.HistNumWidth_V(), shared_.HistNumHeight_V(),
-                               buffers_.PicHistNumPixels, shared_.PicHistNumWidth(),
-                               shared_.PicHistNumHeight(), x, y);
+    const bool horizontal = orientation == BarOrientation::Horizontal;
+    const PixelBuffer& bar = display ? (horizontal ? buffers_.NumBarPixels_H : buffers_.NumBarPixels_V)
+                                     : (horizontal ? buffers_.HistNumPixels_H : buffers_.HistNumPixels_V);
+    PixelBuffer& picture = display ? buffers_.PicNumPixels : buffers_.PicHistNumPixels;
+    return StampIfStartsInside(bar, horizontal ? geometry.barWidth_H : geometry.barWidth_V,
+                               horizontal ? geometry.barHeight_H : geometry.barHeight_V, picture,
+                               display ? shared_.PicNumWidth() : shared_.PicHistNumWidth(),
+                               display ? shared_.PicNumHeight() : shared_.PicHistNumHeight(), point->x,
+                               point->y);
 }
 
 }  // namespace palvo

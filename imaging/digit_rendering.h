@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 #include "config/config_store.h"
 #include "display/layout_metrics.h"
+#include "imaging/segment_bar.h"
 #include "imaging/working_buffers.h"
 
 namespace palvo {
@@ -17,9 +17,24 @@ namespace palvo {
 void StampBar(const PixelBuffer& bar, std::int32_t columns, std::int32_t rows, PixelBuffer& picture,
               std::int32_t pictureWidth, std::int32_t pictureHeight, std::int32_t x, std::int32_t y);
 
+// The two places of a number: tens and ones.
+enum class Place { Ten, One };
+
+// Where digits are composed: the big number in PicNumPixels, with the big bars and the
+// configured size and position, or a history cell in PicHistNumPixels, with the history bars
+// at fixed origins.
+enum class DigitTarget { Display, HistoryCell };
+
+struct PixelPoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+
+    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
 // Composes seven-segment digits from the bar buffers into the display image (big number) and
-// into a history cell image. Places are the texts "Ten" and "One", in any capitalisation.
-// Reads the metrics and the digit size and position settings afresh at every bar.
+// into a history cell image. Reads the metrics and the digit size and position settings afresh
+// at every bar.
 class DigitRenderer {
 public:
     DigitRenderer(WorkingBuffers& buffers, const CShared& shared, const CConfig& config)
@@ -27,27 +42,47 @@ public:
     {
     }
 
-    // Stamps the digit "0" ... "9" into PicNumPixels at `place`. Any other text draws nothing
-    // and returns true. Returns false at the first bar that lies beyond the picture (bars
-    // drawn before it stay).
-    bool DrawNumDigit(std::string_view digit, std::string_view place);
+    // Draws `number` as the display shows it: the tens digit for 10 ... 99, then the ones digit
+    // (the last digit of anything else). Both digits are attempted; false when a bar of either
+    // lay beyond the picture.
+    bool DrawNumber(DigitTarget target, std::int16_t number);
+
+    // Stamps the digit 0 ... 9 into PicNumPixels at `place`. Any other value draws nothing and
+    // returns true. Returns false at the first bar that lies beyond the picture (bars drawn
+    // before it stay).
+    bool DrawNumDigit(std::int16_t digit, Place place)
+    {
+        return DrawDigit(DigitTarget::Display, digit, place);
+    }
 
     // The same into PicHistNumPixels, with the history bars and origins.
-    bool DrawHistNumDigit(std::string_view digit, std::string_view place);
+    bool DrawHistNumDigit(std::int16_t digit, Place place)
+    {
+        return DrawDigit(DigitTarget::HistoryCell, digit, place);
+    }
 
     // One bar of a big digit: horizontal 0 top, 1 middle, 2 bottom; vertical 0 upper left,
-    // 1 lower left, 2 upper right, 3 lower right. False, drawing nothing, when the bar's
-    // top-left point lies beyond the picture's width or height.
-    bool DrawNumBar_H(std::int16_t index, std::string_view place);
-    bool DrawNumBar_V(std::int16_t index, std::string_view place);
-    bool DrawHistNumBar_H(std::int16_t index, std::string_view place);
-    bool DrawHistNumBar_V(std::int16_t index, std::string_view place);
+    // 1 lower left, 2 upper right, 3 lower right. False, drawing nothing, for any other index
+    // or when the bar's top-left point lies beyond the picture's width or height.
+    bool DrawNumBar(BarOrientation orientation, std::int16_t index, Place place)
+    {
+        return DrawBar(DigitTarget::Display, orientation, index, place);
+    }
 
-    // The origin of a big digit for the configured size and position; leaves x and y as they
-    // are for a place other than "ten"/"one" or a size/position pair without an origin.
-    void GetNumPos(std::string_view place, std::int32_t& x, std::int32_t& y) const;
+    // The same for a history digit.
+    bool DrawHistNumBar(BarOrientation orientation, std::int16_t index, Place place)
+    {
+        return DrawBar(DigitTarget::HistoryCell, orientation, index, place);
+    }
+
+    // The origin of a big digit for the configured size and position; (0, 0) for a size/position
+    // pair without an origin (bottom right, or values outside the table).
+    PixelPoint GetNumPos(Place place) const;
 
 private:
+    bool DrawDigit(DigitTarget target, std::int16_t digit, Place place);
+    bool DrawBar(DigitTarget target, BarOrientation orientation, std::int16_t index, Place place);
+
     WorkingBuffers& buffers_;
     const CShared& shared_;
     const CConfig& config_;

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cfenv>
 #include <cmath>
+#include <cstring>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -81,19 +84,40 @@ Box ChangedBox(const PixelBuffer& picture, Pixel background)
     return box;
 }
 
-// The per-pixel rule written out plainly: a clamped read from the bar, a black test and a
-// clamped write into the picture, for every bar pixel in row order.
+// Where pixel (x, y) lies in a buffer's bytes, worked out from the layout itself rather than
+// through the pixel accessors, so that a fault in their clamping cannot move the reference with
+// them: top-down rows with no gap, four bytes a pixel (blue, green, red, reserved). The position
+// is first moved onto the nearest edge of the caller's width x height; nothing when it then
+// misses the buffer's storage (sizes that disagree with the buffer).
+std::optional<std::size_t> ClampedByteOffset(const PixelBuffer& buffer, std::int32_t width,
+                                             std::int32_t height, std::int64_t x, std::int64_t y)
+{
+    x = std::min<std::int64_t>(std::max<std::int64_t>(x, 0), width - 1);
+    y = std::min<std::int64_t>(std::max<std::int64_t>(y, 0), height - 1);
+    if (x < 0 || y < 0 || x >= buffer.Width() || y >= buffer.Height()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>((y * buffer.Width() + x) * 4);
+}
+
+// The per-pixel rule written out plainly on the bytes: for every bar pixel in row order, a
+// clamped read from the bar (black where it misses the storage), a black test, and a clamped
+// write of the three colour bytes into the picture.
 void ReferenceStamp(const PixelBuffer& bar, std::int32_t columns, std::int32_t rows, PixelBuffer& picture,
                     std::int32_t pictureWidth, std::int32_t pictureHeight, std::int32_t x, std::int32_t y)
 {
+    const auto* barBytes = reinterpret_cast<const std::uint8_t*>(bar.Data());
+    auto* pictureBytes = reinterpret_cast<std::uint8_t*>(picture.Data());
     for (std::int32_t r = 0; r < rows; ++r) {
         for (std::int32_t c = 0; c < columns; ++c) {
-            std::uint8_t red = 0;
-            std::uint8_t green = 0;
-            std::uint8_t blue = 0;
-            GetPixelRGB(bar, columns, rows, c, r, red, green, blue);
-            if (red != 0 || green != 0 || blue != 0) {
-                SetPixelRGB(picture, pictureWidth, pictureHeight, x + c, y + r, red, green, blue);
+            const std::optional<std::size_t> from = ClampedByteOffset(bar, columns, rows, c, r);
+            if (!from || (barBytes[*from] == 0 && barBytes[*from + 1] == 0 && barBytes[*from + 2] == 0)) {
+                continue;
+            }
+            const std::optional<std::size_t> to = ClampedByteOffset(picture, pictureWidth, pictureHeight,
+                                                                    std::int64_t{x} + c, std::int64_t{y} + r);
+            if (to) {
+                std::memcpy(pictureBytes + *to, barBytes + *from, 3);
             }
         }
     }
@@ -162,26 +186,26 @@ TEST_F(DigitRendering, HistoryDigitsMatchTheirPictures)
     // upper vertical bars at y 10 (9.5), lower ones at y 16 (16.5).
     UseTinyHistBars();
     struct Case {
-        const char* digit;
+        std::int16_t digit;
         std::vector<std::string> art;
     };
     const std::vector<Case> cases = {
-        {"8",
+        {8,
          {"...###....", "..#####...", "...###....", ".#......#.", "###....###", "###....###", "###....###",
           ".#.###..#.", "..#####...", ".#.###..#.", "###....###", "###....###", "###....###", ".#......#.",
           "...###....", "..#####...", "...###...."}},
-        {"5",
+        {5,
          {"...###....", "..#####...", "...###....", ".#........", "###.......", "###.......", "###.......",
           ".#.###....", "..#####...", "...###..#.", ".......###", ".......###", ".......###", "........#.",
           "...###....", "..#####...", "...###...."}},
-        {"7",
+        {7,
          {"...###....", "..#####...", "...###....", ".#......#.", "###....###", "###....###", "###....###",
           ".#......#.", "..........", "........#.", ".......###", ".......###", ".......###", "........#.",
           "..........", "..........", ".........."}},
     };
     for (const Case& c : cases) {
         UseHistCell(40, 30);
-        EXPECT_TRUE(renderer.DrawHistNumDigit(c.digit, "Ten"));
+        EXPECT_TRUE(renderer.DrawHistNumDigit(c.digit, Place::Ten));
         EXPECT_EQ(Art(buffers.PicHistNumPixels, 12, 7, 10, 17, kRedPixel), c.art) << c.digit;
         const Box box = ChangedBox(buffers.PicHistNumPixels, kBackground);
         EXPECT_GE(box.left, 12) << c.digit;
@@ -200,9 +224,9 @@ TEST_F(DigitRendering, EveryDigitLightsItsSegments)
         {{132, 55}, {132, 209}, {132, 363}, {55, 132}, {55, 286}, {209, 132}, {209, 286}}};
     const std::array<const char*, 10> lit = {"1011111", "0000011", "1110110", "1110011", "0101011",
                                              "1111001", "1111101", "1001011", "1111111", "1111011"};
-    for (int digit = 0; digit < 10; ++digit) {
+    for (std::int16_t digit = 0; digit < 10; ++digit) {
         UsePicture(800, 600);
-        EXPECT_TRUE(renderer.DrawNumDigit(std::to_string(digit), "Ten"));
+        EXPECT_TRUE(renderer.DrawNumDigit(digit, Place::Ten));
         for (std::size_t segment = 0; segment < 7; ++segment) {
             const Pixel& pixel = buffers.PicNumPixels.At(centres[segment][0], centres[segment][1]);
             EXPECT_EQ(pixel == kRedPixel, lit[digit][segment] == '1')
@@ -221,7 +245,7 @@ TEST_F(DigitRendering, DigitExtentsWithTheShippedBars)
         UseShippedBars(c.size, kRed);
         config.SetNumPosIndex(0);
         UsePicture(800, 600);
-        EXPECT_TRUE(renderer.DrawNumDigit("8", "Ten"));
+        EXPECT_TRUE(renderer.DrawNumDigit(8, Place::Ten));
         const Box box = ChangedBox(buffers.PicNumPixels, kBackground);
         EXPECT_EQ(box.left, 40) << c.size;
         EXPECT_EQ(box.top, 40) << c.size;
@@ -229,7 +253,7 @@ TEST_F(DigitRendering, DigitExtentsWithTheShippedBars)
         EXPECT_EQ(box.Height(), c.height) << c.size;
     }
     UseHistCell(77, 61);
-    EXPECT_TRUE(renderer.DrawHistNumDigit("8", "One"));
+    EXPECT_TRUE(renderer.DrawHistNumDigit(8, Place::One));
     const Box box = ChangedBox(buffers.PicHistNumPixels, kBackground);
     EXPECT_EQ(box.left, 39);
     EXPECT_EQ(box.top, 7);
@@ -242,7 +266,7 @@ TEST_F(DigitRendering, LargeBottomLeftDigitsOccupyTheirPlaces)
     UseShippedBars(2, kRed);
     config.SetNumPosIndex(2);
     UsePicture(800, 600);
-    EXPECT_TRUE(renderer.DrawNumDigit("8", "Ten"));
+    EXPECT_TRUE(renderer.DrawNumDigit(8, Place::Ten));
     const Box ten = ChangedBox(buffers.PicNumPixels, kBackground);
     EXPECT_EQ(ten.left, 40);
     EXPECT_EQ(ten.right, 223);
@@ -250,7 +274,7 @@ TEST_F(DigitRendering, LargeBottomLeftDigitsOccupyTheirPlaces)
     EXPECT_EQ(ten.bottom, 494);
 
     UsePicture(800, 600);
-    EXPECT_TRUE(renderer.DrawNumDigit("8", "One"));
+    EXPECT_TRUE(renderer.DrawNumDigit(8, Place::One));
     EXPECT_EQ(ChangedBox(buffers.PicNumPixels, kBackground).left, 240);
 }
 
@@ -260,7 +284,7 @@ TEST_F(DigitRendering, NumberSevenLeavesTheTensPlaceAsBackground)
     config.SetNumPosIndex(0);
     UsePicture(800, 600);
     // As the display does for a one-digit number: only the ones place is drawn.
-    EXPECT_TRUE(renderer.DrawNumDigit("7", "One"));
+    EXPECT_TRUE(renderer.DrawNumDigit(7, Place::One));
     const Box box = ChangedBox(buffers.PicNumPixels, kBackground);
     EXPECT_EQ(box.left, 160);
     EXPECT_EQ(box.top, 40);
@@ -272,33 +296,54 @@ TEST_F(DigitRendering, NumberSevenLeavesTheTensPlaceAsBackground)
     EXPECT_EQ(buffers.PicNumPixels.At(160 + 9, 40 + 60), kRedPixel) << "upper-left bar is lit";
 }
 
-TEST_F(DigitRendering, PlacesIgnoreCaseAndOtherTextsDrawNothing)
+TEST_F(DigitRendering, OtherDigitValuesDrawNothing)
 {
     UseShippedBars(0, kRed);
     config.SetNumPosIndex(0);
-    UsePicture(800, 600);
-    EXPECT_TRUE(renderer.DrawNumDigit("5", "ONE"));
-    EXPECT_EQ(ChangedBox(buffers.PicNumPixels, kBackground).left, 160);
-
-    for (const char* text : {"A", "", "55", "5 ", " 5", "٥"}) {
+    const std::array<std::int16_t, 5> digits = {-1, 10, 55, -32768, 32767};
+    for (const std::int16_t digit : digits) {
         UsePicture(800, 600);
-        EXPECT_TRUE(renderer.DrawNumDigit(text, "One")) << text;
-        EXPECT_TRUE(renderer.DrawHistNumDigit(text, "One")) << text;
-        EXPECT_EQ(ChangedBox(buffers.PicNumPixels, kBackground).right, -1) << text;
+        UseHistCell(77, 61);
+        EXPECT_TRUE(renderer.DrawNumDigit(digit, Place::One)) << digit;
+        EXPECT_TRUE(renderer.DrawHistNumDigit(digit, Place::One)) << digit;
+        EXPECT_EQ(ChangedBox(buffers.PicNumPixels, kBackground).right, -1) << digit;
+        EXPECT_EQ(ChangedBox(buffers.PicHistNumPixels, kBackground).right, -1) << digit;
     }
+}
 
-    // Any other place draws at (0, 0), in the big and the history family alike.
-    UsePicture(800, 600);
-    EXPECT_TRUE(renderer.DrawNumDigit("8", "Hundred"));
-    const Box big = ChangedBox(buffers.PicNumPixels, kBackground);
-    EXPECT_EQ(big.left, 0);
-    EXPECT_EQ(big.top, 0);
-    UseHistCell(77, 61);
-    EXPECT_TRUE(renderer.DrawHistNumDigit("8", "tEn"));
-    EXPECT_EQ(ChangedBox(buffers.PicHistNumPixels, kBackground).left, 12);
-    UseHistCell(77, 61);
-    EXPECT_TRUE(renderer.DrawHistNumDigit("8", "On"));
-    EXPECT_EQ(ChangedBox(buffers.PicHistNumPixels, kBackground).left, 0);
+// A number is shown as the display always showed it: tens only for two-digit numbers, then the
+// ones digit (the last digit of anything else), on either target.
+TEST_F(DigitRendering, NumbersAreDrawnAsTheirTensAndOnesDigits)
+{
+    UseShippedBars(1, kRed);
+    config.SetNumPosIndex(4);
+    struct Case {
+        std::int16_t number;
+        std::int16_t tens;  // -1: the tens place stays background
+        std::int16_t ones;
+    };
+    for (const Case& c : {Case{0, -1, 0}, Case{7, -1, 7}, Case{10, 1, 0}, Case{58, 5, 8}, Case{99, 9, 9},
+                          Case{100, -1, 0}, Case{345, -1, 5}, Case{-5, -1, 5}, Case{-42, -1, 2}}) {
+        for (const DigitTarget target : {DigitTarget::Display, DigitTarget::HistoryCell}) {
+            const bool display = target == DigitTarget::Display;
+            UsePicture(800, 600);
+            UseHistCell(77, 61);
+            if (c.tens >= 0) {
+                EXPECT_TRUE(display ? renderer.DrawNumDigit(c.tens, Place::Ten)
+                                    : renderer.DrawHistNumDigit(c.tens, Place::Ten));
+            }
+            EXPECT_TRUE(display ? renderer.DrawNumDigit(c.ones, Place::One)
+                                : renderer.DrawHistNumDigit(c.ones, Place::One));
+            const WorkingBuffers expected = buffers;
+            UsePicture(800, 600);
+            UseHistCell(77, 61);
+            EXPECT_TRUE(renderer.DrawNumber(target, c.number));
+            EXPECT_EQ(buffers.PicNumPixels, expected.PicNumPixels)
+                << c.number << (display ? " display" : " cell");
+            EXPECT_EQ(buffers.PicHistNumPixels, expected.PicHistNumPixels)
+                << c.number << (display ? " display" : " cell");
+        }
+    }
 }
 
 TEST_F(DigitRendering, OriginsFollowTheSettingsAtEveryCall)
@@ -331,24 +376,11 @@ TEST_F(DigitRendering, OriginsFollowTheSettingsAtEveryCall)
     for (const Row& row : rows) {
         config.SetNumSizeIndex(row.size);
         config.SetNumPosIndex(row.position);
-        std::int32_t x = 0;
-        std::int32_t y = 0;
-        renderer.GetNumPos("Ten", x, y);
-        EXPECT_EQ(x, row.tenX) << row.size << "/" << row.position;
-        EXPECT_EQ(y, row.tenY) << row.size << "/" << row.position;
-        x = 0;
-        y = 0;
-        renderer.GetNumPos("one", x, y);
-        EXPECT_EQ(x, row.oneX) << row.size << "/" << row.position;
-        EXPECT_EQ(y, row.oneY) << row.size << "/" << row.position;
+        EXPECT_EQ(renderer.GetNumPos(Place::Ten), (PixelPoint{row.tenX, row.tenY}))
+            << row.size << "/" << row.position;
+        EXPECT_EQ(renderer.GetNumPos(Place::One), (PixelPoint{row.oneX, row.oneY}))
+            << row.size << "/" << row.position;
     }
-    config.SetNumSizeIndex(0);
-    config.SetNumPosIndex(0);
-    std::int32_t x = 7;
-    std::int32_t y = 9;
-    renderer.GetNumPos("Hundred", x, y);
-    EXPECT_EQ(x, 7);
-    EXPECT_EQ(y, 9);
 }
 
 TEST_F(DigitRendering, BottomRightStacksBothPlacesAtTheCorner)
@@ -356,11 +388,11 @@ TEST_F(DigitRendering, BottomRightStacksBothPlacesAtTheCorner)
     UseShippedBars(1, kRed);
     config.SetNumPosIndex(3);
     UsePicture(800, 600);
-    EXPECT_TRUE(renderer.DrawNumDigit("1", "Ten"));
-    EXPECT_TRUE(renderer.DrawNumDigit("0", "One"));
+    EXPECT_TRUE(renderer.DrawNumDigit(1, Place::Ten));
+    EXPECT_TRUE(renderer.DrawNumDigit(0, Place::One));
     const PixelBuffer both = buffers.PicNumPixels;
     UsePicture(800, 600);
-    EXPECT_TRUE(renderer.DrawNumDigit("0", "One"));
+    EXPECT_TRUE(renderer.DrawNumDigit(0, Place::One));
     // The "1" lies entirely under the "0" of the same place.
     EXPECT_EQ(buffers.PicNumPixels, both);
     const Box box = ChangedBox(both, kBackground);
@@ -374,7 +406,7 @@ TEST_F(DigitRendering, BarsAreTransparentWhereBlack)
     config.SetNumPosIndex(0);
     const Pixel black{0, 0, 0, 0};
     UsePicture(800, 600, black);
-    EXPECT_TRUE(renderer.DrawNumDigit("8", "Ten"));
+    EXPECT_TRUE(renderer.DrawNumDigit(8, Place::Ten));
     std::int64_t lit = 0;
     for (std::int32_t y = 0; y < 600; ++y) {
         for (std::int32_t x = 0; x < 800; ++x) {
@@ -386,7 +418,7 @@ TEST_F(DigitRendering, BarsAreTransparentWhereBlack)
     EXPECT_GT(lit, 0);
     // The top bar starts at (57, 40); its tapered tip corner is black and leaves the picture alone.
     UsePicture(800, 600);
-    EXPECT_TRUE(renderer.DrawNumBar_H(0, "Ten"));
+    EXPECT_TRUE(renderer.DrawNumBar(BarOrientation::Horizontal, 0, Place::Ten));
     EXPECT_EQ(buffers.PicNumPixels.At(57, 40), kBackground);
     EXPECT_EQ(buffers.PicNumPixels.At(57, 54), kRedPixel);
     EXPECT_EQ(buffers.PicNumPixels.At(56, 54), kBackground);
@@ -398,8 +430,8 @@ TEST_F(DigitRendering, BlackDigitColourMakesDigitsInvisible)
     config.SetNumPosIndex(4);
     UsePicture(800, 600);
     const PixelBuffer before = buffers.PicNumPixels;
-    EXPECT_TRUE(renderer.DrawNumDigit("8", "Ten"));
-    EXPECT_TRUE(renderer.DrawNumDigit("8", "One"));
+    EXPECT_TRUE(renderer.DrawNumDigit(8, Place::Ten));
+    EXPECT_TRUE(renderer.DrawNumDigit(8, Place::One));
     EXPECT_EQ(buffers.PicNumPixels, before);
 }
 
@@ -409,17 +441,17 @@ TEST_F(DigitRendering, OnlyTheTopLeftPointIsCheckedAgainstThePicture)
     // The top bar of "Ten" starts at x 14: a 14-pixel-wide cell still takes it ('>' not '>='),
     // piling the whole bar onto the last column.
     UseHistCell(14, 30);
-    EXPECT_TRUE(renderer.DrawHistNumBar_H(0, "Ten"));
+    EXPECT_TRUE(renderer.DrawHistNumBar(BarOrientation::Horizontal, 0, Place::Ten));
     EXPECT_EQ(Art(buffers.PicHistNumPixels, 12, 6, 2, 4, kRedPixel),
               (std::vector<std::string>{"..", ".#", ".#", ".#"}));
     UseHistCell(13, 30);
     const PixelBuffer before = buffers.PicHistNumPixels;
-    EXPECT_FALSE(renderer.DrawHistNumBar_H(0, "Ten"));
+    EXPECT_FALSE(renderer.DrawHistNumBar(BarOrientation::Horizontal, 0, Place::Ten));
     EXPECT_EQ(buffers.PicHistNumPixels, before);
 
     // A bar crossing the bottom edge lands on the last row.
     UseHistCell(40, 9);
-    EXPECT_TRUE(renderer.DrawHistNumBar_H(0, "Ten"));
+    EXPECT_TRUE(renderer.DrawHistNumBar(BarOrientation::Horizontal, 0, Place::Ten));
     EXPECT_EQ(Art(buffers.PicHistNumPixels, 13, 6, 7, 3, kRedPixel),
               (std::vector<std::string>{".......", "..###..", ".#####."}));
 }
@@ -431,16 +463,16 @@ TEST_F(DigitRendering, DigitStopsAtTheFirstBarBeyondThePicture)
     // "5" is H0, H1, H2, V0, V3. H0 starts at y 40, H1 at y 136 > 130: drawing stops there, so
     // V0 (starting at y 51, which would fit) is not drawn either.
     UsePicture(300, 130);
-    EXPECT_FALSE(renderer.DrawNumDigit("5", "Ten"));
+    EXPECT_FALSE(renderer.DrawNumDigit(5, Place::Ten));
     EXPECT_EQ(buffers.PicNumPixels.At(80, 48), kRedPixel) << "top bar drawn";
     EXPECT_EQ(buffers.PicNumPixels.At(49, 100), kBackground) << "upper-left bar not drawn";
-    EXPECT_TRUE(renderer.DrawNumBar_V(0, "Ten")) << "the bar alone would fit";
+    EXPECT_TRUE(renderer.DrawNumBar(BarOrientation::Vertical, 0, Place::Ten)) << "the bar alone would fit";
 
     // Beyond the right edge nothing at all is drawn.
     UsePicture(100, 600);
     const PixelBuffer before = buffers.PicNumPixels;
     config.SetNumPosIndex(1);
-    EXPECT_FALSE(renderer.DrawNumDigit("8", "One"));
+    EXPECT_FALSE(renderer.DrawNumDigit(8, Place::One));
     EXPECT_EQ(buffers.PicNumPixels, before);
 }
 
@@ -450,11 +482,11 @@ TEST_F(DigitRendering, BarIndicesOutsideTheTablesDrawNothing)
     UsePicture(800, 600);
     UseHistCell(77, 61);
     const WorkingBuffers before = buffers;
-    EXPECT_FALSE(renderer.DrawNumBar_H(3, "Ten"));
-    EXPECT_FALSE(renderer.DrawNumBar_H(-1, "Ten"));
-    EXPECT_FALSE(renderer.DrawNumBar_V(4, "One"));
-    EXPECT_FALSE(renderer.DrawHistNumBar_H(3, "One"));
-    EXPECT_FALSE(renderer.DrawHistNumBar_V(-2, "One"));
+    EXPECT_FALSE(renderer.DrawNumBar(BarOrientation::Horizontal, 3, Place::Ten));
+    EXPECT_FALSE(renderer.DrawNumBar(BarOrientation::Horizontal, -1, Place::Ten));
+    EXPECT_FALSE(renderer.DrawNumBar(BarOrientation::Vertical, 4, Place::One));
+    EXPECT_FALSE(renderer.DrawHistNumBar(BarOrientation::Horizontal, 3, Place::One));
+    EXPECT_FALSE(renderer.DrawHistNumBar(BarOrientation::Vertical, -2, Place::One));
     EXPECT_EQ(buffers.PicNumPixels, before.PicNumPixels);
     EXPECT_EQ(buffers.PicHistNumPixels, before.PicHistNumPixels);
 }
@@ -463,8 +495,8 @@ TEST_F(DigitRendering, NothingPreparedDrawsNothing)
 {
     // Metrics still 0 and buffers empty, as before the first preparation: every bar starts
     // beyond the 0 x 0 picture.
-    EXPECT_FALSE(renderer.DrawNumDigit("8", "Ten"));
-    EXPECT_FALSE(renderer.DrawHistNumDigit("8", "One"));
+    EXPECT_FALSE(renderer.DrawNumDigit(8, Place::Ten));
+    EXPECT_FALSE(renderer.DrawHistNumDigit(8, Place::One));
     EXPECT_TRUE(buffers.PicNumPixels.Empty());
     EXPECT_TRUE(buffers.PicHistNumPixels.Empty());
 }
@@ -488,12 +520,10 @@ TEST_F(DigitRendering, FullFramesMatchThePlainPerPixelRule)
                 const double wv = shared.NumBarWidth_V();
                 const double hv = shared.NumBarHeight_V();
                 const double s = CShared::NumBarSpace();
-                for (const char* place : {"One", "Ten"}) {
-                    std::int32_t originX = 0;
-                    std::int32_t originY = 0;
-                    renderer.GetNumPos(place, originX, originY);
-                    const double ox = originX;
-                    const double oy = originY;
+                for (const Place place : {Place::One, Place::Ten}) {
+                    const PixelPoint origin = renderer.GetNumPos(place);
+                    const double ox = origin.x;
+                    const double oy = origin.y;
                     const auto stamp = [&](const PixelBuffer& bar, double x, double y) {
                         const auto px = static_cast<std::int32_t>(std::nearbyint(x));
                         const auto py = static_cast<std::int32_t>(std::nearbyint(y));
@@ -507,7 +537,8 @@ TEST_F(DigitRendering, FullFramesMatchThePlainPerPixelRule)
                     for (std::int16_t index = 0; index < 3; ++index) {
                         const bool expectedResult = stamp(buffers.NumBarPixels_H, wv / 2 + ox + s,
                                                           horizontalY[static_cast<std::size_t>(index)]);
-                        EXPECT_EQ(renderer.DrawNumBar_H(index, place), expectedResult);
+                        EXPECT_EQ(renderer.DrawNumBar(BarOrientation::Horizontal, index, place),
+                                  expectedResult);
                     }
                     const std::array<double, 4> verticalX = {ox, ox, ox + wh + 2 * s, ox + wh + 2 * s};
                     const std::array<double, 4> verticalY = {hh / 2 + oy + s, hh / 2 + oy + hv + 3 * s,
@@ -515,7 +546,8 @@ TEST_F(DigitRendering, FullFramesMatchThePlainPerPixelRule)
                     for (std::int16_t index = 0; index < 4; ++index) {
                         const auto i = static_cast<std::size_t>(index);
                         const bool expectedResult = stamp(buffers.NumBarPixels_V, verticalX[i], verticalY[i]);
-                        EXPECT_EQ(renderer.DrawNumBar_V(index, place), expectedResult);
+                        EXPECT_EQ(renderer.DrawNumBar(BarOrientation::Vertical, index, place),
+                                  expectedResult);
                     }
                 }
                 ASSERT_EQ(buffers.PicNumPixels, expected)

@@ -198,8 +198,7 @@ int Paint(int argc, char* argv[])
     palvo::WorkingBuffers buffers;
     palvo::PixelBuffer background;
     palvo::BitmapPreparation images(program.view, program.messages, buffers, shared, config, background);
-    if (!images.SetNumBarBmp(config.NumSizeIndex()) || !images.SetHistNumBmp() ||
-        !images.SetBackGroundBmp() || !images.SetPicHistNumBmp()) {
+    if (!images.PrepareAtStartUp()) {
         return 1;
     }
     palvo::DigitRenderer renderer(buffers, shared, config);
