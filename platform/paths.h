@@ -1,8 +1,31 @@
 #pragma once
 
+#include <filesystem>
+#include <string>
+#include <string_view>
+
 namespace palvo {
 
-// Separator placed between the application directory and the files beside the program.
+// Paths travel through the program as UTF-8 text; these two are its only conversions to and
+// from std::filesystem::path (on Windows a path holds UTF-16, elsewhere the bytes as they are).
+inline std::filesystem::path PathFromUtf8(std::string_view text)
+{
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
+}
+inline std::string Utf8FromPath(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(reinterpret_cast<const char*>(text.data()), text.size());
+}
+
+// The file `relative` (written with '/') inside `folder`, with the system's separators
+// ("C:\Palvo\bg\bg01.jpg" on Windows): the text palvo.ini stores and the messages show.
+[[nodiscard]] inline std::string Utf8PathIn(std::string_view folder, std::string_view relative)
+{
+    return Utf8FromPath(PathFromUtf8(folder) / PathFromUtf8(relative).make_preferred());
+}
+
+// Still used by the Qt main window's picture paths; new code joins with Utf8PathIn.
 #ifdef _WIN32
 inline constexpr char kPathSeparator = '\\';
 #else

@@ -85,8 +85,7 @@ TEST_F(StartSequenceTest, RhythmOfTwentyStepsWithThreeSlow)
     EXPECT_GE(settled - beeps.back(), 560u);
     EXPECT_LE(settled - beeps.back(), 562u);
     EXPECT_EQ(base.RefreshCount() - paintsBefore, 20) << "19 rolling numbers and the result";
-    EXPECT_EQ(sound().PlayedFiles()[0].path,
-              AppPath("wav") + kPathSeparator + "ユートピア - Windows の終了.WAV");
+    EXPECT_EQ(sound().PlayedFiles()[0].path, AppPath("wav/ユートピア - Windows の終了.WAV"));
 }
 
 TEST_F(StartSequenceTest, UnusualRhythmCounts)
