@@ -19,10 +19,15 @@ inline std::string Utf8FromPath(const std::filesystem::path& path)
 }
 
 // The file `relative` (written with '/') inside `folder`, with the system's separators
-// ("C:\Palvo\bg\bg01.jpg" on Windows): the text palvo.ini stores and the messages show.
+// ("C:\Palvo\bg\bg01.jpg" on Windows): the text palvo.ini stores and the messages show. Always
+// folder, one separator, relative: a program at a drive's root ("C:") gets "C:\palvo.ini", never
+// the drive-relative "C:palvo.ini" that joining with / alone would give.
 [[nodiscard]] inline std::string Utf8PathIn(std::string_view folder, std::string_view relative)
 {
-    return Utf8FromPath(PathFromUtf8(folder) / PathFromUtf8(relative).make_preferred());
+    std::filesystem::path joined = PathFromUtf8(folder);
+    joined += std::filesystem::path::preferred_separator;
+    joined /= PathFromUtf8(relative).make_preferred();
+    return Utf8FromPath(joined);
 }
 
 // Still used by the Qt main window's picture paths; new code joins with Utf8PathIn.
