@@ -24,7 +24,7 @@ bool AuxiliaryControls::DrawAllSegments()
     }
     images_.RefreshPicNum();
     const std::uint32_t elapsed = clock_.TickCount() - start;
-    view_.SetText("lbTime", std::to_string(elapsed) + " msec");
+    view_.SetText(Control::lbTime, std::to_string(elapsed) + " msec");
     return true;
 }
 
@@ -43,7 +43,7 @@ void AuxiliaryControls::Timer1_Timer()
         timerCount_ = 0;
     }
     ++timerCount_;
-    view_.SetText("txtNum", TwoDigits(timerCount_));
+    view_.SetText(Control::txtNum, TwoDigits(timerCount_));
 }
 
 void AuxiliaryControls::Command2_Click()

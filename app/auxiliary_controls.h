@@ -28,8 +28,8 @@ public:
     void Timer1_Timer();
 
     // Command1 switches Timer1 on, Command3 off.
-    void Command1_Click() { view_.SetTimerEnabled("Timer1", true); }
-    void Command3_Click() { view_.SetTimerEnabled("Timer1", false); }
+    void Command1_Click() { view_.SetTimerEnabled(Control::Timer1, true); }
+    void Command3_Click() { view_.SetTimerEnabled(Control::Timer1, false); }
 
     // Command2: shows the bare background; the record and the board stay.
     void Command2_Click();

@@ -5,7 +5,7 @@
 #include "app/auxiliary_controls.h"
 #include "app/game_resume.h"
 #include "app/settings_refresh.h"
-#include "display/layout.h"
+#include "display/main_window_layout.h"
 #include "draw/history_board.h"
 
 namespace palvo {
@@ -14,11 +14,21 @@ namespace {
 constexpr std::string_view kNumMaxNextGameNotice =
     "最大値の変更は、次のゲーム（リセットの後）から有効になります。";
 
+constexpr std::string_view kGameCompleteNotice = "サイシュウパルボデス！ オツカレサマデシタ．";
+
 // The buttons the operator plays with, after which Space and Enter must mean Start again.
-bool IsOperatorButton(std::string_view name)
+bool IsOperatorButton(ControlId button)
 {
-    return name == "cmdStart" || name == "cmdHistBack" || name == "cmdHistForward" || name == "cmdReset" ||
-           name == "cmdSetting";
+    switch (button.control()) {
+    case Control::cmdStart:
+    case Control::cmdHistBack:
+    case Control::cmdHistForward:
+    case Control::cmdReset:
+    case Control::cmdSetting:
+        return true;
+    default:
+        return false;
+    }
 }
 
 std::string CloseWriteFailureMessage(const std::string& iniFilePath)
@@ -91,13 +101,13 @@ bool MainWindow::FormLoad()
     view_.Show();
     record_.Create(gConfig->NumMax());
     if (record_.IsComplete()) {
-        view_.SetEnabled("cmdStart", false);
+        view_.SetEnabled(Control::cmdStart, false);
     }
     DigitRenderer renderer = Renderer();
     AuxiliaryControls(view_, services_.clock, images, renderer, TimerCount).DrawAllSegments();
     TimerCount = 0;
     ResumeLastGame();
-    view_.SetFocus("cmdStart");
+    view_.SetFocus(Control::cmdStart);
     return true;
 }
 
@@ -111,16 +121,16 @@ void MainWindow::ResumeLastGame()
         record_.Create(game->numMax);
         for (std::size_t i = 0; i < game->numbers.size(); ++i) {
             record_.Append(game->numbers[i]);
-            view_.ListAddItem("lstHistory", HistoryListItem(static_cast<std::int16_t>(i + 1), game->numbers[i]));
+            view_.ListAddItem(Control::lstHistory, HistoryListItem(static_cast<std::int16_t>(i + 1), game->numbers[i]));
         }
-        view_.ListSelect("lstHistory", view_.ListCount("lstHistory") - 1);
+        view_.ListSelect(Control::lstHistory, view_.ListCount(Control::lstHistory) - 1);
         BitmapPreparation images = Images();
         DigitRenderer renderer = Renderer();
-        HistoryBoard board(view_, services_.messages, record_, images, listeners_);
+        HistoryBoard board(view_, services_.messages, record_, images);
         board.ShowNewest();
         StartSequence(view_, services_, *gConfig, record_, picker_, images, renderer, board, life_, listeners_)
             .ShowNumber(record_.NewestFirst(0));
-        view_.SetEnabled("cmdStart", !record_.IsComplete());
+        view_.SetEnabled(Control::cmdStart, !record_.IsComplete());
         listeners_.OnGameResumed(record_);
     }
     if (journal_.TakeSaveFailure() && !life_.closed) {
@@ -129,34 +139,24 @@ void MainWindow::ResumeLastGame()
     FinishHandler();
 }
 
-bool MainWindow::MayClick(std::string_view name) const
+bool MainWindow::MayClick(ControlId button) const
 {
     // A keyboard shortcut reaches a handler even when its button is locked; the lock must hold.
-    const ControlLayout* control = layout_.Find(std::string(name));
-    while (control != nullptr) {
-        if (!view_.IsEnabled(control->name)) {
-            return false;
-        }
-        if (control->parent.empty()) {
-            return true;
-        }
-        control = layout_.Find(control->parent);
-    }
-    return false;
+    return IsEnabledWithContainers(layout_, button, [this](ControlId id) { return view_.IsEnabled(id); });
 }
 
-void MainWindow::OnClick(std::string_view name)
+void MainWindow::OnClick(ControlId button)
 {
-    if (!gConfig || unloaded_ || !MayClick(name)) {
+    if (!gConfig || unloaded_ || !MayClick(button)) {
         return;
     }
     ++busy_;
-    Dispatch(name);
+    Dispatch(button);
     if (journal_.TakeSaveFailure() && !life_.closed) {
         services_.messages.Show(kJournalSaveFailed, MessageStyle::Warning);
     }
     --busy_;
-    if (!life_.closed && IsOperatorButton(name)) {
+    if (!life_.closed && IsOperatorButton(button)) {
         ReturnFocusToStart();
     }
     FinishHandler();
@@ -166,45 +166,80 @@ void MainWindow::ReturnFocusToStart()
 {
     // A button keeps the focus after its click, and Space or Enter would press it again: after a
     // question answered No, a second Space on Reset would erase the game. Start is the safe key.
-    if (MayClick("cmdStart")) {
-        view_.SetFocus("cmdStart");
+    if (MayClick(Control::cmdStart)) {
+        view_.SetFocus(Control::cmdStart);
     }
 }
 
-void MainWindow::Dispatch(std::string_view name)
+void MainWindow::Dispatch(ControlId button)
 {
     BitmapPreparation images = Images();
     DigitRenderer renderer = Renderer();
-    HistoryBoard board(view_, services_.messages, record_, images, listeners_);
+    HistoryBoard board(view_, services_.messages, record_, images);
     AuxiliaryControls auxiliary(view_, services_.clock, images, renderer, TimerCount);
 
-    if (name == "cmdStart") {
-        StartSequence(view_, services_, *gConfig, record_, picker_, images, renderer, board, life_, listeners_).Run();
-    } else if (name == "cmdHistBack") {
+    switch (button.control()) {
+    case Control::cmdStart:
+        cmdStart_Click(images, renderer, board);
+        break;
+    case Control::cmdHistBack:
         board.PageBack();
-    } else if (name == "cmdHistForward") {
+        break;
+    case Control::cmdHistForward:
         board.PageForward();
-    } else if (name == "cmdReset") {
-        board.Reset(gConfig->NumMax());
-    } else if (name == "cmdSetting") {
-        const std::int16_t numMaxBefore = gConfig->NumMax();
-        RunSettingsAndRefresh(services_.settingsDialog, *gConfig, images, auxiliary, board, life_,
-                              backgroundStandIn_);
-        if (!life_.closed) {
-            listeners_.OnSettingsRefreshed();
-            // The game keeps the highest number it began with; the operator must hear that.
-            if (gConfig->NumMax() != numMaxBefore && gConfig->NumMax() != record_.NumMax()) {
-                services_.messages.Show(kNumMaxNextGameNotice, MessageStyle::Notice);
-            }
+        break;
+    case Control::cmdReset:
+        if (board.Reset(gConfig->NumMax())) {
+            listeners_.OnGameReset(record_);
         }
-    } else if (name == "Command1") {
+        break;
+    case Control::cmdSetting:
+        cmdSetting_Click(images, auxiliary, board);
+        break;
+    case Control::Command1:
         auxiliary.Command1_Click();
-    } else if (name == "Command2") {
+        break;
+    case Control::Command2:
         auxiliary.Command2_Click();
-    } else if (name == "Command3") {
+        break;
+    case Control::Command3:
         auxiliary.Command3_Click();
-    } else if (name == "Command4") {
+        break;
+    case Control::Command4:
         auxiliary.Command4_Click();
+        break;
+    default:
+        break;  // pictures, labels and the list take no click
+    }
+}
+
+void MainWindow::cmdStart_Click(BitmapPreparation& images, DigitRenderer& renderer, HistoryBoard& board)
+{
+    StartSequence sequence(view_, services_, *gConfig, record_, picker_, images, renderer, board, life_, listeners_);
+    switch (sequence.Run()) {
+    case SequenceEnd::GameComplete:
+        // A window about to close spares the operator the closing message.
+        if (!life_.closeRequested && !life_.closed) {
+            services_.messages.Show(kGameCompleteNotice, MessageStyle::Notice);
+        }
+        break;
+    case SequenceEnd::Drawn:
+    case SequenceEnd::Refused:
+    case SequenceEnd::Abandoned:
+        break;
+    }
+}
+
+void MainWindow::cmdSetting_Click(BitmapPreparation& images, AuxiliaryControls& auxiliary, HistoryBoard& board)
+{
+    const std::int16_t numMaxBefore = gConfig->NumMax();
+    RunSettingsAndRefresh(services_.settingsDialog, *gConfig, images, auxiliary, board, life_, backgroundStandIn_);
+    if (!life_.closed) {
+        listeners_.OnSettingsRefreshed();
+        // The game keeps the highest number it began with; the operator must hear that.
+        if (gConfig->NumMax() != numMaxBefore && gConfig->NumMax() != record_.NumMax()) {
+            services_.messages.Show(kNumMaxNextGameNotice, MessageStyle::Notice);
+        }
     }
 }
 
@@ -229,9 +264,9 @@ void MainWindow::OnActivate()
     Images().RefreshPicNum();
 }
 
-void MainWindow::OnTimer(std::string_view name)
+void MainWindow::OnTimer(ControlId timer)
 {
-    if (!gConfig || unloaded_ || name != "Timer1") {
+    if (!gConfig || unloaded_ || timer != Control::Timer1) {
         return;
     }
     BitmapPreparation images = Images();

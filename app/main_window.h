@@ -5,12 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "app/auxiliary_controls.h"
 #include "config/config_store.h"
 #include "display/bitmap_preparation.h"
 #include "display/layout_metrics.h"
 #include "draw/draw_record.h"
 #include "draw/game_journal.h"
 #include "draw/game_listener.h"
+#include "draw/history_board.h"
 #include "draw/number_picker.h"
 #include "draw/start_sequence.h"
 #include "imaging/digit_rendering.h"
@@ -52,15 +54,15 @@ public:
 
     // Start-up: read settings, lay out, prepare the images, show the window, paint the idle display,
     // and offer to continue a game the journal kept from an earlier run.
-    bool FormLoad();
+    [[nodiscard]] bool FormLoad();
 
-    // Runs the handler of button `name`; ignored when the button or a container around it is
+    // Runs the handler of `button`; ignored when the button or a container around it is
     // disabled (a keyboard shortcut must not get past the lock), before start-up and after unload.
-    void OnClick(std::string_view name) override;
+    void OnClick(ControlId button) override;
     // Repaints the display surface.
     void OnActivate() override;
-    // "Timer1" steps the test counter; other names are ignored.
-    void OnTimer(std::string_view name) override;
+    // Timer1 steps the test counter.
+    void OnTimer(ControlId timer) override;
     // True unless a handler (a Start sequence, a dialog, a question) is still running; the window
     // then closes itself as soon as that handler has finished.
     bool OnCloseRequest() override;
@@ -74,9 +76,11 @@ private:
     void ResumeLastGame();
     void FormUnload();
     void Release();
-    bool MayClick(std::string_view name) const;
+    bool MayClick(ControlId button) const;
     void ReturnFocusToStart();
-    void Dispatch(std::string_view name);
+    void Dispatch(ControlId button);
+    void cmdStart_Click(BitmapPreparation& images, DigitRenderer& renderer, HistoryBoard& board);
+    void cmdSetting_Click(BitmapPreparation& images, AuxiliaryControls& auxiliary, HistoryBoard& board);
     void FinishHandler();
 
     BitmapPreparation Images();

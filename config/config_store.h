@@ -50,7 +50,7 @@ public:
 
     // Writes all seven settings to the INI file in one crash-safe replacement. Returns false
     // when the file could not be written; the in-memory values stay as they are.
-    bool WriteConfig() const;
+    [[nodiscard]] bool WriteConfig() const;
 
 private:
     std::string backGroundImageFile_;

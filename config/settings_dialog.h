@@ -53,9 +53,6 @@ public:
     SettingsDialog(const SettingsDialog&) = delete;
     SettingsDialog& operator=(const SettingsDialog&) = delete;
 
-    // The dialog's window and controls in pixels, for a screen of the given twips per pixel.
-    static WindowLayout Layout(double twipsPerPixelX, double twipsPerPixelY);
-
     // The dialog's load: lays out the view, connects its events and runs LoadSettingValues.
     void FormLoad();
 
@@ -95,7 +92,7 @@ public:
     // Closes without storing anything.
     void cmdClose_Click();
 
-    void OnClick(std::string_view name) override;
+    void OnClick(ControlId button) override;
     void OnCloseBox() override;
 
     Outcome Result() const { return outcome_; }

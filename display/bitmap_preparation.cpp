@@ -4,10 +4,10 @@
 #include <cctype>
 #include <string>
 
-#include "display/layout.h"
+#include "display/main_window_layout.h"
 #include "imaging/dib_access.h"
 #include "imaging/digit_rendering.h"
-#include "platform/window_layout.h"
+#include "platform/control_id.h"
 
 namespace palvo {
 namespace {
@@ -76,13 +76,13 @@ bool BitmapPreparation::SetNumBarBmp(std::int16_t sizeIndex)
     std::int32_t height = 0;
     bool read = sizeIndex >= 0 && sizeIndex < kBigBarSizes;
     if (read) {
-        read = ReadBar(view_.Picture(ArrayName("picHorizontal", sizeIndex)), buffers_.NumBarPixels_H, width,
+        read = ReadBar(view_.Picture(ControlId(Control::picHorizontal, sizeIndex)), buffers_.NumBarPixels_H, width,
                        height, paint);
     }
     if (read) {
         shared_.SetNumBarHeight_H(height);
         shared_.SetNumBarWidth_H(width);
-        read = ReadBar(view_.Picture(ArrayName("picVertical", sizeIndex)), buffers_.NumBarPixels_V, width,
+        read = ReadBar(view_.Picture(ControlId(Control::picVertical, sizeIndex)), buffers_.NumBarPixels_V, width,
                        height, paint);
     }
     if (!read) {
@@ -100,12 +100,12 @@ bool BitmapPreparation::SetHistNumBmp()
     ColorToRGB(config_.NumColor(), paint);
     std::int32_t width = 0;
     std::int32_t height = 0;
-    bool read = ReadBar(view_.Picture(ArrayName("picHorizontal", kHistoryBarIndex)), buffers_.HistNumPixels_H,
+    bool read = ReadBar(view_.Picture(ControlId(Control::picHorizontal, kHistoryBarIndex)), buffers_.HistNumPixels_H,
                         width, height, paint);
     if (read) {
         shared_.SetHistNumHeight_H(height);
         shared_.SetHistNumWidth_H(width);
-        read = ReadBar(view_.Picture(ArrayName("picVertical", kHistoryBarIndex)), buffers_.HistNumPixels_V,
+        read = ReadBar(view_.Picture(ControlId(Control::picVertical, kHistoryBarIndex)), buffers_.HistNumPixels_V,
                        width, height, paint);
     }
     if (!read) {
@@ -120,7 +120,7 @@ bool BitmapPreparation::SetHistNumBmp()
 
 bool BitmapPreparation::LoadBackGround(const std::string& path)
 {
-    PictureSurface& base = view_.Picture("picBase");
+    PictureSurface& base = view_.Picture(Control::picBase);
     std::int32_t width = 0;
     std::int32_t height = 0;
     // A picture that cannot be loaded is as much a failure as one that cannot be read back.
@@ -183,7 +183,7 @@ bool BitmapPreparation::RefreshBackGroundBmp(std::optional<std::string>& standIn
 
 bool BitmapPreparation::SetPicHistNumBmp()
 {
-    PictureSurface& cell = view_.Picture(ArrayName("picHistNum", 1));
+    PictureSurface& cell = view_.Picture(ControlId(Control::picHistNum, 1));
     cell.RemovePicture();
     cell.Clear();
     std::int32_t width = 0;
@@ -199,7 +199,7 @@ bool BitmapPreparation::SetPicHistNumBmp()
 
 void BitmapPreparation::RefreshPicNum()
 {
-    PictureSurface& base = view_.Picture("picBase");
+    PictureSurface& base = view_.Picture(Control::picBase);
     SetDibPixels(base, buffers_.PicNumPixels);
     base.Refresh();
 }
@@ -214,7 +214,7 @@ void BitmapPreparation::DrawHistNum(std::int16_t cellIndex, std::int16_t number)
     if (cellIndex < 0 || cellIndex >= kHistoryCells) {
         return;
     }
-    PictureSurface& cell = view_.Picture(ArrayName("picHistNum", cellIndex));
+    PictureSurface& cell = view_.Picture(ControlId(Control::picHistNum, cellIndex));
     cell.Clear();
     std::int32_t width = 0;
     std::int32_t height = 0;

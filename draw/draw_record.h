@@ -32,7 +32,7 @@ public:
 
     // Moves the view so that cell 0 shows ordinal `position`; false, changing nothing, unless
     // 5 <= position <= DrawnCount().
-    bool SetHistViewPos(std::int16_t position);
+    [[nodiscard]] bool SetHistViewPos(std::int16_t position);
 
     // Moves the view back to the newest draw.
     void ViewNewest() { histViewPos_ = drawnCount_; }

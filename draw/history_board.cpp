@@ -3,33 +3,29 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/window_layout.h"
+#include "platform/control_id.h"
 
 namespace palvo {
 
-bool HistoryBoard::PageBack()
+void HistoryBoard::PageBack()
 {
-    if (!record_.SetHistViewPos(static_cast<std::int16_t>(record_.HistViewPos() - 1))) {
-        return false;
+    if (record_.SetHistViewPos(static_cast<std::int16_t>(record_.HistViewPos() - 1))) {
+        DrawHistBoard();
     }
-    DrawHistBoard();
-    return true;
 }
 
-bool HistoryBoard::PageForward()
+void HistoryBoard::PageForward()
 {
-    if (!record_.SetHistViewPos(static_cast<std::int16_t>(record_.HistViewPos() + 1))) {
-        return false;
+    if (record_.SetHistViewPos(static_cast<std::int16_t>(record_.HistViewPos() + 1))) {
+        DrawHistBoard();
     }
-    DrawHistBoard();
-    return true;
 }
 
 void HistoryBoard::DrawHistBoard()
 {
     for (int i = 0; i < DrawRecord::kCellsPerView; ++i) {
         images_.DrawHistNum(static_cast<std::int16_t>(i), record_.ViewRead(i));
-        view_.SetText(ArrayName("lblistNum", i), std::to_string(record_.HistViewPos() - i));
+        view_.SetText(ControlId(Control::lblistNum, i), std::to_string(record_.HistViewPos() - i));
     }
 }
 
@@ -39,7 +35,7 @@ void HistoryBoard::ShowNewest()
     const int cells = std::min<int>(record_.DrawnCount(), DrawRecord::kCellsPerView);
     for (int i = 0; i < cells; ++i) {
         images_.DrawHistNum(static_cast<std::int16_t>(i), record_.NewestFirst(i));
-        view_.SetText(ArrayName("lblistNum", i), std::to_string(record_.DrawnCount() - i));
+        view_.SetText(ControlId(Control::lblistNum, i), std::to_string(record_.DrawnCount() - i));
     }
 }
 
@@ -49,19 +45,18 @@ bool HistoryBoard::Reset(std::int16_t numMax)
         return false;
     }
     record_.Create(numMax);
-    view_.ListClear("lstHistory");
+    view_.ListClear(Control::lstHistory);
     images_.RestoreBackground();
     images_.RefreshPicNum();
     for (int i = 0; i < DrawRecord::kCellsPerView; ++i) {
-        PictureSurface& cell = view_.Picture(ArrayName("picHistNum", i));
+        PictureSurface& cell = view_.Picture(ControlId(Control::picHistNum, i));
         cell.Clear();
         cell.Refresh();
-        view_.SetText(ArrayName("lblistNum", i), "");
+        view_.SetText(ControlId(Control::lblistNum, i), "");
     }
     // A game without any number to draw (a highest number below 1) keeps Start closed.
-    view_.SetEnabled("cmdStart", !record_.IsComplete());
-    view_.SetEnabled("picHist", true);
-    listener_.OnGameReset(record_);
+    view_.SetEnabled(Control::cmdStart, !record_.IsComplete());
+    view_.SetEnabled(Control::picHist, true);
     return true;
 }
 

@@ -4,7 +4,6 @@
 
 #include "display/bitmap_preparation.h"
 #include "draw/draw_record.h"
-#include "draw/game_listener.h"
 #include "platform/main_window_view.h"
 #include "platform/message_boxes.h"
 
@@ -14,22 +13,22 @@ namespace palvo {
 // time, showing the newest draws, and starting a new game.
 class HistoryBoard {
 public:
-    HistoryBoard(MainWindowView& view, MessageBoxes& messages, DrawRecord& record, BitmapPreparation& images,
-                 GameListener& listener)
-        : view_(view), messages_(messages), record_(record), images_(images), listener_(listener)
+    HistoryBoard(MainWindowView& view, MessageBoxes& messages, DrawRecord& record, BitmapPreparation& images)
+        : view_(view), messages_(messages), record_(record), images_(images)
     {
     }
 
-    // cmdHistBack: shows one older ordinal per cell; false, changing nothing, when the oldest view
+    // cmdHistBack: shows one older ordinal per cell; changes nothing when the oldest view
     // (ordinals 5 ... 1) is already shown or fewer than six numbers are drawn.
-    bool PageBack();
+    void PageBack();
 
-    // cmdHistForward: shows one newer ordinal per cell; false, changing nothing, at the newest view.
-    bool PageForward();
+    // cmdHistForward: shows one newer ordinal per cell; changes nothing at the newest view.
+    void PageForward();
 
     // cmdReset: asks whether to reset; on Yes starts a new game of `numMax` numbers with a blank
-    // board and a bare background and re-opens Start. Returns whether the game was reset.
-    bool Reset(std::int16_t numMax);
+    // board and a bare background and re-opens Start. Returns whether the game was reset, which
+    // those who follow the game must then hear.
+    [[nodiscard]] bool Reset(std::int16_t numMax);
 
     // Paints all five cells and labels from the current view. Precondition: 5 <= HistViewPos <= DrawnCount.
     void DrawHistBoard();
@@ -43,7 +42,6 @@ private:
     MessageBoxes& messages_;
     DrawRecord& record_;
     BitmapPreparation& images_;
-    GameListener& listener_;
 };
 
 }  // namespace palvo

@@ -49,8 +49,8 @@ SequenceEnd StartSequence::Run()
     if (record_.IsComplete()) {
         return SequenceEnd::Refused;
     }
-    view_.SetEnabled("cmdStart", false);
-    view_.SetEnabled("picHist", false);
+    view_.SetEnabled(Control::cmdStart, false);
+    view_.SetEnabled(Control::picHist, false);
     picker_.Seed(services_.entropy.FreshSeed());
 
     std::int16_t candidate = 0;
@@ -84,23 +84,19 @@ SequenceEnd StartSequence::Run()
     }
     ShowNumber(candidate);
     record_.Append(candidate);
-    view_.ListAddItem("lstHistory", HistoryListItem(record_.DrawnCount(), candidate));
-    view_.ListSelect("lstHistory", view_.ListCount("lstHistory") - 1);
+    view_.ListAddItem(Control::lstHistory, HistoryListItem(record_.DrawnCount(), candidate));
+    view_.ListSelect(Control::lstHistory, view_.ListCount(Control::lstHistory) - 1);
     board_.ShowNewest();
     listener_.OnNumberDrawn(record_);
     services_.sound.PlayAsync(
         Utf8PathIn(services_.environment.DataDirectory(), "wav/ユートピア - Windows の終了.WAV"));
-    view_.SetEnabled("cmdStart", true);
-    view_.SetEnabled("picHist", true);
+    view_.SetEnabled(Control::cmdStart, true);
+    view_.SetEnabled(Control::picHist, true);
 
     if (!record_.IsComplete()) {
         return SequenceEnd::Drawn;
     }
-    view_.SetEnabled("cmdStart", false);
-    // A window about to close spares the operator the closing message.
-    if (!life_.closeRequested) {
-        services_.messages.Show("サイシュウパルボデス！ オツカレサマデシタ．", MessageStyle::Notice);
-    }
+    view_.SetEnabled(Control::cmdStart, false);
     return SequenceEnd::GameComplete;
 }
 

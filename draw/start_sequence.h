@@ -37,7 +37,7 @@ enum class SequenceEnd {
 
 // One press of Start: locks the controls, rolls random numbers with a beep before each (fast
 // steps, then slow ones), settles on a number not drawn yet, records it, lists it, shows it on
-// the history board, plays the chime, unlocks, and ends the game after its last number.
+// the history board, plays the chime, unlocks, and keeps Start locked after the game's last number.
 class StartSequence {
 public:
     StartSequence(MainWindowView& view, PlatformServices& services, const CConfig& config, DrawRecord& record,
@@ -57,8 +57,8 @@ public:
     }
 
     // Runs one sequence (the rhythm counts are read from the settings at every step); the game's
-    // highest number is the record's own.
-    SequenceEnd Run();
+    // highest number is the record's own. The caller closes a completed game with its notice.
+    [[nodiscard]] SequenceEnd Run();
 
     // Paints `number` in big digits over the bare background: no tens digit below 10, only the
     // last digit of a number beyond two digits.

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/control_id.h"
 #include "platform/window_layout.h"
 #include "platform/picture_surface.h"
 
@@ -13,12 +14,12 @@ class MainWindowEvents {
 public:
     virtual ~MainWindowEvents() = default;
 
-    // A button was clicked (by the operator or the keyboard); `name` as in the layout.
-    virtual void OnClick(std::string_view name) = 0;
+    // A button was clicked (by the operator or the keyboard).
+    virtual void OnClick(ControlId button) = 0;
     // The window became the active window of the program.
     virtual void OnActivate() = 0;
     // A timer of the layout fired.
-    virtual void OnTimer(std::string_view name) = 0;
+    virtual void OnTimer(ControlId timer) = 0;
     // The operator asked to close the window. Returns true when the window may close now;
     // false when the logic will close it itself (through MainWindowView::Close) a little later.
     virtual bool OnCloseRequest() = 0;
@@ -26,8 +27,7 @@ public:
     virtual void OnClosed() = 0;
 };
 
-// The main window as the game logic sees it. Controls are named as in the layout table.
-// Calls naming a control that does not exist are ignored.
+// The main window as the game logic sees it. Every call names a control of the applied layout.
 class MainWindowView {
 public:
     virtual ~MainWindowView() = default;
@@ -37,26 +37,26 @@ public:
     // Creates (or re-places) the window and every control exactly as the table says.
     virtual void ApplyLayout(const WindowLayout& layout) = 0;
 
-    // The persistent image of a picture box. Precondition: `name` is a picture box of the layout.
-    virtual PictureSurface& Picture(std::string_view name) = 0;
+    // The persistent image of a picture box. Precondition: `box` is a picture box of the layout.
+    virtual PictureSurface& Picture(ControlId box) = 0;
 
-    virtual void SetEnabled(std::string_view name, bool enabled) = 0;
-    virtual bool IsEnabled(std::string_view name) const = 0;
+    virtual void SetEnabled(ControlId id, bool enabled) = 0;
+    virtual bool IsEnabled(ControlId id) const = 0;
 
     // Caption of a label or button, text of a text box.
-    virtual void SetText(std::string_view name, std::string_view text) = 0;
-    virtual std::string Text(std::string_view name) const = 0;
+    virtual void SetText(ControlId id, std::string_view text) = 0;
+    virtual std::string Text(ControlId id) const = 0;
 
-    // The list box `name`.
-    virtual void ListAddItem(std::string_view name, std::string_view item) = 0;
-    virtual void ListClear(std::string_view name) = 0;
-    virtual int ListCount(std::string_view name) const = 0;
-    virtual void ListSelect(std::string_view name, int index) = 0;
+    // The list box `id`.
+    virtual void ListAddItem(ControlId id, std::string_view item) = 0;
+    virtual void ListClear(ControlId id) = 0;
+    virtual int ListCount(ControlId id) const = 0;
+    virtual void ListSelect(ControlId id, int index) = 0;
 
-    virtual void SetTimerEnabled(std::string_view name, bool enabled) = 0;
+    virtual void SetTimerEnabled(ControlId id, bool enabled) = 0;
 
     // Gives the keyboard focus to a control.
-    virtual void SetFocus(std::string_view name) = 0;
+    virtual void SetFocus(ControlId id) = 0;
 
     // Shows the window (not modal); it becomes active, which raises OnActivate.
     virtual void Show() = 0;

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/control_id.h"
 #include "platform/window_layout.h"
 
 namespace palvo {
@@ -13,9 +14,9 @@ class SettingsDialogEvents {
 public:
     virtual ~SettingsDialogEvents() = default;
 
-    // The user clicked an enabled button or option button; `name` as in the layout,
-    // option buttons as "opNumSize(1)". An option button is already checked when this arrives.
-    virtual void OnClick(std::string_view name) = 0;
+    // The user clicked an enabled button or option button. An option button is already checked
+    // when this arrives.
+    virtual void OnClick(ControlId button) = 0;
 
     // The user closed the window by its own means (close box, system menu, Escape);
     // the window closes after this returns.

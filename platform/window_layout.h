@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "platform/control_id.h"
 
 namespace palvo {
 
@@ -21,7 +24,7 @@ enum class ControlKind {
 };
 
 struct FontChoice {
-    std::string family;      // as named by the design; the platform substitutes a Japanese font when missing
+    std::string family;      // a Windows font name; elsewhere the platform substitutes a Japanese font
     double pointSize = 0;    // 0: the platform's default font
     bool bold = false;
 };
@@ -30,9 +33,9 @@ inline constexpr std::int32_t kDefaultColor = -1;
 
 // One control of a window, fully placed: the platform creates it exactly like this.
 struct ControlLayout {
-    std::string name;        // object name, array elements as "picHistNum(2)"
+    ControlId id = Control::picBase;
     ControlKind kind = ControlKind::Label;
-    std::string parent;      // containing control's name; "" for the window itself
+    std::optional<ControlId> parent;  // the containing control; none for the window itself
     std::int32_t x = 0;      // pixels, relative to the parent's client area
     std::int32_t y = 0;
     std::int32_t width = 0;
@@ -49,14 +52,14 @@ struct ControlLayout {
     std::int32_t timerInterval = 0;
 };
 
-// A control of `kind` named `name` inside `parent`, placed in pixels; every other field default.
-inline ControlLayout MakeControl(std::string name, ControlKind kind, std::string parent, std::int32_t x,
-                               std::int32_t y, std::int32_t width, std::int32_t height)
+// Control `id` of `kind` inside `parent`, placed in pixels; every other field default.
+inline ControlLayout MakeControl(ControlId id, ControlKind kind, std::optional<ControlId> parent, std::int32_t x,
+                                 std::int32_t y, std::int32_t width, std::int32_t height)
 {
     ControlLayout placement;
-    placement.name = std::move(name);
+    placement.id = id;
     placement.kind = kind;
-    placement.parent = std::move(parent);
+    placement.parent = parent;
     placement.x = x;
     placement.y = y;
     placement.width = width;
@@ -74,11 +77,11 @@ struct WindowLayout {
     std::int32_t backColor = kDefaultColor;
     std::vector<ControlLayout> controls;
 
-    // The control with this name, or nullptr.
-    const ControlLayout* Find(const std::string& name) const
+    // The control `id`, or nullptr when this window has no such control.
+    const ControlLayout* Find(ControlId id) const
     {
         for (const ControlLayout& control : controls) {
-            if (control.name == name) {
+            if (control.id == id) {
                 return &control;
             }
         }
@@ -86,10 +89,22 @@ struct WindowLayout {
     }
 };
 
-// "picHistNum" and 2 give "picHistNum(2)".
-inline std::string ArrayName(const std::string& name, int index)
+// True when control `id` of `layout` and every container around it are enabled, each as
+// `isEnabled(id)` reports it: a click reaches a control only through enabled containers.
+template <typename IsEnabled>
+bool IsEnabledWithContainers(const WindowLayout& layout, ControlId id, const IsEnabled& isEnabled)
 {
-    return name + "(" + std::to_string(index) + ")";
+    const ControlLayout* control = layout.Find(id);
+    while (control != nullptr) {
+        if (!isEnabled(control->id)) {
+            return false;
+        }
+        if (!control->parent) {
+            return true;
+        }
+        control = layout.Find(*control->parent);
+    }
+    return false;
 }
 
 }  // namespace palvo

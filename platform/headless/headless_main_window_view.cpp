@@ -13,15 +13,15 @@ HeadlessMainWindowView::HeadlessMainWindowView(std::string applicationDirectory)
 {
 }
 
-HeadlessMainWindowView::Control* HeadlessMainWindowView::Find(std::string_view name)
+HeadlessMainWindowView::Widget* HeadlessMainWindowView::Find(ControlId id)
 {
-    const auto it = controls_.find(name);
+    const auto it = controls_.find(id);
     return it == controls_.end() ? nullptr : &it->second;
 }
 
-const HeadlessMainWindowView::Control* HeadlessMainWindowView::Find(std::string_view name) const
+const HeadlessMainWindowView::Widget* HeadlessMainWindowView::Find(ControlId id) const
 {
-    const auto it = controls_.find(name);
+    const auto it = controls_.find(id);
     return it == controls_.end() ? nullptr : &it->second;
 }
 
@@ -47,7 +47,7 @@ void HeadlessMainWindowView::ApplyLayout(const WindowLayout& layout)
     ++layoutCount_;
     const PictureLoader loader = [this](const std::string& path) { return LoadPictureFile(path); };
     for (const ControlLayout& placement : layout.controls) {
-        Control& control = controls_[placement.name];
+        Widget& control = controls_[placement.id];
         control.placement = placement;
         control.enabled = placement.enabled;
         control.text = placement.caption;
@@ -57,14 +57,14 @@ void HeadlessMainWindowView::ApplyLayout(const WindowLayout& layout)
         if (placement.kind != ControlKind::PictureBox) {
             continue;
         }
-        auto& surface = surfaces_[placement.name];
+        auto& surface = surfaces_[placement.id];
         if (!surface) {
             surface = std::make_unique<MemoryPictureSurface>(placement.width, placement.height,
                                                              placement.backColor, loader);
         } else {
             surface->SetBackColor(placement.backColor);
         }
-        if (std::find(failingReads_.begin(), failingReads_.end(), placement.name) != failingReads_.end()) {
+        if (std::find(failingReads_.begin(), failingReads_.end(), placement.id) != failingReads_.end()) {
             surface->SetReadFails(true);
         }
         if (!placement.picture.empty()) {
@@ -73,111 +73,101 @@ void HeadlessMainWindowView::ApplyLayout(const WindowLayout& layout)
     }
 }
 
-PictureSurface& HeadlessMainWindowView::Picture(std::string_view name)
+PictureSurface& HeadlessMainWindowView::Picture(ControlId id)
 {
-    MemoryPictureSurface* surface = Surface(name);
+    MemoryPictureSurface* surface = Surface(id);
     return surface != nullptr ? *surface : missing_;
 }
 
-MemoryPictureSurface* HeadlessMainWindowView::Surface(std::string_view name)
+MemoryPictureSurface* HeadlessMainWindowView::Surface(ControlId id)
 {
-    const auto it = surfaces_.find(name);
+    const auto it = surfaces_.find(id);
     return it == surfaces_.end() ? nullptr : it->second.get();
 }
 
-void HeadlessMainWindowView::SetEnabled(std::string_view name, bool enabled)
+void HeadlessMainWindowView::SetEnabled(ControlId id, bool enabled)
 {
-    if (Control* control = Find(name)) {
+    if (Widget* control = Find(id)) {
         control->enabled = enabled;
     }
 }
 
-bool HeadlessMainWindowView::IsEnabled(std::string_view name) const
+bool HeadlessMainWindowView::IsEnabled(ControlId id) const
 {
-    const Control* control = Find(name);
+    const Widget* control = Find(id);
     return control != nullptr && control->enabled;
 }
 
-bool HeadlessMainWindowView::IsEffectivelyEnabled(std::string_view name) const
+bool HeadlessMainWindowView::IsEffectivelyEnabled(ControlId id) const
 {
-    const Control* control = Find(name);
-    while (control != nullptr) {
-        if (!control->enabled) {
-            return false;
-        }
-        if (control->placement.parent.empty()) {
-            return true;
-        }
-        control = Find(control->placement.parent);
-    }
-    return false;
+    return layout_ && IsEnabledWithContainers(*layout_, id, [this](ControlId each) { return IsEnabled(each); });
 }
 
-void HeadlessMainWindowView::SetText(std::string_view name, std::string_view text)
+void HeadlessMainWindowView::SetText(ControlId id, std::string_view text)
 {
-    if (Control* control = Find(name)) {
+    if (Widget* control = Find(id)) {
         control->text = std::string(text);
     }
 }
 
-std::string HeadlessMainWindowView::Text(std::string_view name) const
+std::string HeadlessMainWindowView::Text(ControlId id) const
 {
-    const Control* control = Find(name);
+    const Widget* control = Find(id);
     return control != nullptr ? control->text : std::string();
 }
 
-void HeadlessMainWindowView::ListAddItem(std::string_view name, std::string_view item)
+void HeadlessMainWindowView::ListAddItem(ControlId id, std::string_view item)
 {
-    if (Control* control = Find(name)) {
+    if (Widget* control = Find(id)) {
         control->items.emplace_back(item);
     }
 }
 
-void HeadlessMainWindowView::ListClear(std::string_view name)
+void HeadlessMainWindowView::ListClear(ControlId id)
 {
-    if (Control* control = Find(name)) {
+    if (Widget* control = Find(id)) {
         control->items.clear();
         control->selected = -1;
     }
 }
 
-int HeadlessMainWindowView::ListCount(std::string_view name) const
+int HeadlessMainWindowView::ListCount(ControlId id) const
 {
-    const Control* control = Find(name);
+    const Widget* control = Find(id);
     return control != nullptr ? static_cast<int>(control->items.size()) : 0;
 }
 
-void HeadlessMainWindowView::ListSelect(std::string_view name, int index)
+void HeadlessMainWindowView::ListSelect(ControlId id, int index)
 {
-    Control* control = Find(name);
+    Widget* control = Find(id);
     if (control != nullptr && index >= -1 && index < static_cast<int>(control->items.size())) {
         control->selected = index;
     }
 }
 
-const std::vector<std::string>& HeadlessMainWindowView::ListItems(std::string_view name) const
+const std::vector<std::string>& HeadlessMainWindowView::ListItems(ControlId id) const
 {
     static const std::vector<std::string> none;
-    const Control* control = Find(name);
+    const Widget* control = Find(id);
     return control != nullptr ? control->items : none;
 }
 
-int HeadlessMainWindowView::ListSelection(std::string_view name) const
+int HeadlessMainWindowView::ListSelection(ControlId id) const
 {
-    const Control* control = Find(name);
+    const Widget* control = Find(id);
     return control != nullptr ? control->selected : -1;
 }
 
-void HeadlessMainWindowView::SetTimerEnabled(std::string_view name, bool enabled)
+void HeadlessMainWindowView::SetTimerEnabled(ControlId id, bool enabled)
 {
-    if (Control* control = Find(name)) {
+    if (Widget* control = Find(id)) {
         control->timerEnabled = enabled;
     }
 }
 
-bool HeadlessMainWindowView::IsTimerEnabled(std::string_view name) const
+bool HeadlessMainWindowView::IsTimerEnabled(ControlId id) const
 {
-    const Control* control = Find(name);
+    const Widget* control = Find(id);
     return control != nullptr && control->timerEnabled;
 }
 
@@ -213,27 +203,27 @@ void HeadlessMainWindowView::ForgetPicture(const std::string& path)
     forgotten_.push_back(path);
 }
 
-void HeadlessMainWindowView::FailReadsOf(const std::string& name)
+void HeadlessMainWindowView::FailReadsOf(ControlId box)
 {
-    failingReads_.push_back(name);
-    if (MemoryPictureSurface* surface = Surface(name)) {
+    failingReads_.push_back(box);
+    if (MemoryPictureSurface* surface = Surface(box)) {
         surface->SetReadFails(true);
     }
 }
 
-void HeadlessMainWindowView::Click(std::string_view name)
+void HeadlessMainWindowView::Click(ControlId id)
 {
     if (events_ != nullptr && !closed_) {
-        events_->OnClick(name);
+        events_->OnClick(id);
     }
 }
 
-bool HeadlessMainWindowView::ClickWithMouse(std::string_view name)
+bool HeadlessMainWindowView::ClickWithMouse(ControlId id)
 {
-    if (!IsEffectivelyEnabled(name)) {
+    if (!IsEffectivelyEnabled(id)) {
         return false;
     }
-    Click(name);
+    Click(id);
     return true;
 }
 
@@ -244,12 +234,12 @@ void HeadlessMainWindowView::Activate()
     }
 }
 
-bool HeadlessMainWindowView::FireTimer(std::string_view name)
+bool HeadlessMainWindowView::FireTimer(ControlId id)
 {
-    if (events_ == nullptr || closed_ || !IsTimerEnabled(name)) {
+    if (events_ == nullptr || closed_ || !IsTimerEnabled(id)) {
         return false;
     }
-    events_->OnTimer(name);
+    events_->OnTimer(id);
     return true;
 }
 

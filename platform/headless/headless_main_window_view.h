@@ -27,17 +27,17 @@ public:
 
     void SetEvents(MainWindowEvents* events) override { events_ = events; }
     void ApplyLayout(const WindowLayout& layout) override;
-    PictureSurface& Picture(std::string_view name) override;
-    void SetEnabled(std::string_view name, bool enabled) override;
-    bool IsEnabled(std::string_view name) const override;
-    void SetText(std::string_view name, std::string_view text) override;
-    std::string Text(std::string_view name) const override;
-    void ListAddItem(std::string_view name, std::string_view item) override;
-    void ListClear(std::string_view name) override;
-    int ListCount(std::string_view name) const override;
-    void ListSelect(std::string_view name, int index) override;
-    void SetTimerEnabled(std::string_view name, bool enabled) override;
-    void SetFocus(std::string_view name) override { focus_ = std::string(name); }
+    PictureSurface& Picture(ControlId id) override;
+    void SetEnabled(ControlId id, bool enabled) override;
+    bool IsEnabled(ControlId id) const override;
+    void SetText(ControlId id, std::string_view text) override;
+    std::string Text(ControlId id) const override;
+    void ListAddItem(ControlId id, std::string_view item) override;
+    void ListClear(ControlId id) override;
+    int ListCount(ControlId id) const override;
+    void ListSelect(ControlId id, int index) override;
+    void SetTimerEnabled(ControlId id, bool enabled) override;
+    void SetFocus(ControlId id) override { focus_ = id; }
     void Show() override;
     void Close() override;
 
@@ -48,39 +48,40 @@ public:
     // Makes the picture under `path` unloadable, even when a file exists there.
     void ForgetPicture(const std::string& path);
 
-    // Makes the picture box `name` unreadable, now or as soon as the layout creates it.
-    void FailReadsOf(const std::string& name);
+    // Makes the picture box `box` unreadable, now or as soon as the layout creates it.
+    void FailReadsOf(ControlId box);
 
     // The memory surface of a picture box (nullptr when the layout has no such box).
-    MemoryPictureSurface* Surface(std::string_view name);
+    MemoryPictureSurface* Surface(ControlId id);
 
     // Delivers a click to the logic unconditionally, as a keyboard shortcut would.
-    void Click(std::string_view name);
+    void Click(ControlId id);
     // Delivers a click only when the control and every container around it are enabled, as the mouse does.
-    bool ClickWithMouse(std::string_view name);
+    bool ClickWithMouse(ControlId id);
     // Delivers the window's activation.
     void Activate();
     // Delivers a timer tick when that timer is switched on; returns whether it was delivered.
-    bool FireTimer(std::string_view name);
+    bool FireTimer(ControlId id);
     // The operator closes the window: asks the logic, and closes when it agrees.
     bool RequestClose();
 
     // True when the control and every container around it are enabled.
-    bool IsEffectivelyEnabled(std::string_view name) const;
-    bool IsTimerEnabled(std::string_view name) const;
+    bool IsEffectivelyEnabled(ControlId id) const;
+    bool IsTimerEnabled(ControlId id) const;
     bool IsShown() const { return shown_; }
     bool IsClosed() const { return closed_; }
     int ShowCount() const { return showCount_; }
     int CloseCount() const { return closeCount_; }
-    const std::string& Focus() const { return focus_; }
-    const std::vector<std::string>& ListItems(std::string_view name) const;
-    int ListSelection(std::string_view name) const;
+    // The control with the keyboard focus; none before the logic gave it.
+    std::optional<ControlId> Focus() const { return focus_; }
+    const std::vector<std::string>& ListItems(ControlId id) const;
+    int ListSelection(ControlId id) const;
     bool HasLayout() const { return layout_.has_value(); }
     const WindowLayout& Layout() const { return *layout_; }
     int LayoutCount() const { return layoutCount_; }
 
 private:
-    struct Control {
+    struct Widget {
         ControlLayout placement;
         bool enabled = true;
         bool timerEnabled = false;
@@ -89,21 +90,21 @@ private:
         int selected = -1;
     };
 
-    Control* Find(std::string_view name);
-    const Control* Find(std::string_view name) const;
+    Widget* Find(ControlId id);
+    const Widget* Find(ControlId id) const;
     std::optional<PixelBuffer> LoadPictureFile(const std::string& path) const;
 
     std::string applicationDirectory_;
     MainWindowEvents* events_ = nullptr;
     std::optional<WindowLayout> layout_;
     int layoutCount_ = 0;
-    std::map<std::string, Control, std::less<>> controls_;
-    std::map<std::string, std::unique_ptr<MemoryPictureSurface>, std::less<>> surfaces_;
+    std::map<ControlId, Widget> controls_;
+    std::map<ControlId, std::unique_ptr<MemoryPictureSurface>> surfaces_;
     std::map<std::string, PixelBuffer> registered_;
     std::vector<std::string> forgotten_;
-    std::vector<std::string> failingReads_;
+    std::vector<ControlId> failingReads_;
     MemoryPictureSurface missing_;
-    std::string focus_;
+    std::optional<ControlId> focus_;
     bool shown_ = false;
     bool closed_ = false;
     int showCount_ = 0;

@@ -1,6 +1,5 @@
 #include "platform/headless/headless_settings_dialog_view.h"
 
-#include <charconv>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -8,22 +7,6 @@
 #include "platform/paths.h"
 
 namespace palvo {
-
-namespace {
-
-// "opNumSize(2)" gives ("opNumSize", 2); a name without an index gives (name, -1).
-std::pair<std::string, int> SplitArrayName(const std::string& name)
-{
-    const std::size_t open = name.find('(');
-    if (open == std::string::npos || name.back() != ')') {
-        return {name, -1};
-    }
-    int index = -1;
-    std::from_chars(name.data() + open + 1, name.data() + name.size() - 1, index);
-    return {name.substr(0, open), index};
-}
-
-}  // namespace
 
 HeadlessSettingsDialogView::HeadlessSettingsDialogView(PreviewLoader loader) : loader_(std::move(loader))
 {
@@ -57,24 +40,21 @@ void HeadlessSettingsDialogView::ShowRhythm(RhythmCount count, std::string_view 
     }
 }
 
-void HeadlessSettingsDialogView::Click(const std::string& name)
+void HeadlessSettingsDialogView::Click(ControlId id)
 {
     if (IsClosed() || events_ == nullptr) {
         return;
     }
-    const ControlLayout* control = layout_.Find(name);
+    const ControlLayout* control = layout_.Find(id);
     if (control == nullptr || !control->enabled) {
         return;
     }
-    if (control->kind == ControlKind::OptionButton) {
-        const auto [group, index] = SplitArrayName(name);
-        if (group == "opNumSize") {
-            sizeOption_ = index;
-        } else if (group == "opNumPos") {
-            positionOption_ = index;
-        }
+    if (id.control() == Control::opNumSize) {
+        sizeOption_ = id.index();
+    } else if (id.control() == Control::opNumPos) {
+        positionOption_ = id.index();
     }
-    events_->OnClick(name);
+    events_->OnClick(id);
 }
 
 void HeadlessSettingsDialogView::PressCloseBox()

@@ -34,7 +34,7 @@ public:
 
     // Acting as the user. A click on a control that the layout has disabled, or after the window
     // closed, does nothing; clicking an option button checks it first, as a real window does.
-    void Click(const std::string& name);
+    void Click(ControlId id);
     void TypeNumMax(std::string_view text) { numMaxText_ = text; }
     void PressCloseBox();
 

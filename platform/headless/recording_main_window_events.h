@@ -12,9 +12,9 @@ namespace palvo {
 // a platform's view without the game logic behind it.
 class RecordingMainWindowEvents : public MainWindowEvents {
 public:
-    void OnClick(std::string_view name) override { clicks.emplace_back(name); }
+    void OnClick(ControlId button) override { clicks.push_back(button); }
     void OnActivate() override { ++activations; }
-    void OnTimer(std::string_view name) override { timers.emplace_back(name); }
+    void OnTimer(ControlId timer) override { timers.push_back(timer); }
     bool OnCloseRequest() override
     {
         ++closeRequests;
@@ -22,8 +22,8 @@ public:
     }
     void OnClosed() override { ++closed; }
 
-    std::vector<std::string> clicks;
-    std::vector<std::string> timers;
+    std::vector<ControlId> clicks;
+    std::vector<ControlId> timers;
     int activations = 0;
     int closeRequests = 0;
     int closed = 0;

@@ -1,26 +1,26 @@
 #pragma once
 
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
-#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/environment.h"
 #include "platform/main_window_view.h"
+#include "platform/qt/qt_control_factory.h"
 #include "platform/qt/qt_picture_surface.h"
 
 namespace palvo {
 
 class QtFormWidget;
 
-// The main window as Qt widgets: one widget per control of the layout, named after it
-// (QObject::objectName), placed at the layout's exact pixel geometry.
+// The main window as Qt widgets: one widget per control of the layout (its QObject::objectName
+// is the control's name), placed at the layout's exact pixel geometry.
 //
 // Keyboard: Space and Enter press the focused button; Page Down (a presentation clicker)
-// presses "cmdStart" while it is enabled. Closing the window asks MainWindowEvents first.
+// presses cmdStart while it is enabled. Closing the window asks MainWindowEvents first.
 class QtMainWindowView : public MainWindowView {
 public:
     // Picture files named by the layout are looked up under environment.DataDirectory().
@@ -34,44 +34,33 @@ public:
     QWidget& Window();
 
     // The widget of a control, or nullptr (timers have none).
-    QWidget* Widget(std::string_view name) const;
+    QWidget* Widget(ControlId id) const;
 
     void SetEvents(MainWindowEvents* events) override;
     void ApplyLayout(const WindowLayout& layout) override;
-    PictureSurface& Picture(std::string_view name) override;
-    void SetEnabled(std::string_view name, bool enabled) override;
-    bool IsEnabled(std::string_view name) const override;
-    void SetText(std::string_view name, std::string_view text) override;
-    std::string Text(std::string_view name) const override;
-    void ListAddItem(std::string_view name, std::string_view item) override;
-    void ListClear(std::string_view name) override;
-    int ListCount(std::string_view name) const override;
-    void ListSelect(std::string_view name, int index) override;
-    void SetTimerEnabled(std::string_view name, bool enabled) override;
-    void SetFocus(std::string_view name) override;
+    PictureSurface& Picture(ControlId id) override;
+    void SetEnabled(ControlId id, bool enabled) override;
+    bool IsEnabled(ControlId id) const override;
+    void SetText(ControlId id, std::string_view text) override;
+    std::string Text(ControlId id) const override;
+    void ListAddItem(ControlId id, std::string_view item) override;
+    void ListClear(ControlId id) override;
+    int ListCount(ControlId id) const override;
+    void ListSelect(ControlId id, int index) override;
+    void SetTimerEnabled(ControlId id, bool enabled) override;
+    void SetFocus(ControlId id) override;
     void Show() override;
     void Close() override;
 
 private:
-    struct Control {
-        ControlKind kind = ControlKind::Label;
-        QPointer<QWidget> widget;
-        QtPictureSurface* picture = nullptr;  // set for picture boxes
-        std::unique_ptr<QTimer> timer;        // set for timers
-    };
-
-    const Control* Find(std::string_view name) const;
-    Control& Create(const ControlLayout& placement);
-    void Apply(const ControlLayout& placement, Control& control);
-    QWidget* ParentOf(const ControlLayout& placement);
     void PressStartFromKeyboard();
     void FocusFirstButton();
 
     const Environment& environment_;
     MainWindowEvents* events_ = nullptr;
     std::unique_ptr<QtFormWidget> window_;
-    std::map<std::string, Control, std::less<>> controls_;
-    std::string pendingFocus_;
+    QtControlFactory controls_;  // after window_: its timers stop before the widgets go away
+    std::optional<ControlId> pendingFocus_;
     QPointer<QWidget> focusBeforeDisable_;
     std::unique_ptr<QtPictureSurface> missingPicture_;
 };

@@ -4,13 +4,15 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "platform/qt/qt_conversions.h"
+
 namespace palvo {
 
 MessageAnswer QtMessageBoxes::Show(std::string_view text, MessageStyle style)
 {
     QMessageBox box(owner_.data());
     box.setWindowTitle(QStringLiteral("Palvo"));
-    box.setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    box.setText(ToQString(text));
     switch (style) {
         case MessageStyle::Warning:
             box.setIcon(QMessageBox::Warning);

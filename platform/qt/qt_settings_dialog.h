@@ -1,19 +1,17 @@
 #pragma once
 
 #include <QDialog>
-#include <map>
 #include <string>
 #include <string_view>
 
+#include "platform/qt/qt_control_factory.h"
 #include "platform/settings_dialog_view.h"
-
-class QButtonGroup;
-class QLabel;
 
 namespace palvo {
 
-// The settings dialog's window on Qt Widgets, built from the dialog's layout table: frames as
-// group boxes, option buttons grouped per frame, shapes as filled panels, the preview stretched.
+// The settings dialog's window on Qt Widgets, built from the dialog's layout table by the same
+// control factory as the main window, in the dialog's look (see QtFormLook): frames as group
+// boxes, option buttons grouped per frame, picture boxes as sunken panels, the preview stretched.
 // Its close box, the system menu and Escape close it without saving (OnCloseBox).
 class QtSettingsDialog : public QDialog, public SettingsDialogView {
     Q_OBJECT
@@ -36,7 +34,7 @@ public:
     void Close() override;
 
     // The widget of a layout control, or nullptr; for tests and screenshots.
-    QWidget* Control(std::string_view name) const;
+    QWidget* Widget(ControlId id) const;
 
     // Whether the preview currently shows a picture.
     bool HasPreview() const;
@@ -45,13 +43,11 @@ protected:
     void reject() override;
 
 private:
-    void CreateControl(const ControlLayout& placement);
-    void SelectOption(const std::string& group, int index);
+    void SelectOption(Control group, int index);
 
     double twipsPerPixelY_;
     SettingsDialogEvents* events_ = nullptr;
-    std::map<std::string, QWidget*, std::less<>> controls_;
-    std::map<std::string, QButtonGroup*, std::less<>> optionGroups_;  // by containing frame
+    QtControlFactory controls_;
 };
 
 }  // namespace palvo

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win32/win32_gdi.h"
+
 namespace palvo::win32 {
 
 namespace {
@@ -236,13 +238,7 @@ void Win32AudienceWindow::Paint()
     const int bottom = std::min<int>(area.bottom, image_.Height());
     if (!image_.Empty() && left < right && top < bottom) {
         // The rows top ... bottom - 1 as a bitmap of their own, so no source offset is in doubt.
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = image_.Width();
-        info.bmiHeader.biHeight = -(bottom - top);  // negative: rows run top-down
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = TopDownHeader(image_.Width(), bottom - top);
         SetDIBitsToDevice(target, left, top, static_cast<DWORD>(right - left),
                           static_cast<DWORD>(bottom - top), left, 0, 0, static_cast<UINT>(bottom - top),
                           &image_.At(0, top), &info, DIB_RGB_COLORS);

@@ -1,10 +1,13 @@
+// The form engine: creating and placing the window and its controls, and the control accessors.
+// Messages and the modal loop are in win32_form_messages.cpp, painting in win32_form_painting.cpp.
 #include "platform/win32/win32_form.h"
 
-#include <cmath>
 #include <utility>
 
 #include "platform/win32/os/wide_text.h"
 #include "platform/win32/picture_decoder.h"
+#include "platform/win32/win32_form_child.h"
+#include "platform/win32/win32_gdi.h"
 #include "platform/win32/win32_program_resources.h"
 
 namespace palvo::win32 {
@@ -13,18 +16,6 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"PalvoForm";
 constexpr wchar_t kContainerClass[] = L"PalvoContainer";
-constexpr char kDefaultFontFamily[] = "MS UI Gothic";
-constexpr double kDefaultPointSize = 9.0;
-
-COLORREF ToColorRef(std::int32_t color)
-{
-    return static_cast<COLORREF>(color) & 0x00FFFFFFu;
-}
-
-std::int32_t SystemFaceColor()
-{
-    return static_cast<std::int32_t>(GetSysColor(COLOR_BTNFACE));
-}
 
 void RegisterWindowClasses(HINSTANCE instance, WNDPROC procedure)
 {
@@ -57,23 +48,7 @@ void RegisterWindowClasses(HINSTANCE instance, WNDPROC procedure)
     RegisterClassExW(&container);
 }
 
-void FillWithColor(HDC target, const RECT& area, std::int32_t color)
-{
-    HBRUSH brush = CreateSolidBrush(ToColorRef(color));
-    FillRect(target, &area, brush);
-    DeleteObject(brush);
-}
-
 }  // namespace
-
-struct Win32Form::Control {
-    ControlLayout placement;
-    HWND window = nullptr;
-    int id = 0;
-    std::unique_ptr<Win32PictureBox> picture;
-    std::optional<PixelBuffer> buttonPicture;
-    bool timerRunning = false;
-};
 
 Win32Form::Win32Form(HINSTANCE instance, std::string applicationDirectory)
     : instance_(instance), applicationDirectory_(std::move(applicationDirectory))
@@ -95,305 +70,6 @@ Win32Form::~Win32Form()
     }
 }
 
-LRESULT CALLBACK Win32Form::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-    }
-    auto* form = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (form == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    }
-    return form->HandleMessage(window, message, wParam, lParam);
-}
-
-LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    LRESULT result = 0;
-    if (HandleChildNotification(message, wParam, lParam, result)) {
-        return result;
-    }
-    switch (message) {
-        case WM_ERASEBKGND:
-            return 1;  // WM_PAINT covers every pixel
-        case WM_PAINT: {
-            PAINTSTRUCT paint{};
-            HDC target = BeginPaint(window, &paint);
-            PaintContainer(window, target);
-            EndPaint(window, &paint);
-            return 0;
-        }
-        default:
-            break;
-    }
-    if (window != window_) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-
-    switch (message) {
-        case WM_ACTIVATE:
-            if (LOWORD(wParam) != WA_INACTIVE && events_ != nullptr) {
-                events_->OnActivate();
-            }
-            break;
-        case WM_TIMER:
-            for (const auto& control : controls_) {
-                if (control->placement.kind == ControlKind::Timer &&
-                    static_cast<WPARAM>(control->id) == wParam) {
-                    if (events_ != nullptr) {
-                        events_->OnTimer(control->placement.name);
-                    }
-                    return 0;
-                }
-            }
-            break;
-        case WM_CLOSE:
-            if (events_ == nullptr || events_->OnCloseRequest()) {
-                Close();
-            }
-            return 0;
-        case WM_DESTROY: {
-            if (modal_ && owner_ != nullptr) {
-                EnableWindow(owner_, TRUE);  // before this window goes, so the owner becomes active again
-            }
-            window_ = nullptr;
-            for (const auto& control : controls_) {
-                control->window = nullptr;
-                control->timerRunning = false;
-                if (control->picture) {
-                    control->picture->SetWindow(nullptr);
-                }
-            }
-            if (events_ != nullptr) {
-                events_->OnClosed();
-            }
-            if (quitOnClose_) {
-                PostQuitMessage(0);
-            }
-            return 0;
-        }
-        default:
-            break;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-bool Win32Form::HandleChildNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
-{
-    switch (message) {
-        case WM_COMMAND: {
-            const auto child = reinterpret_cast<HWND>(lParam);
-            if (child == nullptr) {
-                // Escape in a dialog: the same as its close box.
-                if (LOWORD(wParam) == IDCANCEL && owner_ != nullptr && window_ != nullptr) {
-                    PostMessageW(window_, WM_CLOSE, 0, 0);
-                    result = 0;
-                    return true;
-                }
-                return false;
-            }
-            Control* control = FindByWindow(child);
-            if (control == nullptr || HIWORD(wParam) != BN_CLICKED) {
-                return false;
-            }
-            if ((control->placement.kind == ControlKind::CommandButton ||
-                 control->placement.kind == ControlKind::OptionButton) &&
-                events_ != nullptr) {
-                const std::string name = control->placement.name;  // the handler may re-build the controls
-                events_->OnClick(name);
-            }
-            result = 0;
-            return true;
-        }
-        case WM_DRAWITEM: {
-            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (item->CtlType != ODT_BUTTON || FindByWindow(item->hwndItem) == nullptr) {
-                return false;
-            }
-            DrawButton(*item);
-            result = TRUE;
-            return true;
-        }
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX: {
-            const Control* control = FindByWindow(reinterpret_cast<HWND>(lParam));
-            if (control == nullptr) {
-                return false;
-            }
-            const bool inputField = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX ||
-                                    control->placement.kind == ControlKind::TextBox ||
-                                    control->placement.kind == ControlKind::ListBox;
-            if (inputField && control->placement.backColor == kDefaultColor &&
-                control->placement.foreColor == kDefaultColor) {
-                return false;  // the system's own field colours
-            }
-            std::int32_t back = control->placement.backColor;
-            if (back == kDefaultColor) {
-                back = inputField ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOW))
-                                  : ContainerBackColor(control->placement.parent);
-            }
-            const std::int32_t fore = control->placement.foreColor == kDefaultColor
-                                          ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOWTEXT))
-                                          : control->placement.foreColor;
-            auto dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, ToColorRef(fore));
-            SetBkColor(dc, ToColorRef(back));
-            result = reinterpret_cast<LRESULT>(BrushFor(back));
-            return true;
-        }
-        default:
-            return false;
-    }
-}
-
-void Win32Form::PaintContainer(HWND window, HDC target)
-{
-    RECT client{};
-    GetClientRect(window, &client);
-    std::string containerName;
-    if (window == window_) {
-        FillWithColor(target, client, backColor_ == kDefaultColor ? SystemFaceColor() : backColor_);
-    } else {
-        Control* control = FindByWindow(window);
-        if (control == nullptr) {
-            FillWithColor(target, client, SystemFaceColor());
-            return;
-        }
-        containerName = control->placement.name;
-        if (control->picture) {
-            control->picture->Paint(target);
-        } else {
-            // A frame: an etched rectangle with its caption set into the top line.
-            const std::int32_t back = control->placement.backColor == kDefaultColor
-                                          ? ContainerBackColor(control->placement.parent)
-                                          : control->placement.backColor;
-            FillWithColor(target, client, back);
-            HGDIOBJ oldFont = SelectObject(target, FontFor(control->placement.font));
-            TEXTMETRICW metrics{};
-            GetTextMetricsW(target, &metrics);
-            RECT frame = client;
-            frame.top += metrics.tmHeight / 2;
-            DrawEdge(target, &frame, EDGE_ETCHED, BF_RECT);
-            if (!control->placement.caption.empty()) {
-                const std::wstring caption = Widen(control->placement.caption);
-                SetBkMode(target, OPAQUE);
-                SetBkColor(target, ToColorRef(back));
-                SetTextColor(target, ToColorRef(control->placement.foreColor == kDefaultColor
-                                                    ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOWTEXT))
-                                                    : control->placement.foreColor));
-                RECT text{8, 0, client.right - 8, metrics.tmHeight};
-                DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &text,
-                          DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
-                text.left -= 2;
-                text.right += 2;
-                FillWithColor(target, text, back);
-                text.left += 2;
-                DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &text,
-                          DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
-            }
-            SelectObject(target, oldFont);
-        }
-    }
-    // Shapes are drawn over the container's surface, never into a persistent image.
-    for (const auto& control : controls_) {
-        const ControlLayout& shape = control->placement;
-        if (shape.kind != ControlKind::Shape || !shape.visible || shape.parent != containerName) {
-            continue;
-        }
-        const RECT area{shape.x, shape.y, shape.x + shape.width, shape.y + shape.height};
-        if (shape.backColor != kDefaultColor) {
-            FillWithColor(target, area, shape.backColor);
-        }
-        if (shape.borderColor != kDefaultColor) {
-            HBRUSH border = CreateSolidBrush(ToColorRef(shape.borderColor));
-            FrameRect(target, &area, border);
-            DeleteObject(border);
-        }
-    }
-}
-
-void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
-{
-    const Control* control = FindByWindow(item.hwndItem);
-    if (control == nullptr) {
-        return;
-    }
-    HDC target = item.hDC;
-    RECT area = item.rcItem;
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-    const std::int32_t back =
-        control->placement.backColor == kDefaultColor ? SystemFaceColor() : control->placement.backColor;
-    FillWithColor(target, area, back);
-    DrawEdge(target, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    const int shift = pressed ? 1 : 0;
-
-    RECT content = area;
-    InflateRect(&content, -3, -3);
-    int pictureHeight = 0;
-    const std::wstring caption = Widen(Text(control->placement.name));
-    if (control->buttonPicture) {
-        const PixelBuffer& picture = *control->buttonPicture;
-        pictureHeight = picture.Height();
-        const int left = (area.left + area.right - picture.Width()) / 2 + shift;
-        const int top =
-            caption.empty() ? (area.top + area.bottom - picture.Height()) / 2 + shift : content.top + shift;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = picture.Width();
-        info.bmiHeader.biHeight = -picture.Height();
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        SetDIBitsToDevice(target, left, top, static_cast<DWORD>(picture.Width()),
-                          static_cast<DWORD>(picture.Height()), 0, 0, 0, static_cast<UINT>(picture.Height()),
-                          picture.Data(), &info, DIB_RGB_COLORS);
-    }
-    if (!caption.empty()) {
-        HGDIOBJ oldFont = SelectObject(target, FontFor(control->placement.font));
-        SetBkMode(target, TRANSPARENT);
-        const std::int32_t fore =
-            control->placement.foreColor == kDefaultColor ? 0 : control->placement.foreColor;
-        SetTextColor(target, disabled ? GetSysColor(COLOR_GRAYTEXT) : ToColorRef(fore));
-        RECT text = content;
-        if (pictureHeight > 0) {
-            text.top += pictureHeight;
-        }
-        // One line when the caption fits between the button's edges, wrapped otherwise.
-        RECT measured = text;
-        DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &measured,
-                  DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
-        UINT format = DT_CENTER | DT_NOPREFIX;
-        if (measured.right - measured.left <= (area.right - area.left) - 4) {
-            format |= DT_SINGLELINE;
-            text.left = area.left + 2;
-            text.right = area.right - 2;
-        } else {
-            format |= DT_WORDBREAK;
-            measured = text;
-            DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &measured,
-                      format | DT_CALCRECT);
-        }
-        const int textHeight = measured.bottom - measured.top;
-        text.top += ((text.bottom - text.top) - textHeight) / 2 + shift;
-        text.left += shift;
-        text.right += shift;
-        DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &text, format);
-        SelectObject(target, oldFont);
-    }
-    if ((item.itemState & ODS_FOCUS) != 0) {
-        RECT focus = area;
-        InflateRect(&focus, -4, -4);
-        DrawFocusRect(target, &focus);
-    }
-}
-
 void Win32Form::ApplyLayout(const WindowLayout& layout)
 {
     if (window_ == nullptr) {
@@ -406,7 +82,7 @@ void Win32Form::ApplyLayout(const WindowLayout& layout)
         return;
     }
     for (const ControlLayout& placement : layout.controls) {
-        Control* existing = Find(placement.name);
+        Child* existing = Find(placement.id);
         if (existing != nullptr) {
             PlaceControl(*existing, placement);
         } else {
@@ -448,12 +124,12 @@ void Win32Form::CreateTopLevel(const WindowLayout& layout)
 
 void Win32Form::CreateControl(const ControlLayout& placement)
 {
-    auto control = std::make_unique<Control>();
-    control->placement = placement;
-    control->id = nextId_++;
-    Control& record = *control;
-    controls_.push_back(std::move(control));
-    byName_[placement.name] = &record;
+    auto child = std::make_unique<Child>();
+    child->placement = placement;
+    child->commandId = nextId_++;
+    Child& record = *child;
+    children_.push_back(std::move(child));
+    bySlot_[ControlSlot(placement.id)] = &record;
 
     if (placement.kind == ControlKind::Timer) {
         RestartTimer(record);
@@ -505,7 +181,7 @@ void Win32Form::CreateControl(const ControlLayout& placement)
     if (placement.kind == ControlKind::OptionButton) {
         // The first option of each container starts a group of mutually exclusive options.
         bool first = true;
-        for (const auto& other : controls_) {
+        for (const auto& other : children_) {
             if (other.get() != &record && other->placement.kind == ControlKind::OptionButton &&
                 other->placement.parent == placement.parent) {
                 first = false;
@@ -521,10 +197,10 @@ void Win32Form::CreateControl(const ControlLayout& placement)
         style |= WS_DISABLED;
     }
 
-    record.window =
-        CreateWindowExW(extendedStyle, windowClass, Widen(placement.caption).c_str(), style, placement.x,
-                        placement.y, placement.width, placement.height, ContainerWindow(placement.parent),
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(record.id)), instance_, creationData);
+    record.window = CreateWindowExW(
+        extendedStyle, windowClass, Widen(placement.caption).c_str(), style, placement.x, placement.y,
+        placement.width, placement.height, ContainerWindow(placement.parent),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(record.commandId)), instance_, creationData);
     if (record.window == nullptr) {
         return;
     }
@@ -544,18 +220,18 @@ void Win32Form::CreateControl(const ControlLayout& placement)
     LoadDesignPicture(record);
 }
 
-void Win32Form::LoadDesignPicture(Control& control)
+void Win32Form::LoadDesignPicture(Child& child)
 {
-    const std::string& file = control.placement.picture;
-    if (control.placement.kind == ControlKind::CommandButton) {
-        control.buttonPicture.reset();
+    const std::string& file = child.placement.picture;
+    if (child.placement.kind == ControlKind::CommandButton) {
+        child.buttonPicture.reset();
         if (!file.empty()) {
-            control.buttonPicture = DecodePictureFile(ApplicationFile(file));
+            child.buttonPicture = DecodePictureFile(ApplicationFile(file));
         }
-    } else if (control.picture && !file.empty() && !control.picture->LoadPicture(ApplicationFile(file))) {
+    } else if (child.picture && !file.empty() && !child.picture->LoadPicture(ApplicationFile(file))) {
         // A box whose picture is missing or damaged has no image, so reading it fails and the
         // preparation step that needs it warns, instead of working on a blank box.
-        control.picture->MakeEmpty();
+        child.picture->MakeEmpty();
     }
 }
 
@@ -568,37 +244,37 @@ std::string Win32Form::ApplicationFile(const std::string& relativePath) const
     return path;
 }
 
-void Win32Form::PlaceControl(Control& control, const ControlLayout& placement)
+void Win32Form::PlaceControl(Child& child, const ControlLayout& placement)
 {
-    const bool pictureChanged = placement.picture != control.placement.picture;
-    control.placement = placement;
+    const bool pictureChanged = placement.picture != child.placement.picture;
+    child.placement = placement;
     if (pictureChanged) {
-        LoadDesignPicture(control);
+        LoadDesignPicture(child);
     }
     if (placement.kind == ControlKind::Timer) {
-        RestartTimer(control);
+        RestartTimer(child);
         return;
     }
-    if (control.window == nullptr) {
-        RepaintShape(control);
+    if (child.window == nullptr) {
+        RepaintShape(child);
         return;
     }
-    SetWindowPos(control.window, nullptr, placement.x, placement.y, placement.width, placement.height,
+    SetWindowPos(child.window, nullptr, placement.x, placement.y, placement.width, placement.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowTextW(control.window, Widen(placement.caption).c_str());
-    SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(placement.font)), FALSE);
-    EnableWindow(control.window, placement.enabled ? TRUE : FALSE);
-    ShowWindow(control.window, placement.visible ? SW_SHOWNA : SW_HIDE);
-    if (control.picture && placement.backColor != kDefaultColor) {
-        control.picture->SetBackColor(placement.backColor);
+    SetWindowTextW(child.window, Widen(placement.caption).c_str());
+    SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(placement.font)), FALSE);
+    EnableWindow(child.window, placement.enabled ? TRUE : FALSE);
+    ShowWindow(child.window, placement.visible ? SW_SHOWNA : SW_HIDE);
+    if (child.picture && placement.backColor != kDefaultColor) {
+        child.picture->SetBackColor(placement.backColor);
     }
-    InvalidateRect(control.window, nullptr, TRUE);
+    InvalidateRect(child.window, nullptr, TRUE);
 }
 
-HWND Win32Form::ContainerWindow(const std::string& parent) const
+HWND Win32Form::ContainerWindow(std::optional<ControlId> parent) const
 {
-    if (!parent.empty()) {
-        const Control* container = Find(parent);
+    if (parent) {
+        const Child* container = Find(*parent);
         if (container != nullptr && container->window != nullptr) {
             return container->window;
         }
@@ -606,72 +282,25 @@ HWND Win32Form::ContainerWindow(const std::string& parent) const
     return window_;
 }
 
-std::int32_t Win32Form::ContainerBackColor(const std::string& parent) const
-{
-    const Control* container = parent.empty() ? nullptr : Find(parent);
-    if (container == nullptr) {
-        return backColor_ == kDefaultColor ? SystemFaceColor() : backColor_;
-    }
-    if (container->picture) {
-        return container->picture->BackColor();
-    }
-    if (container->placement.backColor != kDefaultColor) {
-        return container->placement.backColor;
-    }
-    return ContainerBackColor(container->placement.parent);
-}
-
-HFONT Win32Form::FontFor(const FontChoice& font)
-{
-    const std::string family = font.family.empty() ? kDefaultFontFamily : font.family;
-    const double points = font.pointSize > 0 ? font.pointSize : kDefaultPointSize;
-    const std::string key = family + "|" + std::to_string(points) + (font.bold ? "|bold" : "");
-    const auto found = fonts_.find(key);
-    if (found != fonts_.end()) {
-        return found->second;
-    }
-    HDC screen = GetDC(nullptr);
-    const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    const int height = -static_cast<int>(std::lround(points * dotsPerInch / 72.0));
-    // Asked for by name with the Japanese character set, so a substitute still has the glyphs.
-    HFONT handle = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                               SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_DONTCARE, Widen(family).c_str());
-    fonts_[key] = handle;
-    return handle;
-}
-
-HBRUSH Win32Form::BrushFor(std::int32_t color)
-{
-    const auto found = brushes_.find(color);
-    if (found != brushes_.end()) {
-        return found->second;
-    }
-    HBRUSH brush = CreateSolidBrush(ToColorRef(color));
-    brushes_[color] = brush;
-    return brush;
-}
-
-void Win32Form::RestartTimer(Control& control)
+void Win32Form::RestartTimer(Child& child)
 {
     if (window_ == nullptr) {
         return;
     }
-    const auto id = static_cast<UINT_PTR>(control.id);
-    if (control.timerRunning) {
+    const auto id = static_cast<UINT_PTR>(child.commandId);
+    if (child.timerRunning) {
         KillTimer(window_, id);
-        control.timerRunning = false;
+        child.timerRunning = false;
     }
-    if (control.placement.enabled && control.placement.timerInterval > 0) {
-        control.timerRunning =
-            SetTimer(window_, id, static_cast<UINT>(control.placement.timerInterval), nullptr) != 0;
+    if (child.placement.enabled && child.placement.timerInterval > 0) {
+        child.timerRunning =
+            SetTimer(window_, id, static_cast<UINT>(child.placement.timerInterval), nullptr) != 0;
     }
 }
 
-void Win32Form::RepaintShape(const Control& control)
+void Win32Form::RepaintShape(const Child& child)
 {
-    HWND container = ContainerWindow(control.placement.parent);
+    HWND container = ContainerWindow(child.placement.parent);
     if (container == nullptr) {
         return;
     }
@@ -679,181 +308,178 @@ void Win32Form::RepaintShape(const Control& control)
     InvalidateRect(container, nullptr, FALSE);
 }
 
-Win32Form::Control* Win32Form::Find(std::string_view name)
+Win32Form::Child* Win32Form::Find(ControlId id)
 {
-    const auto found = byName_.find(name);
-    return found == byName_.end() ? nullptr : found->second;
+    return bySlot_[ControlSlot(id)];
 }
 
-const Win32Form::Control* Win32Form::Find(std::string_view name) const
+const Win32Form::Child* Win32Form::Find(ControlId id) const
 {
-    const auto found = byName_.find(name);
-    return found == byName_.end() ? nullptr : found->second;
+    return bySlot_[ControlSlot(id)];
 }
 
-Win32Form::Control* Win32Form::FindByWindow(HWND window)
+Win32Form::Child* Win32Form::FindByWindow(HWND window)
 {
     if (window == nullptr) {
         return nullptr;
     }
-    for (const auto& control : controls_) {
-        if (control->window == window) {
-            return control.get();
+    for (const auto& child : children_) {
+        if (child->window == window) {
+            return child.get();
         }
     }
     return nullptr;
 }
 
-HWND Win32Form::ControlWindow(std::string_view name) const
+HWND Win32Form::ControlWindow(ControlId id) const
 {
-    const Control* control = Find(name);
-    return control == nullptr ? nullptr : control->window;
+    const Child* child = Find(id);
+    return child == nullptr ? nullptr : child->window;
 }
 
-Win32PictureBox* Win32Form::Picture(std::string_view name)
+Win32PictureBox* Win32Form::Picture(ControlId id)
 {
-    Control* control = Find(name);
-    return control == nullptr ? nullptr : control->picture.get();
+    Child* child = Find(id);
+    return child == nullptr ? nullptr : child->picture.get();
 }
 
-void Win32Form::SetEnabled(std::string_view name, bool enabled)
+void Win32Form::SetEnabled(ControlId id, bool enabled)
 {
-    Control* control = Find(name);
-    if (control == nullptr) {
+    Child* child = Find(id);
+    if (child == nullptr) {
         return;
     }
-    control->placement.enabled = enabled;
-    if (control->placement.kind == ControlKind::Timer) {
-        RestartTimer(*control);
-    } else if (control->window != nullptr) {
-        EnableWindow(control->window, enabled ? TRUE : FALSE);
+    child->placement.enabled = enabled;
+    if (child->placement.kind == ControlKind::Timer) {
+        RestartTimer(*child);
+    } else if (child->window != nullptr) {
+        EnableWindow(child->window, enabled ? TRUE : FALSE);
     }
 }
 
-bool Win32Form::IsEnabled(std::string_view name) const
+bool Win32Form::IsEnabled(ControlId id) const
 {
-    const Control* control = Find(name);
-    if (control == nullptr) {
+    const Child* child = Find(id);
+    if (child == nullptr) {
         return false;
     }
-    return control->window != nullptr ? IsWindowEnabled(control->window) != FALSE
-                                      : control->placement.enabled;
+    return child->window != nullptr ? IsWindowEnabled(child->window) != FALSE : child->placement.enabled;
 }
 
-void Win32Form::SetVisible(std::string_view name, bool visible)
+void Win32Form::SetVisible(ControlId id, bool visible)
 {
-    Control* control = Find(name);
-    if (control == nullptr) {
+    Child* child = Find(id);
+    if (child == nullptr) {
         return;
     }
-    control->placement.visible = visible;
-    if (control->window != nullptr) {
-        ShowWindow(control->window, visible ? SW_SHOWNA : SW_HIDE);
-    } else if (control->placement.kind == ControlKind::Shape) {
-        RepaintShape(*control);
+    child->placement.visible = visible;
+    if (child->window != nullptr) {
+        ShowWindow(child->window, visible ? SW_SHOWNA : SW_HIDE);
+    } else if (child->placement.kind == ControlKind::Shape) {
+        RepaintShape(*child);
     }
 }
 
-void Win32Form::SetText(std::string_view name, std::string_view text)
+void Win32Form::SetText(ControlId id, std::string_view text)
 {
-    Control* control = Find(name);
-    if (control == nullptr) {
+    Child* child = Find(id);
+    if (child == nullptr) {
         return;
     }
-    control->placement.caption = std::string(text);
-    if (control->window != nullptr) {
-        SetWindowTextW(control->window, Widen(text).c_str());
-        if (control->placement.kind != ControlKind::TextBox) {
-            InvalidateRect(control->window, nullptr,
+    child->placement.caption = std::string(text);
+    if (child->window != nullptr) {
+        SetWindowTextW(child->window, Widen(text).c_str());
+        if (child->placement.kind != ControlKind::TextBox) {
+            InvalidateRect(child->window, nullptr,
                            TRUE);  // owner-drawn buttons and frames paint the caption
         }
     }
 }
 
-std::string Win32Form::Text(std::string_view name) const
+std::string Win32Form::Text(ControlId id) const
 {
-    const Control* control = Find(name);
-    if (control == nullptr) {
+    const Child* child = Find(id);
+    if (child == nullptr) {
         return {};
     }
-    if (control->window == nullptr) {
-        return control->placement.caption;
+    if (child->window == nullptr) {
+        return child->placement.caption;
     }
-    const int length = GetWindowTextLengthW(control->window);
+    const int length = GetWindowTextLengthW(child->window);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(control->window, text.data(), length + 1);
+    const int copied = GetWindowTextW(child->window, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
     return Narrow(text);
 }
 
-void Win32Form::SetBackColor(std::string_view name, std::int32_t color)
+void Win32Form::SetBackColor(ControlId id, std::int32_t color)
 {
-    Control* control = Find(name);
-    if (control == nullptr) {
+    Child* child = Find(id);
+    if (child == nullptr) {
         return;
     }
-    control->placement.backColor = color;
-    if (control->picture) {
-        control->picture->SetBackColor(color == kDefaultColor ? SystemFaceColor() : color);
+    child->placement.backColor = color;
+    if (child->picture) {
+        child->picture->SetBackColor(color == kDefaultColor ? SystemFaceColor() : color);
     }
-    if (control->window != nullptr) {
-        InvalidateRect(control->window, nullptr, TRUE);
+    if (child->window != nullptr) {
+        InvalidateRect(child->window, nullptr, TRUE);
     } else {
-        RepaintShape(*control);
+        RepaintShape(*child);
     }
 }
 
-std::int32_t Win32Form::BackColor(std::string_view name) const
+std::int32_t Win32Form::BackColor(ControlId id) const
 {
-    const Control* control = Find(name);
-    return control == nullptr ? kDefaultColor : control->placement.backColor;
+    const Child* child = Find(id);
+    return child == nullptr ? kDefaultColor : child->placement.backColor;
 }
 
-void Win32Form::SetBounds(std::string_view name, std::int32_t x, std::int32_t y, std::int32_t width,
+void Win32Form::SetBounds(ControlId id, std::int32_t x, std::int32_t y, std::int32_t width,
                           std::int32_t height)
 {
-    Control* control = Find(name);
-    if (control == nullptr) {
+    Child* child = Find(id);
+    if (child == nullptr) {
         return;
     }
-    control->placement.x = x;
-    control->placement.y = y;
-    control->placement.width = width;
-    control->placement.height = height;
-    if (control->window != nullptr) {
-        SetWindowPos(control->window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    child->placement.x = x;
+    child->placement.y = y;
+    child->placement.width = width;
+    child->placement.height = height;
+    if (child->window != nullptr) {
+        SetWindowPos(child->window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
-        RepaintShape(*control);
+        RepaintShape(*child);
     }
 }
 
-std::optional<RECT> Win32Form::Bounds(std::string_view name) const
+std::optional<RECT> Win32Form::Bounds(ControlId id) const
 {
-    const Control* control = Find(name);
-    if (control == nullptr) {
+    const Child* child = Find(id);
+    if (child == nullptr) {
         return std::nullopt;
     }
-    if (control->window == nullptr) {
-        const ControlLayout& placement = control->placement;
+    if (child->window == nullptr) {
+        const ControlLayout& placement = child->placement;
         return RECT{placement.x, placement.y, placement.x + placement.width, placement.y + placement.height};
     }
     RECT area{};
-    GetWindowRect(control->window, &area);
-    MapWindowPoints(HWND_DESKTOP, GetParent(control->window), reinterpret_cast<POINT*>(&area), 2);
+    GetWindowRect(child->window, &area);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child->window), reinterpret_cast<POINT*>(&area), 2);
     return area;
 }
 
-void Win32Form::SetChecked(std::string_view name, bool checked)
+void Win32Form::SetChecked(ControlId id, bool checked)
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     if (window != nullptr) {
         SendMessageW(window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
         if (!checked) {
             return;
         }
         // A programmatic choice clears the other options of the group, as a click would.
-        const Control* chosen = Find(name);
-        for (const auto& other : controls_) {
+        const Child* chosen = Find(id);
+        for (const auto& other : children_) {
             if (other.get() != chosen && other->placement.kind == ControlKind::OptionButton &&
                 other->placement.parent == chosen->placement.parent && other->window != nullptr) {
                 SendMessageW(other->window, BM_SETCHECK, BST_UNCHECKED, 0);
@@ -862,51 +488,51 @@ void Win32Form::SetChecked(std::string_view name, bool checked)
     }
 }
 
-bool Win32Form::IsChecked(std::string_view name) const
+bool Win32Form::IsChecked(ControlId id) const
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     return window != nullptr && SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void Win32Form::ListAddItem(std::string_view name, std::string_view item)
+void Win32Form::ListAddItem(ControlId id, std::string_view item)
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     if (window != nullptr) {
         SendMessageW(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
     }
 }
 
-void Win32Form::ListClear(std::string_view name)
+void Win32Form::ListClear(ControlId id)
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     if (window != nullptr) {
         SendMessageW(window, LB_RESETCONTENT, 0, 0);
     }
 }
 
-int Win32Form::ListCount(std::string_view name) const
+int Win32Form::ListCount(ControlId id) const
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     return window == nullptr ? 0 : static_cast<int>(SendMessageW(window, LB_GETCOUNT, 0, 0));
 }
 
-void Win32Form::ListSelect(std::string_view name, int index)
+void Win32Form::ListSelect(ControlId id, int index)
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     if (window != nullptr) {
         SendMessageW(window, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     }
 }
 
-int Win32Form::ListSelectedIndex(std::string_view name) const
+int Win32Form::ListSelectedIndex(ControlId id) const
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     return window == nullptr ? -1 : static_cast<int>(SendMessageW(window, LB_GETCURSEL, 0, 0));
 }
 
-std::string Win32Form::ListItem(std::string_view name, int index) const
+std::string Win32Form::ListItem(ControlId id, int index) const
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     if (window == nullptr) {
         return {};
     }
@@ -920,43 +546,21 @@ std::string Win32Form::ListItem(std::string_view name, int index) const
     return Narrow(text);
 }
 
-void Win32Form::SetTimerEnabled(std::string_view name, bool enabled)
+void Win32Form::SetTimerEnabled(ControlId id, bool enabled)
 {
-    Control* control = Find(name);
-    if (control != nullptr && control->placement.kind == ControlKind::Timer) {
-        control->placement.enabled = enabled;
-        RestartTimer(*control);
+    Child* child = Find(id);
+    if (child != nullptr && child->placement.kind == ControlKind::Timer) {
+        child->placement.enabled = enabled;
+        RestartTimer(*child);
     }
 }
 
-void Win32Form::SetFocus(std::string_view name)
+void Win32Form::SetFocus(ControlId id)
 {
-    HWND window = ControlWindow(name);
+    HWND window = ControlWindow(id);
     if (window != nullptr) {
         ::SetFocus(window);
     }
-}
-
-bool Win32Form::TranslateKeyboard(const MSG& message)
-{
-    if (window_ == nullptr || message.message != WM_KEYDOWN ||
-        (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
-        return false;
-    }
-    if (message.wParam == VK_TAB) {
-        HWND next = GetNextDlgTabItem(window_, GetFocus(), GetKeyState(VK_SHIFT) < 0 ? TRUE : FALSE);
-        if (next != nullptr) {
-            ::SetFocus(next);
-        }
-        return true;
-    }
-    const Control* control = FindByWindow(message.hwnd);
-    if (message.wParam == VK_RETURN && control != nullptr &&
-        control->placement.kind == ControlKind::CommandButton) {
-        PostMessageW(message.hwnd, BM_CLICK, 0, 0);
-        return true;
-    }
-    return false;
 }
 
 void Win32Form::Show()
@@ -967,42 +571,6 @@ void Win32Form::Show()
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
     UpdateWindow(window_);
-}
-
-void Win32Form::RunModal()
-{
-    if (window_ == nullptr) {
-        return;
-    }
-    modal_ = true;
-    if (owner_ != nullptr) {
-        EnableWindow(owner_, FALSE);
-    }
-    Show();
-    MSG message{};
-    while (window_ != nullptr) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) {
-            PostQuitMessage(static_cast<int>(message.wParam));  // the outer loop must see it too
-            break;
-        }
-        if (got == -1) {
-            break;
-        }
-        if (window_ != nullptr && IsDialogMessageW(window_, &message)) {
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    if (window_ != nullptr) {
-        Close();
-    }
-    modal_ = false;
-    if (owner_ != nullptr) {
-        EnableWindow(owner_, TRUE);
-        SetActiveWindow(owner_);
-    }
 }
 
 void Win32Form::Close()

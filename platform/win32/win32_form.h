@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -11,16 +12,34 @@
 #include <vector>
 
 #include "imaging/pixel_buffer.h"
+#include "platform/control_id.h"
 #include "platform/window_layout.h"
-#include "platform/main_window_view.h"
 #include "platform/win32/win32_picture_box.h"
 
 namespace palvo::win32 {
 
+// What a form reports to the window built on it. A form without timers, or one that need not
+// hear of activation or closing, keeps the defaults.
+class Win32FormEvents {
+public:
+    virtual ~Win32FormEvents() = default;
+
+    // A command or option button was clicked (by the mouse or the keyboard).
+    virtual void OnClick(ControlId button) = 0;
+    // The form became the active window.
+    virtual void OnActivate() {}
+    // A timer of the layout fired.
+    virtual void OnTimer(ControlId /*timer*/) {}
+    // The close box, Alt+F4 or (in a dialog) Escape. True lets the form close now.
+    virtual bool OnCloseRequest() { return true; }
+    // The window has been destroyed.
+    virtual void OnClosed() {}
+};
+
 // A top-level window and its controls, built with CreateWindowExW from a WindowLayout.
 // Both the main window and the settings dialog are forms. Events (clicks of buttons and
-// option buttons, activation, timers, closing) go to a MainWindowEvents receiver.
-// Calls naming a control that does not exist are ignored.
+// option buttons, activation, timers, closing) go to a Win32FormEvents receiver.
+// Calls naming a control that this form's layout lacks (one of the other window's) are ignored.
 class Win32Form {
 public:
     // `applicationDirectory` (UTF-8) is where button pictures are looked up.
@@ -30,7 +49,7 @@ public:
     Win32Form(const Win32Form&) = delete;
     Win32Form& operator=(const Win32Form&) = delete;
 
-    void SetEvents(MainWindowEvents* events) { events_ = events; }
+    void SetEvents(Win32FormEvents* events) { events_ = events; }
 
     // The window that owns this one (a dialog's opener); set before ApplyLayout.
     void SetOwner(HWND owner) { owner_ = owner; }
@@ -45,39 +64,38 @@ public:
     bool IsOpen() const { return window_ != nullptr; }
 
     // The window of a control, or null (timers and shapes have none).
-    HWND ControlWindow(std::string_view name) const;
+    HWND ControlWindow(ControlId id) const;
 
     // The persistent image of a picture box or image control, or null.
-    Win32PictureBox* Picture(std::string_view name);
+    Win32PictureBox* Picture(ControlId id);
 
-    void SetEnabled(std::string_view name, bool enabled);
-    bool IsEnabled(std::string_view name) const;
-    void SetVisible(std::string_view name, bool visible);
-    void SetText(std::string_view name, std::string_view text);
-    std::string Text(std::string_view name) const;
+    void SetEnabled(ControlId id, bool enabled);
+    bool IsEnabled(ControlId id) const;
+    void SetVisible(ControlId id, bool visible);
+    void SetText(ControlId id, std::string_view text);
+    std::string Text(ControlId id) const;
 
     // Background colour (0x00BBGGRR) of a label, button, picture box or filled shape.
-    void SetBackColor(std::string_view name, std::int32_t color);
-    std::int32_t BackColor(std::string_view name) const;
+    void SetBackColor(ControlId id, std::int32_t color);
+    std::int32_t BackColor(ControlId id) const;
 
     // Position and size in pixels relative to the control's container.
-    void SetBounds(std::string_view name, std::int32_t x, std::int32_t y, std::int32_t width,
-                   std::int32_t height);
-    std::optional<RECT> Bounds(std::string_view name) const;
+    void SetBounds(ControlId id, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
+    std::optional<RECT> Bounds(ControlId id) const;
 
     // Option buttons.
-    void SetChecked(std::string_view name, bool checked);
-    bool IsChecked(std::string_view name) const;
+    void SetChecked(ControlId id, bool checked);
+    bool IsChecked(ControlId id) const;
 
-    void ListAddItem(std::string_view name, std::string_view item);
-    void ListClear(std::string_view name);
-    int ListCount(std::string_view name) const;
-    void ListSelect(std::string_view name, int index);
-    int ListSelectedIndex(std::string_view name) const;
-    std::string ListItem(std::string_view name, int index) const;
+    void ListAddItem(ControlId id, std::string_view item);
+    void ListClear(ControlId id);
+    int ListCount(ControlId id) const;
+    void ListSelect(ControlId id, int index);
+    int ListSelectedIndex(ControlId id) const;
+    std::string ListItem(ControlId id, int index) const;
 
-    void SetTimerEnabled(std::string_view name, bool enabled);
-    void SetFocus(std::string_view name);
+    void SetTimerEnabled(ControlId id, bool enabled);
+    void SetFocus(ControlId id);
 
     // Keyboard use of a window that is no dialog: Tab and Shift+Tab move the focus among the
     // enabled controls, Enter clicks the focused button. True when `message` was handled so.
@@ -93,40 +111,44 @@ public:
     void Close();
 
 private:
-    struct Control;
+    struct Child;
 
+    // Messages (win32_form_messages.cpp).
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool HandleChildNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // Painting (win32_form_painting.cpp).
     void PaintContainer(HWND window, HDC target);
     void DrawButton(const DRAWITEMSTRUCT& item);
-
-    void CreateTopLevel(const WindowLayout& layout);
-    void CreateControl(const ControlLayout& placement);
-    void PlaceControl(Control& control, const ControlLayout& placement);
-    HWND ContainerWindow(const std::string& parent) const;
-    std::int32_t ContainerBackColor(const std::string& parent) const;
+    std::int32_t ContainerBackColor(std::optional<ControlId> parent) const;
     HFONT FontFor(const FontChoice& font);
     HBRUSH BrushFor(std::int32_t color);
-    void LoadDesignPicture(Control& control);
-    std::string ApplicationFile(const std::string& relativePath) const;
-    void RestartTimer(Control& control);
-    void RepaintShape(const Control& control);
 
-    Control* Find(std::string_view name);
-    const Control* Find(std::string_view name) const;
-    Control* FindByWindow(HWND window);
+    // Building and finding controls (win32_form.cpp).
+    void CreateTopLevel(const WindowLayout& layout);
+    void CreateControl(const ControlLayout& placement);
+    void PlaceControl(Child& child, const ControlLayout& placement);
+    HWND ContainerWindow(std::optional<ControlId> parent) const;
+    void LoadDesignPicture(Child& child);
+    std::string ApplicationFile(const std::string& relativePath) const;
+    void RestartTimer(Child& child);
+    void RepaintShape(const Child& child);
+
+    Child* Find(ControlId id);
+    const Child* Find(ControlId id) const;
+    Child* FindByWindow(HWND window);
 
     HINSTANCE instance_;
     std::string applicationDirectory_;
-    MainWindowEvents* events_ = nullptr;
+    Win32FormEvents* events_ = nullptr;
     HWND owner_ = nullptr;
     bool quitOnClose_ = false;
     bool modal_ = false;
     HWND window_ = nullptr;
     std::int32_t backColor_ = kDefaultColor;
-    std::vector<std::unique_ptr<Control>> controls_;
-    std::map<std::string, Control*, std::less<>> byName_;
+    std::vector<std::unique_ptr<Child>> children_;    // in the layout's order: what is behind first
+    std::array<Child*, kControlSlotCount> bySlot_{};  // the same children, by ControlSlot
     std::map<std::string, HFONT> fonts_;
     std::map<std::int32_t, HBRUSH> brushes_;
     int nextId_ = 1000;

@@ -9,15 +9,49 @@ Win32MainWindowView::Win32MainWindowView(HINSTANCE instance, std::string applica
       missingPicture_(nullptr, 0, 0, 0, PictureFit::AutoSize)
 {
     form_.SetQuitOnClose(true);
+    form_.SetEvents(this);
 }
 
-PictureSurface& Win32MainWindowView::Picture(std::string_view name)
+PictureSurface& Win32MainWindowView::Picture(ControlId id)
 {
-    Win32PictureBox* picture = form_.Picture(name);
+    Win32PictureBox* picture = form_.Picture(id);
     if (picture == nullptr) {
         return missingPicture_;
     }
     return *picture;
+}
+
+void Win32MainWindowView::OnClick(ControlId id)
+{
+    if (events_ != nullptr) {
+        events_->OnClick(id);
+    }
+}
+
+void Win32MainWindowView::OnActivate()
+{
+    if (events_ != nullptr) {
+        events_->OnActivate();
+    }
+}
+
+void Win32MainWindowView::OnTimer(ControlId id)
+{
+    if (events_ != nullptr) {
+        events_->OnTimer(id);
+    }
+}
+
+bool Win32MainWindowView::OnCloseRequest()
+{
+    return events_ == nullptr || events_->OnCloseRequest();
+}
+
+void Win32MainWindowView::OnClosed()
+{
+    if (events_ != nullptr) {
+        events_->OnClosed();
+    }
 }
 
 }  // namespace palvo::win32

@@ -10,26 +10,24 @@
 namespace palvo::win32 {
 
 // The main window as a native Win32 window: a Win32Form that posts WM_QUIT when it closes.
-class Win32MainWindowView : public MainWindowView {
+// The form's events go on to the game logic's MainWindowEvents.
+class Win32MainWindowView : public MainWindowView, private Win32FormEvents {
 public:
     Win32MainWindowView(HINSTANCE instance, std::string applicationDirectory);
 
-    void SetEvents(MainWindowEvents* events) override { form_.SetEvents(events); }
+    void SetEvents(MainWindowEvents* events) override { events_ = events; }
     void ApplyLayout(const WindowLayout& layout) override { form_.ApplyLayout(layout); }
-    PictureSurface& Picture(std::string_view name) override;
-    void SetEnabled(std::string_view name, bool enabled) override { form_.SetEnabled(name, enabled); }
-    bool IsEnabled(std::string_view name) const override { return form_.IsEnabled(name); }
-    void SetText(std::string_view name, std::string_view text) override { form_.SetText(name, text); }
-    std::string Text(std::string_view name) const override { return form_.Text(name); }
-    void ListAddItem(std::string_view name, std::string_view item) override { form_.ListAddItem(name, item); }
-    void ListClear(std::string_view name) override { form_.ListClear(name); }
-    int ListCount(std::string_view name) const override { return form_.ListCount(name); }
-    void ListSelect(std::string_view name, int index) override { form_.ListSelect(name, index); }
-    void SetTimerEnabled(std::string_view name, bool enabled) override
-    {
-        form_.SetTimerEnabled(name, enabled);
-    }
-    void SetFocus(std::string_view name) override { form_.SetFocus(name); }
+    PictureSurface& Picture(ControlId id) override;
+    void SetEnabled(ControlId id, bool enabled) override { form_.SetEnabled(id, enabled); }
+    bool IsEnabled(ControlId id) const override { return form_.IsEnabled(id); }
+    void SetText(ControlId id, std::string_view text) override { form_.SetText(id, text); }
+    std::string Text(ControlId id) const override { return form_.Text(id); }
+    void ListAddItem(ControlId id, std::string_view item) override { form_.ListAddItem(id, item); }
+    void ListClear(ControlId id) override { form_.ListClear(id); }
+    int ListCount(ControlId id) const override { return form_.ListCount(id); }
+    void ListSelect(ControlId id, int index) override { form_.ListSelect(id, index); }
+    void SetTimerEnabled(ControlId id, bool enabled) override { form_.SetTimerEnabled(id, enabled); }
+    void SetFocus(ControlId id) override { form_.SetFocus(id); }
     void Show() override { form_.Show(); }
     void Close() override { form_.Close(); }
 
@@ -37,8 +35,15 @@ public:
     HWND Window() const { return form_.Window(); }
 
 private:
+    void OnClick(ControlId id) override;
+    void OnActivate() override;
+    void OnTimer(ControlId id) override;
+    bool OnCloseRequest() override;
+    void OnClosed() override;
+
+    MainWindowEvents* events_ = nullptr;
     Win32Form form_;
-    Win32PictureBox missingPicture_;  // an empty box, handed out for a name the layout lacks
+    Win32PictureBox missingPicture_;  // an empty box, handed out for a control the layout lacks
 };
 
 }  // namespace palvo::win32

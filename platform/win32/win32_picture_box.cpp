@@ -4,38 +4,9 @@
 #include <utility>
 
 #include "platform/win32/picture_decoder.h"
+#include "platform/win32/win32_gdi.h"
 
 namespace palvo::win32 {
-
-namespace {
-
-// The header of a top-down 32-bit device-independent bitmap of width x height.
-BITMAPINFO TopDownHeader(std::int32_t width, std::int32_t height)
-{
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // negative: rows run top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    info.bmiHeader.biSizeImage = static_cast<DWORD>(width) * static_cast<DWORD>(height) * 4u;
-    return info;
-}
-
-COLORREF ToColorRef(std::int32_t color)
-{
-    return static_cast<COLORREF>(color) & 0x00FFFFFFu;
-}
-
-void FillWithColor(HDC target, const RECT& area, std::int32_t color)
-{
-    HBRUSH brush = CreateSolidBrush(ToColorRef(color));
-    FillRect(target, &area, brush);
-    DeleteObject(brush);
-}
-
-}  // namespace
 
 bool GetDibPixels(HDC hdc, PixelBuffer& image, std::int32_t& width, std::int32_t& height)
 {

@@ -20,7 +20,7 @@ Win32SettingsDialogView::~Win32SettingsDialogView()
 
 bool Win32SettingsDialogView::ShowPreview(const std::string& path)
 {
-    Win32PictureBox* preview = form_.Picture("imgBgCap");
+    Win32PictureBox* preview = form_.Picture(Control::imgBgCap);
     if (preview == nullptr) {
         return false;
     }
@@ -33,55 +33,55 @@ bool Win32SettingsDialogView::ShowPreview(const std::string& path)
 
 void Win32SettingsDialogView::SetImagePathCaption(std::string_view path)
 {
-    form_.SetText("lbBgImgFile", path);
+    form_.SetText(Control::lbBgImgFile, path);
 }
 
 void Win32SettingsDialogView::SetColorSwatch(std::int32_t color)
 {
-    form_.SetBackColor("spNumColor", color);
+    form_.SetBackColor(Control::spNumColor, color);
 }
 
-void Win32SettingsDialogView::SelectOption(const char* group, int count, int index)
+void Win32SettingsDialogView::SelectOption(Control group, int index)
 {
-    for (int option = 0; option < count; ++option) {
-        form_.SetChecked(ArrayName(group, option), option == index);
+    for (int option = 0; option < ElementCount(group); ++option) {
+        form_.SetChecked(ControlId(group, option), option == index);
     }
 }
 
 void Win32SettingsDialogView::SelectSizeOption(int index)
 {
-    SelectOption("opNumSize", 3, index);
+    SelectOption(Control::opNumSize, index);
 }
 
 void Win32SettingsDialogView::SelectPositionOption(int index)
 {
-    SelectOption("opNumPos", 5, index);
+    SelectOption(Control::opNumPos, index);
 }
 
 void Win32SettingsDialogView::SetNumMaxText(std::string_view text)
 {
-    form_.SetText("txtNumMax", text);
+    form_.SetText(Control::txtNumMax, text);
 }
 
 std::string Win32SettingsDialogView::NumMaxText() const
 {
-    return form_.Text("txtNumMax");
+    return form_.Text(Control::txtNumMax);
 }
 
 void Win32SettingsDialogView::ShowRhythm(RhythmCount count, std::string_view digits, std::int32_t barWidth)
 {
     const bool fast = count == RhythmCount::Fast;
-    form_.SetText(fast ? "lbRhythmFast" : "lbRhythmSlow", digits);
-    const char* bar = fast ? "spRhythmFast" : "spRhythmSlow";
+    form_.SetText(fast ? Control::lbRhythmFast : Control::lbRhythmSlow, digits);
+    const Control bar = fast ? Control::spRhythmFast : Control::spRhythmSlow;
     if (const std::optional<RECT> bounds = form_.Bounds(bar)) {
         form_.SetBounds(bar, bounds->left, bounds->top, barWidth, bounds->bottom - bounds->top);
     }
 }
 
-void Win32SettingsDialogView::OnClick(std::string_view name)
+void Win32SettingsDialogView::OnClick(ControlId button)
 {
     if (events_ != nullptr) {
-        events_->OnClick(name);
+        events_->OnClick(button);
     }
 }
 

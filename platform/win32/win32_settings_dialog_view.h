@@ -10,7 +10,7 @@
 namespace palvo::win32 {
 
 // The settings dialog's window: a Win32Form owned by the main window, run modally.
-class Win32SettingsDialogView : public SettingsDialogView, private MainWindowEvents {
+class Win32SettingsDialogView : public SettingsDialogView, private Win32FormEvents {
 public:
     Win32SettingsDialogView(HINSTANCE instance, HWND owner, std::string applicationDirectory);
     ~Win32SettingsDialogView() override;
@@ -36,13 +36,10 @@ public:
     Win32Form& Form() { return form_; }
 
 private:
-    void OnClick(std::string_view name) override;
-    void OnActivate() override {}
-    void OnTimer(std::string_view) override {}
+    void OnClick(ControlId button) override;
     bool OnCloseRequest() override;
-    void OnClosed() override {}
 
-    void SelectOption(const char* group, int count, int index);
+    void SelectOption(Control group, int index);
 
     Win32Form form_;
     SettingsDialogEvents* events_ = nullptr;

@@ -71,7 +71,7 @@ TEST_F(AudienceDisplayGame, FollowsRollsDrawsColourAndResetAndClosingItNeverTouc
     // Closed by the players' window's own button: the game goes on, and opening again catches up.
     audience.UserCloses();
     Start();
-    EXPECT_EQ(view().ListCount("lstHistory"), 2);
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 2);
     display.Toggle();
     ASSERT_TRUE(audience.IsOpen());
     const std::string second = BigNumber();
@@ -87,11 +87,11 @@ TEST_F(AudienceDisplayGame, FollowsRollsDrawsColourAndResetAndClosingItNeverTouc
         config.SetNumColor(0x000000FF);
         config.SetNumMax(25);
     });
-    view().ClickWithMouse("cmdSetting");
+    view().ClickWithMouse(Control::cmdSetting);
     const Pixel red{0, 0, 0xFF, 0};
     EXPECT_EQ(AudienceNumber(1, red), second) << "the players keep the newest number over the idle display";
     messages().QueueAnswer(MessageAnswer::Yes);
-    view().ClickWithMouse("cmdReset");
+    view().ClickWithMouse(Control::cmdReset);
     EXPECT_EQ(AudienceNumber(3, red), "  ");
     EXPECT_EQ(AudienceCell(3, firstNumber, kUncalledCellDigit), first.substr(1))
         << "a new game: nothing called";
@@ -102,7 +102,7 @@ TEST_F(AudienceDisplayGame, FollowsRollsDrawsColourAndResetAndClosingItNeverTouc
 
     display.Toggle();
     EXPECT_FALSE(audience.IsOpen());
-    EXPECT_EQ(view().ListCount("lstHistory"), 0);
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 0);
 }
 
 // Plays three draws, a page back, a refused Reset and the close; returns every picture of the
@@ -122,10 +122,10 @@ std::vector<PixelBuffer> PlayAndPhotograph(GameFixture& game, std::string& ini)
         game.Start();
         photograph();
     }
-    game.view().ClickWithMouse("cmdHistBack");
+    game.view().ClickWithMouse(Control::cmdHistBack);
     photograph();
     game.messages().QueueAnswer(MessageAnswer::No);
-    game.view().ClickWithMouse("cmdReset");
+    game.view().ClickWithMouse(Control::cmdReset);
     photograph();
     game.view().RequestClose();
     ini = game.IniText();

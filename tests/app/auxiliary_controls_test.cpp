@@ -19,31 +19,31 @@ protected:
 
 TEST_F(AuxiliaryControlsTest, TimerCountsToNinetyNineAndStartsAgainAtOne)
 {
-    EXPECT_FALSE(view().FireTimer("Timer1")) << "off after start-up";
-    view().Click("Command1");
+    EXPECT_FALSE(view().FireTimer(Control::Timer1)) << "off after start-up";
+    view().Click(Control::Command1);
     std::vector<std::string> shown;
     for (int i = 0; i < 100; ++i) {
-        ASSERT_TRUE(view().FireTimer("Timer1"));
-        shown.push_back(view().Text("txtNum"));
+        ASSERT_TRUE(view().FireTimer(Control::Timer1));
+        shown.push_back(view().Text(Control::txtNum));
     }
     EXPECT_EQ(shown[0], "01");
     EXPECT_EQ(shown[8], "09");
     EXPECT_EQ(shown[9], "10");
     EXPECT_EQ(shown[98], "99");
     EXPECT_EQ(shown[99], "01");
-    view().Click("Command3");
-    EXPECT_FALSE(view().FireTimer("Timer1"));
+    view().Click(Control::Command3);
+    EXPECT_FALSE(view().FireTimer(Control::Timer1));
 }
 
 TEST_F(AuxiliaryControlsTest, TimerTicksDuringASequence)
 {
-    view().Click("Command1");
+    view().Click(Control::Command1);
     for (std::uint32_t at = 100; at < 600; at += 100) {
-        time().After(at, [this] { view().FireTimer("Timer1"); });
+        time().After(at, [this] { view().FireTimer(Control::Timer1); });
     }
     Start();
-    EXPECT_EQ(view().Text("txtNum"), "05");
-    EXPECT_EQ(view().ListCount("lstHistory"), 1);
+    EXPECT_EQ(view().Text(Control::txtNum), "05");
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 1);
 }
 
 TEST_F(AuxiliaryControlsTest, BlankingAndProbeLeaveTheGameAlone)
@@ -51,18 +51,18 @@ TEST_F(AuxiliaryControlsTest, BlankingAndProbeLeaveTheGameAlone)
     Start();
     const std::string drawn = BigNumber();
     const std::string cell = CellNumber(0);
-    view().Click("Command2");
+    view().Click(Control::Command2);
     EXPECT_EQ(BigNumber(), "  ");
     EXPECT_EQ(CellNumber(0), cell);
-    EXPECT_EQ(view().ListCount("lstHistory"), 1);
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 1);
 
-    view().SetText("lbTime", "");
-    view().Click("Command4");
+    view().SetText(Control::lbTime, "");
+    view().Click(Control::Command4);
     EXPECT_EQ(BigNumber(), "88");
     EXPECT_EQ(CellNumber(0), "66");
     EXPECT_EQ(Label(0), "1");
-    EXPECT_EQ(view().Text("lbTime"), "0 msec");
-    EXPECT_EQ(view().ListCount("lstHistory"), 1);
+    EXPECT_EQ(view().Text(Control::lbTime), "0 msec");
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 1);
 }
 
 TEST_F(AuxiliaryControlsTest, PictureSmallerThanTheDisplayStillTakesEveryBar)
@@ -71,11 +71,11 @@ TEST_F(AuxiliaryControlsTest, PictureSmallerThanTheDisplayStillTakesEveryBar)
     // than 800 x 600 now, so every bar is placed and the draw is timed.
     dialog().SetEdit([&](CConfig& config) { config.SetBackGroundImageFile(AppPath("bg/tiny.bmp")); });
     view().RegisterPicture(AppPath("bg/tiny.bmp"), Background(300, 100));
-    view().SetText("lbTime", "kept");
-    const int paints = view().Surface("picBase")->RefreshCount();
-    view().ClickWithMouse("cmdSetting");
-    EXPECT_EQ(view().Text("lbTime"), "0 msec");
-    EXPECT_GT(view().Surface("picBase")->RefreshCount(), paints);
+    view().SetText(Control::lbTime, "kept");
+    const int paints = view().Surface(Control::picBase)->RefreshCount();
+    view().ClickWithMouse(Control::cmdSetting);
+    EXPECT_EQ(view().Text(Control::lbTime), "0 msec");
+    EXPECT_GT(view().Surface(Control::picBase)->RefreshCount(), paints);
     EXPECT_EQ(BigNumber(), "88");
 }
 

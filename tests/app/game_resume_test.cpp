@@ -72,7 +72,7 @@ TEST_F(GameResume, AnUnfinishedGameComesBackWholeWithItsOwnNumMaxAndEndsInTheHis
     for (int i = 0; i < 7; ++i) {
         Start();
     }
-    const std::vector<std::string> drawn = view().ListItems("lstHistory");
+    const std::vector<std::string> drawn = view().ListItems(Control::lstHistory);
     const std::vector<std::string> cells = Cells();
     const std::string big = BigNumber();
     ASSERT_EQ(ParseJournal(FileText("palvo-game.txt")).game.numbers.size(), 7u) << "every draw is on the disk";
@@ -83,18 +83,18 @@ TEST_F(GameResume, AnUnfinishedGameComesBackWholeWithItsOwnNumMaxAndEndsInTheHis
     ASSERT_EQ(messages().Messages().size(), 1u);
     EXPECT_EQ(messages().Messages()[0].text, "前回のゲームの続きから始めますか？ (7 個抽選済み)");
     EXPECT_EQ(messages().Messages()[0].style, MessageStyle::Question);
-    EXPECT_EQ(view().ListItems("lstHistory"), drawn);
-    EXPECT_EQ(view().ListSelection("lstHistory"), 6);
+    EXPECT_EQ(view().ListItems(Control::lstHistory), drawn);
+    EXPECT_EQ(view().ListSelection(Control::lstHistory), 6);
     EXPECT_EQ(Cells(), cells);
     EXPECT_EQ(Labels(), (std::vector<std::string>{"7", "6", "5", "4", "3"}));
     EXPECT_EQ(BigNumber(), big);
-    EXPECT_TRUE(view().IsEffectivelyEnabled("cmdStart"));
-    EXPECT_EQ(view().Focus(), "cmdStart");
+    EXPECT_TRUE(view().IsEffectivelyEnabled(Control::cmdStart));
+    EXPECT_EQ(view().Focus(), Control::cmdStart);
 
     Start();
     Restart(MessageAnswer::Yes);
     Start();
-    EXPECT_FALSE(view().IsEnabled("cmdStart")) << "the game of nine numbers is complete";
+    EXPECT_FALSE(view().IsEnabled(Control::cmdStart)) << "the game of nine numbers is complete";
     EXPECT_EQ(messages().Messages().back().text, kEndOfGame);
     EXPECT_FALSE(JournalExists());
 
@@ -107,7 +107,7 @@ TEST_F(GameResume, AnUnfinishedGameComesBackWholeWithItsOwnNumMaxAndEndsInTheHis
     EXPECT_EQ(fields[4], "完了");
     std::set<std::string> numbers;
     for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(view().ListItems("lstHistory")[static_cast<std::size_t>(i)],
+        EXPECT_EQ(view().ListItems(Control::lstHistory)[static_cast<std::size_t>(i)],
                   HistoryListItem(static_cast<std::int16_t>(i + 1),
                                   static_cast<std::int16_t>(std::stoi(fields[5 + static_cast<std::size_t>(i)]))));
         numbers.insert(fields[5 + static_cast<std::size_t>(i)]);
@@ -127,12 +127,12 @@ TEST_F(GameResume, DecliningAndResettingArchiveEachGameExactlyOnce)
     Start();
     Restart(MessageAnswer::No);
     EXPECT_FALSE(JournalExists());
-    EXPECT_EQ(view().ListCount("lstHistory"), 0);
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 0);
     EXPECT_EQ(BigNumber(), "88") << "a fresh game shows the idle display";
 
     Start();
     messages().QueueAnswer(MessageAnswer::Yes);
-    view().ClickWithMouse("cmdReset");
+    view().ClickWithMouse(Control::cmdReset);
     EXPECT_FALSE(JournalExists());
     std::vector<std::string> rows = HistoryRows();
     ASSERT_EQ(rows.size(), 2u);
@@ -191,7 +191,7 @@ TEST_F(GameResume, BadJournalsAreReportedAndTheProgramStillStartsAndDraws)
 
         Start();
         Start();
-        EXPECT_EQ(view().ListCount("lstHistory"), 2);
+        EXPECT_EQ(view().ListCount(Control::lstHistory), 2);
         if (c.savesAfterwards) {
             EXPECT_TRUE(messages().Messages().empty());
             EXPECT_EQ(ParseJournal(FileText("palvo-game.txt")).game.numbers.size(), 2u);

@@ -21,14 +21,14 @@ TEST_F(MainWindowStartup, WithoutSettingsFileStartsWithDefaultsAndWritesThemAtEx
     ASSERT_TRUE(Load());
     EXPECT_TRUE(messages().Messages().empty());
     EXPECT_EQ(view().ShowCount(), 1);
-    EXPECT_EQ(view().Focus(), "cmdStart");
+    EXPECT_EQ(view().Focus(), Control::cmdStart);
     EXPECT_EQ(BigNumber(), "88") << "the idle display lights every segment";
-    EXPECT_EQ(view().Text("lbTime"), "0 msec");
-    EXPECT_FALSE(view().IsTimerEnabled("Timer1"));
-    EXPECT_TRUE(view().IsEffectivelyEnabled("cmdStart"));
-    EXPECT_TRUE(view().IsEffectivelyEnabled("cmdReset"));
+    EXPECT_EQ(view().Text(Control::lbTime), "0 msec");
+    EXPECT_FALSE(view().IsTimerEnabled(Control::Timer1));
+    EXPECT_TRUE(view().IsEffectivelyEnabled(Control::cmdStart));
+    EXPECT_TRUE(view().IsEffectivelyEnabled(Control::cmdReset));
     EXPECT_EQ(CellNumber(0), "  ");
-    EXPECT_EQ(view().Surface("picHistNum(0)")->Image().At(5, 5), (Pixel{0xC0, 0, 0, 0}))
+    EXPECT_EQ(view().Surface(ControlId(Control::picHistNum, 0))->Image().At(5, 5), (Pixel{0xC0, 0, 0, 0}))
         << "the newest cell is dark blue";
     EXPECT_FALSE(IniExists()) << "nothing is written before the exit";
 
@@ -63,7 +63,7 @@ TEST_P(EachFailingStep, WarnsOnceNeverShowsAndStillWritesSettings)
     EXPECT_EQ(view().ShowCount(), 0);
     EXPECT_NE(IniText().find("NumMax=33"), std::string::npos);
     // Nothing of the released window may react any more.
-    view().Click("cmdStart");
+    view().Click(Control::cmdStart);
     view().Activate();
     EXPECT_TRUE(sound().Beeps().empty());
 }
@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "Error (SetHistNumBmp) : 履歴数値用バーBmpの取得に失敗しました"},
         FailingStep{"background", [](GameFixture& f) { f.view().ForgetPicture(f.AppPath("bg/bg01.jpg")); },
                     "背景画像の取得ができませんでした。"},
-        FailingStep{"blank cell", [](GameFixture& f) { f.view().FailReadsOf("picHistNum(1)"); },
+        FailingStep{"blank cell", [](GameFixture& f) { f.view().FailReadsOf(ControlId(Control::picHistNum, 1)); },
                     "履歴数値Bmpの取得ができませんでした。"}));
 
 TEST_F(MainWindowStartup, OversizedSettingsFileWarnsOnceAndIsNeverReplaced)
@@ -91,7 +91,7 @@ TEST_F(MainWindowStartup, OversizedSettingsFileWarnsOnceAndIsNeverReplaced)
     EXPECT_EQ(messages().Messages()[0].style, MessageStyle::Warning);
     EXPECT_EQ(messages().Messages()[0].text.rfind("設定ファイルを読み込めませんでした。", 0), 0u);
     Start();
-    EXPECT_EQ(view().ListCount("lstHistory"), 1);
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 1);
     view().RequestClose();
     EXPECT_EQ(messages().Messages().size(), 1u);
     EXPECT_EQ(IniText(), tooLarge);
@@ -104,7 +104,7 @@ TEST_F(MainWindowStartup, SecondRunReadsWhatTheFirstWrote)
         config.SetNumMax(3);
         config.SetRhythmFast(6);
     });
-    view().ClickWithMouse("cmdSetting");
+    view().ClickWithMouse(Control::cmdSetting);
     view().RequestClose();
     window_.reset();
     const std::string first = IniText();
@@ -115,8 +115,8 @@ TEST_F(MainWindowStartup, SecondRunReadsWhatTheFirstWrote)
     for (int i = 0; i < 3; ++i) {
         Start();
     }
-    EXPECT_EQ(view().ListCount("lstHistory"), 3);
-    EXPECT_FALSE(view().IsEnabled("cmdStart")) << "the game of three numbers is complete";
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 3);
+    EXPECT_FALSE(view().IsEnabled(Control::cmdStart)) << "the game of three numbers is complete";
     EXPECT_EQ(sound().Beeps().size(), 3u * 5u);
     view().RequestClose();
     EXPECT_EQ(IniText(), first);
@@ -137,7 +137,7 @@ TEST_F(MainWindowStartup, SettingsFolderApartFromTheShippedFilesHoldsPalvoIni)
     EXPECT_EQ(sound().PlayedFiles()[0].path.rfind(AppPath("wav/"), 0), 0u)
         << "the chime comes from the data folder";
     Start();
-    EXPECT_FALSE(view().IsEnabled("cmdStart")) << "NumMax=2 was read from the settings folder";
+    EXPECT_FALSE(view().IsEnabled(Control::cmdStart)) << "NumMax=2 was read from the settings folder";
     view().RequestClose();
 
     EXPECT_FALSE(IniExists()) << "nothing is written beside the shipped files";
@@ -157,14 +157,14 @@ TEST_F(MainWindowStartup, ShippedBarFilesDrawTheDigits)
     EXPECT_TRUE(messages().Messages().empty());
     EXPECT_EQ(BigNumber(), "88");
     Start();
-    EXPECT_EQ(std::stoi(BigNumber()), std::stoi(view().ListItems("lstHistory")[0].substr(3)));
+    EXPECT_EQ(std::stoi(BigNumber()), std::stoi(view().ListItems(Control::lstHistory)[0].substr(3)));
     EXPECT_EQ(std::stoi(CellNumber(0)), std::stoi(BigNumber()));
 }
 
 TEST_F(MainWindowStartup, ActivationRepaintsTheDisplay)
 {
     ASSERT_TRUE(Load());
-    MemoryPictureSurface& base = *view().Surface("picBase");
+    MemoryPictureSurface& base = *view().Surface(Control::picBase);
     const int before = base.RefreshCount();
     view().Activate();
     EXPECT_EQ(base.RefreshCount(), before + 1);
@@ -211,14 +211,14 @@ TEST_F(MainWindowStartup, ListenersFollowEveryShownNumberDrawResetAndRefresh)
     EXPECT_EQ(listener.chimesBeforeDraw, (std::vector<std::size_t>{0})) << "the draw is announced before the chime";
     EXPECT_EQ(sound().PlayedFiles().size(), 1u);
 
-    view().ClickWithMouse("cmdSetting");
+    view().ClickWithMouse(Control::cmdSetting);
     EXPECT_EQ(listener.refreshes, 1);
 
     messages().QueueAnswer(MessageAnswer::No);
-    view().ClickWithMouse("cmdReset");
+    view().ClickWithMouse(Control::cmdReset);
     EXPECT_TRUE(listener.resets.empty()) << "a declined reset keeps the game";
     messages().QueueAnswer(MessageAnswer::Yes);
-    view().ClickWithMouse("cmdReset");
+    view().ClickWithMouse(Control::cmdReset);
     EXPECT_EQ(listener.resets, (std::vector<std::int16_t>{0}));
 }
 
@@ -256,7 +256,7 @@ TEST_P(BackgroundThatCannotBeLoaded, GivesWayToTheShippedOneAndIsKept)
     if (c.shippedLoads) {
         EXPECT_EQ(BaseShown().At(5, 5), Background(800, 600).At(5, 5)) << "the shipped picture";
         EXPECT_EQ(BigNumber(), "88");
-        view().ClickWithMouse("cmdSetting");
+        view().ClickWithMouse(Control::cmdSetting);
         EXPECT_EQ(messages().Messages().size(), c.warnings.size()) << "warned once, not at every refresh";
         view().RequestClose();
     }
@@ -308,7 +308,7 @@ TEST_F(MainWindowStartup, HighestNumberSavedMidGameIsAnnouncedForTheNextGame)
         messages().ClearMessages();
         dialog().SetEdit(step.numMax == 0 ? std::function<void(CConfig&)>()
                                           : [n = step.numMax](CConfig& config) { config.SetNumMax(n); });
-        view().ClickWithMouse("cmdSetting");
+        view().ClickWithMouse(Control::cmdSetting);
         ASSERT_EQ(messages().Messages().size(), step.announced ? 1u : 0u);
         if (step.announced) {
             EXPECT_EQ(messages().Messages()[0].text, notice);
@@ -318,13 +318,13 @@ TEST_F(MainWindowStartup, HighestNumberSavedMidGameIsAnnouncedForTheNextGame)
     for (int i = 0; i < 9; ++i) {
         Start();
     }
-    EXPECT_EQ(view().ListCount("lstHistory"), 10) << "the game keeps the highest number it began with";
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 10) << "the game keeps the highest number it began with";
     messages().QueueAnswer(MessageAnswer::Yes);
-    view().ClickWithMouse("cmdReset");
+    view().ClickWithMouse(Control::cmdReset);
     for (int i = 0; i < 11; ++i) {
         Start();
     }
-    EXPECT_EQ(view().ListCount("lstHistory"), 11) << "the next game has the new one";
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 11) << "the next game has the new one";
 }
 
 class MainWindowFocus : public GameFixture {
@@ -343,29 +343,29 @@ TEST_F(MainWindowFocus, EveryBoardButtonHandsTheKeysBackToStart)
         Start();
     }
     struct Case {
-        const char* button;
+        ControlId button;
         std::optional<MessageAnswer> answer;
     };
-    for (const Case& c : {Case{"cmdReset", MessageAnswer::No}, Case{"cmdSetting", std::nullopt},
-                          Case{"cmdHistBack", std::nullopt}, Case{"cmdHistForward", std::nullopt},
-                          Case{"cmdReset", MessageAnswer::Yes}}) {
+    for (const Case& c : {Case{Control::cmdReset, MessageAnswer::No}, Case{Control::cmdSetting, std::nullopt},
+                          Case{Control::cmdHistBack, std::nullopt}, Case{Control::cmdHistForward, std::nullopt},
+                          Case{Control::cmdReset, MessageAnswer::Yes}}) {
         SCOPED_TRACE(c.button);
         if (c.answer) {
             messages().QueueAnswer(*c.answer);
         }
         view().SetFocus(c.button);  // the click leaves the focus on its button
         ASSERT_TRUE(view().ClickWithMouse(c.button));
-        EXPECT_EQ(view().Focus(), "cmdStart");
+        EXPECT_EQ(view().Focus(), Control::cmdStart);
     }
     // Space after a reset answered No must be Start, never a second question.
-    EXPECT_EQ(view().ListCount("lstHistory"), 0);
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 0);
     for (int i = 0; i < 9; ++i) {
         Start();
     }
     EXPECT_EQ(messages().Messages().back().text, kEndOfGame);
-    view().SetFocus("cmdReset");
-    view().ClickWithMouse("cmdHistBack");
-    EXPECT_EQ(view().Focus(), "cmdReset") << "a closed Start cannot take the keys";
+    view().SetFocus(Control::cmdReset);
+    view().ClickWithMouse(Control::cmdHistBack);
+    EXPECT_EQ(view().Focus(), Control::cmdReset) << "a closed Start cannot take the keys";
 }
 
 class MainWindowClosing : public GameFixture {};
@@ -380,7 +380,7 @@ TEST_F(MainWindowClosing, CloseDuringASequenceWaitsForItsEnd)
     EXPECT_FALSE(allowed);
     EXPECT_TRUE(view().IsClosed());
     EXPECT_EQ(view().CloseCount(), 1);
-    EXPECT_EQ(view().ListCount("lstHistory"), 1) << "the draw was completed";
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 1) << "the draw was completed";
     EXPECT_EQ(sound().Beeps().size(), 19u);
     EXPECT_EQ(sound().PlayedFiles().size(), 1u);
     EXPECT_TRUE(IniExists());
@@ -402,14 +402,14 @@ TEST_F(MainWindowClosing, WindowClosedUnderARunningSequenceStopsIt)
     time().After(300, [&] { view().Close(); });
     Start();
     EXPECT_TRUE(view().IsClosed());
-    EXPECT_EQ(view().ListCount("lstHistory"), 0);
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 0);
     EXPECT_TRUE(sound().PlayedFiles().empty());
     EXPECT_LT(sound().Beeps().size(), 19u);
     EXPECT_TRUE(IniExists());
     // Late events of the closed window are ignored.
     view().Activate();
-    window().OnTimer("Timer1");
-    window().OnClick("cmdStart");
+    window().OnTimer(Control::Timer1);
+    window().OnClick(Control::cmdStart);
 }
 
 TEST_F(MainWindowClosing, CloseWhileTheSettingsDialogIsOpenWaitsForIt)
@@ -420,7 +420,7 @@ TEST_F(MainWindowClosing, CloseWhileTheSettingsDialogIsOpenWaitsForIt)
         config.SetNumMax(12);
         allowed = view().RequestClose();
     });
-    view().ClickWithMouse("cmdSetting");
+    view().ClickWithMouse(Control::cmdSetting);
     EXPECT_FALSE(allowed);
     EXPECT_TRUE(view().IsClosed());
     EXPECT_NE(IniText().find("NumMax=12"), std::string::npos);
@@ -429,7 +429,7 @@ TEST_F(MainWindowClosing, CloseWhileTheSettingsDialogIsOpenWaitsForIt)
 TEST_F(MainWindowClosing, LockedControlsIgnoreKeyboardClicksDuringASequence)
 {
     ASSERT_TRUE(Load());
-    for (const char* name : {"cmdStart", "cmdReset", "cmdSetting", "cmdHistBack", "cmdHistForward"}) {
+    for (const ControlId name : {ControlId(Control::cmdStart), ControlId(Control::cmdReset), ControlId(Control::cmdSetting), ControlId(Control::cmdHistBack), ControlId(Control::cmdHistForward)}) {
         time().After(200, [this, name] {
             EXPECT_FALSE(view().IsEffectivelyEnabled(name)) << name;
             view().Click(name);
@@ -437,12 +437,12 @@ TEST_F(MainWindowClosing, LockedControlsIgnoreKeyboardClicksDuringASequence)
     }
     messages().QueueAnswer(MessageAnswer::Yes);
     Start();
-    EXPECT_EQ(view().ListCount("lstHistory"), 1);
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 1);
     EXPECT_EQ(sound().Beeps().size(), 19u);
     EXPECT_EQ(dialog().Runs(), 0);
     EXPECT_TRUE(messages().Messages().empty());
-    EXPECT_TRUE(view().IsEffectivelyEnabled("cmdStart"));
-    EXPECT_TRUE(view().IsEffectivelyEnabled("cmdReset"));
+    EXPECT_TRUE(view().IsEffectivelyEnabled(Control::cmdStart));
+    EXPECT_TRUE(view().IsEffectivelyEnabled(Control::cmdReset));
 }
 
 TEST_F(MainWindowClosing, SettingsThatCannotBeWrittenAtTheCloseAreWarnedAboutOnce)

@@ -25,22 +25,22 @@ protected:
         }
     }
 
-    void OpenSettings() { ASSERT_TRUE(view().ClickWithMouse("cmdSetting")); }
+    void OpenSettings() { ASSERT_TRUE(view().ClickWithMouse(Control::cmdSetting)); }
 };
 
 TEST_F(SettingsRefreshTest, NothingDrawnLeavesTheCellsAlone)
 {
     std::vector<int> paints;
     for (int i = 0; i < 5; ++i) {
-        paints.push_back(view().Surface(ArrayName("picHistNum", i))->RefreshCount());
+        paints.push_back(view().Surface(ControlId(Control::picHistNum, i))->RefreshCount());
     }
-    view().ClickWithMouse("Command2");
+    view().ClickWithMouse(Control::Command2);
     EXPECT_EQ(BigNumber(), "  ");
     OpenSettings();
     EXPECT_EQ(dialog().Runs(), 1);
     EXPECT_EQ(BigNumber(), "88");
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(view().Surface(ArrayName("picHistNum", i))->RefreshCount(),
+        EXPECT_EQ(view().Surface(ControlId(Control::picHistNum, i))->RefreshCount(),
                   paints[static_cast<std::size_t>(i)]);
     }
     EXPECT_EQ(Labels(), Strings(5, ""));
@@ -55,23 +55,23 @@ TEST_F(SettingsRefreshTest, ThreeDrawnRepaintsThemAndTheIdleDisplay)
     EXPECT_EQ(BigNumber(), "88");
     EXPECT_EQ(Cells(), cells);
     EXPECT_EQ(Labels(), (Strings{"3", "2", "1", "", ""}));
-    EXPECT_EQ(view().ListCount("lstHistory"), 3) << "the record is untouched";
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 3) << "the record is untouched";
 }
 
 TEST_F(SettingsRefreshTest, APagedBoardReturnsToTheNewestWithItsLabels)
 {
     Draw(8);
     const Strings newest = Cells();
-    view().ClickWithMouse("cmdHistBack");
-    view().ClickWithMouse("cmdHistBack");
+    view().ClickWithMouse(Control::cmdHistBack);
+    view().ClickWithMouse(Control::cmdHistBack);
     ASSERT_EQ(Labels(), (Strings{"6", "5", "4", "3", "2"}));
     OpenSettings();
     EXPECT_EQ(Cells(), newest);
     EXPECT_EQ(Labels(), (Strings{"8", "7", "6", "5", "4"}));
     const Strings labels = Labels();
-    view().ClickWithMouse("cmdHistForward");
+    view().ClickWithMouse(Control::cmdHistForward);
     EXPECT_EQ(Labels(), labels) << "the view is the newest one";
-    view().ClickWithMouse("cmdHistBack");
+    view().ClickWithMouse(Control::cmdHistBack);
     EXPECT_EQ(Labels(), (Strings{"7", "6", "5", "4", "3"}));
 }
 
@@ -115,7 +115,7 @@ TEST_F(SettingsRefreshTest, AFailingStepWarnsAndTheOthersStillRun)
     EXPECT_EQ(BaseShown().At(5, 5).blue, 0x40);
     EXPECT_NE(ReadCellNumber(CellShown(0), blue), "  ");
     Draw(1);
-    EXPECT_EQ(view().ListCount("lstHistory"), 2) << "the game goes on";
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 2) << "the game goes on";
 }
 
 }  // namespace

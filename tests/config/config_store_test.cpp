@@ -214,13 +214,13 @@ TEST_F(ConfigStore, WriteKeepsEverythingElseAndEqualsSingleKeyWrites)
 
     Put(original);
     const std::string file = File();
-    WriteIni("PALVO", "BackGroundImageFile", "/p/背景.jpg", file);
-    WriteIni("PALVO", "NumColor", 255, file);
-    WriteIni("PALVO", "NumSizeIndex", std::int16_t{1}, file);
-    WriteIni("PALVO", "NumPosIndex", std::int16_t{0}, file);
-    WriteIni("PALVO", "NumMax", std::int16_t{42}, file);
-    WriteIni("PALVO", "RhythmFast", std::int16_t{12}, file);
-    WriteIni("PALVO", "RhythmSlow", std::int16_t{2}, file);
+    ASSERT_TRUE(WriteIni("PALVO", "BackGroundImageFile", "/p/背景.jpg", file));
+    ASSERT_TRUE(WriteIni("PALVO", "NumColor", 255, file));
+    ASSERT_TRUE(WriteIni("PALVO", "NumSizeIndex", std::int16_t{1}, file));
+    ASSERT_TRUE(WriteIni("PALVO", "NumPosIndex", std::int16_t{0}, file));
+    ASSERT_TRUE(WriteIni("PALVO", "NumMax", std::int16_t{42}, file));
+    ASSERT_TRUE(WriteIni("PALVO", "RhythmFast", std::int16_t{12}, file));
+    ASSERT_TRUE(WriteIni("PALVO", "RhythmSlow", std::int16_t{2}, file));
     const std::string singly = Get();
 
     Put(original);

@@ -80,10 +80,10 @@ protected:
         return *dialog_;
     }
 
-    void Press(const std::string& name, int times = 1)
+    void Press(ControlId button, int times = 1)
     {
         for (int i = 0; i < times; ++i) {
-            view_->Click(name);
+            view_->Click(button);
         }
     }
 
@@ -91,7 +91,7 @@ protected:
     void SaveWith(const std::string& numMax)
     {
         view_->TypeNumMax(numMax);
-        Press("cmdSaveSetting");
+        Press(Control::cmdSaveSetting);
     }
 
     fs::path directory_;
@@ -152,21 +152,21 @@ TEST_F(SettingsDialogTest, LoadCorrectsValuesTheDialogCannotOffer)
 TEST_F(SettingsDialogTest, ArrowsStopAtTheEndsOfTheirRanges)
 {
     Open();
-    Press("cmdRhythmFastUp", 15);
+    Press(Control::cmdRhythmFastUp, 15);
     EXPECT_EQ(dialog_->SelRhythmFast(), 30);
     EXPECT_FLOAT_EQ(dialog_->RhythmFastBarTwips(), 1575.0F);
     EXPECT_EQ(view_->RhythmBarWidth(RhythmCount::Fast), 105);
-    Press("cmdRhythmFastDown");
+    Press(Control::cmdRhythmFastDown);
     EXPECT_FLOAT_EQ(dialog_->RhythmFastBarTwips(), 1575.0F - 52.5F);
-    Press("cmdRhythmFastDown", 40);
+    Press(Control::cmdRhythmFastDown, 40);
     EXPECT_EQ(dialog_->SelRhythmFast(), 5);
     EXPECT_EQ(view_->RhythmDigits(RhythmCount::Fast), "5");
     EXPECT_FLOAT_EQ(dialog_->RhythmFastBarTwips(), 262.5F);
 
-    Press("cmdRhythmSlowUp", 12);
+    Press(Control::cmdRhythmSlowUp, 12);
     EXPECT_EQ(dialog_->SelRhythmSlow(), 10);
     EXPECT_FLOAT_EQ(dialog_->RhythmSlowBarTwips(), 1575.0F);
-    Press("cmdRhythmSlowDown", 12);
+    Press(Control::cmdRhythmSlowDown, 12);
     EXPECT_EQ(dialog_->SelRhythmSlow(), 1);
     EXPECT_EQ(view_->RhythmDigits(RhythmCount::Slow), "1");
     EXPECT_FLOAT_EQ(dialog_->RhythmSlowBarTwips(), 157.5F);
@@ -186,7 +186,7 @@ TEST_F(SettingsDialogTest, RefusedHighestNumberKeepsTheDialogOpenAndStoresNothin
     const std::string iniBefore = ReadBytes(config_->IniFilePath());
     Open();
     dialogs_.QueueColor(0x00FF0000);
-    Press("cmdSelNumColor");
+    Press(Control::cmdSelNumColor);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         messages_.ClearMessages();
@@ -231,8 +231,8 @@ TEST_F(SettingsDialogTest, SlowCountMustStayBelowTheFastCount)
     EXPECT_FALSE(view_->IsClosed());
     EXPECT_EQ(Snapshot(*config_), before);
 
-    Press("cmdRhythmFastUp");  // 6 over 5 may be saved
-    Press("cmdSaveSetting");
+    Press(Control::cmdRhythmFastUp);  // 6 over 5 may be saved
+    Press(Control::cmdSaveSetting);
     EXPECT_EQ(messages_.Messages().size(), 1U);
     EXPECT_TRUE(view_->IsClosed());
     EXPECT_EQ(config_->RhythmFast(), 6);
@@ -258,15 +258,15 @@ TEST_F(SettingsDialogTest, SaveStoresEveryValueAndWritesTheIniFile)
     Open();
     dialogs_.QueueImageFile(picture);
     dialogs_.QueueColor(0x00FFFFFF);
-    Press("cmdSelBgImage");
+    Press(Control::cmdSelBgImage);
     EXPECT_EQ(view_->PreviewPath(), picture);
     EXPECT_EQ(view_->ImagePathCaption(), picture);
-    Press("cmdSelNumColor");
+    Press(Control::cmdSelNumColor);
     EXPECT_EQ(view_->ColorSwatch(), 0x00FFFFFF);
-    Press("opNumSize(0)");
-    Press("opNumPos(1)");
-    Press("cmdRhythmFastUp", 2);
-    Press("cmdRhythmSlowDown");
+    Press(ControlId(Control::opNumSize, 0));
+    Press(ControlId(Control::opNumPos, 1));
+    Press(Control::cmdRhythmFastUp, 2);
+    Press(Control::cmdRhythmSlowDown);
     SaveWith("75");
 
     EXPECT_TRUE(messages_.Messages().empty());
@@ -291,7 +291,7 @@ TEST_F(SettingsDialogTest, PictureThatCannotBeShownIsRefusedAndThePreviousStays)
         messages_.ClearMessages();
         Open();
         dialogs_.QueueImageFile(chosen);
-        Press("cmdSelBgImage");
+        Press(Control::cmdSelBgImage);
         ASSERT_EQ(messages_.Messages().size(), 1U);
         EXPECT_EQ(messages_.Messages()[0].text, "背景画像の取得ができませんでした。");
         EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Warning);
@@ -299,7 +299,7 @@ TEST_F(SettingsDialogTest, PictureThatCannotBeShownIsRefusedAndThePreviousStays)
         EXPECT_EQ(view_->PreviewPath(), previous);
         EXPECT_EQ(view_->ImagePathCaption(), previous);
         dialogs_.QueueColor(0x00123456);
-        Press("cmdSelNumColor");
+        Press(Control::cmdSelNumColor);
         SaveWith("72");
         EXPECT_TRUE(view_->IsClosed());
         EXPECT_EQ(config_->BackGroundImageFile(), previous);
@@ -311,8 +311,8 @@ TEST_F(SettingsDialogTest, CancelledDialogsChangeNothing)
 {
     Open();
     const std::string caption = view_->ImagePathCaption();
-    Press("cmdSelBgImage");
-    Press("cmdSelNumColor");
+    Press(Control::cmdSelBgImage);
+    Press(Control::cmdSelNumColor);
     EXPECT_EQ(dialogs_.ImageFileRequests(), 1);
     EXPECT_EQ(dialogs_.ColorRequests(), 1);
     EXPECT_EQ(view_->ImagePathCaption(), caption);
@@ -324,10 +324,10 @@ TEST_F(SettingsDialogTest, CancelledDialogsChangeNothing)
 TEST_F(SettingsDialogTest, LowerRightCannotBeChosen)
 {
     Open();
-    const ControlLayout* lowerRight = view_->Layout().Find("opNumPos(3)");
+    const ControlLayout* lowerRight = view_->Layout().Find(ControlId(Control::opNumPos, 3));
     ASSERT_NE(lowerRight, nullptr);
     EXPECT_FALSE(lowerRight->enabled);
-    Press("opNumPos(3)");
+    Press(ControlId(Control::opNumPos, 3));
     dialog_->opNumPos_Click(3);  // even if a window let the click through
     EXPECT_EQ(dialog_->SelNumPosIndex(), 4);
     EXPECT_EQ(view_->PositionOption(), 4);
@@ -345,21 +345,21 @@ TEST_F(SettingsDialogTest, ClosingWithoutSavingStoresNothing)
         Open();
         dialogs_.QueueImageFile(picture);
         dialogs_.QueueColor(0x00FFFFFF);
-        Press("cmdSelBgImage");
-        Press("cmdSelNumColor");
-        Press("opNumSize(1)");
-        Press("opNumPos(0)");
-        Press("cmdRhythmFastDown", 3);
-        Press("cmdRhythmSlowUp", 3);
+        Press(Control::cmdSelBgImage);
+        Press(Control::cmdSelNumColor);
+        Press(ControlId(Control::opNumSize, 1));
+        Press(ControlId(Control::opNumPos, 0));
+        Press(Control::cmdRhythmFastDown, 3);
+        Press(Control::cmdRhythmSlowUp, 3);
         view_->TypeNumMax("50");
         if (byCloseBox) {
             view_->PressCloseBox();
         } else {
-            Press("cmdClose");
+            Press(Control::cmdClose);
         }
         EXPECT_TRUE(view_->IsClosed());
         EXPECT_EQ(dialog_->Result(), SettingsDialog::Outcome::Closed);
-        Press("cmdSaveSetting");  // a closed window takes no clicks
+        Press(Control::cmdSaveSetting);  // a closed window takes no clicks
         EXPECT_EQ(Snapshot(*config_), before);
         EXPECT_EQ(ReadBytes(config_->IniFilePath()), iniBefore);
     }
@@ -369,9 +369,9 @@ TEST_F(SettingsDialogTest, ClosingWithoutSavingStoresNothing)
 TEST_F(SettingsDialogTest, ReopeningForgetsUnsavedEdits)
 {
     Open();
-    Press("cmdRhythmFastUp", 4);
-    Press("opNumSize(0)");
-    Press("cmdClose");
+    Press(Control::cmdRhythmFastUp, 4);
+    Press(ControlId(Control::opNumSize, 0));
+    Press(Control::cmdClose);
     Open();
     EXPECT_EQ(view_->RhythmDigits(RhythmCount::Fast), "20");
     EXPECT_EQ(view_->SizeOption(), 2);
@@ -385,7 +385,7 @@ TEST_F(SettingsDialogTest, FailedWriteWarnsAndKeepsTheValues)
     config_->ReadConfig();
     Open();
     dialogs_.QueueColor(0x00AABBCC);
-    Press("cmdSelNumColor");
+    Press(Control::cmdSelNumColor);
     SaveWith("30");
     ASSERT_EQ(messages_.Messages().size(), 1U);
     EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Warning);
@@ -396,69 +396,6 @@ TEST_F(SettingsDialogTest, FailedWriteWarnsAndKeepsTheValues)
     EXPECT_EQ(config_->NumColor(), 0x00AABBCC);
     EXPECT_EQ(config_->NumMax(), 30);
     EXPECT_FALSE(fs::exists(missing));
-}
-
-TEST(SettingsDialogLayoutTest, PlacesTheTableInPixels)
-{
-    const struct {
-        double twipsPerPixel;
-        const char* name;
-        const char* parent;
-        ControlKind kind;
-        const char* caption;
-        std::int32_t x, y, width, height;
-    } cases[] = {
-        {15, "picBgCap", "", ControlKind::PictureBox, "", 12, 20, 360, 270},
-        {15, "imgBgCap", "picBgCap", ControlKind::Image, "", 0, 0, 360, 270},
-        {15, "Frame3", "", ControlKind::Frame, "背景イメージ", 12, 320, 469, 65},
-        {15, "cmdSelBgImage", "Frame3", ControlKind::CommandButton, "イメージ画像を選択", 336, 0, 113, 29},
-        {15, "lbtitle(0)", "Frame3", ControlKind::Label, "* 800 x 600   bmp, jpg, gif", 92, 12, 162, 12},
-        {15, "Frame4", "", ControlKind::Frame, "数字", 392, 12, 405, 229},
-        {15, "txtNumMax", "Frame4", ControlKind::TextBox, "", 76, 20, 53, 24},
-        {15, "Frame2", "Frame4", ControlKind::Frame, "", 76, 148, 297, 73},
-        {15, "opNumPos(4)", "Frame2", ControlKind::OptionButton, "真ん中", 124, 32, 57, 13},
-        {15, "opNumSize(2)", "Frame1", ControlKind::OptionButton, "大", 208, 20, 45, 13},
-        {15, "Frame5", "", ControlKind::Frame, "リズム回数", 392, 248, 405, 65},
-        {15, "picRhythmSlow", "Frame5", ControlKind::PictureBox, "", 264, 28, 105, 13},
-        {15, "cmdSaveSetting", "", ControlKind::CommandButton, "設定を保存する", 504, 328, 137, 57},
-        {15, "cmdClose", "", ControlKind::CommandButton, "閉じる", 672, 336, 125, 49},
-        {12, "picBgCap", "", ControlKind::PictureBox, "", 15, 25, 450, 338},            // 337.5 to even
-        {12, "cmdClose", "", ControlKind::CommandButton, "閉じる", 840, 420, 156, 61},  // 156.25, 61.25
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(c.twipsPerPixel));
-        const WindowLayout layout = SettingsDialog::Layout(c.twipsPerPixel, c.twipsPerPixel);
-        const ControlLayout* control = layout.Find(c.name);
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->parent, c.parent);
-        EXPECT_EQ(control->kind, c.kind);
-        EXPECT_EQ(control->caption, c.caption);
-        EXPECT_EQ(control->x, c.x);
-        EXPECT_EQ(control->y, c.y);
-        EXPECT_EQ(control->width, c.width);
-        EXPECT_EQ(control->height, c.height);
-    }
-}
-
-TEST(SettingsDialogLayoutTest, WindowCaptionSizeAndOrder)
-{
-    const WindowLayout layout = SettingsDialog::Layout(15, 15);
-    EXPECT_EQ(layout.caption, "設定");
-    EXPECT_EQ(layout.clientWidth, 818);
-    EXPECT_EQ(layout.clientHeight, 399);
-    // Every parent is listed before its children.
-    std::set<std::string> seen{""};
-    for (const ControlLayout& control : layout.controls) {
-        EXPECT_TRUE(seen.count(control.parent)) << control.name;
-        seen.insert(control.name);
-    }
-    EXPECT_EQ(layout.Find("cmdRhythmFastUp")->font.family, "ＭＳ Ｐゴシック");
-    EXPECT_TRUE(layout.Find("cmdRhythmFastUp")->font.bold);
-    EXPECT_EQ(layout.Find("txtNumMax")->font.family, "ＭＳ ゴシック");
-    EXPECT_EQ(layout.Find("txtNumMax")->font.pointSize, 12);
-    EXPECT_EQ(layout.Find("picBgCap")->backColor, 0x00323232);
-    EXPECT_EQ(layout.Find("spRhythmFast")->backColor, 0x00008000);
-    EXPECT_EQ(layout.Find("spRhythmSlow")->backColor, 0x0000C000);
 }
 
 // Runs the real dialog logic on a headless window and acts as the operator through `script`;
@@ -543,30 +480,30 @@ TEST(SettingsDialogWithMainWindowTest, SavedColourAndSizeShowOnTheDisplayAtOnce)
     PlatformServices services{time, time, messages, sound, environment, entropy, host};
     MainWindow window(view, services);
     ASSERT_TRUE(window.FormLoad());
-    ASSERT_NE(view.Surface("picBase"), nullptr);
+    ASSERT_NE(view.Surface(Control::picBase), nullptr);
 
     constexpr std::int32_t kOrange = 0x000080FF;
     constexpr std::int32_t kBlue = 0x00FF0000;
-    const ColorArea before = FindColor(view.Surface("picBase")->Shown(), kOrange);
+    const ColorArea before = FindColor(view.Surface(Control::picBase)->Shown(), kOrange);
     ASSERT_GT(before.count, 0);
 
     dialogs.QueueColor(kBlue);
     host.script = [](HeadlessSettingsDialogView& dialog) {
-        dialog.Click("cmdSelNumColor");
-        dialog.Click("opNumSize(0)");
-        dialog.Click("cmdSaveSetting");
+        dialog.Click(Control::cmdSelNumColor);
+        dialog.Click(ControlId(Control::opNumSize, 0));
+        dialog.Click(Control::cmdSaveSetting);
     };
-    view.Click("cmdSetting");
+    view.Click(Control::cmdSetting);
     EXPECT_TRUE(messages.Messages().empty());
-    const ColorArea after = FindColor(view.Surface("picBase")->Shown(), kBlue);
-    EXPECT_EQ(FindColor(view.Surface("picBase")->Shown(), kOrange).count, 0);
+    const ColorArea after = FindColor(view.Surface(Control::picBase)->Shown(), kBlue);
+    EXPECT_EQ(FindColor(view.Surface(Control::picBase)->Shown(), kOrange).count, 0);
     EXPECT_GT(after.count, 0);
     EXPECT_LT(after.right - after.left, before.right - before.left);  // the small digits
 
     // Opening again and closing leaves the new look in place.
     host.script = {};
-    view.Click("cmdSetting");
-    EXPECT_EQ(FindColor(view.Surface("picBase")->Shown(), kBlue).count, after.count);
+    view.Click(Control::cmdSetting);
+    EXPECT_EQ(FindColor(view.Surface(Control::picBase)->Shown(), kBlue).count, after.count);
     fs::remove_all(directory);
 }
 

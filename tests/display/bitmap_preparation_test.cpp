@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "display/layout.h"
+#include "display/main_window_layout.h"
 #include "tests/support/game_fixture.h"
 
 namespace palvo::testing {
@@ -110,8 +110,8 @@ TEST_F(BitmapPreparationTest, BackgroundKeepsALargerPictureAndFramesASmallerOne)
             }
         }
         EXPECT_EQ(buffers_.PicNumPixels, background_);
-        EXPECT_EQ(view().Surface("picBase")->ImageWidth(), c.imageWidth);
-        EXPECT_EQ(view().Surface("picBase")->ImageHeight(), c.imageHeight);
+        EXPECT_EQ(view().Surface(Control::picBase)->ImageWidth(), c.imageWidth);
+        EXPECT_EQ(view().Surface(Control::picBase)->ImageHeight(), c.imageHeight);
     }
 }
 

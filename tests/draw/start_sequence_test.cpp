@@ -14,7 +14,7 @@ namespace {
 std::vector<int> ListedNumbers(const HeadlessMainWindowView& view)
 {
     std::vector<int> numbers;
-    for (const std::string& item : view.ListItems("lstHistory")) {
+    for (const std::string& item : view.ListItems(Control::lstHistory)) {
         numbers.push_back(std::stoi(item.substr(item.find(':') + 1)));
     }
     return numbers;
@@ -65,7 +65,7 @@ TEST_F(StartSequenceTest, RhythmOfTwentyStepsWithThreeSlow)
 {
     WriteIni({{"RhythmFast", "20"}, {"RhythmSlow", "3"}});
     ASSERT_TRUE(Load());
-    MemoryPictureSurface& base = *view().Surface("picBase");
+    MemoryPictureSurface& base = *view().Surface(Control::picBase);
     const int paintsBefore = base.RefreshCount();
     const std::uint32_t pressed = time().TickCount();
     Start();
@@ -110,7 +110,7 @@ TEST_P(UnusualRhythmCounts, BeepAndLastAsFarAsTheCountsAllow)
         config.SetRhythmFast(c.fast);
         config.SetRhythmSlow(c.slow);
     });
-    view().ClickWithMouse("cmdSetting");
+    view().ClickWithMouse(Control::cmdSetting);
     const std::uint32_t pressed = time().TickCount();
     Start();
     EXPECT_EQ(sound().Beeps().size(), c.beeps);
@@ -118,7 +118,7 @@ TEST_P(UnusualRhythmCounts, BeepAndLastAsFarAsTheCountsAllow)
     const std::uint32_t length = sound().PlayedFiles()[0].at - pressed;
     EXPECT_GE(length, c.length);
     EXPECT_LE(length, c.length + 12);
-    EXPECT_EQ(view().ListCount("lstHistory"), 1);
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(StartSequenceTest, UnusualRhythmCounts,
@@ -154,9 +154,9 @@ TEST_F(StartSequenceTest, ResultKeepsANewLastRollingNumberAndReplacesADrawnOne)
             }
             EXPECT_EQ(std::stoi(BigNumber()), result);
         }
-        EXPECT_FALSE(view().IsEnabled("cmdStart"));
+        EXPECT_FALSE(view().IsEnabled(Control::cmdStart));
         messages().QueueAnswer(MessageAnswer::Yes);
-        view().ClickWithMouse("cmdReset");
+        view().ClickWithMouse(Control::cmdReset);
     }
     EXPECT_GT(kept, 0);
     EXPECT_GT(replaced, 0);
@@ -167,10 +167,10 @@ TEST_F(StartSequenceTest, FirstDrawsFillListAndBoard)
     WriteIni({{"RhythmFast", "5"}, {"RhythmSlow", "1"}});
     ASSERT_TRUE(Load());
     Start();
-    ASSERT_EQ(view().ListCount("lstHistory"), 1);
+    ASSERT_EQ(view().ListCount(Control::lstHistory), 1);
     const int first = ListedNumbers(view())[0];
-    EXPECT_EQ(view().ListItems("lstHistory")[0], HistoryListItem(1, static_cast<std::int16_t>(first)));
-    EXPECT_EQ(view().ListSelection("lstHistory"), 0);
+    EXPECT_EQ(view().ListItems(Control::lstHistory)[0], HistoryListItem(1, static_cast<std::int16_t>(first)));
+    EXPECT_EQ(view().ListSelection(Control::lstHistory), 0);
     EXPECT_EQ(std::stoi(CellNumber(0)), first);
     EXPECT_EQ(Labels(), (std::vector<std::string>{"1", "", "", "", ""}));
     EXPECT_EQ(CellNumber(1), "  ");
@@ -180,7 +180,7 @@ TEST_F(StartSequenceTest, FirstDrawsFillListAndBoard)
     }
     const std::vector<int> numbers = ListedNumbers(view());
     ASSERT_EQ(numbers.size(), 7u);
-    EXPECT_EQ(view().ListSelection("lstHistory"), 6);
+    EXPECT_EQ(view().ListSelection(Control::lstHistory), 6);
     EXPECT_EQ(Labels(), (std::vector<std::string>{"7", "6", "5", "4", "3"}));
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(std::stoi(CellNumber(i)), numbers[static_cast<std::size_t>(6 - i)]) << "cell " << i;
@@ -206,13 +206,13 @@ TEST_F(StartSequenceTest, GameEndsAtItsHighestNumber)
     std::sort(numbers.begin(), numbers.end());
     EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3}));
 
-    EXPECT_FALSE(view().IsEnabled("cmdStart"));
-    EXPECT_TRUE(view().IsEffectivelyEnabled("cmdReset"));
-    view().Click("cmdStart");
-    EXPECT_EQ(view().ListCount("lstHistory"), 3);
-    EXPECT_TRUE(view().ClickWithMouse("cmdSetting"));
+    EXPECT_FALSE(view().IsEnabled(Control::cmdStart));
+    EXPECT_TRUE(view().IsEffectivelyEnabled(Control::cmdReset));
+    view().Click(Control::cmdStart);
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 3);
+    EXPECT_TRUE(view().ClickWithMouse(Control::cmdSetting));
     EXPECT_EQ(dialog().Runs(), 1);
-    EXPECT_TRUE(view().ClickWithMouse("cmdHistBack"));
+    EXPECT_TRUE(view().ClickWithMouse(Control::cmdHistBack));
 }
 
 class GameKeepsItsHighestNumber : public StartSequenceTest,
@@ -227,8 +227,8 @@ TEST_P(GameKeepsItsHighestNumber, WhenTheSettingChanges)
         Start();
     }
     dialog().SetEdit([&](CConfig& config) { config.SetNumMax(newNumMax); });
-    view().ClickWithMouse("cmdSetting");
-    for (int i = 0; i < 20 && view().IsEnabled("cmdStart"); ++i) {
+    view().ClickWithMouse(Control::cmdSetting);
+    for (int i = 0; i < 20 && view().IsEnabled(Control::cmdStart); ++i) {
         Start();
     }
     std::vector<int> numbers = ListedNumbers(view());
@@ -238,11 +238,11 @@ TEST_P(GameKeepsItsHighestNumber, WhenTheSettingChanges)
     EXPECT_EQ(messages().Messages().size(), 2u);
 
     messages().QueueAnswer(MessageAnswer::Yes);
-    view().ClickWithMouse("cmdReset");
-    for (int i = 0; i < 60 && view().IsEnabled("cmdStart"); ++i) {
+    view().ClickWithMouse(Control::cmdReset);
+    for (int i = 0; i < 60 && view().IsEnabled(Control::cmdStart); ++i) {
         Start();
     }
-    EXPECT_EQ(view().ListCount("lstHistory"), newNumMax) << "the reset game has the new highest number";
+    EXPECT_EQ(view().ListCount(Control::lstHistory), newNumMax) << "the reset game has the new highest number";
 }
 
 INSTANTIATE_TEST_SUITE_P(StartSequenceTest, GameKeepsItsHighestNumber,
@@ -265,13 +265,13 @@ TEST_F(StartSequenceTest, GameWithoutNumbersKeepsStartClosedAndNeverHangs)
     ASSERT_TRUE(Load());
     for (std::int16_t numMax : {std::int16_t{0}, std::int16_t{-5}}) {
         dialog().SetEdit([&](CConfig& config) { config.SetNumMax(numMax); });
-        view().ClickWithMouse("cmdSetting");
+        view().ClickWithMouse(Control::cmdSetting);
         messages().QueueAnswer(MessageAnswer::Yes);
-        view().ClickWithMouse("cmdReset");
-        EXPECT_FALSE(view().IsEnabled("cmdStart")) << numMax;
-        view().Click("cmdStart");
-        window().OnClick("cmdStart");
-        EXPECT_EQ(view().ListCount("lstHistory"), 0);
+        view().ClickWithMouse(Control::cmdReset);
+        EXPECT_FALSE(view().IsEnabled(Control::cmdStart)) << numMax;
+        view().Click(Control::cmdStart);
+        window().OnClick(Control::cmdStart);
+        EXPECT_EQ(view().ListCount(Control::lstHistory), 0);
         EXPECT_TRUE(sound().Beeps().empty());
     }
 }

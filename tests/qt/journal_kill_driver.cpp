@@ -93,15 +93,15 @@ int main(int argc, char* argv[])
     if (!window.FormLoad()) {
         return 1;
     }
-    auto* list = static_cast<QListWidget*>(view.Widget("lstHistory"));
+    auto* list = static_cast<QListWidget*>(view.Widget(palvo::Control::lstHistory));
     std::string restored = "RESTORED " + std::to_string(list->count());
     for (int i = 0; i < list->count(); ++i) {
         restored += " " + list->item(i)->text().remove(QLatin1Char(' ')).toStdString();
     }
     Report(restored);
 
-    auto* start = static_cast<QAbstractButton*>(view.Widget("cmdStart"));
-    auto* reset = static_cast<QAbstractButton*>(view.Widget("cmdReset"));
+    auto* start = static_cast<QAbstractButton*>(view.Widget(palvo::Control::cmdStart));
+    auto* reset = static_cast<QAbstractButton*>(view.Widget(palvo::Control::cmdReset));
     std::mt19937 random(std::random_device{}());
     QElapsedTimer lifetime;
     lifetime.start();

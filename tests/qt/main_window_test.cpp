@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "display/layout.h"
+#include "display/main_window_layout.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_entropy.h"
 #include "platform/qt/qt_environment.h"
@@ -154,9 +154,9 @@ protected:
         return loaded;
     }
 
-    QImage PictureOf(const std::string& name)
+    QImage PictureOf(ControlId box)
     {
-        return static_cast<QtPictureSurface&>(view_->Picture(name)).Image();
+        return static_cast<QtPictureSurface&>(view_->Picture(box)).Image();
     }
 
     QTemporaryDir directory_;
@@ -178,11 +178,11 @@ TEST_F(QtProgramTest, WidgetsStandWhereTheLayoutTablePutsThem)
     const WindowLayout layout = MainWindowLayout(15, 15);
     EXPECT_EQ(view_->Window().frameGeometry().size(), QSize(layout.outerWidth, layout.outerHeight));
     for (const ControlLayout& placement : layout.controls) {
-        SCOPED_TRACE(placement.name);
+        SCOPED_TRACE(ControlName(placement.id));
         if (placement.kind == ControlKind::Timer) {
             continue;
         }
-        QWidget* widget = view_->Widget(placement.name);
+        QWidget* widget = view_->Widget(placement.id);
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->pos(), QPoint(placement.x, placement.y));
         // Picture boxes with a picture take its size (the bars); the others keep the table's.
@@ -190,21 +190,21 @@ TEST_F(QtProgramTest, WidgetsStandWhereTheLayoutTablePutsThem)
             EXPECT_EQ(widget->size(), QSize(placement.width, placement.height));
         }
     }
-    // Pixel values of the design at 96 dpi.
+    // The placements in pixels at 96 dpi.
     const struct {
-        const char* name;
+        ControlId id;
         QRect geometry;
     } expected[] = {
-        {"picBase", QRect(0, 0, 800, 600)},        {"cmdStart", QRect(643, 461, 137, 125)},
-        {"picHist", QRect(16, 507, 621, 79)},      {"cmdHistBack", QRect(0, 0, 49, 75)},
-        {"picHistNum(0)", QRect(48, 0, 77, 61)},   {"picHistNum(4)", QRect(352, 0, 77, 61)},
-        {"cmdHistForward", QRect(428, 0, 49, 75)}, {"cmdReset", QRect(476, 0, 85, 75)},
-        {"cmdSetting", QRect(560, 0, 57, 75)},     {"lblistNum(3)", QRect(284, 62, 33, 12)},
+        {Control::picBase, QRect(0, 0, 800, 600)},        {Control::cmdStart, QRect(643, 461, 137, 125)},
+        {Control::picHist, QRect(16, 507, 621, 79)},      {Control::cmdHistBack, QRect(0, 0, 49, 75)},
+        {ControlId(Control::picHistNum, 0), QRect(48, 0, 77, 61)},   {ControlId(Control::picHistNum, 4), QRect(352, 0, 77, 61)},
+        {Control::cmdHistForward, QRect(428, 0, 49, 75)}, {Control::cmdReset, QRect(476, 0, 85, 75)},
+        {Control::cmdSetting, QRect(560, 0, 57, 75)},     {ControlId(Control::lblistNum, 3), QRect(284, 62, 33, 12)},
     };
     for (const auto& control : expected) {
-        SCOPED_TRACE(control.name);
-        ASSERT_NE(view_->Widget(control.name), nullptr);
-        EXPECT_EQ(view_->Widget(control.name)->geometry(), control.geometry);
+        SCOPED_TRACE(ControlName(control.id));
+        ASSERT_NE(view_->Widget(control.id), nullptr);
+        EXPECT_EQ(view_->Widget(control.id)->geometry(), control.geometry);
     }
 }
 
@@ -212,11 +212,11 @@ TEST_F(QtProgramTest, IdleDisplayShowsEightyEightAndStartHasTheFocus)
 {
     ASSERT_TRUE(Start());
     EXPECT_TRUE(messages_.shown.empty());
-    EXPECT_EQ(ReadNumber(PictureOf("picBase"), LargeProbes(211, 107), LargeProbes(406, 107)), 88);
-    EXPECT_EQ(view_->Text("cmdStart"), "スタート");
-    EXPECT_TRUE(view_->Widget("cmdStart")->hasFocus());
+    EXPECT_EQ(ReadNumber(PictureOf(Control::picBase), LargeProbes(211, 107), LargeProbes(406, 107)), 88);
+    EXPECT_EQ(view_->Text(Control::cmdStart), "スタート");
+    EXPECT_TRUE(view_->Widget(Control::cmdStart)->hasFocus());
     // The background shows between the bars.
-    EXPECT_NE(PictureOf("picBase").pixelColor(300, 200), kOrange);
+    EXPECT_NE(PictureOf(Control::picBase).pixelColor(300, 200), kOrange);
 }
 
 TEST_F(QtProgramTest, StartDrawsANumberOntoTheDisplayAndTheFirstCell)
@@ -224,23 +224,23 @@ TEST_F(QtProgramTest, StartDrawsANumberOntoTheDisplayAndTheFirstCell)
     WriteSettings("RhythmFast=5\r\nRhythmSlow=1\r\n");
     ASSERT_TRUE(Start());
 
-    QTest::mouseClick(view_->Widget("cmdStart"), Qt::LeftButton);
+    QTest::mouseClick(view_->Widget(Control::cmdStart), Qt::LeftButton);
 
-    ASSERT_EQ(view_->ListCount("lstHistory"), 1);
-    const QString item = qobject_cast<QListWidget*>(view_->Widget("lstHistory"))->item(0)->text();
+    ASSERT_EQ(view_->ListCount(Control::lstHistory), 1);
+    const QString item = qobject_cast<QListWidget*>(view_->Widget(Control::lstHistory))->item(0)->text();
     ASSERT_TRUE(item.startsWith(QStringLiteral("1: ")));
     const int drawn = item.mid(3).trimmed().toInt();
     ASSERT_GE(drawn, 1);
     ASSERT_LE(drawn, 72);
 
-    EXPECT_EQ(ReadNumber(PictureOf("picBase"), LargeProbes(211, 107), LargeProbes(406, 107)), drawn);
-    EXPECT_EQ(ReadNumber(PictureOf("picHistNum(0)"), HistoryProbes(12, 7), HistoryProbes(39, 7)), drawn);
-    EXPECT_EQ(view_->Text("lblistNum(0)"), "1");
+    EXPECT_EQ(ReadNumber(PictureOf(Control::picBase), LargeProbes(211, 107), LargeProbes(406, 107)), drawn);
+    EXPECT_EQ(ReadNumber(PictureOf(ControlId(Control::picHistNum, 0)), HistoryProbes(12, 7), HistoryProbes(39, 7)), drawn);
+    EXPECT_EQ(view_->Text(ControlId(Control::lblistNum, 0)), "1");
     EXPECT_EQ(sound_.beeps, 4);
     ASSERT_EQ(sound_.played.size(), 1U);
     EXPECT_EQ(sound_.played[0], directory_.path().toStdString() + "/wav/ユートピア - Windows の終了.WAV");
-    EXPECT_TRUE(view_->IsEnabled("cmdStart"));
-    EXPECT_TRUE(view_->Widget("cmdStart")->hasFocus());
+    EXPECT_TRUE(view_->IsEnabled(Control::cmdStart));
+    EXPECT_TRUE(view_->Widget(Control::cmdStart)->hasFocus());
     EXPECT_TRUE(messages_.shown.empty());
 }
 
@@ -248,13 +248,13 @@ TEST_F(QtProgramTest, AfterAClickOnResetSpaceMeansStartAgain)
 {
     WriteSettings("RhythmFast=5\r\nRhythmSlow=1\r\n");
     ASSERT_TRUE(Start());
-    QTest::mouseClick(view_->Widget("cmdStart"), Qt::LeftButton);
-    QTest::mouseClick(view_->Widget("cmdReset"), Qt::LeftButton);
-    ASSERT_EQ(view_->ListCount("lstHistory"), 0);
-    EXPECT_TRUE(view_->Widget("cmdStart")->hasFocus());
+    QTest::mouseClick(view_->Widget(Control::cmdStart), Qt::LeftButton);
+    QTest::mouseClick(view_->Widget(Control::cmdReset), Qt::LeftButton);
+    ASSERT_EQ(view_->ListCount(Control::lstHistory), 0);
+    EXPECT_TRUE(view_->Widget(Control::cmdStart)->hasFocus());
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    EXPECT_EQ(view_->ListCount("lstHistory"), 1);
+    EXPECT_EQ(view_->ListCount(Control::lstHistory), 1);
     EXPECT_EQ(messages_.shown.size(), 1U) << "the question, once";
 }
 
@@ -265,14 +265,14 @@ TEST_F(QtProgramTest, PageDownDrawsTheLastNumberAndTheGameEnds)
 
     QTest::keyClick(&view_->Window(), Qt::Key_PageDown);
 
-    EXPECT_EQ(ReadNumber(PictureOf("picBase"), LargeProbes(211, 107), LargeProbes(406, 107)), 1);
+    EXPECT_EQ(ReadNumber(PictureOf(Control::picBase), LargeProbes(211, 107), LargeProbes(406, 107)), 1);
     ASSERT_EQ(messages_.shown.size(), 1U);
     EXPECT_EQ(messages_.shown[0], "サイシュウパルボデス！ オツカレサマデシタ．");
-    EXPECT_FALSE(view_->IsEnabled("cmdStart"));
+    EXPECT_FALSE(view_->IsEnabled(Control::cmdStart));
 
     // Start is locked now: another Page Down draws nothing.
     QTest::keyClick(&view_->Window(), Qt::Key_PageDown);
-    EXPECT_EQ(view_->ListCount("lstHistory"), 1);
+    EXPECT_EQ(view_->ListCount(Control::lstHistory), 1);
 }
 
 TEST_F(QtProgramTest, ClosingTheWindowWritesTheSettings)

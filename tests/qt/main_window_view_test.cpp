@@ -36,35 +36,35 @@ protected:
         layout_.outerWidth = 800;
         layout_.outerHeight = 630;
         layout_.backColor = 0x404040;
-        ControlLayout base = MakeControl("picBase", ControlKind::PictureBox, "", 0, 0, 800, 600);
+        ControlLayout base = MakeControl(Control::picBase, ControlKind::PictureBox, std::nullopt, 0, 0, 800, 600);
         base.backColor = 0;
-        ControlLayout start = MakeControl("cmdStart", ControlKind::CommandButton, "", 643, 461, 137, 125);
+        ControlLayout start = MakeControl(Control::cmdStart, ControlKind::CommandButton, std::nullopt, 643, 461, 137, 125);
         start.caption = "スタート";
         start.backColor = 0xFFFFFF;
         start.graphicalStyle = true;
         start.font = FontChoice{"MS UI Gothic", 24, true};
-        ControlLayout board = MakeControl("picHist", ControlKind::PictureBox, "", 16, 507, 621, 79);
+        ControlLayout board = MakeControl(Control::picHist, ControlKind::PictureBox, std::nullopt, 16, 507, 621, 79);
         board.backColor = 0;
-        ControlLayout back = MakeControl("cmdHistBack", ControlKind::CommandButton, "picHist", 0, 0, 49, 75);
+        ControlLayout back = MakeControl(Control::cmdHistBack, ControlKind::CommandButton, Control::picHist, 0, 0, 49, 75);
         back.backColor = 0x787878;
         back.graphicalStyle = true;
         back.picture = "buttons/back.bmp";
-        ControlLayout cell = MakeControl("picHistNum(0)", ControlKind::PictureBox, "picHist", 48, 0, 77, 61);
+        ControlLayout cell = MakeControl(ControlId(Control::picHistNum, 0), ControlKind::PictureBox, Control::picHist, 48, 0, 77, 61);
         cell.backColor = 0xC00000;
-        ControlLayout frame = MakeControl("spHistNum(0)", ControlKind::Shape, "picHistNum(0)", 0, -1, 77, 62);
+        ControlLayout frame = MakeControl(ControlId(Control::spHistNum, 0), ControlKind::Shape, ControlId(Control::picHistNum, 0), 0, -1, 77, 62);
         frame.borderColor = 0x202020;
-        ControlLayout label = MakeControl("lblistNum(0)", ControlKind::Label, "picHist", 60, 62, 33, 12);
+        ControlLayout label = MakeControl(ControlId(Control::lblistNum, 0), ControlKind::Label, Control::picHist, 60, 62, 33, 12);
         label.backColor = 0x404040;
-        ControlLayout list = MakeControl("lstHistory", ControlKind::ListBox, "", 28, 280, 61, 196);
+        ControlLayout list = MakeControl(Control::lstHistory, ControlKind::ListBox, std::nullopt, 28, 280, 61, 196);
         list.visible = false;
-        ControlLayout hidden = MakeControl("Command4", ControlKind::CommandButton, "", 10, 10, 50, 20);
+        ControlLayout hidden = MakeControl(Control::Command4, ControlKind::CommandButton, std::nullopt, 10, 10, 50, 20);
         hidden.caption = "Command4";
         hidden.visible = false;
-        ControlLayout below = MakeControl("Command1", ControlKind::CommandButton, "", 10, 644, 50, 20);
+        ControlLayout below = MakeControl(Control::Command1, ControlKind::CommandButton, std::nullopt, 10, 644, 50, 20);
         below.caption = "セット";
-        ControlLayout text = MakeControl("txtNum", ControlKind::TextBox, "", 100, 644, 40, 20);
+        ControlLayout text = MakeControl(Control::txtNum, ControlKind::TextBox, std::nullopt, 100, 644, 40, 20);
         ControlLayout timer;
-        timer.name = "Timer1";
+        timer.id = Control::Timer1;
         timer.kind = ControlKind::Timer;
         timer.timerInterval = 100;
         timer.enabled = false;
@@ -93,16 +93,16 @@ TEST_F(MainWindowViewTest, EveryControlIsBuiltWhereTheLayoutPlacesIt)
     EXPECT_EQ(view_.Window().frameGeometry().size(), QSize(800, 630));
 
     for (const ControlLayout& placement : layout_.controls) {
-        SCOPED_TRACE(placement.name);
-        QWidget* widget = view_.Widget(placement.name);
+        SCOPED_TRACE(ControlName(placement.id));
+        QWidget* widget = view_.Widget(placement.id);
         if (placement.kind == ControlKind::Timer) {
             EXPECT_EQ(widget, nullptr);
             continue;
         }
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->objectName().toStdString(), placement.name);
+        EXPECT_EQ(widget->objectName().toStdString(), ControlName(placement.id));
         EXPECT_EQ(widget->geometry(), QRect(placement.x, placement.y, placement.width, placement.height));
-        QWidget* expectedParent = placement.parent.empty() ? &view_.Window() : view_.Widget(placement.parent);
+        QWidget* expectedParent = !placement.parent ? &view_.Window() : view_.Widget(*placement.parent);
         EXPECT_EQ(widget->parentWidget(), expectedParent);
         EXPECT_EQ(widget->isVisibleTo(&view_.Window()), placement.visible);
     }
@@ -111,26 +111,26 @@ TEST_F(MainWindowViewTest, EveryControlIsBuiltWhereTheLayoutPlacesIt)
 TEST_F(MainWindowViewTest, CaptionsColoursAndPicturesFollowTheLayout)
 {
     ShowWindow();
-    auto* start = qobject_cast<QPushButton*>(view_.Widget("cmdStart"));
+    auto* start = qobject_cast<QPushButton*>(view_.Widget(Control::cmdStart));
     ASSERT_NE(start, nullptr);
     EXPECT_EQ(start->text(), QStringLiteral("スタート"));
     EXPECT_TRUE(start->font().bold());
     EXPECT_EQ(start->font().pointSizeF(), 24.0);
     EXPECT_TRUE(start->styleSheet().contains(QStringLiteral("#ffffff")));
 
-    auto* back = qobject_cast<QPushButton*>(view_.Widget("cmdHistBack"));
+    auto* back = qobject_cast<QPushButton*>(view_.Widget(Control::cmdHistBack));
     ASSERT_NE(back, nullptr);
     EXPECT_FALSE(back->icon().isNull());
     EXPECT_EQ(back->iconSize(), QSize(39, 38));
     EXPECT_TRUE(back->styleSheet().contains(QStringLiteral("#787878")));
 
-    auto& cell = static_cast<QtPictureSurface&>(view_.Picture("picHistNum(0)"));
+    auto& cell = static_cast<QtPictureSurface&>(view_.Picture(ControlId(Control::picHistNum, 0)));
     EXPECT_EQ(cell.Image().pixelColor(10, 10), QColor(0x00, 0x00, 0xC0));
     EXPECT_EQ(view_.Window().palette().color(QPalette::Window), QColor(0x40, 0x40, 0x40));
-    EXPECT_EQ(view_.Widget("lblistNum(0)")->palette().color(QPalette::Window), QColor(0x40, 0x40, 0x40));
+    EXPECT_EQ(view_.Widget(ControlId(Control::lblistNum, 0))->palette().color(QPalette::Window), QColor(0x40, 0x40, 0x40));
 
     // The picture on screen is the box's image; the frame shape is drawn on top of it only.
-    const QImage shown = view_.Widget("picHistNum(0)")->grab().toImage();
+    const QImage shown = view_.Widget(ControlId(Control::picHistNum, 0))->grab().toImage();
     EXPECT_EQ(shown.pixelColor(38, 30), QColor(0x00, 0x00, 0xC0));
     EXPECT_EQ(shown.pixelColor(0, 30), QColor(0x20, 0x20, 0x20));
 }
@@ -138,30 +138,30 @@ TEST_F(MainWindowViewTest, CaptionsColoursAndPicturesFollowTheLayout)
 TEST_F(MainWindowViewTest, LabelLettersFitTheirHeight)
 {
     layout_.controls[6].font = FontChoice{"MS UI Gothic", 24, false};
-    ControlLayout roomy = MakeControl("lbTime", ControlKind::Label, "", 10, 10, 200, 40);
+    ControlLayout roomy = MakeControl(Control::lbTime, ControlKind::Label, std::nullopt, 10, 10, 200, 40);
     roomy.font = FontChoice{"MS UI Gothic", 12, false};
     layout_.controls.push_back(roomy);
     ShowWindow();
 
-    const QWidget* small = view_.Widget("lblistNum(0)");
+    const QWidget* small = view_.Widget(ControlId(Control::lblistNum, 0));
     EXPECT_LE(QFontMetrics(small->font()).ascent(), small->height());
     EXPECT_LT(small->font().pointSizeF(), 24.0);
     // A label with room keeps the design's size.
-    EXPECT_EQ(view_.Widget("lbTime")->font().pointSizeF(), 12.0);
+    EXPECT_EQ(view_.Widget(Control::lbTime)->font().pointSizeF(), 12.0);
 }
 
 TEST_F(MainWindowViewTest, ControlsOutOfViewCannotTakeTheFocus)
 {
     ShowWindow();
-    EXPECT_EQ(view_.Widget("Command1")->focusPolicy(), Qt::NoFocus);
-    EXPECT_EQ(view_.Widget("txtNum")->focusPolicy(), Qt::NoFocus);
-    EXPECT_NE(view_.Widget("cmdStart")->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(view_.Widget(Control::Command1)->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(view_.Widget(Control::txtNum)->focusPolicy(), Qt::NoFocus);
+    EXPECT_NE(view_.Widget(Control::cmdStart)->focusPolicy(), Qt::NoFocus);
 }
 
 TEST_F(MainWindowViewTest, ClicksAndKeysReachTheLogicOnlyFromEnabledButtons)
 {
     ShowWindow();
-    auto* start = qobject_cast<QPushButton*>(view_.Widget("cmdStart"));
+    auto* start = qobject_cast<QPushButton*>(view_.Widget(Control::cmdStart));
     ASSERT_NE(start, nullptr);
     EXPECT_TRUE(start->hasFocus());
 
@@ -169,36 +169,36 @@ TEST_F(MainWindowViewTest, ClicksAndKeysReachTheLogicOnlyFromEnabledButtons)
     QTest::keyClick(start, Qt::Key_Space);
     QTest::keyClick(start, Qt::Key_Return);
     QTest::keyClick(&view_.Window(), Qt::Key_PageDown);
-    EXPECT_EQ(events_.clicks, (std::vector<std::string>{"cmdStart", "cmdStart", "cmdStart", "cmdStart"}));
+    EXPECT_EQ(events_.clicks, (std::vector<ControlId>{Control::cmdStart, Control::cmdStart, Control::cmdStart, Control::cmdStart}));
 
     events_.clicks.clear();
-    view_.SetEnabled("cmdStart", false);
-    EXPECT_FALSE(view_.IsEnabled("cmdStart"));
+    view_.SetEnabled(Control::cmdStart, false);
+    EXPECT_FALSE(view_.IsEnabled(Control::cmdStart));
     QTest::mouseClick(start, Qt::LeftButton);
     QTest::keyClick(&view_.Window(), Qt::Key_PageDown);
     EXPECT_TRUE(events_.clicks.empty());
 
     // A disabled container locks the buttons inside it.
-    view_.SetEnabled("picHist", false);
-    QTest::mouseClick(view_.Widget("cmdHistBack"), Qt::LeftButton);
+    view_.SetEnabled(Control::picHist, false);
+    QTest::mouseClick(view_.Widget(Control::cmdHistBack), Qt::LeftButton);
     EXPECT_TRUE(events_.clicks.empty());
-    view_.SetEnabled("picHist", true);
-    QTest::mouseClick(view_.Widget("cmdHistBack"), Qt::LeftButton);
-    EXPECT_EQ(events_.clicks, std::vector<std::string>{"cmdHistBack"});
+    view_.SetEnabled(Control::picHist, true);
+    QTest::mouseClick(view_.Widget(Control::cmdHistBack), Qt::LeftButton);
+    EXPECT_EQ(events_.clicks, std::vector<ControlId>{Control::cmdHistBack});
 }
 
 TEST_F(MainWindowViewTest, TheFocusReturnsToStartWhenItIsEnabledAgain)
 {
     ShowWindow();
-    QWidget* start = view_.Widget("cmdStart");
+    QWidget* start = view_.Widget(Control::cmdStart);
     ASSERT_TRUE(start->hasFocus());
-    view_.SetEnabled("cmdStart", false);
-    view_.SetEnabled("picHist", false);
-    view_.SetEnabled("picHist", true);
-    view_.SetEnabled("cmdStart", true);
+    view_.SetEnabled(Control::cmdStart, false);
+    view_.SetEnabled(Control::picHist, false);
+    view_.SetEnabled(Control::picHist, true);
+    view_.SetEnabled(Control::cmdStart, true);
     EXPECT_TRUE(start->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    EXPECT_EQ(events_.clicks, std::vector<std::string>{"cmdStart"});
+    EXPECT_EQ(events_.clicks, std::vector<ControlId>{Control::cmdStart});
 }
 
 TEST_F(MainWindowViewTest, CloseAsksTheLogicUnlessTheLogicClosesItself)
@@ -228,23 +228,23 @@ TEST_F(MainWindowViewTest, AllowedCloseEndsTheWindowOnce)
 TEST_F(MainWindowViewTest, TextsAndListsOfTheControls)
 {
     ShowWindow();
-    view_.SetText("lblistNum(0)", "12");
-    view_.SetText("cmdStart", "スタート!");
-    view_.SetText("txtNum", "07");
-    view_.SetText("noSuchControl", "ignored");
-    EXPECT_EQ(view_.Text("lblistNum(0)"), "12");
-    EXPECT_EQ(view_.Text("cmdStart"), "スタート!");
-    EXPECT_EQ(view_.Text("txtNum"), "07");
-    EXPECT_EQ(view_.Text("noSuchControl"), "");
+    view_.SetText(ControlId(Control::lblistNum, 0), "12");
+    view_.SetText(Control::cmdStart, "スタート!");
+    view_.SetText(Control::txtNum, "07");
+    view_.SetText(Control::cmdClose, "ignored");  // a control this window lacks
+    EXPECT_EQ(view_.Text(ControlId(Control::lblistNum, 0)), "12");
+    EXPECT_EQ(view_.Text(Control::cmdStart), "スタート!");
+    EXPECT_EQ(view_.Text(Control::txtNum), "07");
+    EXPECT_EQ(view_.Text(Control::cmdClose), "");
 
-    view_.ListAddItem("lstHistory", "1:  5");
-    view_.ListAddItem("lstHistory", "2: 42");
-    view_.ListSelect("lstHistory", 1);
-    EXPECT_EQ(view_.ListCount("lstHistory"), 2);
-    EXPECT_EQ(qobject_cast<QListWidget*>(view_.Widget("lstHistory"))->currentItem()->text(),
+    view_.ListAddItem(Control::lstHistory, "1:  5");
+    view_.ListAddItem(Control::lstHistory, "2: 42");
+    view_.ListSelect(Control::lstHistory, 1);
+    EXPECT_EQ(view_.ListCount(Control::lstHistory), 2);
+    EXPECT_EQ(qobject_cast<QListWidget*>(view_.Widget(Control::lstHistory))->currentItem()->text(),
               QStringLiteral("2: 42"));
-    view_.ListClear("lstHistory");
-    EXPECT_EQ(view_.ListCount("lstHistory"), 0);
+    view_.ListClear(Control::lstHistory);
+    EXPECT_EQ(view_.ListCount(Control::lstHistory), 0);
 }
 
 TEST_F(MainWindowViewTest, TheTimerTicksOnlyWhileEnabled)
@@ -253,16 +253,16 @@ TEST_F(MainWindowViewTest, TheTimerTicksOnlyWhileEnabled)
     QtEventPump pump;
     pump.ProcessEventsFor(250);
     EXPECT_TRUE(events_.timers.empty());
-    EXPECT_FALSE(view_.IsEnabled("Timer1"));
+    EXPECT_FALSE(view_.IsEnabled(Control::Timer1));
 
-    view_.SetTimerEnabled("Timer1", true);
-    EXPECT_TRUE(view_.IsEnabled("Timer1"));
+    view_.SetTimerEnabled(Control::Timer1, true);
+    EXPECT_TRUE(view_.IsEnabled(Control::Timer1));
     pump.ProcessEventsFor(350);
-    view_.SetTimerEnabled("Timer1", false);
+    view_.SetTimerEnabled(Control::Timer1, false);
     EXPECT_GE(events_.timers.size(), 2U);
     EXPECT_LE(events_.timers.size(), 4U);
-    for (const std::string& name : events_.timers) {
-        EXPECT_EQ(name, "Timer1");
+    for (const ControlId timer : events_.timers) {
+        EXPECT_EQ(timer, Control::Timer1);
     }
     const std::size_t ticks = events_.timers.size();
     pump.ProcessEventsFor(250);
@@ -272,10 +272,10 @@ TEST_F(MainWindowViewTest, TheTimerTicksOnlyWhileEnabled)
 TEST_F(MainWindowViewTest, ReapplyingTheLayoutReplacesWithoutDuplicates)
 {
     ShowWindow();
-    QWidget* start = view_.Widget("cmdStart");
+    QWidget* start = view_.Widget(Control::cmdStart);
     layout_.controls[1].x = 600;
     view_.ApplyLayout(layout_);
-    EXPECT_EQ(view_.Widget("cmdStart"), start);
+    EXPECT_EQ(view_.Widget(Control::cmdStart), start);
     EXPECT_EQ(start->x(), 600);
     EXPECT_EQ(view_.Window().findChildren<QPushButton*>(QStringLiteral("cmdStart")).size(), 1);
 }

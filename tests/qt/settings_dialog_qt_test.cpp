@@ -20,6 +20,7 @@
 
 #include "app/main_window.h"
 #include "config/settings_dialog.h"
+#include "display/settings_dialog_layout.h"
 #include "platform/headless/fake_environment.h"
 #include "platform/headless/scripted_common_dialogs.h"
 #include "platform/headless/scripted_message_boxes.h"
@@ -75,10 +76,10 @@ protected:
     }
 
     template <typename Widget>
-    Widget* Find(const char* name)
+    Widget* Find(ControlId id)
     {
-        auto* widget = qobject_cast<Widget*>(view_->Control(name));
-        EXPECT_NE(widget, nullptr) << name;
+        auto* widget = qobject_cast<Widget*>(view_->Widget(id));
+        EXPECT_NE(widget, nullptr) << id;
         return widget;
     }
 
@@ -94,15 +95,15 @@ protected:
 TEST_F(QtSettingsDialogTest, WidgetsFollowTheLayoutTable)
 {
     Open();
-    const WindowLayout layout = SettingsDialog::Layout(15, 15);
+    const WindowLayout layout = SettingsDialogLayout(15, 15);
     EXPECT_EQ(view_->windowTitle(), QStringLiteral("設定"));
     EXPECT_EQ(view_->size(), QSize(818, 399));
     for (const ControlLayout& placement : layout.controls) {
-        SCOPED_TRACE(placement.name);
-        QWidget* widget = view_->Control(placement.name);
+        SCOPED_TRACE(ControlName(placement.id));
+        QWidget* widget = view_->Widget(placement.id);
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->objectName().toStdString(), placement.name);
-        const QWidget* parent = placement.parent.empty() ? view_.get() : view_->Control(placement.parent);
+        EXPECT_EQ(widget->objectName().toStdString(), ControlName(placement.id));
+        const QWidget* parent = !placement.parent ? view_.get() : view_->Widget(*placement.parent);
         EXPECT_EQ(widget->parentWidget(), parent);
         if (placement.kind == ControlKind::Label) {
             // Labels may grow to show their whole text in the stand-in font.
@@ -110,8 +111,8 @@ TEST_F(QtSettingsDialogTest, WidgetsFollowTheLayoutTable)
             EXPECT_EQ(widget->height(), placement.height);
             EXPECT_GE(widget->width(), placement.width);
             EXPECT_GE(widget->width(), widget->sizeHint().width());
-        } else if (placement.name != "imgBgCap" && placement.name != "spRhythmFast" &&
-                   placement.name != "spRhythmSlow") {
+        } else if (placement.id != Control::imgBgCap && placement.id != Control::spRhythmFast &&
+                   placement.id != Control::spRhythmSlow) {
             EXPECT_EQ(widget->geometry(), QRect(placement.x, placement.y, placement.width, placement.height));
         }
         EXPECT_EQ(widget->isEnabled(), placement.enabled);
@@ -125,29 +126,29 @@ TEST_F(QtSettingsDialogTest, WidgetsFollowTheLayoutTable)
         }
     }
     // The preview fills its box inside the border.
-    EXPECT_TRUE(view_->Control("picBgCap")->rect().contains(view_->Control("imgBgCap")->geometry()));
-    EXPECT_EQ(view_->Control("spRhythmFast")->width(), 70);
-    EXPECT_EQ(view_->Control("spRhythmSlow")->width(), 32);
-    EXPECT_TRUE(Find<QRadioButton>("opNumSize(2)")->isChecked());
-    EXPECT_TRUE(Find<QRadioButton>("opNumPos(4)")->isChecked());
-    EXPECT_EQ(Find<QLabel>("lbRhythmFast")->text(), QStringLiteral("20"));
-    EXPECT_EQ(Find<QLineEdit>("txtNumMax")->text(), QStringLiteral("72"));
+    EXPECT_TRUE(view_->Widget(Control::picBgCap)->rect().contains(view_->Widget(Control::imgBgCap)->geometry()));
+    EXPECT_EQ(view_->Widget(Control::spRhythmFast)->width(), 70);
+    EXPECT_EQ(view_->Widget(Control::spRhythmSlow)->width(), 32);
+    EXPECT_TRUE(Find<QRadioButton>(ControlId(Control::opNumSize, 2))->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>(ControlId(Control::opNumPos, 4))->isChecked());
+    EXPECT_EQ(Find<QLabel>(Control::lbRhythmFast)->text(), QStringLiteral("20"));
+    EXPECT_EQ(Find<QLineEdit>(Control::txtNumMax)->text(), QStringLiteral("72"));
 }
 
 TEST_F(QtSettingsDialogTest, SaveThroughTheWidgetsChangesColourAndSize)
 {
     Open();
     dialogs_.QueueColor(0x00FF0000);  // blue
-    Find<QPushButton>("cmdSelNumColor")->click();
-    EXPECT_EQ(view_->Control("spNumColor")->palette().color(QPalette::Window), QColor(0, 0, 255));
-    Find<QRadioButton>("opNumSize(0)")->click();
-    EXPECT_FALSE(Find<QRadioButton>("opNumSize(2)")->isChecked());
-    Find<QRadioButton>("opNumPos(2)")->click();
-    Find<QPushButton>("cmdRhythmFastUp")->click();
-    EXPECT_EQ(Find<QLabel>("lbRhythmFast")->text(), QStringLiteral("21"));
-    EXPECT_EQ(view_->Control("spRhythmFast")->width(), 74);  // 1102.5 twips
-    Find<QLineEdit>("txtNumMax")->setText(QStringLiteral("50"));
-    Find<QPushButton>("cmdSaveSetting")->click();
+    Find<QPushButton>(Control::cmdSelNumColor)->click();
+    EXPECT_EQ(view_->Widget(Control::spNumColor)->palette().color(QPalette::Window), QColor(0, 0, 255));
+    Find<QRadioButton>(ControlId(Control::opNumSize, 0))->click();
+    EXPECT_FALSE(Find<QRadioButton>(ControlId(Control::opNumSize, 2))->isChecked());
+    Find<QRadioButton>(ControlId(Control::opNumPos, 2))->click();
+    Find<QPushButton>(Control::cmdRhythmFastUp)->click();
+    EXPECT_EQ(Find<QLabel>(Control::lbRhythmFast)->text(), QStringLiteral("21"));
+    EXPECT_EQ(view_->Widget(Control::spRhythmFast)->width(), 74);  // 1102.5 twips
+    Find<QLineEdit>(Control::txtNumMax)->setText(QStringLiteral("50"));
+    Find<QPushButton>(Control::cmdSaveSetting)->click();
 
     EXPECT_TRUE(messages_.Messages().empty());
     EXPECT_FALSE(view_->isVisible());
@@ -164,8 +165,8 @@ TEST_F(QtSettingsDialogTest, SaveThroughTheWidgetsChangesColourAndSize)
 TEST_F(QtSettingsDialogTest, InvalidHighestNumberKeepsTheDialogOpen)
 {
     Open();
-    Find<QLineEdit>("txtNumMax")->setText(QStringLiteral("100"));
-    Find<QPushButton>("cmdSaveSetting")->click();
+    Find<QLineEdit>(Control::txtNumMax)->setText(QStringLiteral("100"));
+    Find<QPushButton>(Control::cmdSaveSetting)->click();
     ASSERT_EQ(messages_.Messages().size(), 1U);
     EXPECT_EQ(messages_.Messages()[0].text, "数字 最大値 設定範囲を超えています。   range : 1～99");
     EXPECT_TRUE(view_->isVisible());
@@ -183,14 +184,14 @@ TEST_F(QtSettingsDialogTest, PreviewShowsLoadablePicturesOnly)
     config_->SetBackGroundImageFile(picture);
     Open();
     EXPECT_TRUE(view_->HasPreview());
-    EXPECT_EQ(Find<QLabel>("lbBgImgFile")->toolTip().toStdString(), picture);
-    EXPECT_TRUE(Find<QLabel>("lbBgImgFile")->text().endsWith(QStringLiteral("背景.bmp")));
+    EXPECT_EQ(Find<QLabel>(Control::lbBgImgFile)->toolTip().toStdString(), picture);
+    EXPECT_TRUE(Find<QLabel>(Control::lbBgImgFile)->text().endsWith(QStringLiteral("背景.bmp")));
 
     // A picture the display could not show either is refused; the previous one stays in view.
     dialogs_.QueueImageFile(broken);
-    Find<QPushButton>("cmdSelBgImage")->click();
+    Find<QPushButton>(Control::cmdSelBgImage)->click();
     EXPECT_TRUE(view_->HasPreview());
-    EXPECT_EQ(Find<QLabel>("lbBgImgFile")->toolTip().toStdString(), picture);
+    EXPECT_EQ(Find<QLabel>(Control::lbBgImgFile)->toolTip().toStdString(), picture);
     ASSERT_EQ(messages_.Messages().size(), 1u);
     EXPECT_EQ(messages_.Messages()[0].text, "背景画像の取得ができませんでした。");
 }
@@ -206,8 +207,8 @@ TEST_F(QtSettingsDialogTest, HostRunsModallyAndTheCloseBoxStoresNothing)
         auto* dialog = qobject_cast<QtSettingsDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         sawDialog = dialog->isModal() && dialog->isVisible();
-        qobject_cast<QPushButton*>(dialog->Control("cmdSelNumColor"))->click();
-        qobject_cast<QRadioButton*>(dialog->Control("opNumSize(1)"))->click();
+        qobject_cast<QPushButton*>(dialog->Widget(Control::cmdSelNumColor))->click();
+        qobject_cast<QRadioButton*>(dialog->Widget(ControlId(Control::opNumSize, 1)))->click();
         dialog->close();  // the window's close box
     });
     host.RunSettingsDialog(*config_);
@@ -277,7 +278,7 @@ TEST(QtSettingsDialogProgramTest, MainWindowShowsTheSavedColourAndSize)
 
     const QColor orange(0xFF, 0x80, 0x00);
     const QColor blue(0x00, 0x00, 0xFF);
-    auto display = [&view] { return static_cast<QtPictureSurface&>(view.Picture("picBase")).Image(); };
+    auto display = [&view] { return static_cast<QtPictureSurface&>(view.Picture(Control::picBase)).Image(); };
     const ColorArea before = FindColor(display(), orange);
     ASSERT_GT(before.count, 0);
 
@@ -287,11 +288,11 @@ TEST(QtSettingsDialogProgramTest, MainWindowShowsTheSavedColourAndSize)
         auto* dialog = qobject_cast<QtSettingsDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         sawDialog = dialog->parentWidget() == &view.Window();
-        QTest::mouseClick(dialog->Control("cmdSelNumColor"), Qt::LeftButton);
-        QTest::mouseClick(dialog->Control("opNumSize(0)"), Qt::LeftButton);
-        QTest::mouseClick(dialog->Control("cmdSaveSetting"), Qt::LeftButton);
+        QTest::mouseClick(dialog->Widget(Control::cmdSelNumColor), Qt::LeftButton);
+        QTest::mouseClick(dialog->Widget(ControlId(Control::opNumSize, 0)), Qt::LeftButton);
+        QTest::mouseClick(dialog->Widget(Control::cmdSaveSetting), Qt::LeftButton);
     });
-    QTest::mouseClick(view.Widget("cmdSetting"), Qt::LeftButton);
+    QTest::mouseClick(view.Widget(Control::cmdSetting), Qt::LeftButton);
 
     EXPECT_TRUE(sawDialog);
     EXPECT_TRUE(messages.Messages().empty());

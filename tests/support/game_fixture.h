@@ -178,13 +178,13 @@ public:
     }
 
     // One press of Start, as the operator's mouse would deliver it.
-    void Start() { view().ClickWithMouse("cmdStart"); }
+    void Start() { view().ClickWithMouse(Control::cmdStart); }
 
-    const PixelBuffer& BaseShown() { return view().Surface("picBase")->Shown(); }
-    const PixelBuffer& CellShown(int i) { return view().Surface(ArrayName("picHistNum", i))->Shown(); }
+    const PixelBuffer& BaseShown() { return view().Surface(Control::picBase)->Shown(); }
+    const PixelBuffer& CellShown(int i) { return view().Surface(ControlId(Control::picHistNum, i))->Shown(); }
     std::string BigNumber() { return ReadBigNumber(BaseShown()); }
     std::string CellNumber(int i) { return ReadCellNumber(CellShown(i)); }
-    std::string Label(int i) { return view().Text(ArrayName("lblistNum", i)); }
+    std::string Label(int i) { return view().Text(ControlId(Control::lblistNum, i)); }
     std::vector<std::string> Labels()
     {
         std::vector<std::string> labels;

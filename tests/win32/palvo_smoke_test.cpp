@@ -14,7 +14,7 @@
 
 #include "config/config_store.h"
 #include "display/bitmap_preparation.h"
-#include "display/layout.h"
+#include "display/main_window_layout.h"
 #include "display/layout_metrics.h"
 #include "draw/game_journal.h"
 #include "imaging/bmp_file.h"

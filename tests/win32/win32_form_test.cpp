@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/headless/recording_main_window_events.h"
@@ -22,7 +23,12 @@
 namespace palvo::win32 {
 namespace {
 
-
+// The test window borrows controls of the program's windows for what it needs: a shape and a
+// label inside a picture box, and two option buttons of one group.
+const ControlId kFrame(Control::spHistNum, 0);
+const ControlId kLabel(Control::lblistNum, 0);
+const ControlId kOptionA(Control::opNumSize, 0);
+const ControlId kOptionB(Control::opNumSize, 1);
 
 WindowLayout TestLayout()
 {
@@ -31,26 +37,32 @@ WindowLayout TestLayout()
     layout.outerWidth = 400;
     layout.outerHeight = 300;
     layout.backColor = 0x00404040;
-    ControlLayout base = MakeControl("picBase", ControlKind::PictureBox, "", 0, 0, 40, 30);
+    ControlLayout base = MakeControl(Control::picBase, ControlKind::PictureBox, std::nullopt, 0, 0, 40, 30);
     base.backColor = 0;
     layout.controls.push_back(base);
-    ControlLayout hist = MakeControl("picHist", ControlKind::PictureBox, "", 0, 100, 300, 80);
+    ControlLayout hist =
+        MakeControl(Control::picHist, ControlKind::PictureBox, std::nullopt, 0, 100, 300, 80);
     hist.backColor = 0x00C00000;
     layout.controls.push_back(hist);
-    ControlLayout start = MakeControl("cmdStart", ControlKind::CommandButton, "picHist", 10, 10, 90, 40);
+    ControlLayout start =
+        MakeControl(Control::cmdStart, ControlKind::CommandButton, Control::picHist, 10, 10, 90, 40);
     start.caption = "スタート";
     start.graphicalStyle = true;
     start.backColor = 0x00FFFFFF;
     layout.controls.push_back(start);
-    ControlLayout frame = MakeControl("spFrame", ControlKind::Shape, "picHist", 0, -1, 20, 10);
+    ControlLayout frame = MakeControl(kFrame, ControlKind::Shape, Control::picHist, 0, -1, 20, 10);
     frame.borderColor = 0x00202020;
     layout.controls.push_back(frame);
-    layout.controls.push_back(MakeControl("lblNum", ControlKind::Label, "picHist", 120, 10, 60, 16));
-    layout.controls.push_back(MakeControl("lstHistory", ControlKind::ListBox, "", 300, 0, 80, 90));
-    layout.controls.push_back(MakeControl("txtNum", ControlKind::TextBox, "", 200, 0, 80, 24));
-    layout.controls.push_back(MakeControl("opA", ControlKind::OptionButton, "", 200, 40, 60, 20));
-    layout.controls.push_back(MakeControl("opB", ControlKind::OptionButton, "", 200, 60, 60, 20));
-    ControlLayout timer = MakeControl("Timer1", ControlKind::Timer, "", 0, 0, 0, 0);
+    layout.controls.push_back(MakeControl(kLabel, ControlKind::Label, Control::picHist, 120, 10, 60, 16));
+    layout.controls.push_back(
+        MakeControl(Control::lstHistory, ControlKind::ListBox, std::nullopt, 300, 0, 80, 90));
+    layout.controls.push_back(
+        MakeControl(Control::txtNum, ControlKind::TextBox, std::nullopt, 200, 0, 80, 24));
+    layout.controls.push_back(
+        MakeControl(kOptionA, ControlKind::OptionButton, std::nullopt, 200, 40, 60, 20));
+    layout.controls.push_back(
+        MakeControl(kOptionB, ControlKind::OptionButton, std::nullopt, 200, 60, 60, 20));
+    ControlLayout timer = MakeControl(Control::Timer1, ControlKind::Timer, std::nullopt, 0, 0, 0, 0);
     timer.timerInterval = 20;
     timer.enabled = false;
     layout.controls.push_back(timer);
@@ -221,6 +233,16 @@ PixelBuffer Solid(std::int32_t width, std::int32_t height, Pixel pixel)
     return ::testing::AssertionSuccess();
 }
 
+// The headless recorder, listening to a form.
+class RecordingFormEvents : public RecordingMainWindowEvents, public Win32FormEvents {
+public:
+    void OnClick(ControlId button) override { RecordingMainWindowEvents::OnClick(button); }
+    void OnActivate() override { RecordingMainWindowEvents::OnActivate(); }
+    void OnTimer(ControlId timer) override { RecordingMainWindowEvents::OnTimer(timer); }
+    bool OnCloseRequest() override { return RecordingMainWindowEvents::OnCloseRequest(); }
+    void OnClosed() override { RecordingMainWindowEvents::OnClosed(); }
+};
+
 class Win32FormTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -237,7 +259,7 @@ protected:
         CoUninitialize();
     }
 
-    RecordingMainWindowEvents events;
+    RecordingFormEvents events;
     Win32Form form{GetModuleHandleW(nullptr), "."};
     Win32EventPump pump;
 };
@@ -246,7 +268,7 @@ protected:
 // boxes from the layout and sizes their windows with their images.
 TEST_F(Win32FormTest, FormPictureBoxesFollowTheLayoutAndTheirImagesSize)
 {
-    PictureSurface& base = *form.Picture("picBase");
+    PictureSurface& base = *form.Picture(Control::picBase);
     ASSERT_EQ(base.ImageWidth(), 40);
     ASSERT_EQ(base.ImageHeight(), 30);
     PixelBuffer read;
@@ -255,9 +277,9 @@ TEST_F(Win32FormTest, FormPictureBoxesFollowTheLayoutAndTheirImagesSize)
 
     TemporaryFile file(L".bmp");
     ASSERT_TRUE(WriteBmp(file.WidePath(), Pattern(5, 4)));
-    PictureSurface& hist = *form.Picture("picHist");
+    PictureSurface& hist = *form.Picture(Control::picHist);
     ASSERT_TRUE(hist.LoadPicture(file.Path()));
-    RECT bounds = *form.Bounds("picHist");
+    RECT bounds = *form.Bounds(Control::picHist);
     EXPECT_EQ(bounds.right - bounds.left, 5);
     EXPECT_EQ(bounds.bottom - bounds.top, 4);
     hist.RemovePicture();
@@ -265,14 +287,14 @@ TEST_F(Win32FormTest, FormPictureBoxesFollowTheLayoutAndTheirImagesSize)
     EXPECT_TRUE(SameColours(read, Solid(5, 4, Pixel{0xC0, 0x00, 0x00, 0})));  // back colour 0x00C00000
 
     hist.SetImageSize(12, 9);
-    bounds = *form.Bounds("picHist");
+    bounds = *form.Bounds(Control::picHist);
     EXPECT_EQ(bounds.right - bounds.left, 12);
     EXPECT_EQ(bounds.bottom - bounds.top, 9);
 }
 
 TEST_F(Win32FormTest, LoadPictureRefusesMissingBrokenAndHugeFilesAndKeepsTheBox)
 {
-    PictureSurface& base = *form.Picture("picBase");
+    PictureSurface& base = *form.Picture(Control::picBase);
     const PixelBuffer pattern = Pattern(40, 30);
     base.WriteImage(pattern);
 
@@ -349,12 +371,12 @@ TEST_F(Win32FormTest, RefreshPutsThePersistentImageOnScreen)
 {
     form.Show();
     pump.ProcessEventsFor(50);
-    PictureSurface& base = *form.Picture("picBase");
+    PictureSurface& base = *form.Picture(Control::picBase);
     const PixelBuffer pattern = Pattern(40, 30);
     base.WriteImage(pattern);
     base.Refresh();
 
-    HWND window = form.ControlWindow("picBase");
+    HWND window = form.ControlWindow(Control::picBase);
     HDC screen = GetDC(window);
     PixelBuffer shown;
     std::int32_t width = 0;
@@ -373,65 +395,65 @@ TEST_F(Win32FormTest, RefreshPutsThePersistentImageOnScreen)
 
 TEST_F(Win32FormTest, ControlsKeepTextsListsOptionsAndEnabledStates)
 {
-    form.SetText("lblNum", "第12回");
-    EXPECT_EQ(form.Text("lblNum"), "第12回");
-    EXPECT_EQ(form.Text("cmdStart"), "スタート");
-    form.SetText("txtNum", "72");
-    EXPECT_EQ(form.Text("txtNum"), "72");
-    EXPECT_EQ(form.Text("noSuchControl"), "");
+    form.SetText(kLabel, "第12回");
+    EXPECT_EQ(form.Text(kLabel), "第12回");
+    EXPECT_EQ(form.Text(Control::cmdStart), "スタート");
+    form.SetText(Control::txtNum, "72");
+    EXPECT_EQ(form.Text(Control::txtNum), "72");
+    EXPECT_EQ(form.Text(Control::cmdClose), "");  // the settings dialog's, not in this layout
 
-    form.ListAddItem("lstHistory", "1:  5");
-    form.ListAddItem("lstHistory", "2: 45");
-    form.ListSelect("lstHistory", 1);
-    EXPECT_EQ(form.ListCount("lstHistory"), 2);
-    EXPECT_EQ(form.ListItem("lstHistory", 0), "1:  5");
-    EXPECT_EQ(form.ListSelectedIndex("lstHistory"), 1);
-    form.ListClear("lstHistory");
-    EXPECT_EQ(form.ListCount("lstHistory"), 0);
+    form.ListAddItem(Control::lstHistory, "1:  5");
+    form.ListAddItem(Control::lstHistory, "2: 45");
+    form.ListSelect(Control::lstHistory, 1);
+    EXPECT_EQ(form.ListCount(Control::lstHistory), 2);
+    EXPECT_EQ(form.ListItem(Control::lstHistory, 0), "1:  5");
+    EXPECT_EQ(form.ListSelectedIndex(Control::lstHistory), 1);
+    form.ListClear(Control::lstHistory);
+    EXPECT_EQ(form.ListCount(Control::lstHistory), 0);
 
-    form.SetChecked("opA", true);
-    form.SetChecked("opB", true);
-    EXPECT_FALSE(form.IsChecked("opA"));
-    EXPECT_TRUE(form.IsChecked("opB"));
+    form.SetChecked(kOptionA, true);
+    form.SetChecked(kOptionB, true);
+    EXPECT_FALSE(form.IsChecked(kOptionA));
+    EXPECT_TRUE(form.IsChecked(kOptionB));
 
-    form.SetEnabled("cmdStart", false);
-    EXPECT_FALSE(form.IsEnabled("cmdStart"));
-    form.SetEnabled("cmdStart", true);
-    EXPECT_TRUE(form.IsEnabled("cmdStart"));
+    form.SetEnabled(Control::cmdStart, false);
+    EXPECT_FALSE(form.IsEnabled(Control::cmdStart));
+    form.SetEnabled(Control::cmdStart, true);
+    EXPECT_TRUE(form.IsEnabled(Control::cmdStart));
 }
 
 TEST_F(Win32FormTest, ClicksOfButtonsInsideAContainerReachTheEvents)
 {
-    SendMessageW(form.ControlWindow("cmdStart"), BM_CLICK, 0, 0);
-    SendMessageW(form.ControlWindow("opA"), BM_CLICK, 0, 0);
+    SendMessageW(form.ControlWindow(Control::cmdStart), BM_CLICK, 0, 0);
+    SendMessageW(form.ControlWindow(kOptionA), BM_CLICK, 0, 0);
     ASSERT_EQ(events.clicks.size(), 2u);
-    EXPECT_EQ(events.clicks[0], "cmdStart");
-    EXPECT_EQ(events.clicks[1], "opA");
+    EXPECT_EQ(events.clicks[0], Control::cmdStart);
+    EXPECT_EQ(events.clicks[1], kOptionA);
 
     // A disabled container passes no mouse click on.
-    form.SetEnabled("picHist", false);
-    EXPECT_FALSE(IsWindowEnabled(form.ControlWindow("picHist")));
+    form.SetEnabled(Control::picHist, false);
+    EXPECT_FALSE(IsWindowEnabled(form.ControlWindow(Control::picHist)));
 }
 
 TEST_F(Win32FormTest, TabMovesTheFocusAndEnterClicksTheFocusedButton)
 {
     form.Show();
     pump.ProcessEventsFor(50);
-    form.SetFocus("cmdStart");
-    ASSERT_EQ(GetFocus(), form.ControlWindow("cmdStart"));
+    form.SetFocus(Control::cmdStart);
+    ASSERT_EQ(GetFocus(), form.ControlWindow(Control::cmdStart));
 
-    MSG enter{form.ControlWindow("cmdStart"), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    MSG enter{form.ControlWindow(Control::cmdStart), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     EXPECT_TRUE(form.TranslateKeyboard(enter));
     pump.ProcessEventsFor(50);
     ASSERT_EQ(events.clicks.size(), 1u);
-    EXPECT_EQ(events.clicks[0], "cmdStart");
+    EXPECT_EQ(events.clicks[0], Control::cmdStart);
 
-    MSG tab{form.ControlWindow("cmdStart"), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    MSG tab{form.ControlWindow(Control::cmdStart), WM_KEYDOWN, VK_TAB, 0, 0, {}};
     EXPECT_TRUE(form.TranslateKeyboard(tab));
-    EXPECT_NE(GetFocus(), form.ControlWindow("cmdStart"));
+    EXPECT_NE(GetFocus(), form.ControlWindow(Control::cmdStart));
     EXPECT_NE(GetFocus(), nullptr);
 
-    MSG letter{form.ControlWindow("txtNum"), WM_KEYDOWN, 'A', 0, 0, {}};
+    MSG letter{form.ControlWindow(Control::txtNum), WM_KEYDOWN, 'A', 0, 0, {}};
     EXPECT_FALSE(form.TranslateKeyboard(letter));  // typing stays with the control
 }
 
@@ -439,11 +461,11 @@ TEST_F(Win32FormTest, TimerFiresOnlyWhileEnabled)
 {
     pump.ProcessEventsFor(80);
     EXPECT_TRUE(events.timers.empty());
-    form.SetTimerEnabled("Timer1", true);
+    form.SetTimerEnabled(Control::Timer1, true);
     pump.ProcessEventsFor(200);
-    form.SetTimerEnabled("Timer1", false);
+    form.SetTimerEnabled(Control::Timer1, false);
     ASSERT_FALSE(events.timers.empty());
-    EXPECT_EQ(events.timers.front(), "Timer1");
+    EXPECT_EQ(events.timers.front(), Control::Timer1);
     const std::size_t fired = events.timers.size();
     pump.ProcessEventsFor(80);
     EXPECT_EQ(events.timers.size(), fired);
@@ -465,7 +487,7 @@ TEST_F(Win32FormTest, CloseRequestCanBeRefusedAndActivationIsReported)
     SendMessageW(form.Window(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(form.IsOpen());
     EXPECT_EQ(events.closed, 1);
-    EXPECT_EQ(form.ControlWindow("cmdStart"), nullptr);
+    EXPECT_EQ(form.ControlWindow(Control::cmdStart), nullptr);
 }
 
 TEST(Win32EventPumpTest, WaitsItsTimeDispatchingMessagesAndPassesQuitOn)

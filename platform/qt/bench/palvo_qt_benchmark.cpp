@@ -170,7 +170,7 @@ int Startup(int argc, char* argv[], Clock::time_point processStart)
     if (!program.window.FormLoad()) {
         return 1;
     }
-    WaitForPaint(*program.view.Widget("picBase"));
+    WaitForPaint(*program.view.Widget(palvo::Control::picBase));
     const auto shown = Clock::now();
     // Copying the test folder is not part of the program's start-up.
     const double total = Milliseconds(applicationReady - processStart) + Milliseconds(shown - logicStart);
@@ -189,7 +189,7 @@ int Paint(int argc, char* argv[])
         return 1;
     }
     Program& program = *started;
-    WaitForPaint(*program.view.Widget("picBase"));
+    WaitForPaint(*program.view.Widget(palvo::Control::picBase));
 
     // A second set of the probe's pieces over the same window, as the logic builds them.
     palvo::CConfig config(folder.path().toStdString());
@@ -205,7 +205,7 @@ int Paint(int argc, char* argv[])
     palvo::DigitRenderer renderer(buffers, shared, config);
     std::int32_t timerCount = 0;
     palvo::AuxiliaryControls probe(program.view, program.clock, images, renderer, timerCount);
-    QWidget& base = *program.view.Widget("picBase");
+    QWidget& base = *program.view.Widget(palvo::Control::picBase);
 
     constexpr int kRounds = 200;
     std::vector<double> composed;
@@ -282,7 +282,7 @@ int Sequence(int argc, char* argv[], bool withAudience)
         return 1;
     }
     Program& program = *started;
-    WaitForPaint(*program.view.Widget("picBase"));
+    WaitForPaint(*program.view.Widget(palvo::Control::picBase));
     std::optional<Audience> audience;
     if (withAudience) {
         audience.emplace(program, 1920, 1080);
@@ -294,7 +294,7 @@ int Sequence(int argc, char* argv[], bool withAudience)
     for (int run = 0; run < kRuns; ++run) {
         const double cpuStart = ProcessCpuMilliseconds();
         const auto start = Clock::now();
-        program.window.OnClick("cmdStart");
+        program.window.OnClick(palvo::Control::cmdStart);
         const double wall = Milliseconds(Clock::now() - start);
         const double cpu = ProcessCpuMilliseconds() - cpuStart;
         std::printf("sequence_ms %.1f schedule_ms %.0f over_percent %.2f cpu_ms %.1f cpu_percent %.2f\n",

@@ -1,8 +1,9 @@
-#include "display/layout.h"
+#include "display/main_window_layout.h"
 
-#include <cmath>
 #include <cstdint>
 #include <string>
+
+#include "display/twips.h"
 
 namespace palvo {
 namespace {
@@ -13,7 +14,7 @@ constexpr std::int32_t kNewestCellColor = 0x00C00000;
 constexpr std::int32_t kPagingButtonColor = 0x00787878;
 constexpr std::int32_t kCellFrameColor = 0x00202020;
 
-// Design sizes in twips.
+// The window's measures in twips.
 constexpr double kWindowWidth = 12000;
 constexpr double kWindowHeight = 9450;
 constexpr double kStartWidth = 2055;
@@ -38,12 +39,6 @@ constexpr double kLabelTop = 930;
 constexpr double kLabelWidth = 495;
 constexpr double kLabelHeight = 180;
 
-// Twips to pixels, an exact half going to the even neighbour.
-std::int32_t Pixels(double twips, double twipsPerPixel)
-{
-    return static_cast<std::int32_t>(std::nearbyint(twips / twipsPerPixel));
-}
-
 class LayoutBuilder {
 public:
     LayoutBuilder(double twipsPerPixelX, double twipsPerPixelY) : tppX_(twipsPerPixelX), tppY_(twipsPerPixelY)
@@ -51,17 +46,17 @@ public:
     }
 
     // A control placed in twips.
-    ControlLayout& Twips(const std::string& name, ControlKind kind, const std::string& parent, double left,
-                         double top, double width, double height)
+    ControlLayout& Twips(ControlId id, ControlKind kind, std::optional<ControlId> parent, double left, double top,
+                         double width, double height)
     {
-        return Add(name, kind, parent, Pixels(left, tppX_), Pixels(top, tppY_), Pixels(width, tppX_),
-                   Pixels(height, tppY_));
+        return Add(id, kind, parent, TwipsToPixels(left, tppX_), TwipsToPixels(top, tppY_), TwipsToPixels(width, tppX_),
+                   TwipsToPixels(height, tppY_));
     }
 
-    ControlLayout& Add(const std::string& name, ControlKind kind, const std::string& parent, std::int32_t x,
+    ControlLayout& Add(ControlId id, ControlKind kind, std::optional<ControlId> parent, std::int32_t x,
                        std::int32_t y, std::int32_t width, std::int32_t height)
     {
-        layout.controls.push_back(MakeControl(name, kind, parent, x, y, width, height));
+        layout.controls.push_back(MakeControl(id, kind, parent, x, y, width, height));
         return layout.controls.back();
     }
 
@@ -89,93 +84,93 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
     LayoutBuilder builder(twipsPerPixelX, twipsPerPixelY);
     WindowLayout& layout = builder.layout;
     layout.caption = "PALVO  ~パルボ~";
-    layout.outerWidth = Pixels(kWindowWidth, twipsPerPixelX);
-    layout.outerHeight = Pixels(kWindowHeight, twipsPerPixelY);
+    layout.outerWidth = TwipsToPixels(kWindowWidth, twipsPerPixelX);
+    layout.outerHeight = TwipsToPixels(kWindowHeight, twipsPerPixelY);
     layout.backColor = kWindowBackColor;
 
     // The display keeps 800 x 600 pixels whatever the resolution; what is placed below it
     // follows its height in twips.
     const double baseWidth = kDisplayWidthPixels * twipsPerPixelX;
     const double baseHeight = kDisplayHeightPixels * twipsPerPixelY;
-    builder.Add("picBase", ControlKind::PictureBox, "", 0, 0, kDisplayWidthPixels, kDisplayHeightPixels)
+    builder.Add(Control::picBase, ControlKind::PictureBox, std::nullopt, 0, 0, kDisplayWidthPixels, kDisplayHeightPixels)
         .backColor = kBlack;
 
     ControlLayout& start =
-        builder.Twips("cmdStart", ControlKind::CommandButton, "", baseWidth - kStartWidth - kStartRightMargin,
+        builder.Twips(Control::cmdStart, ControlKind::CommandButton, std::nullopt, baseWidth - kStartWidth - kStartRightMargin,
                       baseHeight - kStartHeight - kBottomMargin, kStartWidth, kStartHeight);
     WhiteButton(start, "スタート", "MS UI Gothic", 24);
 
     const double boardHeight = kBoardButtonHeight + 60;
     builder
-        .Twips("picHist", ControlKind::PictureBox, "", kBoardLeft, baseHeight - boardHeight - kBottomMargin,
+        .Twips(Control::picHist, ControlKind::PictureBox, std::nullopt, kBoardLeft, baseHeight - boardHeight - kBottomMargin,
                kBoardWidth, boardHeight)
         .backColor = kBlack;
 
-    ControlLayout& back = builder.Twips("cmdHistBack", ControlKind::CommandButton, "picHist", 0, 0,
+    ControlLayout& back = builder.Twips(Control::cmdHistBack, ControlKind::CommandButton, Control::picHist, 0, 0,
                                         kPagingButtonWidth, kBoardButtonHeight);
     back.backColor = kPagingButtonColor;
     back.graphicalStyle = true;
     back.picture = "buttons/back.bmp";
 
     for (int i = 0; i < 5; ++i) {
-        const std::string cell = ArrayName("picHistNum", i);
-        ControlLayout& cellPlacement = builder.Twips(cell, ControlKind::PictureBox, "picHist",
+        const ControlId cell(Control::picHistNum, i);
+        ControlLayout& cellPlacement = builder.Twips(cell, ControlKind::PictureBox, Control::picHist,
                                                      kCellLeft + kCellPitch * i, 0, kCellWidth, kCellHeight);
         cellPlacement.backColor = i == 0 ? kNewestCellColor : kBlack;
         // The frame works in the cell's pixels; its top line lies just above the cell.
         ControlLayout& frame =
-            builder.Add(ArrayName("spHistNum", i), ControlKind::Shape, cell, 0, -1,
-                        Pixels(kCellWidth, twipsPerPixelX), Pixels(kCellHeight, twipsPerPixelY) + 1);
+            builder.Add(ControlId(Control::spHistNum, i), ControlKind::Shape, cell, 0, -1,
+                        TwipsToPixels(kCellWidth, twipsPerPixelX), TwipsToPixels(kCellHeight, twipsPerPixelY) + 1);
         frame.borderColor = kCellFrameColor;
     }
 
-    ControlLayout& forward = builder.Twips("cmdHistForward", ControlKind::CommandButton, "picHist",
+    ControlLayout& forward = builder.Twips(Control::cmdHistForward, ControlKind::CommandButton, Control::picHist,
                                            kForwardLeft, 0, kPagingButtonWidth, kBoardButtonHeight);
     forward.backColor = kPagingButtonColor;
     forward.graphicalStyle = true;
     forward.picture = "buttons/forward.bmp";
 
-    WhiteButton(builder.Twips("cmdReset", ControlKind::CommandButton, "picHist", kResetLeft, 0, kResetWidth,
+    WhiteButton(builder.Twips(Control::cmdReset, ControlKind::CommandButton, Control::picHist, kResetLeft, 0, kResetWidth,
                               kBoardButtonHeight),
                 "リセット", "MS UI Gothic", 12);
-    WhiteButton(builder.Twips("cmdSetting", ControlKind::CommandButton, "picHist", kSettingLeft, 0,
+    WhiteButton(builder.Twips(Control::cmdSetting, ControlKind::CommandButton, Control::picHist, kSettingLeft, 0,
                               kSettingWidth, kBoardButtonHeight),
                 "設定", "ＭＳ ゴシック", 9.75);
 
     for (int i = 0; i < 5; ++i) {
-        ControlLayout& label = builder.Twips(ArrayName("lblistNum", i), ControlKind::Label, "picHist",
+        ControlLayout& label = builder.Twips(ControlId(Control::lblistNum, i), ControlKind::Label, Control::picHist,
                                              kLabelLefts[i], kLabelTop, kLabelWidth, kLabelHeight);
         label.backColor = kWindowBackColor;
         label.foreColor = kWhite;
     }
 
-    builder.Twips("lstHistory", ControlKind::ListBox, "", 420, 4200, 915, 2940).visible = false;
+    builder.Twips(Control::lstHistory, ControlKind::ListBox, std::nullopt, 420, 4200, 915, 2940).visible = false;
 
     for (int i = 0; i < 4; ++i) {
         // Sized by their pictures alone, so that a missing picture leaves nothing to read.
         ControlLayout& horizontal =
-            builder.Add(ArrayName("picHorizontal", i), ControlKind::PictureBox, "", 0, 0, 0, 0);
+            builder.Add(ControlId(Control::picHorizontal, i), ControlKind::PictureBox, std::nullopt, 0, 0, 0, 0);
         horizontal.visible = false;
         horizontal.backColor = kBlack;
         horizontal.picture = std::string("bars/horizontal") + std::to_string(i) + ".bmp";
         ControlLayout& vertical =
-            builder.Add(ArrayName("picVertical", i), ControlKind::PictureBox, "", 0, 0, 0, 0);
+            builder.Add(ControlId(Control::picVertical, i), ControlKind::PictureBox, std::nullopt, 0, 0, 0, 0);
         vertical.visible = false;
         vertical.backColor = kBlack;
         vertical.picture = std::string("bars/vertical") + std::to_string(i) + ".bmp";
     }
 
     // Test controls, below the client area where the operator cannot reach them.
-    builder.Twips("txtNum", ControlKind::TextBox, "", 240, 9660, 735, 375);
-    builder.Twips("Command1", ControlKind::CommandButton, "", 1200, 9660, 1215, 495).caption = "セット";
-    builder.Twips("Command2", ControlKind::CommandButton, "", 2520, 9660, 1215, 495).caption = "初期化";
-    builder.Twips("Command3", ControlKind::CommandButton, "", 1200, 10440, 1215, 495).caption = "停止";
-    builder.Twips("lbTime", ControlKind::Label, "", 2520, 10200, 1935, 255);
-    ControlLayout& probe = builder.Twips("Command4", ControlKind::CommandButton, "", 10440, 240, 1215, 495);
+    builder.Twips(Control::txtNum, ControlKind::TextBox, std::nullopt, 240, 9660, 735, 375);
+    builder.Twips(Control::Command1, ControlKind::CommandButton, std::nullopt, 1200, 9660, 1215, 495).caption = "セット";
+    builder.Twips(Control::Command2, ControlKind::CommandButton, std::nullopt, 2520, 9660, 1215, 495).caption = "初期化";
+    builder.Twips(Control::Command3, ControlKind::CommandButton, std::nullopt, 1200, 10440, 1215, 495).caption = "停止";
+    builder.Twips(Control::lbTime, ControlKind::Label, std::nullopt, 2520, 10200, 1935, 255);
+    ControlLayout& probe = builder.Twips(Control::Command4, ControlKind::CommandButton, std::nullopt, 10440, 240, 1215, 495);
     probe.caption = "Command4";
     probe.visible = false;
 
-    ControlLayout& timer = builder.Add("Timer1", ControlKind::Timer, "", 0, 0, 0, 0);
+    ControlLayout& timer = builder.Add(Control::Timer1, ControlKind::Timer, std::nullopt, 0, 0, 0, 0);
     timer.timerInterval = 100;
     timer.enabled = false;
 

@@ -1,0 +1,63 @@
+#include "platform/qt/qt_control_widgets.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+
+#include "platform/qt/qt_conversions.h"
+
+namespace palvo {
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ShapeWidget::SetColors(std::int32_t border, std::int32_t fill)
+{
+    border_ = border;
+    filled_ = fill != kDefaultColor;
+    if (filled_) {
+        // The filling is the palette's window colour, where the other controls keep theirs.
+        QPalette colors = palette();
+        colors.setColor(QPalette::Window, ToQColor(fill));
+        setPalette(colors);
+    }
+    update();
+}
+
+void ShapeWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (filled_) {
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+    }
+    const QColor border = border_ != kDefaultColor ? ToQColor(border_) : QColor(Qt::black);
+    painter.setPen(QPen(border, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(0, 0, width() - 1, height() - 1));
+}
+
+void FitLabel(QLabel* label)
+{
+    if (label->autoFillBackground()) {
+        return;
+    }
+    const int needed = label->sizeHint().width();
+    if (needed > label->width()) {
+        label->resize(needed, label->height());
+    }
+}
+
+}  // namespace palvo

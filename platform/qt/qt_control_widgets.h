@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPushButton>
+#include <QWidget>
+#include <cstdint>
+
+class QLabel;
+
+#include "platform/window_layout.h"
+
+namespace palvo {
+
+// A command button that Enter presses as well as Space.
+class CommandButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A rectangle shape: its border and, with a back colour, its filling; never takes input.
+class ShapeWidget : public QWidget {
+public:
+    explicit ShapeWidget(QWidget* parent);
+
+    void SetColors(std::int32_t border, std::int32_t fill);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::int32_t border_ = kDefaultColor;
+    bool filled_ = false;
+};
+
+// Widens a label, if need be, to show all of its text: the Japanese stand-in fonts are wider
+// than the Windows ones. A label with a background of its own (a box) keeps its size.
+void FitLabel(QLabel* label);
+
+}  // namespace palvo
