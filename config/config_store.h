@@ -16,8 +16,8 @@ public:
     // settingsDirectory holds palvo.ini, dataDirectory the shipped files; both without a trailing
     // separator. Until ReadConfig runs, the texts are empty and the numbers 0.
     CConfig(const std::string& settingsDirectory, const std::string& dataDirectory)
-        : iniFilePath_(settingsDirectory + kPathSeparator + "palvo.ini"),
-          defaultBackGroundImageFile_(dataDirectory + kPathSeparator + "bg" + kPathSeparator + "bg01.jpg")
+        : iniFilePath_(Utf8PathIn(settingsDirectory, "palvo.ini")),
+          defaultBackGroundImageFile_(Utf8PathIn(dataDirectory, "bg/bg01.jpg"))
     {
     }
     // A portable folder holding both.

@@ -200,35 +200,30 @@ std::string BoundText(std::optional<double> bound)
 
 }  // namespace
 
-bool CheckInputValue(std::string& message, std::string_view text, ValueType valueType, std::string_view label,
-                     std::optional<double> lower, std::optional<double> upper)
+std::optional<std::string> CheckInputValue(std::string_view text, ValueType valueType, std::string_view label,
+                                           std::optional<double> lower, std::optional<double> upper)
 {
-    message.clear();
+    const auto refusal = [label](std::string_view reason) { return std::string(label).append(reason); };
     if (text.empty()) {
-        message.append(label).append(kBlankMessage);
-        return false;
+        return refusal(kBlankMessage);
     }
     const std::optional<NumberText> number = ReadNumberText(text);
     if (!number) {
-        message.append(label).append(kNotNumberMessage);
-        return false;
+        return refusal(kNotNumberMessage);
     }
     const std::optional<double> value = ConvertForComparison(*number, valueType);
     if (!value) {
-        message.append(label).append(kConversionMessage);
-        return false;
+        return refusal(kConversionMessage);
     }
     const bool belowLower = lower && *value < ThroughDecimalText(*lower, 15);
     const bool aboveUpper = upper && *value > ThroughDecimalText(*upper, 15);
     if (belowLower || aboveUpper) {
-        message.append(label)
-            .append(kRangeMessage)
+        return refusal(kRangeMessage)
             .append(BoundText(lower))
             .append(kRangeSeparator)
             .append(BoundText(upper));
-        return false;
     }
-    return true;
+    return std::nullopt;
 }
 
 std::optional<std::int16_t> InputTextToInt16(std::string_view text)

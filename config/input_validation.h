@@ -22,14 +22,14 @@ enum class ValueType {
 // input method types them, count as their ASCII forms. Anything else (digit-group commas,
 // currency signs, "0x", "Inf", "NaN") is not a number. Integer types round half to even.
 
-// Checks that `text` is a number of `valueType` within the optional bounds. Returns true with
-// `message` empty when it is; otherwise false with `message` set to `label` followed by the
-// reason: " 設定値が空白です。" (empty text), " 数値を入力してください。" (not a number),
-// " 設定値が不正です。  (許容範囲エラー)" (does not fit the type), or
-// " 設定範囲を超えています。   range : " lower "～" upper (outside a bound; a missing bound
-// shows as "*").
-bool CheckInputValue(std::string& message, std::string_view text, ValueType valueType, std::string_view label,
-                     std::optional<double> lower, std::optional<double> upper);
+// Checks that `text` is a number of `valueType` within the optional bounds. Returns nullopt when
+// it is; otherwise the refusal to show: `label` followed by the reason: " 設定値が空白です。"
+// (empty text), " 数値を入力してください。" (not a number), " 設定値が不正です。  (許容範囲エラー)"
+// (does not fit the type), or " 設定範囲を超えています。   range : " lower "～" upper (outside a
+// bound; a missing bound shows as "*").
+[[nodiscard]] std::optional<std::string> CheckInputValue(std::string_view text, ValueType valueType,
+                                                         std::string_view label, std::optional<double> lower,
+                                                         std::optional<double> upper);
 
 // The text converted to a 16-bit integer, rounding half to even ("72.5" gives 72), or nullopt
 // when it is not a number or does not fit.

@@ -83,39 +83,39 @@ void SettingsDialog::ShowRhythmSlow()
     view_.ShowRhythm(RhythmCount::Slow, std::to_string(selRhythmSlow_), TwipsToPixelsX(rhythmSlowBarTwips_));
 }
 
-std::string SettingsDialog::SelectImageFile()
+std::optional<std::string> SettingsDialog::SelectImageFile()
 {
     return dialogs_.SelectImageFile();
 }
 
-std::int32_t SettingsDialog::SelectColor()
+std::optional<std::int32_t> SettingsDialog::SelectColor()
 {
     return dialogs_.SelectColor();
 }
 
 void SettingsDialog::cmdSelBgImage_Click()
 {
-    std::string path = SelectImageFile();
-    if (path.empty()) {
+    std::optional<std::string> path = SelectImageFile();
+    if (!path) {
         return;
     }
     // A picture the display could not show is refused at once; the previous choice stays.
-    if (!view_.ShowPreview(path)) {
+    if (!view_.ShowPreview(*path)) {
         messages_.Show(kPictureRefusedMessage, MessageStyle::Warning);
         view_.ShowPreview(selBackGroundImageFile_);
         return;
     }
-    selBackGroundImageFile_ = std::move(path);
+    selBackGroundImageFile_ = std::move(*path);
     view_.SetImagePathCaption(selBackGroundImageFile_);
 }
 
 void SettingsDialog::cmdSelNumColor_Click()
 {
-    const std::int32_t color = SelectColor();
-    if (color == -1) {
+    const std::optional<std::int32_t> color = SelectColor();
+    if (!color) {
         return;
     }
-    selNumColor_ = color;
+    selNumColor_ = *color;
     view_.SetColorSwatch(selNumColor_);
 }
 
@@ -172,9 +172,9 @@ void SettingsDialog::cmdRhythmSlowUp_Click()
 void SettingsDialog::cmdSaveSetting_Click()
 {
     const std::string numMaxText = view_.NumMaxText();
-    std::string message;
-    if (!CheckInputValue(message, numMaxText, ValueType::Integer, kNumMaxLabel, kNumMaxLower, kNumMaxUpper)) {
-        messages_.Show(message, MessageStyle::Notice);
+    if (const std::optional<std::string> refusal =
+            CheckInputValue(numMaxText, ValueType::Integer, kNumMaxLabel, kNumMaxLower, kNumMaxUpper)) {
+        messages_.Show(*refusal, MessageStyle::Notice);
         return;
     }
     if (selRhythmFast_ <= selRhythmSlow_) {

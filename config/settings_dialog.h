@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -65,10 +66,10 @@ public:
     void ShowRhythmFast();
     void ShowRhythmSlow();
 
-    // The chosen picture's full path, or "" when the user cancelled.
-    std::string SelectImageFile();
-    // The chosen colour (0x00BBGGRR), or -1 when the user cancelled.
-    std::int32_t SelectColor();
+    // The chosen picture's full path, or nullopt when the user cancelled.
+    [[nodiscard]] std::optional<std::string> SelectImageFile();
+    // The chosen colour (0x00BBGGRR), or nullopt when the user cancelled.
+    [[nodiscard]] std::optional<std::int32_t> SelectColor();
 
     // A chosen picture that cannot be shown is refused with a warning; the previous one stays.
     void cmdSelBgImage_Click();

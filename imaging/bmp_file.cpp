@@ -7,6 +7,8 @@
 #include <limits>
 #include <optional>
 
+#include "platform/paths.h"
+
 namespace palvo {
 
 namespace {
@@ -260,8 +262,7 @@ std::vector<std::uint8_t> StartFile(const PixelBuffer& image, std::uint16_t bitC
 
 BmpFileResult WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
-    std::ofstream file(std::filesystem::path(std::u8string(path.begin(), path.end())),
-                       std::ios::binary | std::ios::trunc);
+    std::ofstream file(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
     if (!file) {
         return BmpFileResult::CannotWrite;
     }
@@ -340,7 +341,7 @@ BmpFileResult DecodeBmp(std::span<const std::uint8_t> bytes, PixelBuffer& image)
 
 BmpFileResult ReadBmpFile(const std::string& path, PixelBuffer& image)
 {
-    const std::filesystem::path filePath(std::u8string(path.begin(), path.end()));
+    const std::filesystem::path filePath = PathFromUtf8(path);
     std::error_code error;
     if (!std::filesystem::is_regular_file(filePath, error)) {
         return BmpFileResult::CannotOpen;

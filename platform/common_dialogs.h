@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace palvo {
@@ -11,11 +12,11 @@ public:
     virtual ~CommonDialogs() = default;
 
     // Shows a file-open dialog with the one filter entry
-    // "画像ファイル (*.bmp;*.gif;*.jpg)"; returns the chosen full path, or "" when cancelled.
-    virtual std::string SelectImageFile() = 0;
+    // "画像ファイル (*.bmp;*.gif;*.jpg)"; returns the chosen full path, or nullopt when cancelled.
+    [[nodiscard]] virtual std::optional<std::string> SelectImageFile() = 0;
 
-    // Shows a colour dialog; returns the colour as 0x00BBGGRR, or -1 when cancelled.
-    virtual std::int32_t SelectColor() = 0;
+    // Shows a colour dialog; returns the colour as 0x00BBGGRR, or nullopt when cancelled.
+    [[nodiscard]] virtual std::optional<std::int32_t> SelectColor() = 0;
 };
 
 }  // namespace palvo

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/paths.h"
+
 namespace palvo {
 
 // Small files that must survive a crash or a power cut the moment a write returns: the game
@@ -65,16 +67,5 @@ struct FileHead {
 
 // The last bytes of a regular file, at most `limit` of them; nullopt when it cannot be read.
 [[nodiscard]] std::optional<std::string> ReadFileTail(const std::filesystem::path& path, std::size_t limit);
-
-// Paths travel through the program as UTF-8 text.
-inline std::filesystem::path PathFromUtf8(std::string_view text)
-{
-    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
-}
-inline std::string Utf8FromPath(const std::filesystem::path& path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(reinterpret_cast<const char*>(text.data()), text.size());
-}
 
 }  // namespace palvo

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/file_store.h"
+#include "platform/paths.h"
 
 namespace palvo {
 namespace {
@@ -200,15 +201,10 @@ bool IsWritableKey(std::string_view key)
 
 // True only when nothing at all exists at the path, so that a file that exists but cannot be
 // read is never replaced by a new one holding a single key.
-std::filesystem::path Utf8Path(const std::string& file)
-{
-    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(file.data()), file.size()));
-}
-
 bool NothingAt(const std::string& file)
 {
     std::error_code error;
-    const auto status = std::filesystem::status(Utf8Path(file), error);
+    const auto status = std::filesystem::status(PathFromUtf8(file), error);
     return status.type() == std::filesystem::file_type::not_found;
 }
 
@@ -219,7 +215,7 @@ IniFileState IniFileStateOf(const std::string& file)
     if (ReadFileBytes(file, kIniLargestFileBytes)) return IniFileState::Readable;
     if (NothingAt(file)) return IniFileState::Missing;
     std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(Utf8Path(file), error);
+    const std::uintmax_t size = std::filesystem::file_size(PathFromUtf8(file), error);
     return !error && size > kIniLargestFileBytes ? IniFileState::TooLarge : IniFileState::Unreadable;
 }
 

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/paths.h"
+
 namespace palvo {
 
 bool FakeEnvironment::FileExists(const std::string& path) const
@@ -11,7 +13,7 @@ bool FakeEnvironment::FileExists(const std::string& path) const
         return true;
     }
     std::error_code error;
-    return std::filesystem::is_regular_file(std::filesystem::u8path(path), error);
+    return std::filesystem::is_regular_file(PathFromUtf8(path), error);
 }
 
 }  // namespace palvo

@@ -68,10 +68,7 @@ void HeadlessMainWindowView::ApplyLayout(const WindowLayout& layout)
             surface->SetReadFails(true);
         }
         if (!placement.picture.empty()) {
-            std::string path = applicationDirectory_ + kPathSeparator + placement.picture;
-            std::replace(path.begin() + static_cast<std::ptrdiff_t>(applicationDirectory_.size()), path.end(),
-                         '/', kPathSeparator);
-            surface->LoadPicture(path);
+            surface->LoadPicture(Utf8PathIn(applicationDirectory_, placement.picture));
         }
     }
 }

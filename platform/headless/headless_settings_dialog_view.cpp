@@ -4,6 +4,8 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/paths.h"
+
 namespace palvo {
 
 HeadlessSettingsDialogView::HeadlessSettingsDialogView(PreviewLoader loader) : loader_(std::move(loader))
@@ -11,8 +13,7 @@ HeadlessSettingsDialogView::HeadlessSettingsDialogView(PreviewLoader loader) : l
     if (!loader_) {
         loader_ = [](const std::string& path) {
             std::error_code error;
-            return std::filesystem::is_regular_file(
-                std::filesystem::path(std::u8string(path.begin(), path.end())), error);
+            return std::filesystem::is_regular_file(PathFromUtf8(path), error);
         };
     }
 }

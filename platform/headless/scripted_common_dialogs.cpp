@@ -2,22 +2,22 @@
 
 namespace palvo {
 
-std::string ScriptedCommonDialogs::SelectImageFile()
+std::optional<std::string> ScriptedCommonDialogs::SelectImageFile()
 {
     ++imageFileRequests_;
     if (imageFiles_.empty()) {
-        return {};
+        return std::nullopt;
     }
     std::string path = std::move(imageFiles_.front());
     imageFiles_.pop_front();
     return path;
 }
 
-std::int32_t ScriptedCommonDialogs::SelectColor()
+std::optional<std::int32_t> ScriptedCommonDialogs::SelectColor()
 {
     ++colorRequests_;
     if (colors_.empty()) {
-        return -1;
+        return std::nullopt;
     }
     const std::int32_t color = colors_.front();
     colors_.pop_front();

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 
 #include "platform/common_dialogs.h"
@@ -9,14 +10,14 @@
 namespace palvo {
 
 // File and colour dialogs that answer from a script, in order; an empty script answers as a
-// cancelled dialog ("" or -1).
+// cancelled dialog.
 class ScriptedCommonDialogs : public CommonDialogs {
 public:
     void QueueImageFile(std::string path) { imageFiles_.push_back(std::move(path)); }
     void QueueColor(std::int32_t color) { colors_.push_back(color); }
 
-    std::string SelectImageFile() override;
-    std::int32_t SelectColor() override;
+    std::optional<std::string> SelectImageFile() override;
+    std::optional<std::int32_t> SelectColor() override;
 
     int ImageFileRequests() const { return imageFileRequests_; }
     int ColorRequests() const { return colorRequests_; }

@@ -34,7 +34,7 @@ QtCommonDialogs::QtCommonDialogs()
     InstallJapaneseStandardTexts();
 }
 
-std::string QtCommonDialogs::SelectImageFile()
+std::optional<std::string> QtCommonDialogs::SelectImageFile()
 {
     QFileDialog dialog(owner_);
     // Qt's own dialog everywhere, so the filter below behaves the same on every desktop.
@@ -49,20 +49,20 @@ std::string QtCommonDialogs::SelectImageFile()
         model->setNameFilterDisables(false);
     }
     if (dialog.exec() != QDialog::Accepted) {
-        return {};
+        return std::nullopt;
     }
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty()) {
-        return {};
+        return std::nullopt;
     }
     return QFileInfo(files.first()).absoluteFilePath().toStdString();
 }
 
-std::int32_t QtCommonDialogs::SelectColor()
+std::optional<std::int32_t> QtCommonDialogs::SelectColor()
 {
     const QColor color = QColorDialog::getColor(Qt::white, owner_);
     if (!color.isValid()) {
-        return -1;
+        return std::nullopt;
     }
     return static_cast<std::int32_t>(color.red() | (color.green() << 8) | (color.blue() << 16));
 }

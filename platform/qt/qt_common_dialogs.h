@@ -18,10 +18,10 @@ public:
     void SetOwner(QWidget* owner) { owner_ = owner; }
 
     // Offers the one entry "画像ファイル (*.bmp;*.gif;*.jpg)", matching the suffixes in any case;
-    // returns the chosen file's absolute path, or "" when cancelled.
-    std::string SelectImageFile() override;
-    // Returns the chosen colour as 0x00BBGGRR, or -1 when cancelled.
-    std::int32_t SelectColor() override;
+    // returns the chosen file's absolute path, or nullopt when cancelled.
+    std::optional<std::string> SelectImageFile() override;
+    // Returns the chosen colour as 0x00BBGGRR, or nullopt when cancelled.
+    std::optional<std::int32_t> SelectColor() override;
 
 private:
     QPointer<QWidget> owner_;

@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "platform/paths.h"
 #include "platform/program_folders.h"
 
 namespace palvo {
@@ -37,12 +38,12 @@ std::optional<std::filesystem::path> Variable(const char* name)
     if (value.isEmpty()) {
         return std::nullopt;
     }
-    return std::filesystem::path(value.toStdString());
+    return PathFromUtf8(value.toStdString());
 }
 
 bool IsFolder(const std::filesystem::path& path)
 {
-    return QFileInfo(QString::fromStdString(path.string())).isDir();
+    return QFileInfo(QString::fromStdString(Utf8FromPath(path))).isDir();
 }
 
 ProgramFolderFacts LookAround(const std::filesystem::path& program)
@@ -54,7 +55,8 @@ ProgramFolderFacts LookAround(const std::filesystem::path& program)
     facts.dataInstalled = IsFolder(InstalledDataDirectory(program) / "bars");
     // access() also answers for a read-only mount, which the permission bits do not show.
     facts.programDirectoryWritable = ::access(program.c_str(), W_OK) == 0;
-    facts.settingsBesideProgram = QFileInfo::exists(QString::fromStdString((program / "palvo.ini").string()));
+    facts.settingsBesideProgram =
+        QFileInfo::exists(QString::fromStdString(Utf8FromPath(program / "palvo.ini")));
     facts.configHome = Variable("XDG_CONFIG_HOME");
     facts.home = Variable("HOME");
     return facts;
@@ -65,10 +67,10 @@ ProgramFolderFacts LookAround(const std::filesystem::path& program)
 QtEnvironment::QtEnvironment()
 {
     const std::filesystem::path program =
-        QDir::cleanPath(QCoreApplication::applicationDirPath()).toStdString();
+        PathFromUtf8(QDir::cleanPath(QCoreApplication::applicationDirPath()).toStdString());
     const ProgramFolderFacts facts = LookAround(program);
-    dataDirectory_ = ChooseDataDirectory(facts).string();
-    settingsDirectory_ = ChooseSettingsDirectory(facts).string();
+    dataDirectory_ = Utf8FromPath(ChooseDataDirectory(facts));
+    settingsDirectory_ = Utf8FromPath(ChooseSettingsDirectory(facts));
     const QString settings = QString::fromStdString(settingsDirectory_);
     if (!QFileInfo(settings).isDir() && QDir().mkpath(settings)) {
         // The user's own settings are for the user alone.

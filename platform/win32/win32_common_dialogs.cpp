@@ -11,7 +11,7 @@
 
 namespace palvo::win32 {
 
-std::string Win32CommonDialogs::SelectImageFile()
+std::optional<std::string> Win32CommonDialogs::SelectImageFile()
 {
     // One filter entry: its caption, then its patterns; the list ends with an empty entry.
     static constexpr wchar_t kFilter[] = L"画像ファイル (*.bmp;*.gif;*.jpg)\0*.bmp;*.gif;*.jpg\0";
@@ -26,13 +26,13 @@ std::string Win32CommonDialogs::SelectImageFile()
     dialog.Flags =
         OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     if (!GetOpenFileNameW(&dialog)) {
-        return {};
+        return std::nullopt;
     }
     fileName.resize(fileName.find(L'\0'));
     return Narrow(fileName);
 }
 
-std::int32_t Win32CommonDialogs::SelectColor()
+std::optional<std::int32_t> Win32CommonDialogs::SelectColor()
 {
     std::array<COLORREF, 16> customColors{};
     customColors.fill(RGB(255, 255, 255));
@@ -41,7 +41,7 @@ std::int32_t Win32CommonDialogs::SelectColor()
     dialog.hwndOwner = GetActiveWindow();
     dialog.lpCustColors = customColors.data();
     if (!ChooseColorW(&dialog)) {
-        return -1;
+        return std::nullopt;
     }
     return static_cast<std::int32_t>(dialog.rgbResult & 0x00FFFFFFu);
 }

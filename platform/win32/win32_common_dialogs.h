@@ -7,8 +7,8 @@ namespace palvo::win32 {
 // GetOpenFileNameW and ChooseColorW, owned by the thread's active window.
 class Win32CommonDialogs : public CommonDialogs {
 public:
-    std::string SelectImageFile() override;
-    std::int32_t SelectColor() override;
+    std::optional<std::string> SelectImageFile() override;
+    std::optional<std::int32_t> SelectColor() override;
 };
 
 }  // namespace palvo::win32

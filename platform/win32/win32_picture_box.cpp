@@ -1,5 +1,6 @@
 #include "platform/win32/win32_picture_box.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/win32/picture_decoder.h"
@@ -139,7 +140,8 @@ std::int32_t Win32PictureBox::WriteImage(const PixelBuffer& image)
     if (imageDc_ == nullptr) {
         return 0;
     }
-    return SetDibPixels(imageDc_, image);
+    // GDI counts the buffer's rows; the rows below the image were dropped, not written.
+    return std::min(SetDibPixels(imageDc_, image), height_);
 }
 
 void Win32PictureBox::Clear()

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+#include "platform/paths.h"
 #include "tests/support/game_fixture.h"
 
 namespace palvo::testing {
@@ -37,46 +38,54 @@ TEST_F(MainWindowStartup, WithoutSettingsFileStartsWithDefaultsAndWritesThemAtEx
     EXPECT_NE(IniText().find("NumMax=72"), std::string::npos);
 }
 
-TEST_F(MainWindowStartup, EachFailingStepWarnsOnceNeverShowsAndStillWritesSettings)
+struct FailingStep {
+    const char* what;
+    std::function<void(GameFixture&)> breakIt;
+    std::string warning;
+};
+
+void PrintTo(const FailingStep& step, std::ostream* out)
 {
-    struct Case {
-        const char* what;
-        std::function<void(GameFixture&)> breakIt;
-        std::string warning;
-    };
-    const std::vector<Case> cases = {
-        {"big bar", [](GameFixture& f) { f.view().ForgetPicture(f.AppPath("bars/vertical2.bmp")); },
-         "Error (SetNumBarBmp) : 数値用バーBmpの取得に失敗しました"},
-        {"history bar", [](GameFixture& f) { f.view().ForgetPicture(f.AppPath("bars/horizontal3.bmp")); },
-         "Error (SetHistNumBmp) : 履歴数値用バーBmpの取得に失敗しました"},
-        {"background", [](GameFixture& f) { f.view().ForgetPicture(f.AppPath("bg/bg01.jpg")); },
-         "背景画像の取得ができませんでした。"},
-        {"blank cell", [](GameFixture& f) { f.view().FailReadsOf(ControlId(Control::picHistNum, 1)); },
-         "履歴数値Bmpの取得ができませんでした。"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        TearDown();
-        SetUp();
-        WriteIni({{"NumMax", "33"}});
-        c.breakIt(*this);
-        EXPECT_FALSE(Load());
-        ASSERT_EQ(messages().Messages().size(), 1u);
-        EXPECT_EQ(messages().Messages()[0].text, c.warning);
-        EXPECT_EQ(messages().Messages()[0].style, MessageStyle::Warning);
-        EXPECT_EQ(view().ShowCount(), 0);
-        EXPECT_NE(IniText().find("NumMax=33"), std::string::npos);
-        // Nothing of the released window may react any more.
-        view().Click(Control::cmdStart);
-        view().Activate();
-        EXPECT_TRUE(sound().Beeps().empty());
-    }
+    *out << step.what;
 }
+
+class EachFailingStep : public MainWindowStartup, public ::testing::WithParamInterface<FailingStep> {};
+
+TEST_P(EachFailingStep, WarnsOnceNeverShowsAndStillWritesSettings)
+{
+    const FailingStep& c = GetParam();
+    WriteIni({{"NumMax", "33"}});
+    c.breakIt(*this);
+    EXPECT_FALSE(Load());
+    ASSERT_EQ(messages().Messages().size(), 1u);
+    EXPECT_EQ(messages().Messages()[0].text, c.warning);
+    EXPECT_EQ(messages().Messages()[0].style, MessageStyle::Warning);
+    EXPECT_EQ(view().ShowCount(), 0);
+    EXPECT_NE(IniText().find("NumMax=33"), std::string::npos);
+    // Nothing of the released window may react any more.
+    view().Click(Control::cmdStart);
+    view().Activate();
+    EXPECT_TRUE(sound().Beeps().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindowStartup, EachFailingStep,
+    ::testing::Values(
+        FailingStep{"big bar",
+                    [](GameFixture& f) { f.view().ForgetPicture(f.AppPath("bars/vertical2.bmp")); },
+                    "Error (SetNumBarBmp) : 数値用バーBmpの取得に失敗しました"},
+        FailingStep{"history bar",
+                    [](GameFixture& f) { f.view().ForgetPicture(f.AppPath("bars/horizontal3.bmp")); },
+                    "Error (SetHistNumBmp) : 履歴数値用バーBmpの取得に失敗しました"},
+        FailingStep{"background", [](GameFixture& f) { f.view().ForgetPicture(f.AppPath("bg/bg01.jpg")); },
+                    "背景画像の取得ができませんでした。"},
+        FailingStep{"blank cell", [](GameFixture& f) { f.view().FailReadsOf(ControlId(Control::picHistNum, 1)); },
+                    "履歴数値Bmpの取得ができませんでした。"}));
 
 TEST_F(MainWindowStartup, OversizedSettingsFileWarnsOnceAndIsNeverReplaced)
 {
     const std::string tooLarge = "[PALVO]\r\nNumMax=33\r\n;" + std::string(2 * 1024 * 1024, 'x') + "\r\n";
-    std::ofstream(std::filesystem::u8path(AppPath("palvo.ini")), std::ios::binary) << tooLarge;
+    std::ofstream(PathFromUtf8(AppPath("palvo.ini")), std::ios::binary) << tooLarge;
     ASSERT_TRUE(Load());
     ASSERT_EQ(messages().Messages().size(), 1u);
     EXPECT_EQ(messages().Messages()[0].style, MessageStyle::Warning);
@@ -141,8 +150,7 @@ TEST_F(MainWindowStartup, SettingsFolderApartFromTheShippedFilesHoldsPalvoIni)
 
 TEST_F(MainWindowStartup, ShippedBarFilesDrawTheDigits)
 {
-    std::filesystem::copy(std::filesystem::u8path(PALVO_SOURCE_DIR "/resources/bars"),
-                          std::filesystem::u8path(AppPath("bars")));
+    std::filesystem::copy(PathFromUtf8(PALVO_SOURCE_DIR "/resources/bars"), PathFromUtf8(AppPath("bars")));
     platform_ = std::make_unique<HeadlessPlatform>(directoryText_);
     RegisterPictures(false);
     ASSERT_TRUE(Load());
@@ -214,48 +222,57 @@ TEST_F(MainWindowStartup, ListenersFollowEveryShownNumberDrawResetAndRefresh)
     EXPECT_EQ(listener.resets, (std::vector<std::int16_t>{0}));
 }
 
-TEST_F(MainWindowStartup, BackgroundThatCannotBeLoadedGivesWayToTheShippedOneAndIsKept)
+// The message of a stored background that cannot be loaded while the shipped one can.
+const std::string kFallbackWarning = "背景画像の取得ができませんでした。\n標準の背景画像を表示します。";
+
+struct StoredBackground {
+    std::string stored;
+    bool shippedLoads;
+    std::vector<std::string> warnings;
+};
+
+void PrintTo(const StoredBackground& c, std::ostream* out)
 {
-    const std::string standard = "背景画像の取得ができませんでした。\n標準の背景画像を表示します。";
-    struct Case {
-        std::string stored;
-        bool shippedLoads;
-        std::vector<std::string> warnings;
-    };
-    const std::vector<Case> cases = {
-        // The shipped picture of the folder the program was moved or copied from.
-        {"/home/hall/old-palvo/bg/bg01.jpg", true, {}},
-        {"D:\\Palvo\\BG\\BG01.JPG", true, {}},
-        // The operator's own picture on a drive that is not there today.
-        {"/media/usb/hall.jpg", true, {standard}},
-        {"/media/usb/hall.jpg", false, {"背景画像の取得ができませんでした。"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.stored);
-        TearDown();
-        SetUp();
-        WriteIni({{"BackGroundImageFile", c.stored}});
-        if (!c.shippedLoads) {
-            view().ForgetPicture(AppPath("bg/bg01.jpg"));
-        }
-        EXPECT_EQ(Load(), c.shippedLoads);
-        std::vector<std::string> shown;
-        for (const auto& message : messages().Messages()) {
-            EXPECT_EQ(message.style, MessageStyle::Warning);
-            shown.push_back(message.text);
-        }
-        EXPECT_EQ(shown, c.warnings);
-        if (c.shippedLoads) {
-            EXPECT_EQ(BaseShown().At(5, 5), Background(800, 600).At(5, 5)) << "the shipped picture";
-            EXPECT_EQ(BigNumber(), "88");
-            view().ClickWithMouse(Control::cmdSetting);
-            EXPECT_EQ(messages().Messages().size(), c.warnings.size()) << "warned once, not at every refresh";
-            view().RequestClose();
-        }
-        EXPECT_NE(IniText().find("BackGroundImageFile=" + c.stored + "\r\n"), std::string::npos)
-            << "the operator's choice is never dropped";
-    }
+    *out << c.stored << (c.shippedLoads ? "" : ", shipped one missing");
 }
+
+class BackgroundThatCannotBeLoaded : public MainWindowStartup,
+                                     public ::testing::WithParamInterface<StoredBackground> {};
+
+TEST_P(BackgroundThatCannotBeLoaded, GivesWayToTheShippedOneAndIsKept)
+{
+    const StoredBackground& c = GetParam();
+    WriteIni({{"BackGroundImageFile", c.stored}});
+    if (!c.shippedLoads) {
+        view().ForgetPicture(AppPath("bg/bg01.jpg"));
+    }
+    EXPECT_EQ(Load(), c.shippedLoads);
+    std::vector<std::string> shown;
+    for (const auto& message : messages().Messages()) {
+        EXPECT_EQ(message.style, MessageStyle::Warning);
+        shown.push_back(message.text);
+    }
+    EXPECT_EQ(shown, c.warnings);
+    if (c.shippedLoads) {
+        EXPECT_EQ(BaseShown().At(5, 5), Background(800, 600).At(5, 5)) << "the shipped picture";
+        EXPECT_EQ(BigNumber(), "88");
+        view().ClickWithMouse(Control::cmdSetting);
+        EXPECT_EQ(messages().Messages().size(), c.warnings.size()) << "warned once, not at every refresh";
+        view().RequestClose();
+    }
+    EXPECT_NE(IniText().find("BackGroundImageFile=" + c.stored + "\r\n"), std::string::npos)
+        << "the operator's choice is never dropped";
+}
+
+INSTANTIATE_TEST_SUITE_P(MainWindowStartup, BackgroundThatCannotBeLoaded,
+                         ::testing::Values(
+                             // The shipped picture of the folder the program was moved or copied from.
+                             StoredBackground{"/home/hall/old-palvo/bg/bg01.jpg", true, {}},
+                             StoredBackground{"D:\\Palvo\\BG\\BG01.JPG", true, {}},
+                             // The operator's own picture on a drive that is not there today.
+                             StoredBackground{"/media/usb/hall.jpg", true, {kFallbackWarning}},
+                             StoredBackground{
+                                 "/media/usb/hall.jpg", false, {"背景画像の取得ができませんでした。"}}));
 
 TEST_F(MainWindowStartup, SmallPictureLiesTopLeftOnTheWindowsGreyWithTheDigitsWhole)
 {

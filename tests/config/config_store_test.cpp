@@ -19,15 +19,23 @@ namespace {
 
 using namespace std::string_literals;
 
+// The separator palvo.ini stores and the messages show, spelled out rather than taken from the
+// code that joins the paths.
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+#else
+constexpr char kSeparator = '/';
+#endif
+
 class ConfigStore : public ::testing::Test {
 protected:
     void SetUp() override
     {
         temporary_.emplace("palvo_config_store_test");
-        folder_ = temporary_->Path().string();
+        folder_ = Utf8FromPath(temporary_->Path());
     }
 
-    std::string File() const { return folder_ + kPathSeparator + "palvo.ini"; }
+    std::string File() const { return folder_ + kSeparator + "palvo.ini"; }
     void Put(const std::string& bytes) const
     {
         std::ofstream out(File(), std::ios::binary);
@@ -47,7 +55,7 @@ protected:
 
 void ExpectDefaults(const CConfig& config, const std::string& folder)
 {
-    EXPECT_EQ(config.BackGroundImageFile(), folder + kPathSeparator + "bg" + kPathSeparator + "bg01.jpg");
+    EXPECT_EQ(config.BackGroundImageFile(), folder + kSeparator + "bg" + kSeparator + "bg01.jpg");
     EXPECT_EQ(config.NumColor(), 33023);
     EXPECT_EQ(config.NumSizeIndex(), 2);
     EXPECT_EQ(config.NumPosIndex(), 4);
@@ -59,11 +67,11 @@ void ExpectDefaults(const CConfig& config, const std::string& folder)
 TEST_F(ConfigStore, MissingFileGivesDefaultsAndWriteCreatesIt)
 {
     const CConfig config = Read();
-    EXPECT_EQ(config.IniFilePath(), folder_ + kPathSeparator + "palvo.ini");
+    EXPECT_EQ(config.IniFilePath(), folder_ + kSeparator + "palvo.ini");
     ExpectDefaults(config, folder_);
 
     ASSERT_TRUE(config.WriteConfig());
-    EXPECT_EQ(Get(), "[PALVO]\r\nBackGroundImageFile=" + folder_ + kPathSeparator + "bg" + kPathSeparator +
+    EXPECT_EQ(Get(), "[PALVO]\r\nBackGroundImageFile=" + folder_ + kSeparator + "bg" + kSeparator +
                          "bg01.jpg\r\nNumColor=33023\r\nNumSizeIndex=2\r\nNumPosIndex=4\r\nNumMax=72\r\n"
                          "RhythmFast=20\r\nRhythmSlow=3\r\n");
 }
@@ -102,7 +110,7 @@ TEST_F(ConfigStore, CharacterOutsideTheCodePageBecomesAQuestionMark)
 
 TEST_F(ConfigStore, BackgroundPathRules)
 {
-    const std::string defaultPath = folder_ + kPathSeparator + "bg" + kPathSeparator + "bg01.jpg";
+    const std::string defaultPath = folder_ + kSeparator + "bg" + kSeparator + "bg01.jpg";
     const std::string longPath = "/" + std::string(299, 'p');
     const std::string longJapanese = "/" + [] {
         std::string text;

@@ -97,10 +97,10 @@ TEST(InputValidation, ChecksInOrderAndComposesTheMessage)
         {std::string("5\0", 2), ValueType::Integer, none, none, kNotNumber},
     };
     for (const CheckCase& test : cases) {
-        std::string message = "stale";
-        const bool passed = CheckInputValue(message, test.text, test.type, kLabel, test.lower, test.upper);
-        EXPECT_EQ(passed, test.expectedMessage.empty()) << test.text;
-        EXPECT_EQ(message, test.expectedMessage) << test.text;
+        const std::optional<std::string> refusal =
+            CheckInputValue(test.text, test.type, kLabel, test.lower, test.upper);
+        EXPECT_EQ(!refusal, test.expectedMessage.empty()) << test.text;
+        EXPECT_EQ(refusal.value_or(""), test.expectedMessage) << test.text;
     }
 }
 

@@ -20,6 +20,7 @@
 #include "platform/headless/scripted_common_dialogs.h"
 #include "platform/headless/scripted_message_boxes.h"
 #include "platform/headless/virtual_time.h"
+#include "platform/paths.h"
 
 namespace palvo {
 namespace {
@@ -41,20 +42,9 @@ Settings Snapshot(const CConfig& config)
             config.RhythmSlow()};
 }
 
-std::string Utf8(const fs::path& path)
-{
-    const std::u8string text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
-fs::path PathOf(const std::string& utf8)
-{
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 std::string ReadBytes(const std::string& path)
 {
-    std::ifstream file(PathOf(path), std::ios::binary);
+    std::ifstream file(PathFromUtf8(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
@@ -71,8 +61,8 @@ protected:
         directory_ = fs::temp_directory_path() / "palvo_settings_dialog_test" / info->name();
         fs::remove_all(directory_);
         fs::create_directories(directory_);
-        environment_ = std::make_unique<FakeEnvironment>(Utf8(directory_));
-        config_ = std::make_unique<CConfig>(Utf8(directory_));
+        environment_ = std::make_unique<FakeEnvironment>(Utf8FromPath(directory_));
+        config_ = std::make_unique<CConfig>(Utf8FromPath(directory_));
         config_->ReadConfig();
         ASSERT_TRUE(config_->WriteConfig());
     }
@@ -262,7 +252,7 @@ TEST_F(SettingsDialogTest, HighestNumberIsCheckedBeforeTheRhythmCounts)
 TEST_F(SettingsDialogTest, SaveStoresEveryValueAndWritesTheIniFile)
 {
     // u8: on Windows a plain narrow file name would be read in the ANSI code page.
-    const std::string picture = Utf8(directory_ / u8"新しい背景.jpg");
+    const std::string picture = Utf8FromPath(directory_ / u8"新しい背景.jpg");
     environment_->AddFile(picture);
     loadable_.insert(picture);
     Open();
@@ -285,7 +275,7 @@ TEST_F(SettingsDialogTest, SaveStoresEveryValueAndWritesTheIniFile)
     const Settings expected{picture, 0x00FFFFFF, 0, 1, 75, 22, 2};
     EXPECT_EQ(Snapshot(*config_), expected);
 
-    CConfig reread(Utf8(directory_));
+    CConfig reread(Utf8FromPath(directory_));
     reread.ReadConfig();
     EXPECT_EQ(Snapshot(reread), expected);
 }
@@ -294,9 +284,9 @@ TEST_F(SettingsDialogTest, PictureThatCannotBeShownIsRefusedAndThePreviousStays)
 {
     const std::string previous = config_->BackGroundImageFile();
     loadable_.insert(previous);
-    const std::string broken = Utf8(directory_ / "broken.jpg");
-    std::ofstream(PathOf(broken)) << "not a picture";
-    for (const std::string& chosen : {Utf8(directory_ / "gone.bmp"), broken}) {
+    const std::string broken = Utf8FromPath(directory_ / "broken.jpg");
+    std::ofstream(PathFromUtf8(broken)) << "not a picture";
+    for (const std::string& chosen : {Utf8FromPath(directory_ / "gone.bmp"), broken}) {
         SCOPED_TRACE(chosen);
         messages_.ClearMessages();
         Open();
@@ -345,7 +335,7 @@ TEST_F(SettingsDialogTest, LowerRightCannotBeChosen)
 
 TEST_F(SettingsDialogTest, ClosingWithoutSavingStoresNothing)
 {
-    const std::string picture = Utf8(directory_ / "other.jpg");
+    const std::string picture = Utf8FromPath(directory_ / "other.jpg");
     environment_->AddFile(picture);
     loadable_.insert(picture);
     const Settings before = Snapshot(*config_);
@@ -391,7 +381,7 @@ TEST_F(SettingsDialogTest, FailedWriteWarnsAndKeepsTheValues)
 {
     // A configuration whose folder does not exist cannot be written.
     const fs::path missing = directory_ / "missing";
-    config_ = std::make_unique<CConfig>(Utf8(missing));
+    config_ = std::make_unique<CConfig>(Utf8FromPath(missing));
     config_->ReadConfig();
     Open();
     dialogs_.QueueColor(0x00AABBCC);
@@ -466,12 +456,12 @@ TEST(SettingsDialogWithMainWindowTest, SavedColourAndSizeShowOnTheDisplayAtOnce)
     const fs::path directory = fs::temp_directory_path() / "palvo_settings_dialog_main_window_test";
     fs::remove_all(directory);
     fs::create_directories(directory);
-    FakeEnvironment environment(Utf8(directory));
-    HeadlessMainWindowView view(Utf8(directory));
+    FakeEnvironment environment(Utf8FromPath(directory));
+    HeadlessMainWindowView view(Utf8FromPath(directory));
     for (const auto& entry : fs::directory_iterator(fs::path(PALVO_SOURCE_DIR) / "resources" / "bars")) {
-        std::optional<PixelBuffer> bar = MemoryPictureSurface::ReadBmpPicture(Utf8(entry.path()));
+        std::optional<PixelBuffer> bar = MemoryPictureSurface::ReadBmpPicture(Utf8FromPath(entry.path()));
         ASSERT_TRUE(bar.has_value());
-        view.RegisterPicture(Utf8(directory / "bars" / entry.path().filename()), *bar);
+        view.RegisterPicture(Utf8FromPath(directory / "bars" / entry.path().filename()), *bar);
     }
     PixelBuffer background(800, 600);
     for (std::int32_t y = 0; y < 600; ++y) {
@@ -479,7 +469,7 @@ TEST(SettingsDialogWithMainWindowTest, SavedColourAndSizeShowOnTheDisplayAtOnce)
             background.At(x, y) = Pixel{40, 40, 40, 0};
         }
     }
-    view.RegisterPicture(CConfig(Utf8(directory)).DefaultBackGroundImageFile(), background);
+    view.RegisterPicture(CConfig(Utf8FromPath(directory)).DefaultBackGroundImageFile(), background);
 
     VirtualTime time;
     ScriptedMessageBoxes messages;

@@ -85,39 +85,46 @@ TEST_F(StartSequenceTest, RhythmOfTwentyStepsWithThreeSlow)
     EXPECT_GE(settled - beeps.back(), 560u);
     EXPECT_LE(settled - beeps.back(), 562u);
     EXPECT_EQ(base.RefreshCount() - paintsBefore, 20) << "19 rolling numbers and the result";
-    EXPECT_EQ(sound().PlayedFiles()[0].path,
-              AppPath("wav") + kPathSeparator + "ユートピア - Windows の終了.WAV");
+    EXPECT_EQ(sound().PlayedFiles()[0].path, AppPath("wav/ユートピア - Windows の終了.WAV"));
 }
 
-TEST_F(StartSequenceTest, UnusualRhythmCounts)
+struct RhythmCase {
+    std::int16_t fast;
+    std::int16_t slow;
+    std::size_t beeps;
+    std::uint32_t length;  // lower bound of the sequence's length
+};
+
+void PrintTo(const RhythmCase& c, std::ostream* out)
 {
-    struct Case {
-        std::int16_t fast;
-        std::int16_t slow;
-        std::size_t beeps;
-        std::uint32_t length;  // lower bound of the sequence's length
-    };
-    for (const Case& c : {Case{1, 0, 0, 60}, Case{1, 3, 0, 560}, Case{0, 0, 0, 560}, Case{-2, 0, 0, 0},
-                          Case{4, 9, 3, 4 * 560}, Case{5, 5, 4, 5 * 560}}) {
-        SCOPED_TRACE(::testing::Message() << "fast " << c.fast << " slow " << c.slow);
-        TearDown();
-        SetUp();
-        ASSERT_TRUE(Load());
-        dialog().SetEdit([&](CConfig& config) {
-            config.SetRhythmFast(c.fast);
-            config.SetRhythmSlow(c.slow);
-        });
-        view().ClickWithMouse(Control::cmdSetting);
-        const std::uint32_t pressed = time().TickCount();
-        Start();
-        EXPECT_EQ(sound().Beeps().size(), c.beeps);
-        ASSERT_EQ(sound().PlayedFiles().size(), 1u);
-        const std::uint32_t length = sound().PlayedFiles()[0].at - pressed;
-        EXPECT_GE(length, c.length);
-        EXPECT_LE(length, c.length + 12);
-        EXPECT_EQ(view().ListCount(Control::lstHistory), 1);
-    }
+    *out << "fast " << c.fast << " slow " << c.slow;
 }
+
+class UnusualRhythmCounts : public StartSequenceTest, public ::testing::WithParamInterface<RhythmCase> {};
+
+TEST_P(UnusualRhythmCounts, BeepAndLastAsFarAsTheCountsAllow)
+{
+    const RhythmCase& c = GetParam();
+    ASSERT_TRUE(Load());
+    dialog().SetEdit([&](CConfig& config) {
+        config.SetRhythmFast(c.fast);
+        config.SetRhythmSlow(c.slow);
+    });
+    view().ClickWithMouse(Control::cmdSetting);
+    const std::uint32_t pressed = time().TickCount();
+    Start();
+    EXPECT_EQ(sound().Beeps().size(), c.beeps);
+    ASSERT_EQ(sound().PlayedFiles().size(), 1u);
+    const std::uint32_t length = sound().PlayedFiles()[0].at - pressed;
+    EXPECT_GE(length, c.length);
+    EXPECT_LE(length, c.length + 12);
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(StartSequenceTest, UnusualRhythmCounts,
+                         ::testing::Values(RhythmCase{1, 0, 0, 60}, RhythmCase{1, 3, 0, 560},
+                                           RhythmCase{0, 0, 0, 560}, RhythmCase{-2, 0, 0, 0},
+                                           RhythmCase{4, 9, 3, 4 * 560}, RhythmCase{5, 5, 4, 5 * 560}));
 
 TEST_F(StartSequenceTest, ResultKeepsANewLastRollingNumberAndReplacesADrawnOne)
 {
@@ -208,36 +215,38 @@ TEST_F(StartSequenceTest, GameEndsAtItsHighestNumber)
     EXPECT_TRUE(view().ClickWithMouse(Control::cmdHistBack));
 }
 
-TEST_F(StartSequenceTest, GameKeepsItsHighestNumberWhenTheSettingChanges)
-{
-    for (std::int16_t newNumMax : {std::int16_t{4}, std::int16_t{40}}) {
-        SCOPED_TRACE(newNumMax);
-        TearDown();
-        SetUp();
-        WriteIni({{"NumMax", "10"}, {"RhythmFast", "5"}, {"RhythmSlow", "1"}});
-        ASSERT_TRUE(Load());
-        for (int i = 0; i < 6; ++i) {
-            Start();
-        }
-        dialog().SetEdit([&](CConfig& config) { config.SetNumMax(newNumMax); });
-        view().ClickWithMouse(Control::cmdSetting);
-        for (int i = 0; i < 20 && view().IsEnabled(Control::cmdStart); ++i) {
-            Start();
-        }
-        std::vector<int> numbers = ListedNumbers(view());
-        std::sort(numbers.begin(), numbers.end());
-        EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-        // The notice that the new highest number waits for the next game, then the game's end.
-        EXPECT_EQ(messages().Messages().size(), 2u);
+class GameKeepsItsHighestNumber : public StartSequenceTest,
+                                  public ::testing::WithParamInterface<std::int16_t> {};
 
-        messages().QueueAnswer(MessageAnswer::Yes);
-        view().ClickWithMouse(Control::cmdReset);
-        for (int i = 0; i < 60 && view().IsEnabled(Control::cmdStart); ++i) {
-            Start();
-        }
-        EXPECT_EQ(view().ListCount(Control::lstHistory), newNumMax) << "the reset game has the new highest number";
+TEST_P(GameKeepsItsHighestNumber, WhenTheSettingChanges)
+{
+    const std::int16_t newNumMax = GetParam();
+    WriteIni({{"NumMax", "10"}, {"RhythmFast", "5"}, {"RhythmSlow", "1"}});
+    ASSERT_TRUE(Load());
+    for (int i = 0; i < 6; ++i) {
+        Start();
     }
+    dialog().SetEdit([&](CConfig& config) { config.SetNumMax(newNumMax); });
+    view().ClickWithMouse(Control::cmdSetting);
+    for (int i = 0; i < 20 && view().IsEnabled(Control::cmdStart); ++i) {
+        Start();
+    }
+    std::vector<int> numbers = ListedNumbers(view());
+    std::sort(numbers.begin(), numbers.end());
+    EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    // The notice that the new highest number waits for the next game, then the game's end.
+    EXPECT_EQ(messages().Messages().size(), 2u);
+
+    messages().QueueAnswer(MessageAnswer::Yes);
+    view().ClickWithMouse(Control::cmdReset);
+    for (int i = 0; i < 60 && view().IsEnabled(Control::cmdStart); ++i) {
+        Start();
+    }
+    EXPECT_EQ(view().ListCount(Control::lstHistory), newNumMax) << "the reset game has the new highest number";
 }
+
+INSTANTIATE_TEST_SUITE_P(StartSequenceTest, GameKeepsItsHighestNumber,
+                         ::testing::Values(std::int16_t{4}, std::int16_t{40}));
 
 TEST_F(StartSequenceTest, EveryPressSeedsAfresh)
 {

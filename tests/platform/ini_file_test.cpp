@@ -155,6 +155,8 @@ TEST(IniFileSet, ChangesOnlyTheKeyLine)
         {"new key after last key line", "[s]\r\na=1\r\n\r\n;c\r\n[t]\r\n", "s", "b", "2",
          "[s]\r\na=1\r\nb=2\r\n\r\n;c\r\n[t]\r\n"},
         {"new key in section without keys", "[s]\r\n\r\n[t]\r\n", "s", "k", "v", "[s]\r\nk=v\r\n\r\n[t]\r\n"},
+        {"a comment holding '=' is no key line", "[PALVO]\r\nNumMax=72\r\n; old NumMax=50\r\n", "PALVO",
+         "RhythmSlow", "3", "[PALVO]\r\nNumMax=72\r\nRhythmSlow=3\r\n; old NumMax=50\r\n"},
         {"new key after unterminated header", "[s]", "s", "k", "v", "[s]\r\nk=v\r\n"},
         {"new key after unterminated key", "[s]\r\na=1", "s", "k", "v", "[s]\r\na=1\r\nk=v\r\n"},
         {"new section at end", "[t]\r\nx=1\r\n", "s", "k", "v", "[t]\r\nx=1\r\n[s]\r\nk=v\r\n"},

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/paths.h"
+
 namespace palvo {
 namespace {
 
@@ -83,6 +85,31 @@ TEST(ProgramFolders, ChoosesWhereDataAndSettingsLive)
         facts.home = NativeIfSet(c.home);
         EXPECT_EQ(ChooseDataDirectory(facts), Native(c.expectedData));
         EXPECT_EQ(ChooseSettingsDirectory(facts), Native(c.expectedSettings));
+    }
+}
+
+// The files beside the program are named folder, separator, relative path, byte for byte as
+// palvo.ini has always stored them, whatever the folder looks like.
+TEST(ProgramFolders, FilesInAFolderAreTheFolderTheSeparatorAndTheRelativePath)
+{
+#ifdef _WIN32
+    const std::string separator = "\\";
+#else
+    const std::string separator = "/";
+#endif
+    const struct {
+        const char* folder;
+        const char* relative;
+        std::string expected;
+    } cases[] = {
+        {"/hall/パルボ", "palvo.ini", "/hall/パルボ" + separator + "palvo.ini"},
+        {"/hall", "wav/ユートピア - Windows の終了.WAV",
+         "/hall" + separator + "wav" + separator + "ユートピア - Windows の終了.WAV"},
+        {"C:", "bg/bg01.jpg", "C:" + separator + "bg" + separator + "bg01.jpg"},  // a drive's root
+        {"", "palvo.ini", separator + "palvo.ini"},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(Utf8PathIn(test.folder, test.relative), test.expected) << test.folder;
     }
 }
 

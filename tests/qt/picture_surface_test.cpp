@@ -9,6 +9,7 @@
 
 #include "platform/qt/qt_picture_surface.h"
 #include "tests/qt/qt_test_application.h"
+#include "tests/support/picture_surface_contract.h"
 
 namespace palvo {
 namespace {
@@ -22,6 +23,20 @@ bool SameColor(const Pixel& left, const Pixel& right)
 {
     return left.blue == right.blue && left.green == right.green && left.red == right.red;
 }
+
+struct QtMaker {
+    static std::unique_ptr<PictureSurface> Make(std::int32_t width, std::int32_t height,
+                                                std::int32_t backColor)
+    {
+        TestApplication();
+        auto box = std::make_unique<QtPictureSurface>();
+        box->SetBackColor(QColor(backColor & 0xFF, (backColor >> 8) & 0xFF, (backColor >> 16) & 0xFF));
+        if (width > 0 || height > 0) {
+            box->SetBoxSize(width, height);
+        }
+        return box;
+    }
+};
 
 class PictureSurfaceTest : public testing::Test {
 protected:
@@ -44,20 +59,6 @@ protected:
     QTemporaryDir directory_;
 };
 
-TEST_F(PictureSurfaceTest, NewBoxHoldsItsBackColorAtItsSize)
-{
-    QtPictureSurface box;
-    box.SetBackColor(QColor(0x00, 0x00, 0xC0));
-    box.SetBoxSize(77, 61);
-
-    PixelBuffer image;
-    ASSERT_TRUE(box.ReadImage(image));
-    EXPECT_EQ(image.Width(), 77);
-    EXPECT_EQ(image.Height(), 61);
-    EXPECT_TRUE(SameColor(image.At(0, 0), MakePixel(0xC0, 0, 0)));
-    EXPECT_TRUE(SameColor(image.At(76, 60), MakePixel(0xC0, 0, 0)));
-}
-
 TEST_F(PictureSurfaceTest, WrittenBytesAreBlueGreenRedInTheImage)
 {
     QtPictureSurface box;
@@ -74,30 +75,6 @@ TEST_F(PictureSurfaceTest, WrittenBytesAreBlueGreenRedInTheImage)
     ASSERT_TRUE(box.ReadImage(read));
     EXPECT_TRUE(SameColor(read.At(1, 2), buffer.At(1, 2)));
     EXPECT_TRUE(SameColor(read.At(3, 0), buffer.At(3, 0)));
-}
-
-TEST_F(PictureSurfaceTest, WriteDropsWhatLiesBeyondTheImage)
-{
-    QtPictureSurface box;
-    box.SetBackColor(Qt::black);
-    box.SetBoxSize(3, 2);
-    PixelBuffer large(5, 4);
-    for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 5; ++x) {
-            large.At(x, y) = MakePixel(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 9);
-        }
-    }
-    EXPECT_EQ(box.WriteImage(large), 2);
-    EXPECT_EQ(box.Image().pixelColor(2, 1), QColor(9, 1, 2));
-
-    PixelBuffer small(2, 1);
-    small.At(0, 0) = MakePixel(1, 2, 3);
-    small.At(1, 0) = MakePixel(4, 5, 6);
-    EXPECT_EQ(box.WriteImage(small), 1);
-    EXPECT_EQ(box.Image().pixelColor(1, 0), QColor(6, 5, 4));
-    // Outside the small buffer the earlier image stays.
-    EXPECT_EQ(box.Image().pixelColor(2, 0), QColor(9, 0, 2));
-    EXPECT_EQ(box.Image().pixelColor(0, 1), QColor(9, 1, 0));
 }
 
 // Records the areas a widget is asked to paint.
@@ -149,19 +126,6 @@ TEST_F(PictureSurfaceTest, RefreshRepaintsTheRowsThatChanged)
     box.removeEventFilter(&recorder);
 }
 
-TEST_F(PictureSurfaceTest, EmptyBoxNeitherReadsNorWrites)
-{
-    QtPictureSurface box;
-    PixelBuffer untouched(2, 2);
-    untouched.At(1, 1) = MakePixel(1, 1, 1);
-    const PixelBuffer before = untouched;
-
-    EXPECT_FALSE(box.ReadImage(untouched));
-    EXPECT_EQ(untouched, before);
-    EXPECT_EQ(box.WriteImage(before), 0);
-    EXPECT_EQ(box.WriteImage(PixelBuffer()), 0);
-}
-
 TEST_F(PictureSurfaceTest, LoadedPictureSizesTheBoxAndBecomesItsImage)
 {
     for (const char* format : {"BMP", "JPG"}) {
@@ -179,6 +143,9 @@ TEST_F(PictureSurfaceTest, LoadedPictureSizesTheBoxAndBecomesItsImage)
             ASSERT_TRUE(box.ReadImage(image));
             EXPECT_TRUE(SameColor(image.At(39, 29), MakePixel(7, 29, 39)));
         }
+        // A new size drops the picture and resizes the widget with the image.
+        box.SetImageSize(30, 25);
+        EXPECT_EQ(box.size(), QSize(30, 25));
     }
 }
 
@@ -198,68 +165,6 @@ TEST_F(PictureSurfaceTest, LoadsGifPictures)
     ASSERT_TRUE(box.LoadPicture(Path("white.gif").toStdString()));
     EXPECT_EQ(box.size(), QSize(1, 1));
     EXPECT_EQ(box.Image().pixelColor(0, 0), QColor(Qt::white));
-}
-
-TEST_F(PictureSurfaceTest, ClearRestoresThePictureAndRemovingItLeavesTheBackColor)
-{
-    const std::string path = WritePicture("picture.bmp", 10, 8, "BMP");
-    QtPictureSurface box;
-    box.SetBackColor(QColor(0x40, 0x40, 0x40));
-    box.SetBoxSize(20, 20);
-    ASSERT_TRUE(box.LoadPicture(path));
-
-    PixelBuffer blank(10, 8);
-    box.WriteImage(blank);
-    box.Clear();
-    EXPECT_EQ(box.Image().pixelColor(5, 3), QColor(5, 3, 7));
-
-    box.RemovePicture();
-    EXPECT_EQ(box.ImageWidth(), 10);
-    EXPECT_EQ(box.ImageHeight(), 8);
-    EXPECT_EQ(box.Image().pixelColor(5, 3), QColor(0x40, 0x40, 0x40));
-    box.Clear();
-    EXPECT_EQ(box.Image().pixelColor(9, 7), QColor(0x40, 0x40, 0x40));
-
-    // A new size drops the picture: the box and its image grow, all in the back colour.
-    ASSERT_TRUE(box.LoadPicture(path));
-    box.SetImageSize(30, 25);
-    EXPECT_EQ(box.size(), QSize(30, 25));
-    EXPECT_EQ(box.ImageWidth(), 30);
-    EXPECT_EQ(box.ImageHeight(), 25);
-    box.Clear();
-    EXPECT_EQ(box.Image().pixelColor(5, 3), QColor(0x40, 0x40, 0x40));
-    EXPECT_EQ(box.Image().pixelColor(29, 24), QColor(0x40, 0x40, 0x40));
-}
-
-TEST_F(PictureSurfaceTest, RefusedPicturesLeaveTheBoxAsItWas)
-{
-    QFile broken(Path("broken.jpg"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("not a picture at all");
-    broken.close();
-
-    const std::string widest = WritePicture("widest.bmp", QtPictureSurface::kMaximumPictureSide, 1, "BMP");
-    const std::string tooWide =
-        WritePicture("too_wide.bmp", QtPictureSurface::kMaximumPictureSide + 1, 1, "BMP");
-    const std::string tooTall =
-        WritePicture("too_tall.bmp", 1, QtPictureSurface::kMaximumPictureSide + 1, "BMP");
-
-    const std::string refused[] = {Path("missing.bmp").toStdString(), Path("broken.jpg").toStdString(),
-                                   tooWide, tooTall, ""};
-    for (const std::string& path : refused) {
-        SCOPED_TRACE(path);
-        QtPictureSurface box;
-        box.SetBackColor(Qt::red);
-        box.SetBoxSize(5, 4);
-        EXPECT_FALSE(box.LoadPicture(path));
-        EXPECT_EQ(box.ImageWidth(), 5);
-        EXPECT_EQ(box.ImageHeight(), 4);
-        EXPECT_EQ(box.Image().pixelColor(4, 3), QColor(Qt::red));
-    }
-
-    QtPictureSurface box;
-    EXPECT_TRUE(box.LoadPicture(widest));
-    EXPECT_EQ(box.ImageWidth(), QtPictureSurface::kMaximumPictureSide);
 }
 
 // Every picture the program loads (background, bars, buttons, the dialog's preview) goes through
@@ -349,4 +254,9 @@ TEST_F(PictureSurfaceTest, HugePictureIsRefusedFromItsHeader)
 }
 
 }  // namespace
+
+namespace contract {
+INSTANTIATE_TYPED_TEST_SUITE_P(Qt, PictureSurfaceContract, QtMaker);
+}  // namespace contract
+
 }  // namespace palvo

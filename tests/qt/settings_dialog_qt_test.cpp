@@ -24,6 +24,7 @@
 #include "platform/headless/fake_environment.h"
 #include "platform/headless/scripted_common_dialogs.h"
 #include "platform/headless/scripted_message_boxes.h"
+#include "platform/paths.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_entropy.h"
 #include "platform/qt/qt_environment.h"
@@ -40,15 +41,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Utf8(const fs::path& path)
-{
-    const std::u8string text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
 std::string ReadBytes(const std::string& path)
 {
-    std::ifstream file(fs::path(std::u8string(path.begin(), path.end())), std::ios::binary);
+    std::ifstream file(PathFromUtf8(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
@@ -61,7 +56,7 @@ protected:
                      ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(directory_);
         fs::create_directories(directory_);
-        config_ = std::make_unique<CConfig>(Utf8(directory_));
+        config_ = std::make_unique<CConfig>(Utf8FromPath(directory_));
         config_->ReadConfig();
         ASSERT_TRUE(config_->WriteConfig());
     }
@@ -166,7 +161,7 @@ TEST_F(QtSettingsDialogTest, SaveThroughTheWidgetsChangesColourAndSize)
     EXPECT_TRUE(messages_.Messages().empty());
     EXPECT_FALSE(view_->isVisible());
     EXPECT_EQ(view_->result(), QDialog::Accepted);
-    CConfig reread(Utf8(directory_));
+    CConfig reread(Utf8FromPath(directory_));
     reread.ReadConfig();
     EXPECT_EQ(reread.NumColor(), 0x00FF0000);
     EXPECT_EQ(reread.NumSizeIndex(), 0);
@@ -187,12 +182,12 @@ TEST_F(QtSettingsDialogTest, InvalidHighestNumberKeepsTheDialogOpen)
 
 TEST_F(QtSettingsDialogTest, PreviewShowsLoadablePicturesOnly)
 {
-    const std::string picture = Utf8(directory_ / "背景.bmp");
+    const std::string picture = Utf8FromPath(directory_ / "背景.bmp");
     QImage image(80, 60, QImage::Format_RGB32);
     image.fill(QColor(10, 200, 30));
     ASSERT_TRUE(image.save(QString::fromStdString(picture), "BMP"));
-    const std::string broken = Utf8(directory_ / "broken.jpg");
-    std::ofstream(fs::path(std::u8string(broken.begin(), broken.end()))) << "not a picture";
+    const std::string broken = Utf8FromPath(directory_ / "broken.jpg");
+    std::ofstream(PathFromUtf8(broken)) << "not a picture";
 
     config_->SetBackGroundImageFile(picture);
     Open();

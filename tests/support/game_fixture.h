@@ -116,7 +116,7 @@ public:
                       "-" + std::to_string(serial++));
         std::filesystem::remove_all(directory_);
         std::filesystem::create_directories(directory_);
-        directoryText_ = directory_.string();
+        directoryText_ = Utf8FromPath(directory_);
         platform_ = std::make_unique<HeadlessPlatform>(directoryText_);
         RegisterPictures();
     }
@@ -132,13 +132,7 @@ public:
     // A file beside the program, `relative` written with "/".
     std::string AppPath(const std::string& relative) const
     {
-        std::string path = directoryText_ + kPathSeparator + relative;
-        for (std::size_t i = directoryText_.size(); i < path.size(); ++i) {
-            if (path[i] == '/') {
-                path[i] = kPathSeparator;
-            }
-        }
-        return path;
+        return Utf8FromPath(directory_ / PathFromUtf8(relative).make_preferred());
     }
 
     // Pictures in memory for every picture source; `bars` false leaves the bars to the files.
