@@ -30,11 +30,4 @@ inline std::string Utf8FromPath(const std::filesystem::path& path)
     return Utf8FromPath(joined);
 }
 
-// Still used by the Qt main window's picture paths; new code joins with Utf8PathIn.
-#ifdef _WIN32
-inline constexpr char kPathSeparator = '\\';
-#else
-inline constexpr char kPathSeparator = '/';
-#endif
-
 }  // namespace palvo

@@ -236,7 +236,7 @@ void QtControlFactory::Apply(const ControlLayout& placement, Entry& control, con
     const QString pictureFile =
         placement.picture.empty()
             ? QString()
-            : QString::fromStdString(dataDirectory + kPathSeparator + placement.picture);
+            : QString::fromStdString(Utf8PathIn(dataDirectory, placement.picture));
     if (placement.font.pointSize > 0 || !placement.font.family.empty() || placement.font.bold) {
         widget->setFont(font_(placement.font));
     }

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "platform/paths.h"
 #include "platform/win32/os/wide_text.h"
 #include "platform/win32/picture_decoder.h"
 #include "platform/win32/win32_form_child.h"
@@ -237,11 +238,7 @@ void Win32Form::LoadDesignPicture(Child& child)
 
 std::string Win32Form::ApplicationFile(const std::string& relativePath) const
 {
-    std::string path = applicationDirectory_ + "\\" + relativePath;
-    for (std::size_t index = applicationDirectory_.size(); index < path.size(); ++index) {
-        path[index] = path[index] == '/' ? '\\' : path[index];
-    }
-    return path;
+    return Utf8PathIn(applicationDirectory_, relativePath);
 }
 
 void Win32Form::PlaceControl(Child& child, const ControlLayout& placement)
