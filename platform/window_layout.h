@@ -29,7 +29,8 @@ struct FontChoice {
     bool bold = false;
 };
 
-inline constexpr std::int32_t kDefaultColor = -1;
+// A colour as 0x00BBGGRR; none leaves the platform's own colour for that part.
+using LayoutColor = std::optional<std::int32_t>;
 
 // One control of a window, fully placed: the platform creates it exactly like this.
 struct ControlLayout {
@@ -41,9 +42,9 @@ struct ControlLayout {
     std::int32_t width = 0;
     std::int32_t height = 0;
     std::string caption;     // button/label/frame caption, text box text
-    std::int32_t backColor = kDefaultColor;    // 0x00BBGGRR
-    std::int32_t foreColor = kDefaultColor;
-    std::int32_t borderColor = kDefaultColor;  // shapes only
+    LayoutColor backColor;
+    LayoutColor foreColor;
+    LayoutColor borderColor;  // shapes only
     FontChoice font;
     bool visible = true;
     bool enabled = true;
@@ -74,7 +75,7 @@ struct WindowLayout {
     std::int32_t outerHeight = 0;
     std::int32_t clientWidth = 0;  // used instead of the outer size where it is not 0 (dialogs)
     std::int32_t clientHeight = 0;
-    std::int32_t backColor = kDefaultColor;
+    LayoutColor backColor;
     std::vector<ControlLayout> controls;
 
     // The control `id`, or nullptr when this window has no such control.

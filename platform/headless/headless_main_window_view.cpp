@@ -57,12 +57,13 @@ void HeadlessMainWindowView::ApplyLayout(const WindowLayout& layout)
         if (placement.kind != ControlKind::PictureBox) {
             continue;
         }
+        // Every picture box of the program's layouts names its colour; a test's own box is black.
+        const std::int32_t backColor = placement.backColor.value_or(0);
         auto& surface = surfaces_[placement.id];
         if (!surface) {
-            surface = std::make_unique<MemoryPictureSurface>(placement.width, placement.height,
-                                                             placement.backColor, loader);
+            surface = std::make_unique<MemoryPictureSurface>(placement.width, placement.height, backColor, loader);
         } else {
-            surface->SetBackColor(placement.backColor);
+            surface->SetBackColor(backColor);
         }
         if (std::find(failingReads_.begin(), failingReads_.end(), placement.id) != failingReads_.end()) {
             surface->SetReadFails(true);

@@ -241,13 +241,13 @@ void QtControlFactory::Apply(const ControlLayout& placement, Entry& control, con
         widget->setFont(font_(placement.font));
     }
     QPalette palette = widget->palette();
-    if (placement.backColor != kDefaultColor) {
-        palette.setColor(QPalette::Window, ToQColor(placement.backColor));
-        palette.setColor(QPalette::Base, ToQColor(placement.backColor));
+    if (placement.backColor.has_value()) {
+        palette.setColor(QPalette::Window, ToQColor(*placement.backColor));
+        palette.setColor(QPalette::Base, ToQColor(*placement.backColor));
     }
-    if (placement.foreColor != kDefaultColor) {
-        palette.setColor(QPalette::WindowText, ToQColor(placement.foreColor));
-        palette.setColor(QPalette::Text, ToQColor(placement.foreColor));
+    if (placement.foreColor.has_value()) {
+        palette.setColor(QPalette::WindowText, ToQColor(*placement.foreColor));
+        palette.setColor(QPalette::Text, ToQColor(*placement.foreColor));
     }
 
     switch (placement.kind) {
@@ -256,14 +256,14 @@ void QtControlFactory::Apply(const ControlLayout& placement, Entry& control, con
             if (picture == nullptr) {
                 // A sunken panel holding other controls.
                 widget->setGeometry(placement.x, placement.y, placement.width, placement.height);
-                if (placement.backColor != kDefaultColor) {
-                    FillBackground(widget, placement.backColor);
+                if (placement.backColor) {
+                    FillBackground(widget, *placement.backColor);
                 }
                 break;
             }
             picture->move(placement.x, placement.y);
-            if (placement.backColor != kDefaultColor) {
-                picture->SetBackColor(ToQColor(placement.backColor));
+            if (placement.backColor.has_value()) {
+                picture->SetBackColor(ToQColor(*placement.backColor));
             }
             picture->SetBoxSize(placement.width, placement.height);
             // A box whose picture file is missing or broken has no image at all, so that reading it
@@ -284,10 +284,10 @@ void QtControlFactory::Apply(const ControlLayout& placement, Entry& control, con
                 button->setIconSize(pixmap.size());
             }
             if (placement.graphicalStyle || !pictureFile.isEmpty()) {
-                const QColor back = placement.backColor != kDefaultColor ? ToQColor(placement.backColor)
-                                                                         : QColor(0xF0, 0xF0, 0xF0);
+                const QColor back =
+                    placement.backColor ? ToQColor(*placement.backColor) : QColor(0xF0, 0xF0, 0xF0);
                 const QColor text =
-                    placement.foreColor != kDefaultColor ? ToQColor(placement.foreColor) : QColor(Qt::black);
+                    placement.foreColor ? ToQColor(*placement.foreColor) : QColor(Qt::black);
                 button->setStyleSheet(GraphicalButtonStyle(back, text));
             }
             break;
@@ -299,7 +299,7 @@ void QtControlFactory::Apply(const ControlLayout& placement, Entry& control, con
             if (look_ == QtFormLook::MainWindow) {
                 label->setFont(FittingFont(label->font(), placement.height));
             }
-            label->setAutoFillBackground(placement.backColor != kDefaultColor);
+            label->setAutoFillBackground(placement.backColor.has_value());
             label->setPalette(palette);
             break;
         }
@@ -319,7 +319,7 @@ void QtControlFactory::Apply(const ControlLayout& placement, Entry& control, con
             auto* frame = static_cast<QGroupBox*>(widget);
             frame->setGeometry(placement.x, placement.y, placement.width, placement.height);
             frame->setTitle(caption);
-            frame->setAutoFillBackground(placement.backColor != kDefaultColor);
+            frame->setAutoFillBackground(placement.backColor.has_value());
             frame->setPalette(palette);
             break;
         }
@@ -327,7 +327,7 @@ void QtControlFactory::Apply(const ControlLayout& placement, Entry& control, con
             auto* option = static_cast<QRadioButton*>(widget);
             option->setGeometry(placement.x, placement.y, placement.width, placement.height);
             option->setText(caption);
-            option->setAutoFillBackground(placement.backColor != kDefaultColor);
+            option->setAutoFillBackground(placement.backColor.has_value());
             option->setPalette(palette);
             break;
         }

@@ -24,14 +24,14 @@ ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void ShapeWidget::SetColors(std::int32_t border, std::int32_t fill)
+void ShapeWidget::SetColors(LayoutColor border, LayoutColor fill)
 {
     border_ = border;
-    filled_ = fill != kDefaultColor;
+    filled_ = fill.has_value();
     if (filled_) {
         // The filling is the palette's window colour, where the other controls keep theirs.
         QPalette colors = palette();
-        colors.setColor(QPalette::Window, ToQColor(fill));
+        colors.setColor(QPalette::Window, ToQColor(*fill));
         setPalette(colors);
     }
     update();
@@ -43,7 +43,7 @@ void ShapeWidget::paintEvent(QPaintEvent*)
     if (filled_) {
         painter.fillRect(rect(), palette().color(QPalette::Window));
     }
-    const QColor border = border_ != kDefaultColor ? ToQColor(border_) : QColor(Qt::black);
+    const QColor border = border_ ? ToQColor(*border_) : QColor(Qt::black);
     painter.setPen(QPen(border, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRect(0, 0, width() - 1, height() - 1));

@@ -24,13 +24,13 @@ class ShapeWidget : public QWidget {
 public:
     explicit ShapeWidget(QWidget* parent);
 
-    void SetColors(std::int32_t border, std::int32_t fill);
+    void SetColors(LayoutColor border, LayoutColor fill);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::int32_t border_ = kDefaultColor;
+    LayoutColor border_;
     bool filled_ = false;
 };
 

@@ -77,9 +77,9 @@ void QtMainWindowView::ApplyLayout(const WindowLayout& layout)
 {
     QtFormWidget& window = *window_;
     window.setWindowTitle(QString::fromStdString(layout.caption));
-    if (layout.backColor != kDefaultColor) {
+    if (layout.backColor.has_value()) {
         QPalette palette = window.palette();
-        palette.setColor(QPalette::Window, ToQColor(layout.backColor));
+        palette.setColor(QPalette::Window, ToQColor(*layout.backColor));
         window.setPalette(palette);
     }
     if (layout.clientWidth > 0 && layout.clientHeight > 0) {

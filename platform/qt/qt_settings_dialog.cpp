@@ -42,9 +42,9 @@ void QtSettingsDialog::ApplyLayout(const WindowLayout& layout)
     const int width = layout.clientWidth > 0 ? layout.clientWidth : layout.outerWidth;
     const int height = layout.clientHeight > 0 ? layout.clientHeight : layout.outerHeight;
     setFixedSize(width, height);
-    if (layout.backColor != kDefaultColor) {
+    if (layout.backColor.has_value()) {
         QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, ToQColor(layout.backColor));
+        palette.setColor(QPalette::Window, ToQColor(*layout.backColor));
         setPalette(palette);
         setAutoFillBackground(true);
     }
@@ -88,7 +88,7 @@ void QtSettingsDialog::SetImagePathCaption(std::string_view path)
 void QtSettingsDialog::SetColorSwatch(std::int32_t color)
 {
     if (auto* swatch = dynamic_cast<ShapeWidget*>(Widget(Control::spNumColor))) {
-        swatch->SetColors(kDefaultColor, color);
+        swatch->SetColors(std::nullopt, color);
     }
 }
 

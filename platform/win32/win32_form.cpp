@@ -213,7 +213,7 @@ void Win32Form::CreateControl(const ControlLayout& placement)
         // An image control has no colour of its own: where it shows no picture, its container shows.
         const std::int32_t fallback =
             placement.kind == ControlKind::Image ? ContainerBackColor(placement.parent) : SystemFaceColor();
-        const std::int32_t back = placement.backColor == kDefaultColor ? fallback : placement.backColor;
+        const std::int32_t back = placement.backColor.value_or(fallback);
         record.picture = std::make_unique<Win32PictureBox>(
             record.window, placement.width, placement.height, back,
             placement.kind == ControlKind::Image ? PictureFit::Stretch : PictureFit::AutoSize);
@@ -262,7 +262,7 @@ void Win32Form::PlaceControl(Child& child, const ControlLayout& placement)
     SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(placement.font)), FALSE);
     EnableWindow(child.window, placement.enabled ? TRUE : FALSE);
     ShowWindow(child.window, placement.visible ? SW_SHOWNA : SW_HIDE);
-    if (child.picture && placement.backColor != kDefaultColor) {
+    if (child.picture && placement.backColor.has_value()) {
         child.picture->SetBackColor(placement.backColor);
     }
     InvalidateRect(child.window, nullptr, TRUE);
@@ -417,7 +417,7 @@ void Win32Form::SetBackColor(ControlId id, std::int32_t color)
     }
     child->placement.backColor = color;
     if (child->picture) {
-        child->picture->SetBackColor(color == kDefaultColor ? SystemFaceColor() : color);
+        child->picture->SetBackColor(color);
     }
     if (child->window != nullptr) {
         InvalidateRect(child->window, nullptr, TRUE);
@@ -426,10 +426,10 @@ void Win32Form::SetBackColor(ControlId id, std::int32_t color)
     }
 }
 
-std::int32_t Win32Form::BackColor(ControlId id) const
+LayoutColor Win32Form::BackColor(ControlId id) const
 {
     const Child* child = Find(id);
-    return child == nullptr ? kDefaultColor : child->placement.backColor;
+    return child == nullptr ? std::nullopt : child->placement.backColor;
 }
 
 void Win32Form::SetBounds(ControlId id, std::int32_t x, std::int32_t y, std::int32_t width,

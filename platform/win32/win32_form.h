@@ -77,7 +77,7 @@ public:
 
     // Background colour (0x00BBGGRR) of a label, button, picture box or filled shape.
     void SetBackColor(ControlId id, std::int32_t color);
-    std::int32_t BackColor(ControlId id) const;
+    LayoutColor BackColor(ControlId id) const;
 
     // Position and size in pixels relative to the control's container.
     void SetBounds(ControlId id, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
@@ -146,7 +146,7 @@ private:
     bool quitOnClose_ = false;
     bool modal_ = false;
     HWND window_ = nullptr;
-    std::int32_t backColor_ = kDefaultColor;
+    LayoutColor backColor_;
     std::vector<std::unique_ptr<Child>> children_;    // in the layout's order: what is behind first
     std::array<Child*, kControlSlotCount> bySlot_{};  // the same children, by ControlSlot
     std::map<std::string, HFONT> fonts_;

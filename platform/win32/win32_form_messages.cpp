@@ -140,18 +140,14 @@ bool Win32Form::HandleChildNotification(UINT message, WPARAM wParam, LPARAM lPar
             const bool inputField = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX ||
                                     child->placement.kind == ControlKind::TextBox ||
                                     child->placement.kind == ControlKind::ListBox;
-            if (inputField && child->placement.backColor == kDefaultColor &&
-                child->placement.foreColor == kDefaultColor) {
+            if (inputField && !child->placement.backColor && !child->placement.foreColor) {
                 return false;  // the system's own field colours
             }
-            std::int32_t back = child->placement.backColor;
-            if (back == kDefaultColor) {
-                back = inputField ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOW))
-                                  : ContainerBackColor(child->placement.parent);
-            }
-            const std::int32_t fore = child->placement.foreColor == kDefaultColor
-                                          ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOWTEXT))
-                                          : child->placement.foreColor;
+            const std::int32_t back = child->placement.backColor.value_or(
+                inputField ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOW))
+                           : ContainerBackColor(child->placement.parent));
+            const std::int32_t fore =
+                child->placement.foreColor.value_or(static_cast<std::int32_t>(GetSysColor(COLOR_WINDOWTEXT)));
             auto dc = reinterpret_cast<HDC>(wParam);
             SetTextColor(dc, ToColorRef(fore));
             SetBkColor(dc, ToColorRef(back));

@@ -24,7 +24,7 @@ void Win32Form::PaintContainer(HWND window, HDC target)
     GetClientRect(window, &client);
     std::optional<ControlId> container;  // none: the form itself
     if (window == window_) {
-        FillWithColor(target, client, backColor_ == kDefaultColor ? SystemFaceColor() : backColor_);
+        FillWithColor(target, client, backColor_.value_or(SystemFaceColor()));
     } else {
         Child* child = FindByWindow(window);
         if (child == nullptr) {
@@ -36,9 +36,8 @@ void Win32Form::PaintContainer(HWND window, HDC target)
             child->picture->Paint(target);
         } else {
             // A frame: an etched rectangle with its caption set into the top line.
-            const std::int32_t back = child->placement.backColor == kDefaultColor
-                                          ? ContainerBackColor(child->placement.parent)
-                                          : child->placement.backColor;
+            const std::int32_t back =
+                child->placement.backColor.value_or(ContainerBackColor(child->placement.parent));
             FillWithColor(target, client, back);
             HGDIOBJ oldFont = SelectObject(target, FontFor(child->placement.font));
             TEXTMETRICW metrics{};
@@ -50,9 +49,8 @@ void Win32Form::PaintContainer(HWND window, HDC target)
                 const std::wstring caption = Widen(child->placement.caption);
                 SetBkMode(target, OPAQUE);
                 SetBkColor(target, ToColorRef(back));
-                SetTextColor(target, ToColorRef(child->placement.foreColor == kDefaultColor
-                                                    ? static_cast<std::int32_t>(GetSysColor(COLOR_WINDOWTEXT))
-                                                    : child->placement.foreColor));
+                SetTextColor(target, ToColorRef(child->placement.foreColor.value_or(
+                                         static_cast<std::int32_t>(GetSysColor(COLOR_WINDOWTEXT)))));
                 RECT text{8, 0, client.right - 8, metrics.tmHeight};
                 DrawTextW(target, caption.c_str(), static_cast<int>(caption.size()), &text,
                           DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
@@ -73,10 +71,10 @@ void Win32Form::PaintContainer(HWND window, HDC target)
             continue;
         }
         const RECT area{shape.x, shape.y, shape.x + shape.width, shape.y + shape.height};
-        if (shape.backColor != kDefaultColor) {
+        if (shape.backColor.has_value()) {
             FillWithColor(target, area, shape.backColor);
         }
-        if (shape.borderColor != kDefaultColor) {
+        if (shape.borderColor.has_value()) {
             HBRUSH border = CreateSolidBrush(ToColorRef(shape.borderColor));
             FrameRect(target, &area, border);
             DeleteObject(border);
@@ -95,7 +93,7 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     const std::int32_t back =
-        child->placement.backColor == kDefaultColor ? SystemFaceColor() : child->placement.backColor;
+        child->placement.backColor.value_or(SystemFaceColor());
     FillWithColor(target, area, back);
     DrawEdge(target, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     const int shift = pressed ? 1 : 0;
@@ -119,7 +117,7 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
         HGDIOBJ oldFont = SelectObject(target, FontFor(child->placement.font));
         SetBkMode(target, TRANSPARENT);
         const std::int32_t fore =
-            child->placement.foreColor == kDefaultColor ? 0 : child->placement.foreColor;
+            child->placement.foreColor.value_or(0);
         SetTextColor(target, disabled ? GetSysColor(COLOR_GRAYTEXT) : ToColorRef(fore));
         RECT text = content;
         if (pictureHeight > 0) {
@@ -158,12 +156,12 @@ std::int32_t Win32Form::ContainerBackColor(std::optional<ControlId> parent) cons
 {
     const Child* container = parent ? Find(*parent) : nullptr;
     if (container == nullptr) {
-        return backColor_ == kDefaultColor ? SystemFaceColor() : backColor_;
+        return backColor_.value_or(SystemFaceColor());
     }
     if (container->picture) {
         return container->picture->BackColor();
     }
-    if (container->placement.backColor != kDefaultColor) {
+    if (container->placement.backColor.has_value()) {
         return container->placement.backColor;
     }
     return ContainerBackColor(container->placement.parent);
