@@ -98,7 +98,7 @@ AudienceLayout LayOutAudience(std::int32_t width, std::int32_t height, std::int1
         return layout;
     }
     rows = std::clamp<std::int16_t>(rows, 1, kBoardRowsDesigned);
-    // Cells take whole pixels, so the unit is the cell pitch and the design is built around it.
+    // Cells take whole pixels, so the unit is the cell pitch and the whole layout is built around it.
     const std::int32_t pitch =
         std::max(1, static_cast<std::int32_t>(std::min(width / kDesignWidth, height / kDesignHeight)));
     const double unit = pitch;

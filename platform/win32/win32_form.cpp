@@ -263,7 +263,7 @@ void Win32Form::PlaceControl(Child& child, const ControlLayout& placement)
     EnableWindow(child.window, placement.enabled ? TRUE : FALSE);
     ShowWindow(child.window, placement.visible ? SW_SHOWNA : SW_HIDE);
     if (child.picture && placement.backColor.has_value()) {
-        child.picture->SetBackColor(placement.backColor);
+        child.picture->SetBackColor(*placement.backColor);
     }
     InvalidateRect(child.window, nullptr, TRUE);
 }

@@ -72,10 +72,10 @@ void Win32Form::PaintContainer(HWND window, HDC target)
         }
         const RECT area{shape.x, shape.y, shape.x + shape.width, shape.y + shape.height};
         if (shape.backColor.has_value()) {
-            FillWithColor(target, area, shape.backColor);
+            FillWithColor(target, area, *shape.backColor);
         }
         if (shape.borderColor.has_value()) {
-            HBRUSH border = CreateSolidBrush(ToColorRef(shape.borderColor));
+            HBRUSH border = CreateSolidBrush(ToColorRef(*shape.borderColor));
             FrameRect(target, &area, border);
             DeleteObject(border);
         }
@@ -162,7 +162,7 @@ std::int32_t Win32Form::ContainerBackColor(std::optional<ControlId> parent) cons
         return container->picture->BackColor();
     }
     if (container->placement.backColor.has_value()) {
-        return container->placement.backColor;
+        return *container->placement.backColor;
     }
     return ContainerBackColor(container->placement.parent);
 }

@@ -146,7 +146,7 @@ TEST_F(MainWindowViewTest, LabelLettersFitTheirHeight)
     const QWidget* small = view_.Widget(ControlId(Control::lblistNum, 0));
     EXPECT_LE(QFontMetrics(small->font()).ascent(), small->height());
     EXPECT_LT(small->font().pointSizeF(), 24.0);
-    // A label with room keeps the design's size.
+    // A label with room keeps the size its layout gives it.
     EXPECT_EQ(view_.Widget(Control::lbTime)->font().pointSizeF(), 12.0);
 }
 

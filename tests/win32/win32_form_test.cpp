@@ -200,38 +200,8 @@ PixelBuffer Pattern(std::int32_t width, std::int32_t height)
     return image;
 }
 
-PixelBuffer Solid(std::int32_t width, std::int32_t height, Pixel pixel)
-{
-    PixelBuffer image(width, height);
-    for (std::int32_t y = 0; y < height; ++y) {
-        for (std::int32_t x = 0; x < width; ++x) {
-            image.At(x, y) = pixel;
-        }
-    }
-    return image;
-}
-
-// Colour bytes only: the fourth byte is not part of what a picture box keeps.
-::testing::AssertionResult SameColours(const PixelBuffer& actual, const PixelBuffer& expected)
-{
-    if (actual.Width() != expected.Width() || actual.Height() != expected.Height()) {
-        return ::testing::AssertionFailure() << "size " << actual.Width() << "x" << actual.Height()
-                                             << ", expected " << expected.Width() << "x" << expected.Height();
-    }
-    for (std::int32_t y = 0; y < actual.Height(); ++y) {
-        for (std::int32_t x = 0; x < actual.Width(); ++x) {
-            const Pixel& a = actual.At(x, y);
-            const Pixel& e = expected.At(x, y);
-            if (a.blue != e.blue || a.green != e.green || a.red != e.red) {
-                return ::testing::AssertionFailure()
-                       << "pixel (" << x << ", " << y << ") is " << int(a.red) << "/" << int(a.green) << "/"
-                       << int(a.blue) << ", expected " << int(e.red) << "/" << int(e.green) << "/"
-                       << int(e.blue);
-            }
-        }
-    }
-    return ::testing::AssertionSuccess();
-}
+using contract::SameColours;
+using contract::Solid;
 
 // The headless recorder, listening to a form.
 class RecordingFormEvents : public RecordingMainWindowEvents, public Win32FormEvents {
