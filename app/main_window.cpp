@@ -20,14 +20,14 @@ constexpr std::string_view kGameCompleteNotice = "サイシュウパルボデス
 bool IsOperatorButton(ControlId button)
 {
     switch (button.control()) {
-    case Control::cmdStart:
-    case Control::cmdHistBack:
-    case Control::cmdHistForward:
-    case Control::cmdReset:
-    case Control::cmdSetting:
-        return true;
-    default:
-        return false;
+        case Control::cmdStart:
+        case Control::cmdHistBack:
+        case Control::cmdHistForward:
+        case Control::cmdReset:
+        case Control::cmdSetting:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -115,7 +115,8 @@ void MainWindow::ResumeLastGame()
         record_.Create(game->numMax);
         for (std::size_t i = 0; i < game->numbers.size(); ++i) {
             record_.Append(game->numbers[i]);
-            view_.ListAddItem(Control::lstHistory, HistoryListItem(static_cast<std::int16_t>(i + 1), game->numbers[i]));
+            view_.ListAddItem(Control::lstHistory,
+                              HistoryListItem(static_cast<std::int16_t>(i + 1), game->numbers[i]));
         }
         view_.ListSelect(Control::lstHistory, view_.ListCount(Control::lstHistory) - 1);
         BitmapPreparation images = Images();
@@ -173,61 +174,64 @@ void MainWindow::Dispatch(ControlId button)
     AuxiliaryControls auxiliary(view_, services_.clock, images, renderer, TimerCount);
 
     switch (button.control()) {
-    case Control::cmdStart:
-        cmdStart_Click(images, renderer, board);
-        break;
-    case Control::cmdHistBack:
-        board.PageBack();
-        break;
-    case Control::cmdHistForward:
-        board.PageForward();
-        break;
-    case Control::cmdReset:
-        if (board.Reset(gConfig->NumMax())) {
-            listeners_.OnGameReset(record_);
-        }
-        break;
-    case Control::cmdSetting:
-        cmdSetting_Click(images, auxiliary, board);
-        break;
-    case Control::Command1:
-        auxiliary.Command1_Click();
-        break;
-    case Control::Command2:
-        auxiliary.Command2_Click();
-        break;
-    case Control::Command3:
-        auxiliary.Command3_Click();
-        break;
-    case Control::Command4:
-        auxiliary.Command4_Click();
-        break;
-    default:
-        break;  // pictures, labels and the list take no click
+        case Control::cmdStart:
+            cmdStart_Click(images, renderer, board);
+            break;
+        case Control::cmdHistBack:
+            board.PageBack();
+            break;
+        case Control::cmdHistForward:
+            board.PageForward();
+            break;
+        case Control::cmdReset:
+            if (board.Reset(gConfig->NumMax())) {
+                listeners_.OnGameReset(record_);
+            }
+            break;
+        case Control::cmdSetting:
+            cmdSetting_Click(images, auxiliary, board);
+            break;
+        case Control::Command1:
+            auxiliary.Command1_Click();
+            break;
+        case Control::Command2:
+            auxiliary.Command2_Click();
+            break;
+        case Control::Command3:
+            auxiliary.Command3_Click();
+            break;
+        case Control::Command4:
+            auxiliary.Command4_Click();
+            break;
+        default:
+            break;  // pictures, labels and the list take no click
     }
 }
 
 void MainWindow::cmdStart_Click(BitmapPreparation& images, DigitRenderer& renderer, HistoryBoard& board)
 {
-    StartSequence sequence(view_, services_, *gConfig, record_, picker_, images, renderer, board, life_, listeners_);
+    StartSequence sequence(view_, services_, *gConfig, record_, picker_, images, renderer, board, life_,
+                           listeners_);
     switch (sequence.Run()) {
-    case SequenceEnd::GameComplete:
-        // A window about to close spares the operator the closing message.
-        if (!life_.closeRequested && !life_.closed) {
-            services_.messages.Show(kGameCompleteNotice, MessageStyle::Notice);
-        }
-        break;
-    case SequenceEnd::Drawn:
-    case SequenceEnd::Refused:
-    case SequenceEnd::Abandoned:
-        break;
+        case SequenceEnd::GameComplete:
+            // A window about to close spares the operator the closing message.
+            if (!life_.closeRequested && !life_.closed) {
+                services_.messages.Show(kGameCompleteNotice, MessageStyle::Notice);
+            }
+            break;
+        case SequenceEnd::Drawn:
+        case SequenceEnd::Refused:
+        case SequenceEnd::Abandoned:
+            break;
     }
 }
 
-void MainWindow::cmdSetting_Click(BitmapPreparation& images, AuxiliaryControls& auxiliary, HistoryBoard& board)
+void MainWindow::cmdSetting_Click(BitmapPreparation& images, AuxiliaryControls& auxiliary,
+                                  HistoryBoard& board)
 {
     const std::int16_t numMaxBefore = gConfig->NumMax();
-    RunSettingsAndRefresh(services_.settingsDialog, *gConfig, images, auxiliary, board, life_, backgroundStandIn_);
+    RunSettingsAndRefresh(services_.settingsDialog, *gConfig, images, auxiliary, board, life_,
+                          backgroundStandIn_);
     if (!life_.closed) {
         listeners_.OnSettingsRefreshed();
         // The game keeps the highest number it began with; the operator must hear that.

@@ -33,14 +33,15 @@ std::int32_t ReadIniInt(std::string_view section, std::string_view key, const st
 
 // Writes the text as the key's value. Returns false when the file could not be written.
 [[nodiscard]] bool WriteIni(std::string_view section, std::string_view key, std::string_view value,
-              const std::string& file);
+                            const std::string& file);
 
 // Writes the decimal text of the number ("-5", "33023") as the key's value.
-[[nodiscard]] bool WriteIni(std::string_view section, std::string_view key, std::int32_t value, const std::string& file);
+[[nodiscard]] bool WriteIni(std::string_view section, std::string_view key, std::int32_t value,
+                            const std::string& file);
 
 // Writes several keys of one section in order with one crash-safe replacement; the file ends
 // up as one WriteIni per key would leave it. Returns false when any key was not written.
 [[nodiscard]] bool WriteIniValues(std::string_view section, const std::vector<IniEntry>& utf8Entries,
-                    const std::string& file);
+                                  const std::string& file);
 
 }  // namespace palvo

@@ -215,38 +215,38 @@ void SettingsDialog::OnClick(ControlId button)
         return;
     }
     switch (button.control()) {
-    case Control::cmdSelBgImage:
-        cmdSelBgImage_Click();
-        break;
-    case Control::cmdSelNumColor:
-        cmdSelNumColor_Click();
-        break;
-    case Control::cmdRhythmFastDown:
-        cmdRhythmFastDown_Click();
-        break;
-    case Control::cmdRhythmFastUp:
-        cmdRhythmFastUp_Click();
-        break;
-    case Control::cmdRhythmSlowDown:
-        cmdRhythmSlowDown_Click();
-        break;
-    case Control::cmdRhythmSlowUp:
-        cmdRhythmSlowUp_Click();
-        break;
-    case Control::cmdSaveSetting:
-        cmdSaveSetting_Click();
-        break;
-    case Control::cmdClose:
-        cmdClose_Click();
-        break;
-    case Control::opNumSize:
-        opNumSize_Click(button.index());
-        break;
-    case Control::opNumPos:
-        opNumPos_Click(button.index());
-        break;
-    default:
-        break;  // labels, frames and the main window's controls have no click here
+        case Control::cmdSelBgImage:
+            cmdSelBgImage_Click();
+            break;
+        case Control::cmdSelNumColor:
+            cmdSelNumColor_Click();
+            break;
+        case Control::cmdRhythmFastDown:
+            cmdRhythmFastDown_Click();
+            break;
+        case Control::cmdRhythmFastUp:
+            cmdRhythmFastUp_Click();
+            break;
+        case Control::cmdRhythmSlowDown:
+            cmdRhythmSlowDown_Click();
+            break;
+        case Control::cmdRhythmSlowUp:
+            cmdRhythmSlowUp_Click();
+            break;
+        case Control::cmdSaveSetting:
+            cmdSaveSetting_Click();
+            break;
+        case Control::cmdClose:
+            cmdClose_Click();
+            break;
+        case Control::opNumSize:
+            opNumSize_Click(button.index());
+            break;
+        case Control::opNumPos:
+            opNumPos_Click(button.index());
+            break;
+        default:
+            break;  // labels, frames and the main window's controls have no click here
     }
 }
 

@@ -7,10 +7,10 @@
 
 #include "config/config_store.h"
 #include "platform/common_dialogs.h"
-#include "platform/window_layout.h"
 #include "platform/environment.h"
 #include "platform/message_boxes.h"
 #include "platform/settings_dialog_view.h"
+#include "platform/window_layout.h"
 
 namespace palvo {
 

@@ -124,9 +124,10 @@ bool BitmapPreparation::ReadBars(DigitTarget target, PictureSurface& horizontal,
 
 bool BitmapPreparation::SetNumBarBmp(std::int16_t sizeIndex)
 {
-    const bool read = sizeIndex >= 0 && sizeIndex < kBigBarSizes &&
-                      ReadBars(DigitTarget::Display, view_.Picture(ControlId(Control::picHorizontal, sizeIndex)),
-                               view_.Picture(ControlId(Control::picVertical, sizeIndex)));
+    const bool read =
+        sizeIndex >= 0 && sizeIndex < kBigBarSizes &&
+        ReadBars(DigitTarget::Display, view_.Picture(ControlId(Control::picHorizontal, sizeIndex)),
+                 view_.Picture(ControlId(Control::picVertical, sizeIndex)));
     if (!read) {
         messages_.Show("Error (SetNumBarBmp) : 数値用バーBmpの取得に失敗しました", MessageStyle::Warning);
     }

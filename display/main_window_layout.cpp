@@ -46,11 +46,11 @@ public:
     }
 
     // A control placed in twips.
-    ControlLayout& Twips(ControlId id, ControlKind kind, std::optional<ControlId> parent, double left, double top,
-                         double width, double height)
+    ControlLayout& Twips(ControlId id, ControlKind kind, std::optional<ControlId> parent, double left,
+                         double top, double width, double height)
     {
-        return Add(id, kind, parent, TwipsToPixels(left, tppX_), TwipsToPixels(top, tppY_), TwipsToPixels(width, tppX_),
-                   TwipsToPixels(height, tppY_));
+        return Add(id, kind, parent, TwipsToPixels(left, tppX_), TwipsToPixels(top, tppY_),
+                   TwipsToPixels(width, tppX_), TwipsToPixels(height, tppY_));
     }
 
     ControlLayout& Add(ControlId id, ControlKind kind, std::optional<ControlId> parent, std::int32_t x,
@@ -92,22 +92,25 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
     // follows its height in twips.
     const double baseWidth = kDisplayWidthPixels * twipsPerPixelX;
     const double baseHeight = kDisplayHeightPixels * twipsPerPixelY;
-    builder.Add(Control::picBase, ControlKind::PictureBox, std::nullopt, 0, 0, kDisplayWidthPixels, kDisplayHeightPixels)
+    builder
+        .Add(Control::picBase, ControlKind::PictureBox, std::nullopt, 0, 0, kDisplayWidthPixels,
+             kDisplayHeightPixels)
         .backColor = kBlack;
 
     ControlLayout& start =
-        builder.Twips(Control::cmdStart, ControlKind::CommandButton, std::nullopt, baseWidth - kStartWidth - kStartRightMargin,
-                      baseHeight - kStartHeight - kBottomMargin, kStartWidth, kStartHeight);
+        builder.Twips(Control::cmdStart, ControlKind::CommandButton, std::nullopt,
+                      baseWidth - kStartWidth - kStartRightMargin, baseHeight - kStartHeight - kBottomMargin,
+                      kStartWidth, kStartHeight);
     WhiteButton(start, "スタート", "MS UI Gothic", 24);
 
     const double boardHeight = kBoardButtonHeight + 60;
     builder
-        .Twips(Control::picHist, ControlKind::PictureBox, std::nullopt, kBoardLeft, baseHeight - boardHeight - kBottomMargin,
-               kBoardWidth, boardHeight)
+        .Twips(Control::picHist, ControlKind::PictureBox, std::nullopt, kBoardLeft,
+               baseHeight - boardHeight - kBottomMargin, kBoardWidth, boardHeight)
         .backColor = kBlack;
 
-    ControlLayout& back = builder.Twips(Control::cmdHistBack, ControlKind::CommandButton, Control::picHist, 0, 0,
-                                        kPagingButtonWidth, kBoardButtonHeight);
+    ControlLayout& back = builder.Twips(Control::cmdHistBack, ControlKind::CommandButton, Control::picHist, 0,
+                                        0, kPagingButtonWidth, kBoardButtonHeight);
     back.backColor = kPagingButtonColor;
     back.graphicalStyle = true;
     back.picture = "buttons/back.bmp";
@@ -118,43 +121,46 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
                                                      kCellLeft + kCellPitch * i, 0, kCellWidth, kCellHeight);
         cellPlacement.backColor = i == 0 ? kNewestCellColor : kBlack;
         // The frame works in the cell's pixels; its top line lies just above the cell.
-        ControlLayout& frame =
-            builder.Add(ControlId(Control::spHistNum, i), ControlKind::Shape, cell, 0, -1,
-                        TwipsToPixels(kCellWidth, twipsPerPixelX), TwipsToPixels(kCellHeight, twipsPerPixelY) + 1);
+        ControlLayout& frame = builder.Add(ControlId(Control::spHistNum, i), ControlKind::Shape, cell, 0, -1,
+                                           TwipsToPixels(kCellWidth, twipsPerPixelX),
+                                           TwipsToPixels(kCellHeight, twipsPerPixelY) + 1);
         frame.borderColor = kCellFrameColor;
     }
 
-    ControlLayout& forward = builder.Twips(Control::cmdHistForward, ControlKind::CommandButton, Control::picHist,
-                                           kForwardLeft, 0, kPagingButtonWidth, kBoardButtonHeight);
+    ControlLayout& forward =
+        builder.Twips(Control::cmdHistForward, ControlKind::CommandButton, Control::picHist, kForwardLeft, 0,
+                      kPagingButtonWidth, kBoardButtonHeight);
     forward.backColor = kPagingButtonColor;
     forward.graphicalStyle = true;
     forward.picture = "buttons/forward.bmp";
 
-    WhiteButton(builder.Twips(Control::cmdReset, ControlKind::CommandButton, Control::picHist, kResetLeft, 0, kResetWidth,
-                              kBoardButtonHeight),
+    WhiteButton(builder.Twips(Control::cmdReset, ControlKind::CommandButton, Control::picHist, kResetLeft, 0,
+                              kResetWidth, kBoardButtonHeight),
                 "リセット", "MS UI Gothic", 12);
-    WhiteButton(builder.Twips(Control::cmdSetting, ControlKind::CommandButton, Control::picHist, kSettingLeft, 0,
-                              kSettingWidth, kBoardButtonHeight),
+    WhiteButton(builder.Twips(Control::cmdSetting, ControlKind::CommandButton, Control::picHist, kSettingLeft,
+                              0, kSettingWidth, kBoardButtonHeight),
                 "設定", "ＭＳ ゴシック", 9.75);
 
     for (int i = 0; i < 5; ++i) {
-        ControlLayout& label = builder.Twips(ControlId(Control::lblistNum, i), ControlKind::Label, Control::picHist,
-                                             kLabelLefts[i], kLabelTop, kLabelWidth, kLabelHeight);
+        ControlLayout& label =
+            builder.Twips(ControlId(Control::lblistNum, i), ControlKind::Label, Control::picHist,
+                          kLabelLefts[i], kLabelTop, kLabelWidth, kLabelHeight);
         label.backColor = kWindowBackColor;
         label.foreColor = kWhite;
     }
 
-    builder.Twips(Control::lstHistory, ControlKind::ListBox, std::nullopt, 420, 4200, 915, 2940).visible = false;
+    builder.Twips(Control::lstHistory, ControlKind::ListBox, std::nullopt, 420, 4200, 915, 2940).visible =
+        false;
 
     for (int i = 0; i < 4; ++i) {
         // Sized by their pictures alone, so that a missing picture leaves nothing to read.
-        ControlLayout& horizontal =
-            builder.Add(ControlId(Control::picHorizontal, i), ControlKind::PictureBox, std::nullopt, 0, 0, 0, 0);
+        ControlLayout& horizontal = builder.Add(ControlId(Control::picHorizontal, i), ControlKind::PictureBox,
+                                                std::nullopt, 0, 0, 0, 0);
         horizontal.visible = false;
         horizontal.backColor = kBlack;
         horizontal.picture = std::string("bars/horizontal") + std::to_string(i) + ".bmp";
-        ControlLayout& vertical =
-            builder.Add(ControlId(Control::picVertical, i), ControlKind::PictureBox, std::nullopt, 0, 0, 0, 0);
+        ControlLayout& vertical = builder.Add(ControlId(Control::picVertical, i), ControlKind::PictureBox,
+                                              std::nullopt, 0, 0, 0, 0);
         vertical.visible = false;
         vertical.backColor = kBlack;
         vertical.picture = std::string("bars/vertical") + std::to_string(i) + ".bmp";
@@ -162,11 +168,15 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
 
     // Test controls, below the client area where the operator cannot reach them.
     builder.Twips(Control::txtNum, ControlKind::TextBox, std::nullopt, 240, 9660, 735, 375);
-    builder.Twips(Control::Command1, ControlKind::CommandButton, std::nullopt, 1200, 9660, 1215, 495).caption = "セット";
-    builder.Twips(Control::Command2, ControlKind::CommandButton, std::nullopt, 2520, 9660, 1215, 495).caption = "初期化";
-    builder.Twips(Control::Command3, ControlKind::CommandButton, std::nullopt, 1200, 10440, 1215, 495).caption = "停止";
+    builder.Twips(Control::Command1, ControlKind::CommandButton, std::nullopt, 1200, 9660, 1215, 495)
+        .caption = "セット";
+    builder.Twips(Control::Command2, ControlKind::CommandButton, std::nullopt, 2520, 9660, 1215, 495)
+        .caption = "初期化";
+    builder.Twips(Control::Command3, ControlKind::CommandButton, std::nullopt, 1200, 10440, 1215, 495)
+        .caption = "停止";
     builder.Twips(Control::lbTime, ControlKind::Label, std::nullopt, 2520, 10200, 1935, 255);
-    ControlLayout& probe = builder.Twips(Control::Command4, ControlKind::CommandButton, std::nullopt, 10440, 240, 1215, 495);
+    ControlLayout& probe =
+        builder.Twips(Control::Command4, ControlKind::CommandButton, std::nullopt, 10440, 240, 1215, 495);
     probe.caption = "Command4";
     probe.visible = false;
 

@@ -48,10 +48,11 @@ WindowLayout SettingsDialogLayout(double twipsPerPixelX, double twipsPerPixelY)
     add(Control::picBgCap, Kind::PictureBox, std::nullopt, 180, 300, 5400, 4050).backColor = 0x00323232;
     add(Control::imgBgCap, Kind::Image, Control::picBgCap, 0, 0, 5400, 4050);
     add(Control::Frame3, Kind::Frame, std::nullopt, 180, 4800, 7035, 975, "背景イメージ");
-    add(Control::cmdSelBgImage, Kind::CommandButton, Control::Frame3, 5040, 0, 1695, 435, "イメージ画像を選択");
+    add(Control::cmdSelBgImage, Kind::CommandButton, Control::Frame3, 5040, 0, 1695, 435,
+        "イメージ画像を選択");
     {
-        ControlLayout& hint =
-            add(ControlId(Control::lbtitle, 0), Kind::Label, Control::Frame3, 1380, 180, 2430, 180, "* 800 x 600   bmp, jpg, gif");
+        ControlLayout& hint = add(ControlId(Control::lbtitle, 0), Kind::Label, Control::Frame3, 1380, 180,
+                                  2430, 180, "* 800 x 600   bmp, jpg, gif");
         hint.foreColor = 0x00404040;
         hint.font = fixedFont;
     }
@@ -74,30 +75,41 @@ WindowLayout SettingsDialogLayout(double twipsPerPixelX, double twipsPerPixelY)
     add(ControlId(Control::opNumPos, 0), Kind::OptionButton, Control::Frame2, 540, 300, 675, 195, "左上");
     add(ControlId(Control::opNumPos, 1), Kind::OptionButton, Control::Frame2, 3120, 300, 675, 195, "右上");
     add(ControlId(Control::opNumPos, 2), Kind::OptionButton, Control::Frame2, 540, 660, 675, 195, "左下");
-    add(ControlId(Control::opNumPos, 3), Kind::OptionButton, Control::Frame2, 3120, 660, 675, 195, "右下").enabled = false;
+    add(ControlId(Control::opNumPos, 3), Kind::OptionButton, Control::Frame2, 3120, 660, 675, 195, "右下")
+        .enabled = false;
     add(ControlId(Control::opNumPos, 4), Kind::OptionButton, Control::Frame2, 1860, 480, 855, 195, "真ん中");
 
     // Rhythm counts: each an arrow pair around a track holding a bar, with the scale's ends below.
     add(Control::Frame5, Kind::Frame, std::nullopt, 5880, 3720, 6075, 975, "リズム回数");
     add(ControlId(Control::lbtitle, 5), Kind::Label, Control::Frame5, 180, 350, 540, 180, "開始後");
     add(Control::lbRhythmFast, Kind::Label, Control::Frame5, 2400, 180, 180, 180);
-    add(Control::cmdRhythmFastDown, Kind::CommandButton, Control::Frame5, 780, 360, 315, 255, "<").font = arrowFont;
-    add(Control::picRhythmFast, Kind::PictureBox, Control::Frame5, 1080, 420, kRhythmTrackTwips, 195).backColor =
-        0x00C0C0C0;
-    add(Control::spRhythmFast, Kind::Shape, Control::picRhythmFast, 0, 0, 0, kRhythmBarHeightTwips).backColor = 0x00008000;
-    add(Control::cmdRhythmFastUp, Kind::CommandButton, Control::Frame5, 2640, 360, 315, 255, ">").font = arrowFont;
-    add(ControlId(Control::lbtitle, 6), Kind::Label, Control::Frame5, 780, 660, 315, 180, "5").foreColor = kGrey;
-    add(ControlId(Control::lbtitle, 10), Kind::Label, Control::Frame5, 2640, 660, 315, 180, "30").foreColor = kGrey;
+    add(Control::cmdRhythmFastDown, Kind::CommandButton, Control::Frame5, 780, 360, 315, 255, "<").font =
+        arrowFont;
+    add(Control::picRhythmFast, Kind::PictureBox, Control::Frame5, 1080, 420, kRhythmTrackTwips, 195)
+        .backColor = 0x00C0C0C0;
+    add(Control::spRhythmFast, Kind::Shape, Control::picRhythmFast, 0, 0, 0, kRhythmBarHeightTwips)
+        .backColor = 0x00008000;
+    add(Control::cmdRhythmFastUp, Kind::CommandButton, Control::Frame5, 2640, 360, 315, 255, ">").font =
+        arrowFont;
+    add(ControlId(Control::lbtitle, 6), Kind::Label, Control::Frame5, 780, 660, 315, 180, "5").foreColor =
+        kGrey;
+    add(ControlId(Control::lbtitle, 10), Kind::Label, Control::Frame5, 2640, 660, 315, 180, "30").foreColor =
+        kGrey;
     add(ControlId(Control::lbtitle, 7), Kind::Label, Control::Frame5, 3100, 350, 540, 180, "停止前");
     // Two digits need the fast count's width; a single digit's width would cut "10".
     add(Control::lbRhythmSlow, Kind::Label, Control::Frame5, 5400, 180, 180, 180);
-    add(Control::cmdRhythmSlowDown, Kind::CommandButton, Control::Frame5, 3660, 360, 315, 255, "<").font = arrowFont;
-    add(Control::picRhythmSlow, Kind::PictureBox, Control::Frame5, 3960, 420, kRhythmTrackTwips, 195).backColor =
-        0x00C0C0C0;
-    add(Control::spRhythmSlow, Kind::Shape, Control::picRhythmSlow, 0, 0, 0, kRhythmBarHeightTwips).backColor = 0x0000C000;
-    add(Control::cmdRhythmSlowUp, Kind::CommandButton, Control::Frame5, 5520, 360, 315, 255, ">").font = arrowFont;
-    add(ControlId(Control::lbtitle, 9), Kind::Label, Control::Frame5, 3660, 660, 315, 180, "1").foreColor = kGrey;
-    add(ControlId(Control::lbtitle, 11), Kind::Label, Control::Frame5, 5520, 660, 315, 180, "10").foreColor = kGrey;
+    add(Control::cmdRhythmSlowDown, Kind::CommandButton, Control::Frame5, 3660, 360, 315, 255, "<").font =
+        arrowFont;
+    add(Control::picRhythmSlow, Kind::PictureBox, Control::Frame5, 3960, 420, kRhythmTrackTwips, 195)
+        .backColor = 0x00C0C0C0;
+    add(Control::spRhythmSlow, Kind::Shape, Control::picRhythmSlow, 0, 0, 0, kRhythmBarHeightTwips)
+        .backColor = 0x0000C000;
+    add(Control::cmdRhythmSlowUp, Kind::CommandButton, Control::Frame5, 5520, 360, 315, 255, ">").font =
+        arrowFont;
+    add(ControlId(Control::lbtitle, 9), Kind::Label, Control::Frame5, 3660, 660, 315, 180, "1").foreColor =
+        kGrey;
+    add(ControlId(Control::lbtitle, 11), Kind::Label, Control::Frame5, 5520, 660, 315, 180, "10").foreColor =
+        kGrey;
 
     add(Control::cmdSaveSetting, Kind::CommandButton, std::nullopt, 7560, 4920, 2055, 855, "設定を保存する");
     add(Control::cmdClose, Kind::CommandButton, std::nullopt, 10080, 5040, 1875, 735, "閉じる");

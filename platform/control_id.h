@@ -68,20 +68,20 @@ inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::c
 constexpr int ElementCount(Control control)
 {
     switch (control) {
-    case Control::picHistNum:
-    case Control::spHistNum:
-    case Control::lblistNum:
-    case Control::opNumPos:
-        return 5;
-    case Control::picHorizontal:
-    case Control::picVertical:
-        return 4;
-    case Control::lbtitle:
-        return 12;
-    case Control::opNumSize:
-        return 3;
-    default:
-        return 1;
+        case Control::picHistNum:
+        case Control::spHistNum:
+        case Control::lblistNum:
+        case Control::opNumPos:
+            return 5;
+        case Control::picHorizontal:
+        case Control::picVertical:
+            return 4;
+        case Control::lbtitle:
+            return 12;
+        case Control::opNumSize:
+            return 3;
+        default:
+            return 1;
     }
 }
 
@@ -90,7 +90,8 @@ class ControlId {
 public:
     constexpr ControlId(Control control) : control_(control) {}  // NOLINT: implicit on purpose
     // Element `index` of an array. Precondition: 0 <= index < ElementCount(control).
-    constexpr ControlId(Control control, int index) : control_(control), index_(static_cast<std::uint8_t>(index))
+    constexpr ControlId(Control control, int index)
+        : control_(control), index_(static_cast<std::uint8_t>(index))
     {
     }
 

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "platform/control_id.h"
-#include "platform/window_layout.h"
 #include "platform/picture_surface.h"
+#include "platform/window_layout.h"
 
 namespace palvo {
 

@@ -54,8 +54,8 @@ struct ControlLayout {
 };
 
 // Control `id` of `kind` inside `parent`, placed in pixels; every other field default.
-inline ControlLayout MakeControl(ControlId id, ControlKind kind, std::optional<ControlId> parent, std::int32_t x,
-                                 std::int32_t y, std::int32_t width, std::int32_t height)
+inline ControlLayout MakeControl(ControlId id, ControlKind kind, std::optional<ControlId> parent,
+                                 std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
 {
     ControlLayout placement;
     placement.id = id;

@@ -61,7 +61,8 @@ void HeadlessMainWindowView::ApplyLayout(const WindowLayout& layout)
         const std::int32_t backColor = placement.backColor.value_or(0);
         auto& surface = surfaces_[placement.id];
         if (!surface) {
-            surface = std::make_unique<MemoryPictureSurface>(placement.width, placement.height, backColor, loader);
+            surface =
+                std::make_unique<MemoryPictureSurface>(placement.width, placement.height, backColor, loader);
         } else {
             surface->SetBackColor(backColor);
         }
@@ -101,7 +102,8 @@ bool HeadlessMainWindowView::IsEnabled(ControlId id) const
 
 bool HeadlessMainWindowView::IsEffectivelyEnabled(ControlId id) const
 {
-    return layout_ && IsEnabledWithContainers(*layout_, id, [this](ControlId each) { return IsEnabled(each); });
+    return layout_ &&
+           IsEnabledWithContainers(*layout_, id, [this](ControlId each) { return IsEnabled(each); });
 }
 
 void HeadlessMainWindowView::SetText(ControlId id, std::string_view text)

@@ -59,7 +59,8 @@ void FillBackground(QWidget* widget, std::int32_t color)
 
 }  // namespace
 
-QtControlFactory::QtControlFactory(QWidget& window, QtFormLook look, std::function<QFont(const FontChoice&)> font)
+QtControlFactory::QtControlFactory(QWidget& window, QtFormLook look,
+                                   std::function<QFont(const FontChoice&)> font)
     : window_(window), look_(look), font_(std::move(font))
 {
 }
@@ -233,10 +234,9 @@ void QtControlFactory::Apply(const ControlLayout& placement, Entry& control, con
         widget->setParent(parent);
     }
     const QString caption = QString::fromStdString(placement.caption);
-    const QString pictureFile =
-        placement.picture.empty()
-            ? QString()
-            : QString::fromStdString(Utf8PathIn(dataDirectory, placement.picture));
+    const QString pictureFile = placement.picture.empty()
+                                    ? QString()
+                                    : QString::fromStdString(Utf8PathIn(dataDirectory, placement.picture));
     if (placement.font.pointSize > 0 || !placement.font.family.empty() || placement.font.bold) {
         widget->setFont(font_(placement.font));
     }
@@ -286,8 +286,7 @@ void QtControlFactory::Apply(const ControlLayout& placement, Entry& control, con
             if (placement.graphicalStyle || !pictureFile.isEmpty()) {
                 const QColor back =
                     placement.backColor ? ToQColor(*placement.backColor) : QColor(0xF0, 0xF0, 0xF0);
-                const QColor text =
-                    placement.foreColor ? ToQColor(*placement.foreColor) : QColor(Qt::black);
+                const QColor text = placement.foreColor ? ToQColor(*placement.foreColor) : QColor(Qt::black);
                 button->setStyleSheet(GraphicalButtonStyle(back, text));
             }
             break;

@@ -2,15 +2,14 @@
 
 #include <unistd.h>
 
-#include <filesystem>
-#include <optional>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <filesystem>
+#include <optional>
 
 #include "platform/paths.h"
 #include "platform/program_folders.h"

@@ -19,8 +19,9 @@ QtSettingsDialog::QtSettingsDialog(QWidget* owner, double twipsPerPixelY)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint),
       twipsPerPixelY_(twipsPerPixelY),
-      controls_(*this, QtFormLook::Dialog,
-                [twipsPerPixelY](const FontChoice& choice) { return TwipsScaledFont(choice, twipsPerPixelY); })
+      controls_(*this, QtFormLook::Dialog, [twipsPerPixelY](const FontChoice& choice) {
+          return TwipsScaledFont(choice, twipsPerPixelY);
+      })
 {
     setModal(true);
     setObjectName(QStringLiteral("frmSetting"));

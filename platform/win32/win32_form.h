@@ -13,8 +13,8 @@
 
 #include "imaging/pixel_buffer.h"
 #include "platform/control_id.h"
-#include "platform/window_layout.h"
 #include "platform/win32/win32_picture_box.h"
+#include "platform/window_layout.h"
 
 namespace palvo::win32 {
 

@@ -1,7 +1,6 @@
 // The form's window procedure, its children's notifications, the keyboard of a window that is
 // no dialog, and the modal loop.
 #include "platform/win32/win32_form.h"
-
 #include "platform/win32/win32_form_child.h"
 #include "platform/win32/win32_gdi.h"
 

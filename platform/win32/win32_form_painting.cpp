@@ -1,11 +1,10 @@
 // How a form paints: its containers (form, frames, picture boxes, shapes), the owner-drawn
 // buttons, and the fonts, brushes and colours they use.
-#include "platform/win32/win32_form.h"
-
 #include <cmath>
 #include <string>
 
 #include "platform/win32/os/wide_text.h"
+#include "platform/win32/win32_form.h"
 #include "platform/win32/win32_form_child.h"
 #include "platform/win32/win32_gdi.h"
 
@@ -92,8 +91,7 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
     RECT area = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-    const std::int32_t back =
-        child->placement.backColor.value_or(SystemFaceColor());
+    const std::int32_t back = child->placement.backColor.value_or(SystemFaceColor());
     FillWithColor(target, area, back);
     DrawEdge(target, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     const int shift = pressed ? 1 : 0;
@@ -116,8 +114,7 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
     if (!caption.empty()) {
         HGDIOBJ oldFont = SelectObject(target, FontFor(child->placement.font));
         SetBkMode(target, TRANSPARENT);
-        const std::int32_t fore =
-            child->placement.foreColor.value_or(0);
+        const std::int32_t fore = child->placement.foreColor.value_or(0);
         SetTextColor(target, disabled ? GetSysColor(COLOR_GRAYTEXT) : ToColorRef(fore));
         RECT text = content;
         if (pictureHeight > 0) {

@@ -107,9 +107,10 @@ TEST_F(GameResume, AnUnfinishedGameComesBackWholeWithItsOwnNumMaxAndEndsInTheHis
     EXPECT_EQ(fields[4], "完了");
     std::set<std::string> numbers;
     for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(view().ListItems(Control::lstHistory)[static_cast<std::size_t>(i)],
-                  HistoryListItem(static_cast<std::int16_t>(i + 1),
-                                  static_cast<std::int16_t>(std::stoi(fields[5 + static_cast<std::size_t>(i)]))));
+        EXPECT_EQ(
+            view().ListItems(Control::lstHistory)[static_cast<std::size_t>(i)],
+            HistoryListItem(static_cast<std::int16_t>(i + 1),
+                            static_cast<std::int16_t>(std::stoi(fields[5 + static_cast<std::size_t>(i)]))));
         numbers.insert(fields[5 + static_cast<std::size_t>(i)]);
     }
     EXPECT_EQ(numbers.size(), 9u) << "no number twice";

@@ -79,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "Error (SetHistNumBmp) : 履歴数値用バーBmpの取得に失敗しました"},
         FailingStep{"background", [](GameFixture& f) { f.view().ForgetPicture(f.AppPath("bg/bg01.jpg")); },
                     "背景画像の取得ができませんでした。"},
-        FailingStep{"blank cell", [](GameFixture& f) { f.view().FailReadsOf(ControlId(Control::picHistNum, 1)); },
+        FailingStep{"blank cell",
+                    [](GameFixture& f) { f.view().FailReadsOf(ControlId(Control::picHistNum, 1)); },
                     "履歴数値Bmpの取得ができませんでした。"}));
 
 TEST_F(MainWindowStartup, OversizedSettingsFileWarnsOnceAndIsNeverReplaced)
@@ -346,9 +347,10 @@ TEST_F(MainWindowFocus, EveryBoardButtonHandsTheKeysBackToStart)
         ControlId button;
         std::optional<MessageAnswer> answer;
     };
-    for (const Case& c : {Case{Control::cmdReset, MessageAnswer::No}, Case{Control::cmdSetting, std::nullopt},
-                          Case{Control::cmdHistBack, std::nullopt}, Case{Control::cmdHistForward, std::nullopt},
-                          Case{Control::cmdReset, MessageAnswer::Yes}}) {
+    for (const Case& c :
+         {Case{Control::cmdReset, MessageAnswer::No}, Case{Control::cmdSetting, std::nullopt},
+          Case{Control::cmdHistBack, std::nullopt}, Case{Control::cmdHistForward, std::nullopt},
+          Case{Control::cmdReset, MessageAnswer::Yes}}) {
         SCOPED_TRACE(c.button);
         if (c.answer) {
             messages().QueueAnswer(*c.answer);
@@ -429,7 +431,9 @@ TEST_F(MainWindowClosing, CloseWhileTheSettingsDialogIsOpenWaitsForIt)
 TEST_F(MainWindowClosing, LockedControlsIgnoreKeyboardClicksDuringASequence)
 {
     ASSERT_TRUE(Load());
-    for (const ControlId name : {ControlId(Control::cmdStart), ControlId(Control::cmdReset), ControlId(Control::cmdSetting), ControlId(Control::cmdHistBack), ControlId(Control::cmdHistForward)}) {
+    for (const ControlId name :
+         {ControlId(Control::cmdStart), ControlId(Control::cmdReset), ControlId(Control::cmdSetting),
+          ControlId(Control::cmdHistBack), ControlId(Control::cmdHistForward)}) {
         time().After(200, [this, name] {
             EXPECT_FALSE(view().IsEffectivelyEnabled(name)) << name;
             view().Click(name);

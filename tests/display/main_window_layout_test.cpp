@@ -38,27 +38,28 @@ TEST(Layout, PixelPlacesAtNinetySixDpi)
     EXPECT_EQ(layout.outerHeight, 630);
     EXPECT_EQ(layout.backColor, 0x00404040);
     EXPECT_EQ(layout.caption, "PALVO  ~パルボ~");
-    ExpectPlacements(layout, {
-                                 {Control::picBase, std::nullopt, 0, 0, 800, 600},
-                                 {Control::cmdStart, std::nullopt, 643, 461, 137, 125},
-                                 {Control::picHist, std::nullopt, 16, 507, 621, 79},
-                                 {Control::cmdHistBack, Control::picHist, 0, 0, 49, 75},
-                                 {ControlId(Control::picHistNum, 0), Control::picHist, 48, 0, 77, 61},
-                                 {ControlId(Control::picHistNum, 1), Control::picHist, 124, 0, 77, 61},
-                                 {ControlId(Control::picHistNum, 2), Control::picHist, 200, 0, 77, 61},
-                                 {ControlId(Control::picHistNum, 3), Control::picHist, 276, 0, 77, 61},
-                                 {ControlId(Control::picHistNum, 4), Control::picHist, 352, 0, 77, 61},
-                                 {ControlId(Control::spHistNum, 3), ControlId(Control::picHistNum, 3), 0, -1, 77, 62},
-                                 {Control::cmdHistForward, Control::picHist, 428, 0, 49, 75},
-                                 {Control::cmdReset, Control::picHist, 476, 0, 85, 75},
-                                 {Control::cmdSetting, Control::picHist, 560, 0, 57, 75},
-                                 {ControlId(Control::lblistNum, 0), Control::picHist, 60, 62, 33, 12},
-                                 {ControlId(Control::lblistNum, 1), Control::picHist, 136, 62, 33, 12},
-                                 {ControlId(Control::lblistNum, 2), Control::picHist, 212, 62, 33, 12},
-                                 {ControlId(Control::lblistNum, 3), Control::picHist, 284, 62, 33, 12},
-                                 {ControlId(Control::lblistNum, 4), Control::picHist, 356, 62, 33, 12},
-                                 {Control::lstHistory, std::nullopt, 28, 280, 61, 196},
-                             });
+    ExpectPlacements(layout,
+                     {
+                         {Control::picBase, std::nullopt, 0, 0, 800, 600},
+                         {Control::cmdStart, std::nullopt, 643, 461, 137, 125},
+                         {Control::picHist, std::nullopt, 16, 507, 621, 79},
+                         {Control::cmdHistBack, Control::picHist, 0, 0, 49, 75},
+                         {ControlId(Control::picHistNum, 0), Control::picHist, 48, 0, 77, 61},
+                         {ControlId(Control::picHistNum, 1), Control::picHist, 124, 0, 77, 61},
+                         {ControlId(Control::picHistNum, 2), Control::picHist, 200, 0, 77, 61},
+                         {ControlId(Control::picHistNum, 3), Control::picHist, 276, 0, 77, 61},
+                         {ControlId(Control::picHistNum, 4), Control::picHist, 352, 0, 77, 61},
+                         {ControlId(Control::spHistNum, 3), ControlId(Control::picHistNum, 3), 0, -1, 77, 62},
+                         {Control::cmdHistForward, Control::picHist, 428, 0, 49, 75},
+                         {Control::cmdReset, Control::picHist, 476, 0, 85, 75},
+                         {Control::cmdSetting, Control::picHist, 560, 0, 57, 75},
+                         {ControlId(Control::lblistNum, 0), Control::picHist, 60, 62, 33, 12},
+                         {ControlId(Control::lblistNum, 1), Control::picHist, 136, 62, 33, 12},
+                         {ControlId(Control::lblistNum, 2), Control::picHist, 212, 62, 33, 12},
+                         {ControlId(Control::lblistNum, 3), Control::picHist, 284, 62, 33, 12},
+                         {ControlId(Control::lblistNum, 4), Control::picHist, 356, 62, 33, 12},
+                         {Control::lstHistory, std::nullopt, 28, 280, 61, 196},
+                     });
 }
 
 TEST(Layout, TwelveTwipsPerPixelKeepsTheDisplayAndFollowsItsHeight)
@@ -67,13 +68,14 @@ TEST(Layout, TwelveTwipsPerPixelKeepsTheDisplayAndFollowsItsHeight)
     EXPECT_EQ(layout.outerWidth, 1000);
     EXPECT_EQ(layout.outerHeight, 788);  // 787.5, the half going to the even neighbour
     // picBase is 7200 twips high: Start ends 210 twips above its bottom, 300 twips left of its right.
-    ExpectPlacements(layout, {
-                                 {Control::picBase, std::nullopt, 0, 0, 800, 600},
-                                 {Control::cmdStart, std::nullopt, 604, 426, 171, 156},
-                                 {Control::picHist, std::nullopt, 20, 484, 776, 99},
-                                 {ControlId(Control::picHistNum, 1), Control::picHist, 155, 0, 96, 76},
-                                 {ControlId(Control::spHistNum, 1), ControlId(Control::picHistNum, 1), 0, -1, 96, 77},
-                             });
+    ExpectPlacements(layout,
+                     {
+                         {Control::picBase, std::nullopt, 0, 0, 800, 600},
+                         {Control::cmdStart, std::nullopt, 604, 426, 171, 156},
+                         {Control::picHist, std::nullopt, 20, 484, 776, 99},
+                         {ControlId(Control::picHistNum, 1), Control::picHist, 155, 0, 96, 76},
+                         {ControlId(Control::spHistNum, 1), ControlId(Control::picHistNum, 1), 0, -1, 96, 77},
+                     });
 }
 
 TEST(Layout, ExactHalvesOfAPixelGoToTheEvenNeighbour)
@@ -86,9 +88,11 @@ TEST(Layout, ExactHalvesOfAPixelGoToTheEvenNeighbour)
 TEST(Layout, EveryControlOfTheWindowIsThereWithItsParentFirst)
 {
     const WindowLayout layout = MainWindowLayout(15, 15);
-    std::vector<ControlId> names = {Control::picBase,  Control::cmdStart,   Control::picHist,    Control::cmdHistBack, Control::cmdHistForward,
-                                      Control::cmdReset, Control::cmdSetting, Control::lstHistory, Control::txtNum,      Control::Command1,
-                                      Control::Command2, Control::Command3,   Control::Command4,   Control::lbTime,      Control::Timer1};
+    std::vector<ControlId> names = {Control::picBase,     Control::cmdStart,       Control::picHist,
+                                    Control::cmdHistBack, Control::cmdHistForward, Control::cmdReset,
+                                    Control::cmdSetting,  Control::lstHistory,     Control::txtNum,
+                                    Control::Command1,    Control::Command2,       Control::Command3,
+                                    Control::Command4,    Control::lbTime,         Control::Timer1};
     for (int i = 0; i < 5; ++i) {
         for (const Control array : {Control::picHistNum, Control::spHistNum, Control::lblistNum}) {
             names.push_back(ControlId(array, i));
@@ -156,7 +160,8 @@ TEST(Layout, CaptionsColoursFontsAndStates)
     EXPECT_FALSE(control(Control::Timer1).enabled);
 
     // The test controls lie below the client area.
-    for (const ControlId name : {Control::txtNum, Control::Command1, Control::Command2, Control::Command3, Control::lbTime}) {
+    for (const ControlId name :
+         {Control::txtNum, Control::Command1, Control::Command2, Control::Command3, Control::lbTime}) {
         EXPECT_GE(control(name).y, 600) << name;
     }
     for (int i = 0; i < 4; ++i) {

@@ -15,9 +15,10 @@ namespace {
 // control lies inside what holds it, and controls side by side in one container never cover
 // each other. Only the placements below are outside or over others on purpose.
 const std::set<Control> kOutsideOnPurpose = {
-    Control::txtNum, Control::Command1, Control::Command2, Control::Command3, Control::lbTime,  // test controls, below reach
-    Control::spHistNum,     // each cell's frame starts one line above it
-    Control::spRhythmFast,  // the rhythm bars are taller than their track, which cuts them
+    Control::txtNum,       Control::Command1, Control::Command2,
+    Control::Command3,     Control::lbTime,  // test controls, below reach
+    Control::spHistNum,                      // each cell's frame starts one line above it
+    Control::spRhythmFast,                   // the rhythm bars are taller than their track, which cuts them
     Control::spRhythmSlow,
 };
 // The display is the backdrop the Start button and the history board stand on.
@@ -89,14 +90,16 @@ TEST_P(WindowGeometry, ControlsInsideTheirContainersWithoutOverlaps)
             if (twipsPerPixel != 15 && a.id == Control::cmdStart && b.id == Control::picHist) {
                 continue;
             }
-            EXPECT_FALSE(RectOf(a).Overlaps(RectOf(b), line)) << ControlName(a.id) << " and " << ControlName(b.id);
+            EXPECT_FALSE(RectOf(a).Overlaps(RectOf(b), line))
+                << ControlName(a.id) << " and " << ControlName(b.id);
         }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothWindows, WindowGeometry,
                          ::testing::Combine(::testing::Values(Window{"MainWindow", &MainWindowLayout},
-                                                              Window{"SettingsDialog", &SettingsDialogLayout}),
+                                                              Window{"SettingsDialog",
+                                                                     &SettingsDialogLayout}),
                                             ::testing::Values(15.0, 12.0, 10.0)),
                          [](const auto& param) {
                              return std::string(std::get<0>(param.param).name) + "At" +

@@ -28,7 +28,8 @@ protected:
     // The drawn number of each ordinal, as the list shows it ("3:  7" gives " 7").
     std::string Ordinal(int ordinal)
     {
-        const std::string& item = view().ListItems(Control::lstHistory)[static_cast<std::size_t>(ordinal - 1)];
+        const std::string& item =
+            view().ListItems(Control::lstHistory)[static_cast<std::size_t>(ordinal - 1)];
         return item.substr(item.find(':') + 2);
     }
 
@@ -56,7 +57,8 @@ TEST_F(HistoryBoardTest, PagingStopsAtBothEndsWithEightDrawn)
     const int paints = view().Surface(ControlId(Control::picHistNum, 0))->RefreshCount();
     view().ClickWithMouse(Control::cmdHistBack);
     ExpectView(5);
-    EXPECT_EQ(view().Surface(ControlId(Control::picHistNum, 0))->RefreshCount(), paints) << "a refused press paints nothing";
+    EXPECT_EQ(view().Surface(ControlId(Control::picHistNum, 0))->RefreshCount(), paints)
+        << "a refused press paints nothing";
     for (int newest : {6, 7, 8}) {
         view().ClickWithMouse(Control::cmdHistForward);
         ExpectView(newest);

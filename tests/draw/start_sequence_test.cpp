@@ -242,7 +242,8 @@ TEST_P(GameKeepsItsHighestNumber, WhenTheSettingChanges)
     for (int i = 0; i < 60 && view().IsEnabled(Control::cmdStart); ++i) {
         Start();
     }
-    EXPECT_EQ(view().ListCount(Control::lstHistory), newNumMax) << "the reset game has the new highest number";
+    EXPECT_EQ(view().ListCount(Control::lstHistory), newNumMax)
+        << "the reset game has the new highest number";
 }
 
 INSTANTIATE_TEST_SUITE_P(StartSequenceTest, GameKeepsItsHighestNumber,

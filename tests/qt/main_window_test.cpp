@@ -155,10 +155,7 @@ protected:
         return loaded;
     }
 
-    QImage PictureOf(ControlId box)
-    {
-        return static_cast<QtPictureSurface&>(view_->Picture(box)).Image();
-    }
+    QImage PictureOf(ControlId box) { return static_cast<QtPictureSurface&>(view_->Picture(box)).Image(); }
 
     QTemporaryDir directory_;
     QtEnvironment environment_{directory_.path().toStdString(), 15.0};
@@ -196,11 +193,16 @@ TEST_F(QtProgramTest, WidgetsStandWhereTheLayoutTablePutsThem)
         ControlId id;
         QRect geometry;
     } expected[] = {
-        {Control::picBase, QRect(0, 0, 800, 600)},        {Control::cmdStart, QRect(643, 461, 137, 125)},
-        {Control::picHist, QRect(16, 507, 621, 79)},      {Control::cmdHistBack, QRect(0, 0, 49, 75)},
-        {ControlId(Control::picHistNum, 0), QRect(48, 0, 77, 61)},   {ControlId(Control::picHistNum, 4), QRect(352, 0, 77, 61)},
-        {Control::cmdHistForward, QRect(428, 0, 49, 75)}, {Control::cmdReset, QRect(476, 0, 85, 75)},
-        {Control::cmdSetting, QRect(560, 0, 57, 75)},     {ControlId(Control::lblistNum, 3), QRect(284, 62, 33, 12)},
+        {Control::picBase, QRect(0, 0, 800, 600)},
+        {Control::cmdStart, QRect(643, 461, 137, 125)},
+        {Control::picHist, QRect(16, 507, 621, 79)},
+        {Control::cmdHistBack, QRect(0, 0, 49, 75)},
+        {ControlId(Control::picHistNum, 0), QRect(48, 0, 77, 61)},
+        {ControlId(Control::picHistNum, 4), QRect(352, 0, 77, 61)},
+        {Control::cmdHistForward, QRect(428, 0, 49, 75)},
+        {Control::cmdReset, QRect(476, 0, 85, 75)},
+        {Control::cmdSetting, QRect(560, 0, 57, 75)},
+        {ControlId(Control::lblistNum, 3), QRect(284, 62, 33, 12)},
     };
     for (const auto& control : expected) {
         SCOPED_TRACE(ControlName(control.id));
@@ -235,7 +237,9 @@ TEST_F(QtProgramTest, StartDrawsANumberOntoTheDisplayAndTheFirstCell)
     ASSERT_LE(drawn, 72);
 
     EXPECT_EQ(ReadNumber(PictureOf(Control::picBase), LargeProbes(211, 107), LargeProbes(406, 107)), drawn);
-    EXPECT_EQ(ReadNumber(PictureOf(ControlId(Control::picHistNum, 0)), HistoryProbes(12, 7), HistoryProbes(39, 7)), drawn);
+    EXPECT_EQ(
+        ReadNumber(PictureOf(ControlId(Control::picHistNum, 0)), HistoryProbes(12, 7), HistoryProbes(39, 7)),
+        drawn);
     EXPECT_EQ(view_->Text(ControlId(Control::lblistNum, 0)), "1");
     EXPECT_EQ(sound_.beeps, 4);
     ASSERT_EQ(sound_.played.size(), 1U);

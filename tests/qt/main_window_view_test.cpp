@@ -36,33 +36,44 @@ protected:
         layout_.outerWidth = 800;
         layout_.outerHeight = 630;
         layout_.backColor = 0x404040;
-        ControlLayout base = MakeControl(Control::picBase, ControlKind::PictureBox, std::nullopt, 0, 0, 800, 600);
+        ControlLayout base =
+            MakeControl(Control::picBase, ControlKind::PictureBox, std::nullopt, 0, 0, 800, 600);
         base.backColor = 0;
-        ControlLayout start = MakeControl(Control::cmdStart, ControlKind::CommandButton, std::nullopt, 643, 461, 137, 125);
+        ControlLayout start =
+            MakeControl(Control::cmdStart, ControlKind::CommandButton, std::nullopt, 643, 461, 137, 125);
         start.caption = "スタート";
         start.backColor = 0xFFFFFF;
         start.graphicalStyle = true;
         start.font = FontChoice{"MS UI Gothic", 24, true};
-        ControlLayout board = MakeControl(Control::picHist, ControlKind::PictureBox, std::nullopt, 16, 507, 621, 79);
+        ControlLayout board =
+            MakeControl(Control::picHist, ControlKind::PictureBox, std::nullopt, 16, 507, 621, 79);
         board.backColor = 0;
-        ControlLayout back = MakeControl(Control::cmdHistBack, ControlKind::CommandButton, Control::picHist, 0, 0, 49, 75);
+        ControlLayout back =
+            MakeControl(Control::cmdHistBack, ControlKind::CommandButton, Control::picHist, 0, 0, 49, 75);
         back.backColor = 0x787878;
         back.graphicalStyle = true;
         back.picture = "buttons/back.bmp";
-        ControlLayout cell = MakeControl(ControlId(Control::picHistNum, 0), ControlKind::PictureBox, Control::picHist, 48, 0, 77, 61);
+        ControlLayout cell = MakeControl(ControlId(Control::picHistNum, 0), ControlKind::PictureBox,
+                                         Control::picHist, 48, 0, 77, 61);
         cell.backColor = 0xC00000;
-        ControlLayout frame = MakeControl(ControlId(Control::spHistNum, 0), ControlKind::Shape, ControlId(Control::picHistNum, 0), 0, -1, 77, 62);
+        ControlLayout frame = MakeControl(ControlId(Control::spHistNum, 0), ControlKind::Shape,
+                                          ControlId(Control::picHistNum, 0), 0, -1, 77, 62);
         frame.borderColor = 0x202020;
-        ControlLayout label = MakeControl(ControlId(Control::lblistNum, 0), ControlKind::Label, Control::picHist, 60, 62, 33, 12);
+        ControlLayout label = MakeControl(ControlId(Control::lblistNum, 0), ControlKind::Label,
+                                          Control::picHist, 60, 62, 33, 12);
         label.backColor = 0x404040;
-        ControlLayout list = MakeControl(Control::lstHistory, ControlKind::ListBox, std::nullopt, 28, 280, 61, 196);
+        ControlLayout list =
+            MakeControl(Control::lstHistory, ControlKind::ListBox, std::nullopt, 28, 280, 61, 196);
         list.visible = false;
-        ControlLayout hidden = MakeControl(Control::Command4, ControlKind::CommandButton, std::nullopt, 10, 10, 50, 20);
+        ControlLayout hidden =
+            MakeControl(Control::Command4, ControlKind::CommandButton, std::nullopt, 10, 10, 50, 20);
         hidden.caption = "Command4";
         hidden.visible = false;
-        ControlLayout below = MakeControl(Control::Command1, ControlKind::CommandButton, std::nullopt, 10, 644, 50, 20);
+        ControlLayout below =
+            MakeControl(Control::Command1, ControlKind::CommandButton, std::nullopt, 10, 644, 50, 20);
         below.caption = "セット";
-        ControlLayout text = MakeControl(Control::txtNum, ControlKind::TextBox, std::nullopt, 100, 644, 40, 20);
+        ControlLayout text =
+            MakeControl(Control::txtNum, ControlKind::TextBox, std::nullopt, 100, 644, 40, 20);
         ControlLayout timer;
         timer.id = Control::Timer1;
         timer.kind = ControlKind::Timer;
@@ -127,7 +138,8 @@ TEST_F(MainWindowViewTest, CaptionsColoursAndPicturesFollowTheLayout)
     auto& cell = static_cast<QtPictureSurface&>(view_.Picture(ControlId(Control::picHistNum, 0)));
     EXPECT_EQ(cell.Image().pixelColor(10, 10), QColor(0x00, 0x00, 0xC0));
     EXPECT_EQ(view_.Window().palette().color(QPalette::Window), QColor(0x40, 0x40, 0x40));
-    EXPECT_EQ(view_.Widget(ControlId(Control::lblistNum, 0))->palette().color(QPalette::Window), QColor(0x40, 0x40, 0x40));
+    EXPECT_EQ(view_.Widget(ControlId(Control::lblistNum, 0))->palette().color(QPalette::Window),
+              QColor(0x40, 0x40, 0x40));
 
     // The picture on screen is the box's image; the frame shape is drawn on top of it only.
     const QImage shown = view_.Widget(ControlId(Control::picHistNum, 0))->grab().toImage();
@@ -169,7 +181,8 @@ TEST_F(MainWindowViewTest, ClicksAndKeysReachTheLogicOnlyFromEnabledButtons)
     QTest::keyClick(start, Qt::Key_Space);
     QTest::keyClick(start, Qt::Key_Return);
     QTest::keyClick(&view_.Window(), Qt::Key_PageDown);
-    EXPECT_EQ(events_.clicks, (std::vector<ControlId>{Control::cmdStart, Control::cmdStart, Control::cmdStart, Control::cmdStart}));
+    EXPECT_EQ(events_.clicks, (std::vector<ControlId>{Control::cmdStart, Control::cmdStart, Control::cmdStart,
+                                                      Control::cmdStart}));
 
     events_.clicks.clear();
     view_.SetEnabled(Control::cmdStart, false);

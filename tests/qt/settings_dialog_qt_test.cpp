@@ -127,7 +127,8 @@ TEST_F(QtSettingsDialogTest, WidgetsFollowTheLayoutTable)
         }
     }
     // The preview fills its box inside the border.
-    EXPECT_TRUE(view_->Widget(Control::picBgCap)->rect().contains(view_->Widget(Control::imgBgCap)->geometry()));
+    EXPECT_TRUE(
+        view_->Widget(Control::picBgCap)->rect().contains(view_->Widget(Control::imgBgCap)->geometry()));
     EXPECT_EQ(view_->Widget(Control::spRhythmFast)->width(), 70);
     EXPECT_EQ(view_->Widget(Control::spRhythmSlow)->width(), 32);
     EXPECT_TRUE(Find<QRadioButton>(ControlId(Control::opNumSize, 2))->isChecked());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -8,7 +10,6 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 namespace palvo {
 
@@ -22,14 +23,16 @@ inline void ExpectEveryCaptionShowsWhole(const QWidget& window)
         }
         SCOPED_TRACE(widget->objectName().toStdString());
         const QFontMetrics metrics(widget->font());
-        if (const auto* label = qobject_cast<const QLabel*>(widget); label != nullptr && !label->text().isEmpty()) {
+        if (const auto* label = qobject_cast<const QLabel*>(widget);
+            label != nullptr && !label->text().isEmpty()) {
             EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width());
             EXPECT_LE(metrics.ascent(), label->contentsRect().height());
         } else if (const auto* option = qobject_cast<const QRadioButton*>(widget)) {
             QStyleOptionButton style;
             style.initFrom(option);
             style.text = option->text();
-            const QRect text = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+            const QRect text =
+                option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
             EXPECT_LE(metrics.horizontalAdvance(option->text()), text.width());
         } else if (const auto* button = qobject_cast<const QPushButton*>(widget);
                    button != nullptr && !button->text().isEmpty()) {

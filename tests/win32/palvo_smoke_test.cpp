@@ -14,8 +14,8 @@
 
 #include "config/config_store.h"
 #include "display/bitmap_preparation.h"
-#include "display/main_window_layout.h"
 #include "display/layout_metrics.h"
+#include "display/main_window_layout.h"
 #include "draw/game_journal.h"
 #include "imaging/bmp_file.h"
 #include "imaging/digit_rendering.h"
