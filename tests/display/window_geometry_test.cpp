@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -28,6 +29,12 @@ struct Window {
     const char* name;
     WindowLayout (*make)(double, double);
 };
+
+// Test names and messages show the window's name, not the bytes of its pointers.
+void PrintTo(const Window& window, std::ostream* out)
+{
+    *out << window.name;
+}
 
 struct Rect {
     std::int32_t left, top, right, bottom;
