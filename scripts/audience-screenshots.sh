@@ -31,11 +31,7 @@ for tool in Xvfb xdotool import; do
     fi
 done
 
-display_number=120
-while [ -e "/tmp/.X${display_number}-lock" ] || [ -e "/tmp/.X11-unix/X${display_number}" ]; do
-    display_number=$((display_number + 1))
-done
-export DISPLAY=":${display_number}"
+source "$(dirname "${BASH_SOURCE[0]}")/virtual_display.sh"
 work=$(mktemp -d)
 xvfb_pid=
 program_pid=
@@ -46,21 +42,16 @@ cleanup() {
     if $windows; then
         wineserver -k >/dev/null 2>&1 || true
     fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_virtual_display
     rm -rf "$work"
 }
 trap cleanup EXIT
 
 # Wide enough for the players' window to open beside the operator's.
-Xvfb "$DISPLAY" -screen 0 2800x1200x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 1 50); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.1
-done
+if ! start_virtual_display 120 2800x1200x24; then
+    echo "audience-screenshots.sh: the virtual display $DISPLAY did not start" >&2
+    exit 1
+fi
 
 shots="$root/screenshots"
 mkdir -p "$shots"
@@ -79,6 +70,8 @@ for size in 1920x1080 800x600; do
         (cd "$folder" && exec wine palvo.exe) >/dev/null 2>&1 &
     else
         cp -r "$build/app" "$folder"
+        # A game the build folder's last run left behind would be offered for continuing first.
+        rm -f "$folder/palvo-game.txt" "$folder/palvo-history.csv"
         printf '[PALVO]\r\nNumMax=30\r\nRhythmFast=8\r\nRhythmSlow=2\r\n' >"$folder/palvo.ini"
         "$folder/palvo" &
     fi

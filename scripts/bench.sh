@@ -19,29 +19,15 @@ if [ ! -x "$qt_benchmark" ]; then
     exit 1
 fi
 
+source "$(dirname "${BASH_SOURCE[0]}")/virtual_display.sh"
 xvfb_pid=
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-}
-trap cleanup EXIT
+trap stop_virtual_display EXIT
 
 if [ -z "${DISPLAY:-}" ]; then
-    if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
-        display_number=99
-        while [ -e "/tmp/.X${display_number}-lock" ] || [ -e "/tmp/.X11-unix/X${display_number}" ]; do
-            display_number=$((display_number + 1))
-        done
-        export DISPLAY=":${display_number}"
-        Xvfb "$DISPLAY" -screen 0 3840x2160x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        for _ in $(seq 1 50); do
-            xdotool getdisplaygeometry >/dev/null 2>&1 && break
-            sleep 0.1
-        done
-    else
+    if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null ||
+        ! start_virtual_display 99 3840x2160x24; then
+        stop_virtual_display
+        unset DISPLAY
         export QT_QPA_PLATFORM=offscreen
     fi
 fi

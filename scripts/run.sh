@@ -24,12 +24,7 @@ for tool in Xvfb xdotool import; do
     fi
 done
 
-# The first free display number from 99 on.
-display_number=99
-while [ -e "/tmp/.X${display_number}-lock" ] || [ -e "/tmp/.X11-unix/X${display_number}" ]; do
-    display_number=$((display_number + 1))
-done
-export DISPLAY=":${display_number}"
+source "$(dirname "${BASH_SOURCE[0]}")/virtual_display.sh"
 
 xvfb_pid=
 program_pid=
@@ -37,22 +32,11 @@ cleanup() {
     if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
         kill "$program_pid" 2>/dev/null || true
     fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_virtual_display
 }
 trap cleanup EXIT
 
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 1 50); do
-    if xdotool getdisplaygeometry >/dev/null 2>&1; then
-        break
-    fi
-    sleep 0.1
-done
-if ! xdotool getdisplaygeometry >/dev/null 2>&1; then
+if ! start_virtual_display 99 1024x768x24; then
     echo "run.sh: the virtual display $DISPLAY did not start" >&2
     exit 1
 fi
