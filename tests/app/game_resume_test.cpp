@@ -3,6 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+#include <algorithm>
+#include <csignal>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -143,8 +152,12 @@ TEST_F(GameResume, DecliningAndResettingArchiveEachGameExactlyOnce)
     EXPECT_EQ(Split(rows[1])[4], "リセット");
 
     // A crash after the game went into the history but before its journal was removed.
-    const JournalGame game{20, Split(rows[1])[0], {static_cast<std::int16_t>(std::stoi(Split(rows[1])[5]))},
-                           GameEnd::Reset, Split(rows[1])[1]};
+    const JournalGame game{20,
+                           Split(rows[1])[0],
+                           {static_cast<std::int16_t>(std::stoi(Split(rows[1])[5]))},
+                           GameEnd::Reset,
+                           Split(rows[1])[1],
+                           {}};
     std::ofstream(AppPath("palvo-game.txt"), std::ios::binary)
         << JournalHeaderLine(20, game.startTime) << JournalDrawLine(1, game.numbers[0], game.startTime)
         << JournalEndLine(GameEnd::Reset, game.endTime);
@@ -154,62 +167,353 @@ TEST_F(GameResume, DecliningAndResettingArchiveEachGameExactlyOnce)
     EXPECT_EQ(HistoryRows(), rows) << "nor archived twice";
 }
 
-TEST_F(GameResume, BadJournalsAreReportedAndTheProgramStillStartsAndDraws)
+#ifndef _WIN32
+// Permissions bind root only under another identity: while this lives the test folder belongs to
+// an ordinary user, as whom this thread reaches the files.
+class OrdinaryUser {
+public:
+    explicit OrdinaryUser(const std::filesystem::path& folder) : root_(::geteuid() == 0)
+    {
+        if (root_) {
+            Own(folder, kNobody);
+            ::setfsuid(kNobody);
+        }
+    }
+    ~OrdinaryUser()
+    {
+        if (root_) {
+            ::setfsuid(0);
+        }
+    }
+    OrdinaryUser(const OrdinaryUser&) = delete;
+    OrdinaryUser& operator=(const OrdinaryUser&) = delete;
+
+private:
+    static constexpr uid_t kNobody = 65534;
+    static void Own(const std::filesystem::path& folder, uid_t user)
+    {
+        ::lchown(folder.c_str(), user, user);
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+            ::lchown(entry.path().c_str(), user, user);
+        }
+    }
+    bool root_;
+};
+
+void SetMode(const std::filesystem::path& path, std::filesystem::perms mode)
 {
-    WriteIni({{"RhythmFast", "5"}, {"RhythmSlow", "1"}});
+    std::filesystem::permissions(path, mode);
+}
+#endif
+
+// Everything the program may find in its folder, where the journal and the history live, and
+// what it makes of it over two games: what it says, where the draws go, where each finished game
+// ends up, and what it leaves alone.
+TEST_F(GameResume, JournalAndHistorySituations)
+{
+    using std::filesystem::perms;
+    const std::string damaged = "前回のゲームの記録（palvo-game.txt）が壊れているため";
+    const std::string unreadable = "前回のゲームの記録（palvo-game.txt）を読めません。";
+    const std::string notAFile = "ゲームの記録の名前（palvo-game.txt）で、ファイルではないもの";
+    const std::string keptInPlace = "palvo-game.txt のまま残します";
+    const std::string garbage = "PALVO-GAME,NumMax=72,x\n1,5,y\n";
+    const std::string noJournal(JournalTroubleText(JournalTrouble::JournalNotSaved));
+    const std::string noHistory(JournalTroubleText(JournalTrouble::HistoryNotWritten));
+    const std::string notKept(JournalTroubleText(JournalTrouble::GameNotKept));
+    const std::filesystem::path journal = directory_ / "palvo-game.txt";
+    const std::filesystem::path history = directory_ / "palvo-history.csv";
+    const std::filesystem::path outside = directory_.string() + "-outside";
     struct Case {
         const char* what;
-        std::function<void(const std::filesystem::path&)> make;
-        std::string notice;      // the start of the notice shown at start-up
-        bool savesAfterwards;    // whether the next draw is journaled
+        std::string journalBytes;  // written as palvo-game.txt before the start
+        std::function<void()> prepare;
+        std::vector<std::string> notice;  // parts of the one notice at start-up
+        bool journaled;                   // the draws go to palvo-game.txt
+        std::string keptAs;               // the journal is moved aside to a name beginning so
+        std::vector<std::string> warnings;
+        std::size_t pending;  // finished games waiting beside the history
+        std::function<void()> repair;
+        std::size_t filed;                        // games in the history at the next start, after the repair
+        std::function<void()> unchanged = [] {};  // checks what was left alone
     };
-    const std::string damaged = "前回のゲームの記録（palvo-game.txt）が壊れているため";
+    const auto write = [](const std::filesystem::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    };
+    const auto earlierNames = [this](const std::string& label) {
+        // The names the move aside would pick around now, already taken by earlier files.
+        const std::time_t now = std::time(nullptr);
+        for (std::time_t second = now - 1; second <= now + 3; ++second) {
+            std::string stamp = TimeText(second);
+            stamp.erase(
+                std::remove_if(stamp.begin(), stamp.end(), [](char c) { return c == ':' || c == '-'; }),
+                stamp.end());
+            std::replace(stamp.begin(), stamp.end(), ' ', '-');
+            std::ofstream(directory_ / ("palvo-game-" + label + "-" + stamp + ".txt"), std::ios::binary)
+                << "earlier";
+        }
+    };
     const std::vector<Case> cases = {
-        {"garbage", [](const auto& path) { std::ofstream(path) << "PALVO-GAME,NumMax=72,x\n1,5,y\n"; }, damaged,
-         true},
-        {"100 MB", [](const auto& path) {
-             std::ofstream(path) << "PALVO-GAME,NumMax=72,2026-12-07 10:00:00\n";
-             std::filesystem::resize_file(path, 100u << 20);
+        {"garbage",
+         garbage,
+         [] {},
+         {damaged, "壊れた記録は palvo-game-damaged-"},
+         true,
+         "palvo-game-damaged-",
+         {},
+         0,
+         [] {},
+         2},
+        {"100 MB",
+         {},
+         [&] {
+             write(journal, "PALVO-GAME,NumMax=72,2026-12-07 10:00:00\n");
+             std::filesystem::resize_file(journal, 100u << 20);
          },
-         damaged, true},
-        {"a folder in its place", [](const auto& path) {
-             std::filesystem::create_directories(path / "inside");
+         {damaged},
+         true,
+         "",
+         {},
+         0,
+         [] {},
+         2},
+        {"damaged, its dated names taken",
+         garbage,
+         [&] { earlierNames("damaged"); },
+         {damaged},
+         true,
+         "palvo-game-damaged-",
+         {},
+         0,
+         [] {},
+         2},
+        {"an empty folder named palvo-game.txt",
+         {},
+         [&] { std::filesystem::create_directory(journal); },
+         {notAFile},
+         false,
+         "",
+         {noJournal},
+         0,
+         [] {},
+         2,
+         [&] { EXPECT_TRUE(std::filesystem::is_empty(journal)) << "left alone"; }},
+        {"the history is a folder",
+         {},
+         [&] { std::filesystem::create_directory(history); },
+         {},
+         true,
+         "",
+         {noHistory},
+         2,
+         [&] { std::filesystem::remove(history); },
+         2},
+#ifndef _WIN32
+        {"a link named palvo-game.txt",
+         {},
+         [&] {
+             write(outside, "theirs");
+             std::filesystem::create_symlink(outside, journal);
          },
-         "前回のゲームの記録（palvo-game.txt）を読めません。", false},
+         {notAFile},
+         false,
+         "",
+         {noJournal},
+         0,
+         [] {},
+         2,
+         [&] {
+             EXPECT_TRUE(std::filesystem::is_symlink(journal));
+             EXPECT_EQ(FileText(Utf8FromPath(outside)), "theirs");
+         }},
+        {"the history is a link",
+         {},
+         [&] {
+             write(outside, "theirs");
+             std::filesystem::create_symlink(outside, history);
+         },
+         {},
+         true,
+         "",
+         {noHistory},
+         2,
+         [&] { std::filesystem::remove(history); },
+         2,
+         [&] { EXPECT_EQ(FileText(Utf8FromPath(outside)), "theirs") << "never written through the link"; }},
+        {"an unreadable journal",
+         garbage,
+         [&] { SetMode(journal, perms::none); },
+         {unreadable, "読めなかった記録は palvo-game-unreadable-"},
+         true,
+         "palvo-game-unreadable-",
+         {},
+         0,
+         [] {},
+         2},
+        {"an unreadable journal in a folder that cannot be written",
+         garbage,
+         [&] {
+             write(history, HistoryHeader());
+             SetMode(journal, perms::none);
+             SetMode(directory_, perms::owner_read | perms::owner_exec);
+         },
+         {unreadable, keptInPlace},
+         false,
+         "",
+         {noJournal},
+         0,
+         [] {},
+         2},
+        {"a damaged journal in a folder that cannot be written",
+         garbage,
+         [&] {
+             write(history, HistoryHeader());
+             SetMode(directory_, perms::owner_read | perms::owner_exec);
+         },
+         {damaged, keptInPlace},
+         false,
+         "",
+         {noJournal},
+         0,
+         [] {},
+         2,
+         [&] { EXPECT_EQ(FileText("palvo-game.txt"), garbage); }},
+        {"a folder that cannot be written, its files can",
+         {},
+         [&] {
+             write(history, HistoryHeader());
+             write(journal, "");
+             SetMode(directory_, perms::owner_read | perms::owner_exec);
+         },
+         {},
+         true,
+         "",
+         {},
+         0,
+         [] {},
+         2},
+        {"no history and a folder that cannot be written",
+         {},
+         [&] {
+             write(journal, "");
+             SetMode(directory_, perms::owner_read | perms::owner_exec);
+         },
+         {},
+         false,
+         "",
+         {noHistory, notKept, noJournal, notKept},
+         0,
+         [] {},
+         1,
+         [&] { EXPECT_EQ(ParseJournal(FileText("palvo-game.txt")).state, JournalState::Closed) << "kept"; }},
+        {"a full disk under the history",
+         {},
+         [&] {
+             std::string rows = HistoryHeader();
+             while (rows.size() < 48 * 1024) {
+                 rows += "2026-01-01 10:00:00,2026-01-01 11:00:00,72,1,完了,5\r\n";
+             }
+             write(history, rows);
+             std::signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{32 * 1024, RLIM_INFINITY};
+             ::setrlimit(RLIMIT_FSIZE, &limit);
+         },
+         {},
+         true,
+         "",
+         {noHistory},
+         2,
+         [] {
+             const rlimit limit{RLIM_INFINITY, RLIM_INFINITY};
+             ::setrlimit(RLIMIT_FSIZE, &limit);
+             std::signal(SIGXFSZ, SIG_DFL);
+         },
+         2},
+#endif
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::filesystem::path journal = directory_ / "palvo-game.txt";
-        std::filesystem::remove_all(journal);
-        std::ofstream(AppPath("palvo-history.csv"), std::ios::binary) << "kept\r\n";
-        c.make(journal);
-        const std::string ini = IniText();
-        Restart();
-        ASSERT_FALSE(messages().Messages().empty());
-        EXPECT_EQ(messages().Messages()[0].text.rfind(c.notice, 0), 0u) << messages().Messages()[0].text;
-        EXPECT_EQ(messages().Messages()[0].style, MessageStyle::Notice);
-        messages().ClearMessages();
-
-        Start();
-        Start();
-        EXPECT_EQ(view().ListCount(Control::lstHistory), 2);
-        if (c.savesAfterwards) {
-            EXPECT_TRUE(messages().Messages().empty());
-            EXPECT_EQ(ParseJournal(FileText("palvo-game.txt")).game.numbers.size(), 2u);
-        } else {
-            ASSERT_EQ(messages().Messages().size(), 1u) << "told once, not at every draw";
-            EXPECT_EQ(messages().Messages()[0].text, kJournalSaveFailed);
-        }
-        EXPECT_EQ(FileText("palvo-history.csv"), "kept\r\n");
-        EXPECT_EQ(IniText(), ini);
         window_.reset();
-        std::filesystem::remove_all(journal);
+        std::filesystem::remove_all(outside);
+        for (const auto& entry : std::filesystem::directory_iterator(directory_)) {
+            std::filesystem::remove_all(entry.path());
+        }
+        WriteIni({{"RhythmFast", "5"}, {"RhythmSlow", "1"}});
+        if (!c.journalBytes.empty()) {
+            write(journal, c.journalBytes);
+        }
+        std::size_t historyBefore = 0;
+        {
+#ifndef _WIN32
+            OrdinaryUser user(directory_);
+#endif
+            c.prepare();
+            if (std::filesystem::is_regular_file(std::filesystem::symlink_status(history))) {
+                historyBefore = HistoryRows().size();
+            }
+            Restart();
+            std::vector<std::string> notices;
+            for (const auto& shown : messages().Messages()) {
+                if (shown.style == MessageStyle::Notice) {
+                    notices.push_back(shown.text);
+                }
+            }
+            ASSERT_EQ(notices.size(), c.notice.empty() ? 0u : 1u);
+            for (const std::string& part : c.notice) {
+                EXPECT_NE(notices[0].find(part), std::string::npos) << notices[0] << "\nlacks " << part;
+            }
+            messages().ClearMessages();
+
+            Start();
+            Start();
+            if (c.journaled) {
+                EXPECT_EQ(ParseJournal(FileText("palvo-game.txt")).game.numbers.size(), 2u);
+            }
+            messages().QueueAnswer(MessageAnswer::Yes);
+            view().ClickWithMouse(Control::cmdReset);
+            Start();
+            if (c.journaled) {
+                const JournalReading second = ParseJournal(FileText("palvo-game.txt"));
+                EXPECT_EQ(second.state, JournalState::Unfinished)
+                    << "the next game starts a journal of its own";
+                EXPECT_EQ(second.game.numbers.size(), 1u);
+            }
+            messages().QueueAnswer(MessageAnswer::Yes);
+            view().ClickWithMouse(Control::cmdReset);
+            std::vector<std::string> warnings;
+            for (const auto& shown : messages().Messages()) {
+                if (shown.style == MessageStyle::Warning) {
+                    warnings.push_back(shown.text);
+                }
+            }
+            EXPECT_EQ(warnings, c.warnings);
+            c.unchanged();
+            window_.reset();
+#ifndef _WIN32
+            SetMode(directory_, perms::owner_all);
+#endif
+        }
+        const std::filesystem::path pending = directory_ / "palvo-history-pending.csv";
+        EXPECT_EQ(
+            std::filesystem::exists(pending) ? ParseHistory(FileText(Utf8FromPath(pending))).rows.size() : 0u,
+            c.pending);
+        std::size_t keptWhole = 0;
+        std::size_t earlier = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(directory_)) {
+            const std::string name = Utf8FromPath(entry.path().filename());
+            if (!c.keptAs.empty() && name.starts_with(c.keptAs)) {
+                const std::string bytes = FileText(name);
+                keptWhole += bytes == c.journalBytes ? 1 : 0;
+                earlier += bytes == "earlier" ? 1 : 0;
+                EXPECT_TRUE(bytes == c.journalBytes || bytes == "earlier") << name << " replaced";
+            }
+        }
+        EXPECT_EQ(keptWhole, c.keptAs.empty() ? 0u : 1u) << "the journal is kept whole";
+        c.repair();
+        Restart();
+        EXPECT_EQ(HistoryRows().size(), historyBefore + c.filed) << "every finished game is filed once";
+        EXPECT_FALSE(std::filesystem::exists(pending)) << "filed at the next start";
+        static_cast<void>(earlier);
     }
-    int keptAside = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(directory_)) {
-        keptAside += entry.path().filename().string().starts_with("palvo-game-damaged-") ? 1 : 0;
-    }
-    EXPECT_GE(keptAside, 1) << "a damaged journal is moved aside, not deleted";
 }
 
 }  // namespace
