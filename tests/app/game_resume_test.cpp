@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <dlfcn.h>
 #include <sys/fsuid.h>
+#include <sys/stat.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
@@ -128,6 +130,144 @@ TEST_F(GameResume, AnUnfinishedGameComesBackWholeWithItsOwnNumMaxAndEndsInTheHis
                              AppPath("bg/bg01.jpg") + "\r\nNumColor=33023\r\nNumSizeIndex=2\r\nNumPosIndex=4\r\n")
         << "palvo.ini keeps its seven keys";
 }
+
+// A question shut without a choice (its close box, Escape, the end of the program) is no No: the
+// game comes back, and the journal is as the last run left it. Only No files it, ending at its
+// last draw rather than at the moment of declining.
+TEST_F(GameResume, OnlyAnExplicitNoFilesTheGameAndItEndsAtItsLastDraw)
+{
+    WriteIni({{"NumMax", "20"}, {"RhythmFast", "5"}, {"RhythmSlow", "1"}});
+    const std::string journal = "PALVO-GAME,NumMax=20,2026-12-07 10:00:00\n1,5,2026-12-07 10:01:00\n"
+                                "2,17,2026-12-07 10:02:30\n";
+    std::ofstream(AppPath("palvo-game.txt"), std::ios::binary) << journal;
+    Restart(MessageAnswer::Closed);
+    EXPECT_EQ(view().ListItems(Control::lstHistory), (std::vector<std::string>{"1:  5", "2: 17"}));
+    EXPECT_EQ(FileText("palvo-game.txt"), journal);
+    EXPECT_FALSE(std::filesystem::exists(AppPath("palvo-history.csv")));
+
+    Restart(MessageAnswer::No);
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 0);
+    EXPECT_FALSE(JournalExists());
+    EXPECT_EQ(HistoryRows(), (std::vector<std::string>{"2026-12-07 10:00:00,2026-12-07 10:02:30,20,2,再開せず,5,17"}));
+}
+
+// A crash in the middle of writing a draw leaves a line cut short; the continued game must go
+// on from the last whole line, or the next draw would run into the torn one.
+TEST_F(GameResume, AJournalWhoseLastLineIsTornGoesOnFromItsLastWholeLine)
+{
+    WriteIni({{"NumMax", "20"}, {"RhythmFast", "5"}, {"RhythmSlow", "1"}});
+    const std::string whole = "PALVO-GAME,NumMax=20,2026-12-07 10:00:00\n1,5,2026-12-07 10:01:00\n"
+                              "2,17,2026-12-07 10:02:30\n";
+    std::ofstream(AppPath("palvo-game.txt"), std::ios::binary) << whole << "3,1";
+    Restart(MessageAnswer::Yes);
+    EXPECT_EQ(messages().Messages().at(0).text, ResumeQuestion(2));
+    EXPECT_EQ(FileText("palvo-game.txt"), whole + "3,1") << "nothing is written before the next draw";
+
+    Start();
+    const std::string after = FileText("palvo-game.txt");
+    EXPECT_EQ(after.substr(0, whole.size() + 2), whole + "3,");
+    const JournalReading reading = ParseJournal(after);
+    ASSERT_EQ(reading.state, JournalState::Unfinished);
+    ASSERT_EQ(reading.game.numbers.size(), 3u);
+    EXPECT_FALSE(reading.torn);
+    const std::vector<std::string> items = view().ListItems(Control::lstHistory);
+
+    Restart(MessageAnswer::Yes);
+    EXPECT_EQ(messages().Messages().at(0).text, ResumeQuestion(3));
+    EXPECT_EQ(view().ListItems(Control::lstHistory), items);
+}
+
+#ifndef _WIN32
+// What this process synced and removed, in order: the path and its size at the fsync, or the path
+// removed. The program's own calls reach these first (a definition in the program wins over the C
+// library's), so a dropped fsync shows here where a SIGKILL, which keeps the page cache, cannot.
+struct FileEvent {
+    std::string path;
+    long long size;  // -1 for a removal, -2 for a folder
+};
+std::vector<FileEvent>& FileEvents()
+{
+    static std::vector<FileEvent> events;
+    return events;
+}
+
+std::string DescriptorPath(int descriptor)
+{
+    char target[4096];
+    const ssize_t length =
+        ::readlink(("/proc/self/fd/" + std::to_string(descriptor)).c_str(), target, sizeof target);
+    return length > 0 ? std::string(target, static_cast<std::size_t>(length)) : std::string();
+}
+
+// Checks, as each draw and reset is announced (after the journal, the first listener), that every
+// byte of the journal and the history was synced, and the folder after each new name.
+class DurabilityProbe : public GameListener {
+public:
+    explicit DurabilityProbe(const std::filesystem::path& folder) : folder_(std::filesystem::canonical(folder)) {}
+
+    void OnNumberDrawn(const DrawRecord& record) override
+    {
+        const std::filesystem::path journal = folder_ / "palvo-game.txt";
+        EXPECT_EQ(LastSyncedSize(journal), static_cast<long long>(std::filesystem::file_size(journal)))
+            << "draw " << record.DrawnCount() << " announced before it was synced";
+        if (record.DrawnCount() == 1) {
+            EXPECT_TRUE(FolderSynced()) << "the new journal's name was not synced";
+        }
+        ++announced_;
+    }
+    void OnGameReset(const DrawRecord&) override
+    {
+        const std::filesystem::path history = folder_ / "palvo-history.csv";
+        EXPECT_EQ(LastSyncedSize(history), static_cast<long long>(std::filesystem::file_size(history)));
+        const auto synced = std::find_if(FileEvents().begin(), FileEvents().end(), [&](const FileEvent& event) {
+            return event.path == history.string() && event.size > 0;
+        });
+        const auto removed = std::find_if(FileEvents().begin(), FileEvents().end(), [&](const FileEvent& event) {
+            return event.path == (folder_ / "palvo-game.txt").string() && event.size == -1;
+        });
+        EXPECT_TRUE(synced < removed && removed != FileEvents().end()) << "the journal went before its game was filed";
+        FileEvents().clear();
+        ++announced_;
+    }
+    int Announced() const { return announced_; }
+
+private:
+    long long LastSyncedSize(const std::filesystem::path& path) const
+    {
+        for (auto event = FileEvents().rbegin(); event != FileEvents().rend(); ++event) {
+            if (event->path == path.string() && event->size >= 0) {
+                return event->size;
+            }
+        }
+        return -1;
+    }
+    bool FolderSynced() const
+    {
+        return std::any_of(FileEvents().begin(), FileEvents().end(), [this](const FileEvent& event) {
+            return event.path == folder_.string() && event.size == -2;
+        });
+    }
+
+    std::filesystem::path folder_;
+    int announced_ = 0;
+};
+
+TEST_F(GameResume, EveryDrawAndFiledGameIsSyncedBeforeItIsAnnounced)
+{
+    WriteIni({{"NumMax", "20"}, {"RhythmFast", "5"}, {"RhythmSlow", "1"}});
+    ASSERT_TRUE(Load());
+    DurabilityProbe probe(directory_);
+    window().AddListener(probe);
+    FileEvents().clear();
+    Start();
+    Start();
+    Start();
+    messages().QueueAnswer(MessageAnswer::Yes);
+    view().ClickWithMouse(Control::cmdReset);
+    Start();
+    EXPECT_EQ(probe.Announced(), 5);
+}
+#endif
 
 TEST_F(GameResume, DecliningAndResettingArchiveEachGameExactlyOnce)
 {
@@ -518,3 +658,30 @@ TEST_F(GameResume, JournalAndHistorySituations)
 
 }  // namespace
 }  // namespace palvo::testing
+
+#ifndef _WIN32
+extern "C" int fsync(int descriptor)
+{
+    static const auto real = reinterpret_cast<int (*)(int)>(::dlsym(RTLD_NEXT, "fsync"));
+    struct stat status {};
+    const bool folder = ::fstat(descriptor, &status) == 0 && S_ISDIR(status.st_mode);
+    const int result = real(descriptor);
+    if (result == 0) {
+        palvo::testing::FileEvents().push_back({palvo::testing::DescriptorPath(descriptor),
+                                                folder ? -2 : static_cast<long long>(status.st_size)});
+    }
+    return result;
+}
+
+extern "C" int unlink(const char* path)
+{
+    static const auto real = reinterpret_cast<int (*)(const char*)>(::dlsym(RTLD_NEXT, "unlink"));
+    const int result = real(path);
+    if (result == 0) {
+        std::error_code error;
+        const std::filesystem::path folder = std::filesystem::canonical(std::filesystem::path(path).parent_path(), error);
+        palvo::testing::FileEvents().push_back({(folder / std::filesystem::path(path).filename()).string(), -1});
+    }
+    return result;
+}
+#endif
