@@ -582,11 +582,16 @@ TEST_F(GameResume, JournalAndHistorySituations)
             write(journal, c.journalBytes);
         }
         std::size_t historyBefore = 0;
+        std::size_t earlierBefore = 0;
         {
 #ifndef _WIN32
             OrdinaryUser user(directory_);
 #endif
             c.prepare();
+            for (const auto& entry : std::filesystem::directory_iterator(directory_)) {
+                earlierBefore +=
+                    entry.is_regular_file() && FileText(Utf8FromPath(entry.path().filename())) == "earlier";
+            }
             if (std::filesystem::is_regular_file(std::filesystem::symlink_status(history))) {
                 historyBefore = HistoryRows().size();
             }
@@ -648,11 +653,11 @@ TEST_F(GameResume, JournalAndHistorySituations)
             }
         }
         EXPECT_EQ(keptWhole, c.keptAs.empty() ? 0u : 1u) << "the journal is kept whole";
+        EXPECT_EQ(earlier, earlierBefore) << "no earlier file replaced";
         c.repair();
         Restart();
         EXPECT_EQ(HistoryRows().size(), historyBefore + c.filed) << "every finished game is filed once";
         EXPECT_FALSE(std::filesystem::exists(pending)) << "filed at the next start";
-        static_cast<void>(earlier);
     }
 }
 
