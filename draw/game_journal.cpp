@@ -301,13 +301,16 @@ HistoryReading ParseHistory(std::string_view bytes)
     return reading;
 }
 
-std::string TimeText(std::time_t time)
+std::string TimeText(std::int64_t time)
 {
     std::tm local{};
 #ifdef _WIN32
-    const bool known = localtime_s(&local, &time) == 0;
+    // 64 bits even in the 32-bit program, whose time_t ends in 2038.
+    const __time64_t wide = time;
+    const bool known = _localtime64_s(&local, &wide) == 0;
 #else
-    const bool known = localtime_r(&time, &local) != nullptr;
+    const auto narrow = static_cast<std::time_t>(time);
+    const bool known = narrow == time && localtime_r(&narrow, &local) != nullptr;
 #endif
     // Beyond what the system can convert the clock is far off anyway: past or future by its sign.
     const long long year = known ? local.tm_year + 1900LL : (time < 0 ? 0 : 10000);
@@ -325,7 +328,11 @@ std::string TimeText(std::time_t time)
 
 std::string LocalTimeText()
 {
+#ifdef _WIN32
+    return TimeText(_time64(nullptr));
+#else
     return TimeText(std::time(nullptr));
+#endif
 }
 
 JournalReading GameJournal::Inspect() const

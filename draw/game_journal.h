@@ -74,9 +74,9 @@ struct HistoryReading {
 // Reads such a file; a last line cut short is ignored, as in the journal.
 [[nodiscard]] HistoryReading ParseHistory(std::string_view bytes);
 
-// `time` in local time as "YYYY-MM-DD hh:mm:ss"; a clock outside the years 1000 to 9999 gives the
-// nearest end of that range, so that what is written always reads back.
-std::string TimeText(std::time_t time);
+// `time` (seconds since 1970) in local time as "YYYY-MM-DD hh:mm:ss"; a clock outside the years 1000 to 9999
+// gives the nearest end of that range, so that what is written always reads back.
+std::string TimeText(std::int64_t time);
 // The local time now, as TimeText.
 std::string LocalTimeText();
 

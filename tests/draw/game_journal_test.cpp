@@ -118,15 +118,16 @@ TEST(GameJournalTime, EveryClockGivesATimeTheJournalReadsBack)
                           [](char p, char c) { return p == 'd' ? c >= '0' && c <= '9' : p == c; });
     };
     const struct {
-        std::time_t time;
+        std::int64_t time;
         std::string expected;  // empty: only the form is checked
     } cases[] = {
         {1765000000, ""},  // December 2025 in every time zone
         {0, ""},
-        {std::time_t{1'000'000'000'000}, "9999-12-31 23:59:59"},   // year 33658
-        {std::time_t{-1'000'000'000'000}, "1000-01-01 00:00:00"},  // year -29719
-        {std::numeric_limits<std::time_t>::max(), "9999-12-31 23:59:59"},
-        {std::numeric_limits<std::time_t>::min(), "1000-01-01 00:00:00"},
+        {2'200'000'000, ""},                          // 2039, beyond a 32-bit clock
+        {1'000'000'000'000, "9999-12-31 23:59:59"},   // year 33658
+        {-1'000'000'000'000, "1000-01-01 00:00:00"},  // year -29719
+        {std::numeric_limits<std::int64_t>::max(), "9999-12-31 23:59:59"},
+        {std::numeric_limits<std::int64_t>::min(), "1000-01-01 00:00:00"},
     };
     for (const auto& c : cases) {
         const std::string text = TimeText(c.time);
@@ -140,6 +141,7 @@ TEST(GameJournalTime, EveryClockGivesATimeTheJournalReadsBack)
         EXPECT_EQ(reading.state, JournalState::Closed);
     }
     EXPECT_EQ(TimeText(1765000000).substr(0, 5), "2025-");
+    EXPECT_EQ(TimeText(2'200'000'000).substr(0, 5), "2039-");
 }
 
 TEST(GameJournalHistory, OnlyRowsAsTheProgramWritesThemAreTakenBack)
