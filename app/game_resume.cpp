@@ -68,8 +68,8 @@ std::optional<JournalGame> SettleLastGame(GameJournal& journal, MessageBoxes& me
             break;
         case JournalState::NotAFile:
             messages.Show(
-                "ゲームの記録の名前（palvo-game.txt）で、ファイルではないもの（フォルダーやリンク）が"
-                "あります。パルボのものではないため、そのままにします。これがある間、抽選は記録されません。",
+                "palvo-game.txt という名前の、ファイルではないもの（フォルダーやリンク）があります。"
+                "パルボのものではないため、そのままにします。これがある間、抽選は記録されません。",
                 MessageStyle::Notice);
             break;
     }

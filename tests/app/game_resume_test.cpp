@@ -354,7 +354,7 @@ TEST_F(GameResume, JournalAndHistorySituations)
     using std::filesystem::perms;
     const std::string damaged = "前回のゲームの記録（palvo-game.txt）が壊れているため";
     const std::string unreadable = "前回のゲームの記録（palvo-game.txt）を読めません。";
-    const std::string notAFile = "ゲームの記録の名前（palvo-game.txt）で、ファイルではないもの";
+    const std::string notAFile = "palvo-game.txt という名前の、ファイルではないもの";
     const std::string keptInPlace = "palvo-game.txt のまま残します";
     const std::string garbage = "PALVO-GAME,NumMax=72,x\n1,5,y\n";
     const std::string noJournal(JournalTroubleText(JournalTrouble::JournalNotSaved));
