@@ -365,15 +365,15 @@ TEST_F(GameResume, JournalAndHistorySituations)
     const std::filesystem::path outside = directory_.string() + "-outside";
     struct Case {
         const char* what;
-        std::string journalBytes;  // written as palvo-game.txt before the start
-        std::function<void()> prepare;
-        std::vector<std::string> notice;  // parts of the one notice at start-up
-        bool journaled;                   // the draws go to palvo-game.txt
-        std::string keptAs;               // the journal is moved aside to a name beginning so
-        std::vector<std::string> warnings;
-        std::size_t pending;  // finished games waiting beside the history
-        std::function<void()> repair;
-        std::size_t filed;                        // games in the history at the next start, after the repair
+        std::string journalBytes = {};  // written as palvo-game.txt before the start
+        std::function<void()> prepare = [] {};
+        std::vector<std::string> notice = {};  // parts of the one notice at start-up
+        bool journaled = true;                 // the draws go to palvo-game.txt
+        std::string keptAs = {};               // the journal is moved aside to a name beginning so
+        std::vector<std::string> warnings = {};
+        std::size_t pending = 0;  // finished games waiting beside the history
+        std::function<void()> repair = [] {};
+        std::size_t filed = 2;                    // games in the history at the next start, after the repair
         std::function<void()> unchanged = [] {};  // checks what was left alone
     };
     const auto write = [](const std::filesystem::path& path, const std::string& bytes) {
@@ -392,182 +392,128 @@ TEST_F(GameResume, JournalAndHistorySituations)
                 << "earlier";
         }
     };
+    const auto readOnlyFolder = [&] { SetMode(directory_, perms::owner_read | perms::owner_exec); };
     const std::vector<Case> cases = {
-        {"garbage",
-         garbage,
-         [] {},
-         {damaged, "壊れた記録は palvo-game-damaged-"},
-         true,
-         "palvo-game-damaged-",
-         {},
-         0,
-         [] {},
-         2},
-        {"100 MB",
-         {},
-         [&] {
-             write(journal, "PALVO-GAME,NumMax=72,2026-12-07 10:00:00\n");
-             std::filesystem::resize_file(journal, 100u << 20);
-         },
-         {damaged},
-         true,
-         "",
-         {},
-         0,
-         [] {},
-         2},
-        {"damaged, its dated names taken",
-         garbage,
-         [&] { earlierNames("damaged"); },
-         {damaged},
-         true,
-         "palvo-game-damaged-",
-         {},
-         0,
-         [] {},
-         2},
-        {"an empty folder named palvo-game.txt",
-         {},
-         [&] { std::filesystem::create_directory(journal); },
-         {notAFile},
-         false,
-         "",
-         {noJournal},
-         0,
-         [] {},
-         2,
-         [&] { EXPECT_TRUE(std::filesystem::is_empty(journal)) << "left alone"; }},
-        {"the history is a folder",
-         {},
-         [&] { std::filesystem::create_directory(history); },
-         {},
-         true,
-         "",
-         {noHistory},
-         2,
-         [&] { std::filesystem::remove(history); },
-         2},
+        {.what = "garbage",
+         .journalBytes = garbage,
+         .notice = {damaged, "壊れた記録は palvo-game-damaged-"},
+         .keptAs = "palvo-game-damaged-"},
+        {.what = "100 MB",
+         .prepare =
+             [&] {
+                 write(journal, "PALVO-GAME,NumMax=72,2026-12-07 10:00:00\n");
+                 std::filesystem::resize_file(journal, 100u << 20);
+             },
+         .notice = {damaged}},
+        {.what = "damaged, its dated names taken",
+         .journalBytes = garbage,
+         .prepare = [&] { earlierNames("damaged"); },
+         .notice = {damaged},
+         .keptAs = "palvo-game-damaged-"},
+        {.what = "an empty folder named palvo-game.txt",
+         .prepare = [&] { std::filesystem::create_directory(journal); },
+         .notice = {notAFile},
+         .journaled = false,
+         .warnings = {noJournal},
+         .unchanged = [&] { EXPECT_TRUE(std::filesystem::is_empty(journal)) << "left alone"; }},
+        {.what = "the history is a folder",
+         .prepare = [&] { std::filesystem::create_directory(history); },
+         .warnings = {noHistory},
+         .pending = 2,
+         .repair = [&] { std::filesystem::remove(history); }},
 #ifndef _WIN32
-        {"a link named palvo-game.txt",
-         {},
-         [&] {
-             write(outside, "theirs");
-             std::filesystem::create_symlink(outside, journal);
-         },
-         {notAFile},
-         false,
-         "",
-         {noJournal},
-         0,
-         [] {},
-         2,
-         [&] {
-             EXPECT_TRUE(std::filesystem::is_symlink(journal));
-             EXPECT_EQ(FileText(Utf8FromPath(outside)), "theirs");
-         }},
-        {"the history is a link",
-         {},
-         [&] {
-             write(outside, "theirs");
-             std::filesystem::create_symlink(outside, history);
-         },
-         {},
-         true,
-         "",
-         {noHistory},
-         2,
-         [&] { std::filesystem::remove(history); },
-         2,
-         [&] { EXPECT_EQ(FileText(Utf8FromPath(outside)), "theirs") << "never written through the link"; }},
-        {"an unreadable journal",
-         garbage,
-         [&] { SetMode(journal, perms::none); },
-         {unreadable, "読めなかった記録は palvo-game-unreadable-"},
-         true,
-         "palvo-game-unreadable-",
-         {},
-         0,
-         [] {},
-         2},
-        {"an unreadable journal in a folder that cannot be written",
-         garbage,
-         [&] {
-             write(history, HistoryHeader());
-             SetMode(journal, perms::none);
-             SetMode(directory_, perms::owner_read | perms::owner_exec);
-         },
-         {unreadable, keptInPlace},
-         false,
-         "",
-         {noJournal},
-         0,
-         [] {},
-         2},
-        {"a damaged journal in a folder that cannot be written",
-         garbage,
-         [&] {
-             write(history, HistoryHeader());
-             SetMode(directory_, perms::owner_read | perms::owner_exec);
-         },
-         {damaged, keptInPlace},
-         false,
-         "",
-         {noJournal},
-         0,
-         [] {},
-         2,
-         [&] { EXPECT_EQ(FileText("palvo-game.txt"), garbage); }},
-        {"a folder that cannot be written, its files can",
-         {},
-         [&] {
-             write(history, HistoryHeader());
-             write(journal, "");
-             SetMode(directory_, perms::owner_read | perms::owner_exec);
-         },
-         {},
-         true,
-         "",
-         {},
-         0,
-         [] {},
-         2},
-        {"no history and a folder that cannot be written",
-         {},
-         [&] {
-             write(journal, "");
-             SetMode(directory_, perms::owner_read | perms::owner_exec);
-         },
-         {},
-         false,
-         "",
-         {noHistory, notKept, noJournal, notKept},
-         0,
-         [] {},
-         1,
-         [&] { EXPECT_EQ(ParseJournal(FileText("palvo-game.txt")).state, JournalState::Closed) << "kept"; }},
-        {"a full disk under the history",
-         {},
-         [&] {
-             std::string rows = HistoryHeader();
-             while (rows.size() < 48 * 1024) {
-                 rows += "2026-01-01 10:00:00,2026-01-01 11:00:00,72,1,完了,5\r\n";
-             }
-             write(history, rows);
-             std::signal(SIGXFSZ, SIG_IGN);
-             const rlimit limit{32 * 1024, RLIM_INFINITY};
-             ::setrlimit(RLIMIT_FSIZE, &limit);
-         },
-         {},
-         true,
-         "",
-         {noHistory},
-         2,
-         [] {
-             const rlimit limit{RLIM_INFINITY, RLIM_INFINITY};
-             ::setrlimit(RLIMIT_FSIZE, &limit);
-             std::signal(SIGXFSZ, SIG_DFL);
-         },
-         2},
+        {.what = "a link named palvo-game.txt",
+         .prepare =
+             [&] {
+                 write(outside, "theirs");
+                 std::filesystem::create_symlink(outside, journal);
+             },
+         .notice = {notAFile},
+         .journaled = false,
+         .warnings = {noJournal},
+         .unchanged =
+             [&] {
+                 EXPECT_TRUE(std::filesystem::is_symlink(journal));
+                 EXPECT_EQ(FileText(Utf8FromPath(outside)), "theirs");
+             }},
+        {.what = "the history is a link",
+         .prepare =
+             [&] {
+                 write(outside, "theirs");
+                 std::filesystem::create_symlink(outside, history);
+             },
+         .warnings = {noHistory},
+         .pending = 2,
+         .repair = [&] { std::filesystem::remove(history); },
+         .unchanged =
+             [&] { EXPECT_EQ(FileText(Utf8FromPath(outside)), "theirs") << "never written through"; }},
+        {.what = "an unreadable journal",
+         .journalBytes = garbage,
+         .prepare = [&] { SetMode(journal, perms::none); },
+         .notice = {unreadable, "読めなかった記録は palvo-game-unreadable-"},
+         .keptAs = "palvo-game-unreadable-"},
+        {.what = "an unreadable journal in a folder that cannot be written",
+         .journalBytes = garbage,
+         .prepare =
+             [&] {
+                 write(history, HistoryHeader());
+                 SetMode(journal, perms::none);
+                 readOnlyFolder();
+             },
+         .notice = {unreadable, keptInPlace},
+         .journaled = false,
+         .warnings = {noJournal}},
+        {.what = "a damaged journal in a folder that cannot be written",
+         .journalBytes = garbage,
+         .prepare =
+             [&] {
+                 write(history, HistoryHeader());
+                 readOnlyFolder();
+             },
+         .notice = {damaged, keptInPlace},
+         .journaled = false,
+         .warnings = {noJournal},
+         .unchanged = [&] { EXPECT_EQ(FileText("palvo-game.txt"), garbage); }},
+        {.what = "a folder that cannot be written, its files can",
+         .prepare =
+             [&] {
+                 write(history, HistoryHeader());
+                 write(journal, "");
+                 readOnlyFolder();
+             }},
+        {.what = "no history and a folder that cannot be written",
+         .prepare =
+             [&] {
+                 write(journal, "");
+                 readOnlyFolder();
+             },
+         .journaled = false,
+         .warnings = {noHistory, notKept, noJournal, notKept},
+         .filed = 1,
+         .unchanged =
+             [&] {
+                 EXPECT_EQ(ParseJournal(FileText("palvo-game.txt")).state, JournalState::Closed) << "kept";
+             }},
+        {.what = "a full disk under the history",
+         .prepare =
+             [&] {
+                 std::string rows = HistoryHeader();
+                 while (rows.size() < 48 * 1024) {
+                     rows += "2026-01-01 10:00:00,2026-01-01 11:00:00,72,1,完了,5\r\n";
+                 }
+                 write(history, rows);
+                 std::signal(SIGXFSZ, SIG_IGN);
+                 const rlimit limit{32 * 1024, RLIM_INFINITY};
+                 ::setrlimit(RLIMIT_FSIZE, &limit);
+             },
+         .warnings = {noHistory},
+         .pending = 2,
+         .repair =
+             [] {
+                 const rlimit limit{RLIM_INFINITY, RLIM_INFINITY};
+                 ::setrlimit(RLIMIT_FSIZE, &limit);
+                 std::signal(SIGXFSZ, SIG_DFL);
+             }},
 #endif
     };
     for (const Case& c : cases) {
