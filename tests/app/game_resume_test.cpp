@@ -392,7 +392,9 @@ TEST_F(GameResume, JournalAndHistorySituations)
                 << "earlier";
         }
     };
+#ifndef _WIN32
     const auto readOnlyFolder = [&] { SetMode(directory_, perms::owner_read | perms::owner_exec); };
+#endif
     const std::vector<Case> cases = {
         {.what = "garbage",
          .journalBytes = garbage,
