@@ -128,10 +128,17 @@ void MainWindow::ResumeLastGame()
         view_.SetEnabled(Control::cmdStart, !record_.IsComplete());
         listeners_.OnGameResumed(record_);
     }
-    if (journal_.TakeSaveFailure() && !life_.closed) {
-        services_.messages.Show(kJournalSaveFailed, MessageStyle::Warning);
-    }
+    ReportJournalTroubles();
     FinishHandler();
+}
+
+void MainWindow::ReportJournalTroubles()
+{
+    for (const JournalTrouble trouble : journal_.TakeTroubles()) {
+        if (!life_.closed) {
+            services_.messages.Show(JournalTroubleText(trouble), MessageStyle::Warning);
+        }
+    }
 }
 
 bool MainWindow::MayClick(ControlId button) const
@@ -147,9 +154,7 @@ void MainWindow::OnClick(ControlId button)
     }
     ++busy_;
     Dispatch(button);
-    if (journal_.TakeSaveFailure() && !life_.closed) {
-        services_.messages.Show(kJournalSaveFailed, MessageStyle::Warning);
-    }
+    ReportJournalTroubles();
     --busy_;
     if (!life_.closed && IsOperatorButton(button)) {
         ReturnFocusToStart();

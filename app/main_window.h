@@ -74,6 +74,8 @@ private:
     // The folder of palvo.ini, where the game journal and the record of past games live too.
     std::string SettingsFolder() const;
     void ResumeLastGame();
+    // Tells the operator what the journal could not save since the last time.
+    void ReportJournalTroubles();
     void FormUnload();
     void Release();
     bool MayClick(ControlId button) const;

@@ -76,7 +76,7 @@ int main(int argc, char* argv[])
             const bool written = ::write(plain, line.data(), line.size()) == static_cast<ssize_t>(line.size()) &&
                                  ::fsync(plain) == 0;
             writes.push_back(Microseconds(Clock::now() - begin));
-            if (!written || journal.TakeSaveFailure()) {
+            if (!written || !journal.TakeTroubles().empty()) {
                 std::fprintf(stderr, "a write failed\n");
                 return 1;
             }

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <ctime>
 #include <system_error>
+#include <utility>
 
 #include "platform/file_store.h"
 
@@ -16,6 +18,8 @@ constexpr std::string_view kEndTag = "END";
 // A whole game is about 2.7 KB; anything much larger was not written by the program.
 constexpr std::size_t kJournalLimit = 16 * 1024;
 constexpr std::size_t kHistoryTail = 4 * 1024;
+// Several hundred games waiting for the history; anything larger is not ours.
+constexpr std::size_t kPendingLimit = 1024 * 1024;
 constexpr std::int16_t kHighestNumMax = 99;
 
 struct EndName {
@@ -60,16 +64,25 @@ std::optional<int> SmallNumber(std::string_view text)
     return value;
 }
 
-// "YYYY-MM-DD hh:mm:ss"
+// "YYYY-MM-DD hh:mm:ss"; the year may have more or fewer digits and a sign, as an earlier
+// version wrote for a clock far off: a date must never make a journal unreadable.
 bool IsTime(std::string_view text)
 {
-    constexpr std::string_view pattern = "dddd-dd-dd dd:dd:dd";
-    if (text.size() != pattern.size()) {
+    constexpr std::string_view pattern = "-dd-dd dd:dd:dd";
+    if (!text.empty() && text.front() == '-') {
+        text.remove_prefix(1);
+    }
+    if (text.size() <= pattern.size() || text.size() > pattern.size() + 12) {
         return false;
     }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool digit = text[i] >= '0' && text[i] <= '9';
-        if (pattern[i] == 'd' ? !digit : text[i] != pattern[i]) {
+    const std::string_view year = text.substr(0, text.size() - pattern.size());
+    const std::string_view rest = text.substr(year.size());
+    if (!std::all_of(year.begin(), year.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return false;
+    }
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        const bool digit = rest[i] >= '0' && rest[i] <= '9';
+        if (pattern[i] == 'd' ? !digit : rest[i] != pattern[i]) {
             return false;
         }
     }
@@ -118,17 +131,27 @@ bool ParseLine(std::string_view line, JournalGame& game)
         return false;
     }
     game.numbers.push_back(static_cast<std::int16_t>(*number));
+    game.lastDrawTime = std::string(fields[2]);
     return true;
 }
 
-// The text of the last line of `text`, without its line end.
-std::string_view LastLine(std::string_view text)
+// The lines of `text` without their line ends (the first may be the end of a longer one).
+std::vector<std::string_view> Lines(std::string_view text)
 {
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
-        text.remove_suffix(1);
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t newline = text.find('\n');
+        std::string_view line = text.substr(0, newline);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.push_back(line);
+        if (newline == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(newline + 1);
     }
-    const std::size_t newline = text.find_last_of('\n');
-    return newline == std::string_view::npos ? text : text.substr(newline + 1);
+    return lines;
 }
 
 std::string CompactTime(std::string_view time)
@@ -216,25 +239,112 @@ std::string HistoryRow(const JournalGame& game)
     return row;
 }
 
-std::string LocalTimeText()
+std::optional<JournalGame> ParseHistoryRow(std::string_view row)
 {
-    const std::time_t now = std::time(nullptr);
+    const std::vector<std::string_view> fields = Fields(row);
+    if (fields.size() < 6 || !IsTime(fields[0]) || !IsTime(fields[1])) {
+        return std::nullopt;
+    }
+    JournalGame game;
+    const std::optional<int> numMax = SmallNumber(fields[2]);
+    const auto* name = std::find_if(std::begin(kEndNames), std::end(kEndNames),
+                                    [&](const EndName& candidate) { return candidate.reason == fields[4]; });
+    if (!numMax || *numMax < 1 || *numMax > kHighestNumMax || name == std::end(kEndNames)) {
+        return std::nullopt;
+    }
+    game.numMax = static_cast<std::int16_t>(*numMax);
+    game.startTime = std::string(fields[0]);
+    game.endTime = std::string(fields[1]);
+    game.end = name->end;
+    for (std::size_t i = 5; i < fields.size(); ++i) {
+        const std::optional<int> number = SmallNumber(fields[i]);
+        if (!number || *number < 1 || *number > game.numMax ||
+            std::find(game.numbers.begin(), game.numbers.end(), *number) != game.numbers.end()) {
+            return std::nullopt;
+        }
+        game.numbers.push_back(static_cast<std::int16_t>(*number));
+    }
+    // The count, and every number in its plain form, as written.
+    if (HistoryRow(game) != row) {
+        return std::nullopt;
+    }
+    return game;
+}
+
+HistoryReading ParseHistory(std::string_view bytes)
+{
+    HistoryReading reading;
+    const std::string header = HistoryHeader();
+    if (bytes.size() < header.size()) {
+        reading.valid = std::string_view(header).substr(0, bytes.size()) == bytes;  // the header cut short
+        return reading;
+    }
+    if (!bytes.starts_with(header)) {
+        return reading;
+    }
+    reading.settledBytes = header.size();
+    std::string_view rest = bytes.substr(header.size());
+    for (std::size_t newline; (newline = rest.find('\n')) != std::string_view::npos;) {
+        std::string_view line = rest.substr(0, newline);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        if (!ParseHistoryRow(line)) {
+            reading.rows.clear();
+            return reading;
+        }
+        reading.rows.emplace_back(line);
+        reading.settledBytes += newline + 1;
+        rest.remove_prefix(newline + 1);
+    }
+    reading.valid = true;
+    return reading;
+}
+
+std::string TimeText(std::int64_t time)
+{
     std::tm local{};
 #ifdef _WIN32
-    localtime_s(&local, &now);
+    // 64 bits even in the 32-bit program, whose time_t ends in 2038.
+    const __time64_t wide = time;
+    const bool known = _localtime64_s(&local, &wide) == 0;
 #else
-    localtime_r(&now, &local);
+    const auto narrow = static_cast<std::time_t>(time);
+    const bool known = narrow == time && localtime_r(&narrow, &local) != nullptr;
 #endif
-    char text[32] = {};
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    // Beyond what the system can convert the clock is far off anyway: past or future by its sign.
+    const long long year = known ? local.tm_year + 1900LL : (time < 0 ? 0 : 10000);
+    if (year < 1000) {
+        return "1000-01-01 00:00:00";
+    }
+    if (year > 9999) {
+        return "9999-12-31 23:59:59";
+    }
+    char text[64] = {};
+    std::snprintf(text, sizeof text, "%04lld-%02d-%02d %02d:%02d:%02d", year, local.tm_mon + 1, local.tm_mday,
+                  local.tm_hour, local.tm_min, local.tm_sec);
     return text;
+}
+
+std::string LocalTimeText()
+{
+#ifdef _WIN32
+    return TimeText(_time64(nullptr));
+#else
+    return TimeText(std::time(nullptr));
+#endif
 }
 
 JournalReading GameJournal::Inspect() const
 {
     JournalReading reading;
     std::error_code error;
-    if (folder_.empty() || !std::filesystem::exists(std::filesystem::symlink_status(JournalPath(), error))) {
+    const std::filesystem::file_status status = std::filesystem::symlink_status(JournalPath(), error);
+    if (folder_.empty() || !std::filesystem::exists(status)) {
+        return reading;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        reading.state = JournalState::NotAFile;
         return reading;
     }
     const std::optional<FileHead> head = ReadFileHead(JournalPath(), kJournalLimit);
@@ -248,49 +358,98 @@ JournalReading GameJournal::Inspect() const
     return reading;
 }
 
-void GameJournal::Continue(const JournalReading& reading)
+void GameJournal::Resume(const JournalReading& reading)
 {
     Forget();
     game_ = reading.game;
     headerWritten_ = true;
+    ownsFile_ = true;
     written_ = static_cast<int>(game_.numbers.size());
-    // A line cut short would run into the next one: the journal goes on from its last whole line.
-    if (reading.torn) {
-        const std::optional<FileHead> head = ReadFileHead(JournalPath(), kJournalLimit);
-        if (!head || head->bytes.size() < reading.settledBytes ||
-            !ReplaceFileBytes(Utf8FromPath(JournalPath()), head->bytes.substr(0, reading.settledBytes))) {
-            broken_ = true;
-            failed_ = true;
-            return;
-        }
-    }
-    file_ = DurableAppendFile::Open(JournalPath());
-    if (!file_.IsOpen()) {
-        broken_ = true;
-        failed_ = true;
-    }
-}
-
-void GameJournal::Resume(const JournalReading& reading)
-{
-    Continue(reading);
+    resumeFrom_ = reading.settledBytes;
 }
 
 void GameJournal::Archive(const JournalReading& reading, GameEnd end)
 {
-    Continue(reading);
-    CloseGame(reading.game.end.value_or(end));
+    Resume(reading);
+    // The game ended with its last draw, whenever it is filed.
+    CloseGame(end, reading.game.lastDrawTime);
 }
 
-std::optional<std::string> GameJournal::MoveAside()
+std::optional<std::string> GameJournal::MoveAside(std::string_view label)
 {
-    const std::string name = "palvo-game-damaged-" + CompactTime(LocalTimeText()) + ".txt";
-    std::error_code error;
-    std::filesystem::rename(JournalPath(), folder_ / PathFromUtf8(name), error);
-    if (error) {
-        return std::nullopt;
+    const std::string stem = "palvo-game-" + std::string(label) + "-" + CompactTime(LocalTimeText());
+    for (int attempt = 1; attempt <= 100; ++attempt) {
+        const std::string name =
+            stem + (attempt == 1 ? std::string() : "-" + std::to_string(attempt)) + ".txt";
+        switch (RenameWithoutReplacing(JournalPath(), folder_ / PathFromUtf8(name))) {
+            case RenameOutcome::Renamed:
+                return name;
+            case RenameOutcome::NameTaken:
+                break;
+            case RenameOutcome::Failed:
+                return std::nullopt;
+        }
     }
-    return name;
+    return std::nullopt;
+}
+
+void GameJournal::FilePendingGames()
+{
+    const PendingGames pending = ReadPending();
+    if (pending.exists && pending.usable && AppendHistoryRows(pending.reading.rows) &&
+        !RemoveFile(PendingPath())) {
+        // Emptied instead; its rows are in the history and would be skipped there anyway.
+        static_cast<void>(CutFile(PendingPath(), 0));
+    }
+}
+
+bool GameJournal::StartJournal()
+{
+    // Only a journal that holds nothing to keep gives way to a new game: one that could not be
+    // read or was not ours stays, as does a finished game not yet kept anywhere else.
+    if (Inspect().state != JournalState::None) {
+        return false;
+    }
+    if (!RemoveFile(JournalPath()) && !CutFile(JournalPath(), 0)) {
+        return false;
+    }
+    file_ = DurableAppendFile::Open(JournalPath());
+    // Never after the lines of another game, whoever put them there since.
+    if (!file_.IsOpen() || file_.SizeAtOpen() != 0) {
+        file_.Close();
+        return false;
+    }
+    ownsFile_ = true;
+    return true;
+}
+
+bool GameJournal::OpenResumed()
+{
+    if (!resumeFrom_) {
+        return false;
+    }
+    // A line cut short by the crash would run into the next one: the journal goes on from its
+    // last whole line.
+    const std::optional<FileHead> head = ReadFileHead(JournalPath(), kJournalLimit);
+    if (!head || head->bytes.size() < *resumeFrom_ ||
+        (head->bytes.size() > *resumeFrom_ && !CutFile(JournalPath(), *resumeFrom_))) {
+        return false;
+    }
+    file_ = DurableAppendFile::Open(JournalPath());
+    if (!file_.IsOpen() || file_.SizeAtOpen() != *resumeFrom_) {
+        file_.Close();
+        return false;
+    }
+    resumeFrom_.reset();
+    return true;
+}
+
+void GameJournal::Break()
+{
+    // A failed write may have left part of a line: nothing more goes after it.
+    broken_ = true;
+    file_.Close();
+    Report(JournalTrouble::JournalNotSaved);
 }
 
 void GameJournal::OnNumberDrawn(const DrawRecord& record)
@@ -299,19 +458,20 @@ void GameJournal::OnNumberDrawn(const DrawRecord& record)
         return;
     }
     if (!headerWritten_ && !broken_) {
-        if (!file_.IsOpen()) {
-            // Whatever an earlier game left is either archived or was refused at start-up.
-            std::error_code ignored;
-            std::filesystem::remove(JournalPath(), ignored);
-            file_ = DurableAppendFile::Open(JournalPath());
+        game_ = JournalGame{record.NumMax(), LocalTimeText(), {}, std::nullopt, {}, {}};
+        if (!StartJournal()) {
+            Break();
         }
-        game_ = JournalGame{record.NumMax(), LocalTimeText(), {}, std::nullopt, {}};
     }
     game_.numbers.assign(record.DrawnNums().begin(), record.DrawnNums().begin() + record.DrawnCount());
+    const std::string time = LocalTimeText();
+    game_.lastDrawTime = time;
 
+    if (!broken_ && !file_.IsOpen() && !OpenResumed()) {
+        Break();
+    }
     if (!broken_) {
         std::string lines = headerWritten_ ? std::string() : JournalHeaderLine(game_.numMax, game_.startTime);
-        const std::string time = LocalTimeText();
         for (int ordinal = written_ + 1; ordinal <= record.DrawnCount(); ++ordinal) {
             lines += JournalDrawLine(ordinal, game_.numbers[static_cast<std::size_t>(ordinal - 1)], time);
         }
@@ -319,23 +479,20 @@ void GameJournal::OnNumberDrawn(const DrawRecord& record)
             headerWritten_ = true;
             written_ = record.DrawnCount();
         } else {
-            // A failed write may have left part of a line: nothing more goes after it.
-            broken_ = true;
-            failed_ = true;
-            file_.Close();
+            Break();
         }
     }
     if (record.IsComplete()) {
-        CloseGame(GameEnd::LastNumber);
+        CloseGame(GameEnd::LastNumber, time);
     }
 }
 
 void GameJournal::OnGameReset(const DrawRecord&)
 {
-    CloseGame(GameEnd::Reset);
+    CloseGame(GameEnd::Reset, LocalTimeText());
 }
 
-void GameJournal::CloseGame(GameEnd end)
+void GameJournal::CloseGame(GameEnd end, const std::string& endTime)
 {
     if (game_.numbers.empty()) {
         Forget();
@@ -343,29 +500,61 @@ void GameJournal::CloseGame(GameEnd end)
     }
     if (!game_.end) {
         game_.end = end;
-        game_.endTime = LocalTimeText();
+        game_.endTime = endTime;
         // The end goes to the journal first: a crash before the journal is removed then finds
-        // a closed game, archived at most once.
-        if (!broken_ && !file_.Append(JournalEndLine(end, game_.endTime))) {
-            failed_ = true;
+        // a closed game, archived at most once. Without it the game is filed all the same; a
+        // journal left behind is then offered again and its row found in the history.
+        if (!broken_ &&
+            ((!file_.IsOpen() && !OpenResumed()) || !file_.Append(JournalEndLine(end, endTime)))) {
+            broken_ = true;
         }
     }
     file_.Close();
-    if (AppendHistory(game_)) {
-        std::error_code ignored;
-        std::filesystem::remove(JournalPath(), ignored);
-    } else {
-        failed_ = true;
+    const Filing filing = FileGame(game_);
+    if (filing != Filing::InHistory) {
+        Report(JournalTrouble::HistoryNotWritten);
+    }
+    if (filing == Filing::NotKept) {
+        Report(JournalTrouble::GameNotKept);
+    } else if (ownsFile_ && !RemoveFile(JournalPath()) && !CutFile(JournalPath(), 0)) {
+        // The ended game stays in the journal; the next game refuses to go on after it.
+        Report(JournalTrouble::JournalNotSaved);
     }
     Forget();
 }
 
-bool GameJournal::AppendHistory(const JournalGame& game) const
+GameJournal::Filing GameJournal::FileGame(const JournalGame& game)
 {
     const std::string row = HistoryRow(game);
-    const std::optional<std::string> tail = ReadFileTail(HistoryPath(), kHistoryTail);
-    if (tail && LastLine(*tail) == row) {
-        return true;  // archived before a crash removed the journal
+    const PendingGames pending = ReadPending();
+    std::vector<std::string> rows = pending.usable ? pending.reading.rows : std::vector<std::string>{};
+    rows.push_back(row);
+    if (AppendHistoryRows(rows)) {
+        if (pending.exists && pending.usable && !RemoveFile(PendingPath())) {
+            static_cast<void>(CutFile(PendingPath(), 0));
+        }
+        return Filing::InHistory;
+    }
+    return pending.usable && AppendPendingRow(pending, row) ? Filing::Pending : Filing::NotKept;
+}
+
+bool GameJournal::AppendHistoryRows(const std::vector<std::string>& rows) const
+{
+    std::size_t span = kHistoryTail;
+    for (const std::string& row : rows) {
+        span += row.size() + 2;
+    }
+    // A row already there was filed before a crash cut the removal of its journal short.
+    const std::optional<std::string> tail = ReadFileTail(HistoryPath(), span);
+    const std::vector<std::string_view> present = tail ? Lines(*tail) : std::vector<std::string_view>{};
+    std::string text;
+    for (const std::string& row : rows) {
+        if (std::find(present.begin(), present.end(), row) == present.end()) {
+            text += row + "\r\n";
+        }
+    }
+    if (text.empty()) {
+        return true;
     }
     DurableAppendFile history = DurableAppendFile::Open(HistoryPath());
     if (!history.IsOpen()) {
@@ -377,8 +566,51 @@ bool GameJournal::AppendHistory(const JournalGame& game) const
     } else if (tail && !tail->empty() && tail->back() != '\n') {
         bytes = "\r\n";  // a file saved without its last line end keeps its last row whole
     }
-    bytes += row + "\r\n";
-    return history.Append(bytes);
+    return history.Append(bytes + text);
+}
+
+GameJournal::PendingGames GameJournal::ReadPending() const
+{
+    PendingGames pending;
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(PendingPath(), error);
+    if (!std::filesystem::exists(status)) {
+        return pending;
+    }
+    pending.exists = true;
+    const std::optional<FileHead> head =
+        std::filesystem::is_regular_file(status) ? ReadFileHead(PendingPath(), kPendingLimit) : std::nullopt;
+    pending.usable = false;
+    if (head && head->whole) {
+        pending.reading = ParseHistory(head->bytes);
+        pending.usable = pending.reading.valid;
+        pending.size = head->bytes.size();
+    }
+    return pending;
+}
+
+bool GameJournal::AppendPendingRow(const PendingGames& pending, const std::string& row) const
+{
+    // A row cut short by a crash goes, so that the new one starts on a line of its own.
+    if (pending.exists && pending.size > pending.reading.settledBytes &&
+        !CutFile(PendingPath(), pending.reading.settledBytes)) {
+        return false;
+    }
+    DurableAppendFile file = DurableAppendFile::Open(PendingPath());
+    if (!file.IsOpen()) {
+        return false;
+    }
+    return file.Append((file.SizeAtOpen() == 0 ? HistoryHeader() : std::string()) + row + "\r\n");
+}
+
+void GameJournal::Report(JournalTrouble trouble)
+{
+    const bool once = trouble != JournalTrouble::GameNotKept;
+    if (once && std::find(told_.begin(), told_.end(), trouble) != told_.end()) {
+        return;
+    }
+    told_.push_back(trouble);
+    troubles_.push_back(trouble);
 }
 
 void GameJournal::Forget()
@@ -387,16 +619,14 @@ void GameJournal::Forget()
     game_ = JournalGame{};
     headerWritten_ = false;
     written_ = 0;
+    resumeFrom_.reset();
+    ownsFile_ = false;
     broken_ = false;
 }
 
-bool GameJournal::TakeSaveFailure()
+std::vector<JournalTrouble> GameJournal::TakeTroubles()
 {
-    if (!failed_ || reported_) {
-        return false;
-    }
-    reported_ = true;
-    return true;
+    return std::exchange(troubles_, {});
 }
 
 }  // namespace palvo

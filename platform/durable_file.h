@@ -17,7 +17,8 @@ namespace palvo {
 // (platform/posix, platform/win32/os) is linked beside the core.
 
 // A file open for appending; every Append is on the disk (fsync, FlushFileBuffers) before it
-// returns. Only regular files are opened.
+// returns. Only regular files are opened, never through a symbolic link (or another reparse point
+// on Windows): a link put in the file's place could point anywhere on the system.
 class DurableAppendFile {
 public:
     DurableAppendFile() = default;
@@ -57,15 +58,34 @@ private:
     std::uint64_t sizeAtOpen_ = 0;
 };
 
-// The first bytes of a regular file, at most `limit` of them; `whole` is false when the file
-// holds more. nullopt when the file does not exist or cannot be read.
+// The first bytes of a regular file (not through a link), at most `limit` of them; `whole` is
+// false when the file holds more. nullopt when the file does not exist or cannot be read.
 struct FileHead {
     std::string bytes;
     bool whole = true;
 };
 [[nodiscard]] std::optional<FileHead> ReadFileHead(const std::filesystem::path& path, std::size_t limit);
 
-// The last bytes of a regular file, at most `limit` of them; nullopt when it cannot be read.
+// The last bytes of a regular file (not through a link), at most `limit` of them; nullopt when it
+// cannot be read.
 [[nodiscard]] std::optional<std::string> ReadFileTail(const std::filesystem::path& path, std::size_t limit);
+
+// Cuts a regular file (not through a link) back to its first `size` bytes and flushes it to the
+// disk; false when it is shorter, not a regular file or cannot be written.
+[[nodiscard]] bool CutFile(const std::filesystem::path& path, std::uint64_t size);
+
+// Removes a file or a link (never a folder) and makes the removal durable; false when it could
+// not (a missing file counts as removed).
+[[nodiscard]] bool RemoveFile(const std::filesystem::path& path);
+
+enum class RenameOutcome {
+    Renamed,
+    NameTaken,  // `to` exists and was left as it was
+    Failed,
+};
+// Gives `from` the name `to` unless `to` exists: an existing file is never replaced. The new name
+// is made durable.
+[[nodiscard]] RenameOutcome RenameWithoutReplacing(const std::filesystem::path& from,
+                                                   const std::filesystem::path& to);
 
 }  // namespace palvo

@@ -11,15 +11,20 @@ enum class MessageStyle : int {
     Question = 36,  // Yes and No buttons, question icon
 };
 
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageAnswer {
+    Ok,
+    Yes,
+    No,
+    Closed,  // a question shut without a choice: its close box, Escape, or the end of the program
+};
 
 // Modal message boxes titled with the program title "Palvo".
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
 
-    // Shows `text` and returns when the user has closed the box, with the button pressed
-    // (a box closed without a choice answers Ok, or No for a question).
+    // Shows `text` and returns when the user has closed the box, with the button pressed (a box
+    // closed without a choice answers Ok, or Closed for a question: never taken for a No).
     virtual MessageAnswer Show(std::string_view text, MessageStyle style) = 0;
 };
 

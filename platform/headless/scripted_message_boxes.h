@@ -10,7 +10,7 @@
 namespace palvo {
 
 // Message boxes that record every text and style shown and answer from a queue of scripted
-// answers (Ok, or No for a question, once the queue is empty).
+// answers (Ok, or No for a question, once the queue is empty; Closed is queued like a button).
 class ScriptedMessageBoxes : public MessageBoxes {
 public:
     struct Shown {

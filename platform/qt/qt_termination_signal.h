@@ -12,7 +12,7 @@ namespace palvo {
 // the session (or by a script on a display without a window manager) closes its window the
 // ordinary way and saves its settings. An ending session must not wait on a person: from the
 // first signal on, every dialog and message box open or opened later is closed as if
-// cancelled (No for a question, no save from the settings dialog). One instance per process.
+// cancelled (Closed for a question, no save from the settings dialog). One instance per process.
 class QtTerminationSignal {
 public:
     // Installs the handlers; `onSignal` runs from the event loop (also the nested loop of a

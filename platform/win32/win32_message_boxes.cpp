@@ -17,7 +17,8 @@ MessageAnswer Win32MessageBoxes::Show(std::string_view text, MessageStyle style)
         case IDNO:
             return MessageAnswer::No;
         default:
-            return style == MessageStyle::Question ? MessageAnswer::No : MessageAnswer::Ok;
+            // A box that could not be shown, or was ended from outside, chose nothing.
+            return style == MessageStyle::Question ? MessageAnswer::Closed : MessageAnswer::Ok;
     }
 }
 

@@ -34,7 +34,8 @@ struct SeenBox {
     QStringList captions;
 };
 
-// Answers the next message box with `key` once it is on screen, recording what it showed.
+// Answers the next message box with `key` once it is on screen, recording what it showed;
+// Qt::Key_Close stands for the title bar's close box.
 void AnswerNextBox(SeenBox& seen, Qt::Key key)
 {
     QTimer::singleShot(0, [&seen, key] {
@@ -51,7 +52,11 @@ void AnswerNextBox(SeenBox& seen, Qt::Key key)
             seen.captions.append(button->text());
         }
         seen.captions.sort();
-        QTest::keyClick(box, key);
+        if (key == Qt::Key_Close) {
+            box->close();
+        } else {
+            QTest::keyClick(box, key);
+        }
     });
 }
 
@@ -70,12 +75,17 @@ TEST(MessageBoxesTest, BoxesAreTitledPalvoWithTheStylesButtonsAndAnswers)
          {"OK"}},
         {MessageStyle::Notice, Qt::Key_Escape, QMessageBox::Information, QMessageBox::Ok, MessageAnswer::Ok,
          {"OK"}},
+        {MessageStyle::Notice, Qt::Key_Close, QMessageBox::Information, QMessageBox::Ok, MessageAnswer::Ok,
+         {"OK"}},
         {MessageStyle::Question, Qt::Key_Return, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
          MessageAnswer::Yes, {"いいえ(&N)", "はい(&Y)"}},
-        {MessageStyle::Question, Qt::Key_Escape, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-         MessageAnswer::No, {"いいえ(&N)", "はい(&Y)"}},
         {MessageStyle::Question, Qt::Key_N, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
          MessageAnswer::No, {"いいえ(&N)", "はい(&Y)"}},
+        // Closing the question chooses nothing: never taken for a No.
+        {MessageStyle::Question, Qt::Key_Escape, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+         MessageAnswer::Closed, {"いいえ(&N)", "はい(&Y)"}},
+        {MessageStyle::Question, Qt::Key_Close, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+         MessageAnswer::Closed, {"いいえ(&N)", "はい(&Y)"}},
     };
     QtMessageBoxes boxes;
     for (const auto& each : cases) {
@@ -112,7 +122,7 @@ TEST(JapaneseTextsTest, StandardDialogsSpeakJapaneseWhateverTheSystemLanguage)
 }
 
 // A session that ends the program must not wait on a person: the signal closes the open box as
-// cancelled (No for the question), and every box or dialog opened afterwards as well.
+// cancelled (Closed for the question), and every box or dialog opened afterwards as well.
 TEST(TerminationSignalTest, SignalClosesOpenAndLaterBoxesAsCancelled)
 {
     TestApplication();
@@ -121,7 +131,7 @@ TEST(TerminationSignalTest, SignalClosesOpenAndLaterBoxesAsCancelled)
     ASSERT_TRUE(termination.Installed());
     QTimer::singleShot(50, [] { ::raise(SIGTERM); });
     QtMessageBoxes boxes;
-    EXPECT_EQ(boxes.Show("ゲームをリセットしますか？", MessageStyle::Question), MessageAnswer::No);
+    EXPECT_EQ(boxes.Show("ゲームをリセットしますか？", MessageStyle::Question), MessageAnswer::Closed);
     EXPECT_EQ(calls, 1);
     EXPECT_TRUE(termination.Received());
 

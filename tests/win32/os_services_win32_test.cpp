@@ -4,8 +4,11 @@
 // After windows.h, which it needs.
 #include <tlhelp32.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <string>
 
+#include "platform/durable_file.h"
 #include "platform/file_store.h"
 #include "platform/text_encoding.h"
 #include "platform/win32/os/wide_text.h"
@@ -152,6 +155,63 @@ TEST(FileStoreWin32, FailsForAMissingFolderOrAFolderInThePlaceOfTheFile)
     ASSERT_TRUE(CreateDirectoryW(win32::Widen(sub).c_str(), nullptr));
     EXPECT_FALSE(ReplaceFileBytes(sub, "x"));
     RemoveDirectoryW(win32::Widen(sub).c_str());
+}
+
+// The journal's file services: a folder or a link in a file's place is never written, removed
+// or cut, and a rename never replaces what has the new name.
+TEST(DurableFileWin32, NeverReplacesRemovesOrWritesWhatIsNotItsOwnFile)
+{
+    TemporaryFolder folder;
+    const std::filesystem::path journal = PathFromUtf8(folder.File("palvo-game.txt"));
+    const std::filesystem::path aside = PathFromUtf8(folder.File("palvo-game-damaged-1.txt"));
+    ASSERT_TRUE(ReplaceFileBytes(folder.File("palvo-game.txt"), "journal\n1,2"));
+    ASSERT_TRUE(ReplaceFileBytes(folder.File("palvo-game-damaged-1.txt"), "earlier"));
+
+    EXPECT_EQ(RenameWithoutReplacing(journal, aside), RenameOutcome::NameTaken);
+    EXPECT_EQ(ReadFileBytes(folder.File("palvo-game-damaged-1.txt")), "earlier");
+    EXPECT_EQ(ReadFileBytes(folder.File("palvo-game.txt")), "journal\n1,2");
+
+    EXPECT_FALSE(CutFile(journal, 100)) << "longer than the file";
+    ASSERT_TRUE(CutFile(journal, 8));
+    EXPECT_EQ(ReadFileBytes(folder.File("palvo-game.txt")), "journal\n");
+    DurableAppendFile appended = DurableAppendFile::Open(journal);
+    ASSERT_TRUE(appended.IsOpen());
+    EXPECT_EQ(appended.SizeAtOpen(), 8u);
+    ASSERT_TRUE(appended.Append("1,5\n"));
+    appended.Close();
+    EXPECT_EQ(ReadFileBytes(folder.File("palvo-game.txt")), "journal\n1,5\n");
+
+    const std::filesystem::path moved = PathFromUtf8(folder.File("palvo-game-damaged-2.txt"));
+    ASSERT_EQ(RenameWithoutReplacing(journal, moved), RenameOutcome::Renamed);
+    EXPECT_EQ(ReadFileBytes(folder.File("palvo-game-damaged-2.txt")), "journal\n1,5\n");
+    EXPECT_TRUE(RemoveFile(moved));
+    EXPECT_TRUE(RemoveFile(moved)) << "a file already gone counts as removed";
+
+    const std::filesystem::path sub = PathFromUtf8(folder.File("palvo-history.csv"));
+    ASSERT_TRUE(CreateDirectoryW(sub.c_str(), nullptr));
+    EXPECT_FALSE(DurableAppendFile::Open(sub).IsOpen());
+    EXPECT_FALSE(CutFile(sub, 0));
+    EXPECT_FALSE(RemoveFile(sub));
+    EXPECT_FALSE(ReadFileTail(sub, 10).has_value());
+    EXPECT_NE(GetFileAttributesW(sub.c_str()), INVALID_FILE_ATTRIBUTES) << "the folder stays";
+    RemoveDirectoryW(sub.c_str());
+
+    // A link, where the system lets this user make one (Wine makes none that reads as a link),
+    // is refused as a file of ours.
+    const std::filesystem::path target = PathFromUtf8(folder.File("target.txt"));
+    ASSERT_TRUE(ReplaceFileBytes(folder.File("target.txt"), "theirs"));
+    if (CreateSymbolicLinkW(sub.c_str(), target.c_str(), 0) &&
+        GetFileAttributesW(sub.c_str()) != INVALID_FILE_ATTRIBUTES &&
+        (GetFileAttributesW(sub.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        EXPECT_FALSE(DurableAppendFile::Open(sub).IsOpen());
+        EXPECT_FALSE(ReadFileHead(sub, 100).has_value());
+        EXPECT_FALSE(CutFile(sub, 0));
+        EXPECT_EQ(ReadFileBytes(folder.File("target.txt")), "theirs");
+        DeleteFileW(sub.c_str());
+    } else {
+        DeleteFileW(sub.c_str());
+        std::printf("no symbolic link could be made here: links not tried\n");
+    }
 }
 
 struct EncodingCase {

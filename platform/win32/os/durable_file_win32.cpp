@@ -12,16 +12,26 @@ HANDLE AsHandle(std::intptr_t handle)
     return reinterpret_cast<HANDLE>(handle);
 }
 
-// A handle for reading a regular file (not a device or a pipe), or INVALID_HANDLE_VALUE.
+// A file on the disk itself: not a device, a pipe, a folder or a link (a reparse point, opened as
+// itself by FILE_FLAG_OPEN_REPARSE_POINT rather than followed).
+bool IsRegularFile(HANDLE file)
+{
+    BY_HANDLE_FILE_INFORMATION information{};
+    return GetFileType(file) == FILE_TYPE_DISK && GetFileInformationByHandle(file, &information) &&
+           (information.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+}
+
+// A handle for reading a regular file, or INVALID_HANDLE_VALUE.
 HANDLE OpenRegularForReading(const std::filesystem::path& path, std::uint64_t& size)
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return file;
     }
     LARGE_INTEGER length{};
-    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &length)) {
+    if (!IsRegularFile(file) || !GetFileSizeEx(file, &length)) {
         CloseHandle(file);
         return INVALID_HANDLE_VALUE;
     }
@@ -58,13 +68,14 @@ DurableAppendFile DurableAppendFile::Open(const std::filesystem::path& path)
 {
     DurableAppendFile file;
     // FILE_APPEND_DATA alone: every write lands at the end of the file.
-    HANDLE handle = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = CreateFileW(path.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return file;
     }
     LARGE_INTEGER length{};
-    if (GetFileType(handle) != FILE_TYPE_DISK || !GetFileSizeEx(handle, &length)) {
+    if (!IsRegularFile(handle) || !GetFileSizeEx(handle, &length)) {
         CloseHandle(handle);
         return file;
     }
@@ -112,6 +123,45 @@ std::optional<FileHead> ReadFileHead(const std::filesystem::path& path, std::siz
         return std::nullopt;
     }
     return FileHead{std::move(*bytes), size <= limit};
+}
+
+bool CutFile(const std::filesystem::path& path, std::uint64_t size)
+{
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE | GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    LARGE_INTEGER length{};
+    LARGE_INTEGER position{};
+    position.QuadPart = static_cast<LONGLONG>(size);
+    const bool cut = IsRegularFile(file) && GetFileSizeEx(file, &length) &&
+                     static_cast<std::uint64_t>(length.QuadPart) >= size &&
+                     SetFilePointerEx(file, position, nullptr, FILE_BEGIN) && SetEndOfFile(file) &&
+                     FlushFileBuffers(file);
+    CloseHandle(file);
+    return cut;
+}
+
+bool RemoveFile(const std::filesystem::path& path)
+{
+    if (DeleteFileW(path.c_str())) {
+        return true;
+    }
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+RenameOutcome RenameWithoutReplacing(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    // Without MOVEFILE_REPLACE_EXISTING an existing file of the new name is never replaced.
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        return RenameOutcome::Renamed;
+    }
+    const DWORD error = GetLastError();
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? RenameOutcome::NameTaken
+                                                                       : RenameOutcome::Failed;
 }
 
 std::optional<std::string> ReadFileTail(const std::filesystem::path& path, std::size_t limit)
