@@ -37,6 +37,7 @@ QtAudienceWindow::QtAudienceWindow(QWidget& owner) : QWidget(&owner, Qt::Window)
     // The operator keeps the keyboard: Start and Space stay with the operator's window.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setMinimumSize(320, 180);
+    KeepWithinDesktop();
     resize(kFirstWidth, kFirstHeight);
     owner_.installEventFilter(this);
 }
@@ -51,8 +52,19 @@ bool QtAudienceWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void QtAudienceWindow::KeepWithinDesktop()
+{
+    // Qt keeps a copy of the whole window for painting: a window larger than every screen
+    // together shows nothing more and would hold gigabytes.
+    const QScreen* screen = owner_.screen() != nullptr ? owner_.screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        setMaximumSize(screen->virtualSize().expandedTo(minimumSize()));
+    }
+}
+
 void QtAudienceWindow::Open()
 {
+    KeepWithinDesktop();
     QScreen* ownerScreen = owner_.screen();
     QScreen* other = nullptr;
     for (QScreen* screen : QGuiApplication::screens()) {
@@ -166,6 +178,11 @@ void QtAudienceWindow::paintEvent(QPaintEvent* event)
 void QtAudienceWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    // A size forced past the limit from outside goes back before anything is painted at it.
+    if (width() > maximumWidth() || height() > maximumHeight()) {
+        resize(size().boundedTo(maximumSize()));
+        return;
+    }
     if (events_ != nullptr && isVisible()) {
         events_->OnAudienceResized();
     }

@@ -38,6 +38,7 @@ protected:
 
 private:
     void ToggleFullScreen();
+    void KeepWithinDesktop();
 
     QWidget& owner_;
     AudienceWindowEvents* events_ = nullptr;
