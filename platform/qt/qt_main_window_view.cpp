@@ -83,8 +83,9 @@ void QtMainWindowView::ApplyLayout(const WindowLayout& layout)
         window.setPalette(palette);
     }
     // The window keeps its size: no maximise button that would do nothing.
-    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint);
     if (layout.clientWidth > 0 && layout.clientHeight > 0) {
         window.outerSize = QSize();
         window.setFixedSize(layout.clientWidth, layout.clientHeight);

@@ -46,7 +46,9 @@ MessageAnswer QtMessageBoxes::Show(std::string_view text, MessageStyle style)
     // screen's edge when the window manager has not placed the owner yet.
     if (QWidget* owner = owner_.data(); owner != nullptr && owner->isVisible()) {
         box.adjustSize();
-        QRect place(QPoint(0, 0), box.frameGeometry().size().expandedTo(box.sizeHint()));
+        // The box's frame is not known before it is shown; the owner's is the best guess.
+        const QSize frame = owner->frameGeometry().size() - owner->size();
+        QRect place(QPoint(0, 0), box.size().expandedTo(box.sizeHint()) + frame);
         place.moveCenter(owner->frameGeometry().center());
         if (const QScreen* screen = owner->screen()) {
             const QRect work = screen->availableGeometry();

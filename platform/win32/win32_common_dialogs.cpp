@@ -19,8 +19,10 @@ std::optional<std::string> Win32CommonDialogs::SelectImageFile(const std::string
     // Opens where the picture in use lies, with its name filled in.
     const std::wstring currentPath = Widen(current);
     const std::size_t separator = currentPath.find_last_of(L"\\/");
-    const std::wstring folder = separator == std::wstring::npos ? std::wstring() : currentPath.substr(0, separator);
-    const std::wstring name = separator == std::wstring::npos ? currentPath : currentPath.substr(separator + 1);
+    const std::wstring folder =
+        separator == std::wstring::npos ? std::wstring() : currentPath.substr(0, separator);
+    const std::wstring name =
+        separator == std::wstring::npos ? currentPath : currentPath.substr(separator + 1);
     if (name.size() < fileName.size()) {
         std::copy(name.begin(), name.end(), fileName.begin());
     }

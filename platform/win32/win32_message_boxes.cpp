@@ -53,7 +53,8 @@ MessageAnswer Win32MessageBoxes::Show(std::string_view text, MessageStyle style)
     const HWND previousOwner = centreOver;
     const HHOOK previousHook = centringHook;
     centreOver = owner;
-    centringHook = owner != nullptr ? SetWindowsHookExW(WH_CBT, CentreBox, nullptr, GetCurrentThreadId()) : nullptr;
+    centringHook =
+        owner != nullptr ? SetWindowsHookExW(WH_CBT, CentreBox, nullptr, GetCurrentThreadId()) : nullptr;
     const auto flags = static_cast<UINT>(style);  // the enum's values are the MB_ flags
     const int pressed = MessageBoxW(owner, Widen(text).c_str(), L"Palvo", flags | MB_SETFOREGROUND);
     if (centringHook != nullptr) {

@@ -125,7 +125,7 @@ TEST(QtAudienceWindow, EnlargedFramesKeepWholePixelsAndTheWindowOpensWhereTheCor
     QTRY_VERIFY(!window.Image().isNull());
     const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (const QPoint at : {QPoint(0, 0), QPoint(2, 2), QPoint(3, 0), QPoint(100, 61),
-                             QPoint(window.width() - 1, window.height() - 1)}) {
+                            QPoint(window.width() - 1, window.height() - 1)}) {
         EXPECT_EQ(shown.pixel(at) & 0xFFFFFF,
                   static_cast<QRgb>((0x40 << 16) | ((at.y() / 3) << 8) | (at.x() / 3)))
             << at.x() << "," << at.y();

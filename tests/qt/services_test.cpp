@@ -32,6 +32,7 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QStringList captions;
+    QRect frame;
 };
 
 // Answers the next message box with `key` once it is on screen, recording what it showed.
@@ -51,6 +52,7 @@ void AnswerNextBox(SeenBox& seen, Qt::Key key)
             seen.captions.append(button->text());
         }
         seen.captions.sort();
+        seen.frame = box->frameGeometry();
         QTest::keyClick(box, key);
     });
 }
@@ -90,6 +92,24 @@ TEST(MessageBoxesTest, BoxesAreTitledPalvoWithTheStylesButtonsAndAnswers)
         QStringList captions = each.captions;
         captions.sort();
         EXPECT_EQ(seen.captions, captions);
+    }
+}
+
+TEST(MessageBoxesTest, BoxesOpenCentredOverTheirOwnerWhereverItStands)
+{
+    TestApplication();
+    QWidget owner;
+    QtMessageBoxes boxes;
+    boxes.SetOwner(&owner);
+    for (const QRect place : {QRect(10, 20, 800, 630), QRect(200, 40, 400, 300)}) {
+        owner.setGeometry(place);
+        owner.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+        SeenBox seen;
+        AnswerNextBox(seen, Qt::Key_Escape);
+        static_cast<void>(boxes.Show("前回のゲームの続きから始めますか？", MessageStyle::Question));
+        const QPoint offset = seen.frame.center() - owner.frameGeometry().center();
+        EXPECT_LE(offset.manhattanLength(), 2) << place.x() << "," << place.y();
     }
 }
 
