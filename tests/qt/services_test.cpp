@@ -4,8 +4,11 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -111,6 +114,25 @@ TEST(MessageBoxesTest, BoxesOpenCentredOverTheirOwnerWhereverItStands)
         const QPoint offset = seen.frame.center() - owner.frameGeometry().center();
         EXPECT_LE(offset.manhattanLength(), 2) << place.x() << "," << place.y();
     }
+}
+
+TEST(CommonDialogsTest, ThePictureChooserOpensBesideThePictureInUse)
+{
+    TestApplication();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString picture = folder.filePath(QStringLiteral("hall.jpg"));
+    QFile(picture).open(QIODevice::WriteOnly);
+    QtCommonDialogs dialogs;
+    QString shownFolder;
+    QTimer::singleShot(0, [&shownFolder] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            shownFolder = dialog->directory().absolutePath();
+            dialog->reject();
+        }
+    });
+    EXPECT_FALSE(dialogs.SelectImageFile(picture.toStdString()));
+    EXPECT_EQ(shownFolder, QDir(folder.path()).absolutePath());
 }
 
 TEST(JapaneseTextsTest, StandardDialogsSpeakJapaneseWhateverTheSystemLanguage)
