@@ -40,7 +40,10 @@ void AudienceDisplay::OnNumberShown(std::int16_t number)
     board_.ShowRolling(number);
     if (window_.IsOpen() && pending_ != Pending::Everything) {
         pending_ = Pending::Number;
-        window_.Invalidate(frame_.Layout().number);
+        const PixelRect area = frame_.Layout().number;
+        const std::int32_t scale = scale_;
+        window_.Invalidate(
+            PixelRect{area.x * scale, area.y * scale, area.width * scale, area.height * scale});
     }
 }
 
@@ -64,6 +67,13 @@ void AudienceDisplay::OnAudienceResized()
     Redraw();
 }
 
+PixelRect AudienceDisplay::OnAudiencePlace(const SharedScreen& screen, std::int32_t clientWidth,
+                                           std::int32_t clientHeight)
+{
+    return PlaceAudienceWindow(screen, OperatorControls(game_.Layout(), screen.operatorClient), clientWidth,
+                               clientHeight);
+}
+
 void AudienceDisplay::Redraw()
 {
     if (!window_.IsOpen()) {
@@ -81,19 +91,25 @@ void AudienceDisplay::OnAudiencePaint()
     if (!colorValue) {
         return;
     }
+    const std::int32_t width = window_.ClientWidth();
+    const std::int32_t height = window_.ClientHeight();
+    const std::int32_t scale = AudienceFrameScale(width, height);
+    const std::int32_t frameWidth = (width + scale - 1) / scale;
+    const std::int32_t frameHeight = (height + scale - 1) / scale;
     const bool resized =
-        frame_.Frame().Width() != window_.ClientWidth() || frame_.Frame().Height() != window_.ClientHeight();
+        frame_.Frame().Width() != frameWidth || frame_.Frame().Height() != frameHeight || scale != scale_;
     if (pending == Pending::Everything || resized) {
         ColorTriple color;
         if (!ColorToRGB(*colorValue, color)) {
             color = ColorTriple{0x00, 0x80, 0xFF};
         }
-        frame_.Compose(board_, color, window_.ClientWidth(), window_.ClientHeight());
+        scale_ = scale;
+        frame_.Compose(board_, color, frameWidth, frameHeight);
         const PixelBuffer& frame = frame_.Frame();
-        window_.Present(frame, PixelRect{0, 0, frame.Width(), frame.Height()});
+        window_.Present(frame, PixelRect{0, 0, frame.Width(), frame.Height()}, scale_);
     } else if (pending == Pending::Number) {
         const PixelRect changed = frame_.ComposeNumber(board_.Current());
-        window_.Present(frame_.Frame(), changed);
+        window_.Present(frame_.Frame(), changed, scale_);
     }
 }
 

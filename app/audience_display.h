@@ -38,6 +38,9 @@ public:
     void OnAudienceResized() override;
     void OnAudienceClosed() override {}
     void OnAudiencePaint() override;
+    // Leaves the operator's buttons and history cells free where the screen allows.
+    PixelRect OnAudiencePlace(const SharedScreen& screen, std::int32_t clientWidth,
+                              std::int32_t clientHeight) override;
 
 private:
     // What the next paint must compose.
@@ -50,6 +53,7 @@ private:
     AudienceBoard board_;
     AudienceFrame frame_;
     Pending pending_ = Pending::Nothing;
+    std::int32_t scale_ = 1;  // window pixels per frame pixel of the frame last composed
 };
 
 }  // namespace palvo

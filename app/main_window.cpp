@@ -238,6 +238,12 @@ void MainWindow::cmdSetting_Click(BitmapPreparation& images, AuxiliaryControls& 
     RunSettingsAndRefresh(services_.settingsDialog, *gConfig, images, auxiliary, board, life_,
                           backgroundStandIn_);
     if (!life_.closed) {
+        // With nothing drawn there is nothing to lose: a new highest number starts its game now.
+        if (record_.DrawnCount() == 0 && gConfig->NumMax() != record_.NumMax()) {
+            record_.Create(gConfig->NumMax());
+            view_.SetEnabled(Control::cmdStart, !record_.IsComplete());
+            listeners_.OnGameReset(record_);
+        }
         listeners_.OnSettingsRefreshed();
         // The game keeps the highest number it began with; the operator must hear that.
         if (gConfig->NumMax() != numMaxBefore && gConfig->NumMax() != record_.NumMax()) {

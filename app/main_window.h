@@ -46,6 +46,8 @@ public:
 
     // The game in force, for a follower that joins late.
     const DrawRecord& Record() const { return record_; }
+    // The operator's controls as laid out at start-up (empty before).
+    const WindowLayout& Layout() const { return layout_; }
     // The digit colour in force (0x00BBGGRR); nothing before start-up and after unload.
     std::optional<std::int32_t> NumColor() const
     {

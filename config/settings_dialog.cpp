@@ -85,7 +85,7 @@ void SettingsDialog::ShowRhythmSlow()
 
 std::optional<std::string> SettingsDialog::SelectImageFile()
 {
-    return dialogs_.SelectImageFile();
+    return dialogs_.SelectImageFile(selBackGroundImageFile_);
 }
 
 std::optional<std::int32_t> SettingsDialog::SelectColor()

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 
 #include "imaging/digit_rendering.h"
@@ -12,10 +13,14 @@ namespace palvo {
 namespace {
 
 constexpr ColorTriple kBackground{0x14, 0x10, 0x10};
-constexpr ColorTriple kCellFill{0x30, 0x2C, 0x2C};
-constexpr ColorTriple kCellDigit{0x98, 0x98, 0x98};
-constexpr ColorTriple kNewestDigit{0x10, 0x10, 0x10};
-constexpr ColorTriple kCountColor{0xD8, 0xD8, 0xD8};
+constexpr ColorTriple kCellFill{0x1E, 0x18, 0x18};
+constexpr ColorTriple kCellDigit{0x66, 0x66, 0x66};
+constexpr std::uint8_t kCountGrey = 0xD8;
+// The least luminance of lit digits: the default orange (0x0080FF) just passes unchanged.
+constexpr double kLeastLitLuminance = 0.36;
+// The called cell's fill: this share of the way from the background to the lit colour.
+constexpr int kCalledFillShare = 51;  // of 256
+constexpr int kUnlitShare = 40;       // of 256
 
 // Lit bars of each digit: bit 0 top, 1 middle, 2 bottom, 3 upper left, 4 lower left, 5 upper
 // right, 6 lower right, as the operator's digits.
@@ -60,6 +65,53 @@ ColorTriple Shade(ColorTriple color, int fraction)
         return static_cast<std::uint8_t>(std::max(1, c * fraction / 256));
     };
     return ColorTriple{part(color.blue), part(color.green), part(color.red)};
+}
+
+// `share` / 256 of the way from `from` to `to`, channel by channel.
+ColorTriple Blend(ColorTriple from, ColorTriple to, int share)
+{
+    const auto part = [share](std::uint8_t a, std::uint8_t b) {
+        return static_cast<std::uint8_t>(a + (b - a) * share / 256);
+    };
+    return ColorTriple{part(from.blue, to.blue), part(from.green, to.green), part(from.red, to.red)};
+}
+
+// `chosen` lifted by `step`: 0 ... 1 scales it up until its strongest channel is full (hue and
+// saturation kept), 1 ... 2 then pales it towards white.
+ColorTriple Lifted(ColorTriple chosen, double step)
+{
+    const double strongest = std::max({chosen.blue, chosen.green, chosen.red});
+    const auto part = [&](std::uint8_t c) {
+        const double full = strongest > 0 ? c * 255.0 / strongest : 0.0;
+        const double value = step <= 1.0 ? c + (full - c) * step : full + (255.0 - full) * (step - 1.0);
+        return static_cast<std::uint8_t>(std::clamp(std::lround(value), 0L, 255L));
+    };
+    return ColorTriple{part(chosen.blue), part(chosen.green), part(chosen.red)};
+}
+
+// The least lift that makes `chosen` bright enough; brightness grows with the step.
+ColorTriple BrightEnough(ColorTriple chosen)
+{
+    if (RelativeLuminance(chosen) >= kLeastLitLuminance) {
+        return chosen;
+    }
+    double low = 0.0;
+    double high = 2.0;
+    for (int i = 0; i < 24; ++i) {
+        const double middle = (low + high) / 2;
+        (RelativeLuminance(Lifted(chosen, middle)) >= kLeastLitLuminance ? high : low) = middle;
+    }
+    return Lifted(chosen, high);
+}
+
+// The lightest grey no brighter than `ceiling`.
+ColorTriple GreyNoBrighterThan(double ceiling, std::uint8_t lightest)
+{
+    std::uint8_t level = lightest;
+    while (level > 0 && RelativeLuminance(ColorTriple{level, level, level}) > ceiling) {
+        --level;
+    }
+    return ColorTriple{level, level, level};
 }
 
 void FillRect(PixelBuffer& picture, PixelRect rect, ColorTriple color)
@@ -199,48 +251,60 @@ void DrawStrokes(PixelBuffer& picture, const std::array<Stroke, N>& strokes, std
     }
 }
 
-// "23 / 72" left in the count row, and "終了" after it once the game is over.
+// A number of one or two digits starting at `x`, without a blank tens place; returns the x
+// just after its last digit.
+std::int32_t DrawNumberFrom(PixelBuffer& picture, std::int32_t x, std::int32_t y, const DigitShape& shape,
+                            const BarPair& bars, int number)
+{
+    const std::int32_t gap = std::max(1, shape.length / 3);
+    if (number >= 10) {
+        DrawNumber(picture, x, x + shape.Width() + gap, y, shape, bars, number);
+        return x + 2 * shape.Width() + gap;
+    }
+    DrawNumber(picture, x, x, y, shape, bars, number);
+    return x + shape.Width();
+}
+
+// "23 / 72" left in the count row, and "終了" right after it once the game is over.
 void DrawCount(PixelBuffer& picture, const AudienceLayout& layout, const AudienceBoard& board,
-               ColorTriple digitColor)
+               const AudiencePalette& palette)
 {
     const DigitShape& shape = layout.countDigit;
-    const ColorTriple color = board.IsComplete() ? digitColor : kCountColor;
+    const ColorTriple color = board.IsComplete() ? palette.lit : palette.count;
     const BarPair bars(shape, color);
     const std::int32_t gap = std::max(1, shape.length / 3);
     const std::int32_t y = layout.count.y + (layout.count.height - shape.Height()) / 2;
-    std::int32_t x = layout.count.x;
-    DrawNumber(picture, x, x + shape.Width() + gap, y, shape, bars, board.CalledCount());
-    x += 2 * shape.Width() + 3 * gap;
+    std::int32_t x = DrawNumberFrom(picture, layout.count.x, y, shape, bars, board.CalledCount());
+    x += 2 * gap;
     const std::int32_t slashWidth = shape.length * 3 / 4;
     DrawSlash(picture, PixelRect{x, y, slashWidth, shape.Height()}, shape.thickness, color);
     x += slashWidth + 2 * gap;
-    DrawNumber(picture, x, x + shape.Width() + gap, y, shape, bars, board.NumMax());
-    x += 2 * shape.Width() + 2 * gap;
+    x = DrawNumberFrom(picture, x, y, shape, bars, board.NumMax());
     if (!board.IsComplete()) {
         return;
     }
-    const std::int32_t side = std::max(1, std::min((layout.count.Right() - x) * 4 / 9, layout.count.height));
+    x += 3 * gap;
+    // Two squares with an eighth of a square between them fill at most the rest of the row.
+    const std::int32_t side = std::max(1, std::min((layout.count.Right() - x) * 8 / 17, layout.count.height));
     const std::int32_t markY = layout.count.y + (layout.count.height - side) / 2;
-    x = layout.count.Right() - 2 * side - side / 8;
-    DrawStrokes(picture, kEndMarkFirst, x, markY, side, digitColor);
-    DrawStrokes(picture, kEndMarkSecond, x + side + side / 8, markY, side, digitColor);
+    DrawStrokes(picture, kEndMarkFirst, x, markY, side, palette.lit);
+    DrawStrokes(picture, kEndMarkSecond, x + side + side / 8, markY, side, palette.lit);
 }
 
 void DrawBoard(PixelBuffer& picture, const AudienceLayout& layout, const AudienceBoard& board,
-               ColorTriple digitColor)
+               const AudiencePalette& palette)
 {
     const DigitShape& shape = layout.cellDigit;
-    const BarPair uncalledBars(shape, kCellDigit);
-    const BarPair calledBars(shape, digitColor);
-    const BarPair newestBars(shape, kNewestDigit);
-    const ColorTriple calledFill = Shade(digitColor, 56);
+    const BarPair uncalledBars(shape, palette.uncalledDigit);
+    const BarPair calledBars(shape, palette.lit);
+    const BarPair newestBars(shape, palette.newestDigit);
     const std::int32_t gap = shape.length / 3;
     const std::int32_t pairWidth = 2 * shape.Width() + gap;
     for (std::int16_t number = 1; number <= board.NumMax(); ++number) {
         const PixelRect cell = layout.Cell(number);
         const bool newest = board.Newest() == number;
         const bool called = board.IsCalled(number);
-        FillRect(picture, cell, newest ? digitColor : called ? calledFill : kCellFill);
+        FillRect(picture, cell, newest ? palette.lit : called ? palette.calledFill : palette.uncalledFill);
         const std::int32_t tenX = cell.x + (cell.width - pairWidth) / 2;
         const std::int32_t digitY = cell.y + (cell.height - shape.Height()) / 2;
         // Single digits stand in the middle of the cell.
@@ -256,6 +320,41 @@ void DrawBoard(PixelBuffer& picture, const AudienceLayout& layout, const Audienc
 
 }  // namespace
 
+std::int32_t AudienceFrameScale(std::int32_t width, std::int32_t height)
+{
+    const auto pixels = [&](std::int64_t scale) {
+        return ((std::max(width, 1) + scale - 1) / scale) * ((std::max(height, 1) + scale - 1) / scale);
+    };
+    std::int32_t scale = 1;
+    while (pixels(scale) > kMostAudienceFramePixels) {
+        ++scale;
+    }
+    return scale;
+}
+
+double RelativeLuminance(ColorTriple color)
+{
+    const auto linear = [](std::uint8_t c) {
+        const double v = c / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.red) + 0.7152 * linear(color.green) + 0.0722 * linear(color.blue);
+}
+
+AudiencePalette AudiencePalette::For(ColorTriple chosen)
+{
+    AudiencePalette palette;
+    palette.background = kBackground;
+    palette.uncalledFill = kCellFill;
+    palette.uncalledDigit = kCellDigit;
+    palette.lit = BrightEnough(chosen);
+    palette.calledFill = Blend(kBackground, palette.lit, kCalledFillShare);
+    palette.newestDigit = kBackground;
+    palette.unlitSegment = Shade(palette.lit, kUnlitShare);
+    palette.count = GreyNoBrighterThan(RelativeLuminance(palette.lit), kCountGrey);
+    return palette;
+}
+
 void AudienceFrame::Compose(const AudienceBoard& board, ColorTriple digitColor, std::int32_t width,
                             std::int32_t height)
 {
@@ -269,21 +368,22 @@ void AudienceFrame::Compose(const AudienceBoard& board, ColorTriple digitColor, 
     if (base_.Width() != width || base_.Height() != height) {
         base_ = PixelBuffer(width, height);
     }
-    FillRect(base_, PixelRect{0, 0, width, height}, kBackground);
+    const AudiencePalette palette = AudiencePalette::For(digitColor);
+    FillRect(base_, PixelRect{0, 0, width, height}, palette.background);
 
     litBar_H_ = MakeSegmentBar(BarOrientation::Horizontal, {layout_.digit.length, layout_.digit.thickness},
-                               digitColor);
-    litBar_V_ =
-        MakeSegmentBar(BarOrientation::Vertical, {layout_.digit.length, layout_.digit.thickness}, digitColor);
+                               palette.lit);
+    litBar_V_ = MakeSegmentBar(BarOrientation::Vertical, {layout_.digit.length, layout_.digit.thickness},
+                               palette.lit);
     // Unlit bars glow faintly, as on a real segment display.
-    const BarPair unlit(layout_.digit, Shade(digitColor, 40));
+    const BarPair unlit(layout_.digit, palette.unlitSegment);
     DrawSegments(base_, layout_.tenX, layout_.digitY, layout_.digit, unlit.horizontal, unlit.vertical,
                  kAllSegments);
     DrawSegments(base_, layout_.oneX, layout_.digitY, layout_.digit, unlit.horizontal, unlit.vertical,
                  kAllSegments);
 
-    DrawCount(base_, layout_, board, digitColor);
-    DrawBoard(base_, layout_, board, digitColor);
+    DrawCount(base_, layout_, board, palette);
+    DrawBoard(base_, layout_, board, palette);
     frame_ = base_;
     static_cast<void>(ComposeNumber(board.Current()));
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "display/audience_board.h"
+#include "display/audience_placement.h"
 #include "imaging/pixel_buffer.h"
 
 namespace palvo {
@@ -18,6 +19,13 @@ public:
     // The window is painting what was invalidated: present the frame now. Composing here, in the
     // event loop, keeps the work out of the operator's rhythm.
     virtual void OnAudiencePaint() = 0;
+    // The window opens on the operator's screen (no other is free): where its outer frame goes,
+    // for a drawing area of clientWidth x clientHeight.
+    virtual PixelRect OnAudiencePlace(const SharedScreen& screen, std::int32_t clientWidth,
+                                      std::int32_t clientHeight)
+    {
+        return PlaceAudienceWindow(screen, {}, clientWidth, clientHeight);
+    }
 };
 
 // A second top-level window for the players: it shows frames composed by the core at exactly
@@ -30,7 +38,7 @@ public:
     virtual void SetEvents(AudienceWindowEvents* events) = 0;
 
     // Shows the window: full screen on a screen that does not hold the operator's window where
-    // there is one, else as an ordinary window beside or over it.
+    // there is one, else as an ordinary window where OnAudiencePlace puts it.
     virtual void Open() = 0;
     // Hides the window; the game goes on.
     virtual void Close() = 0;
@@ -44,10 +52,11 @@ public:
     // areas asked for since its last paint.
     virtual void Invalidate(PixelRect area) = 0;
 
-    // Takes `frame` as what the window shows; only `changed` differs from the frame presented
-    // before, unless the frame's size changed. A frame of another size than the window is shown
-    // from its top-left corner. Called from OnAudiencePaint.
-    virtual void Present(const PixelBuffer& frame, PixelRect changed) = 0;
+    // Takes `frame` as what the window shows, each frame pixel as `scale` x `scale` window pixels
+    // (a window too large for a frame of its own size); only `changed` (in frame pixels) differs
+    // from the frame presented before, unless the frame's size or scale changed. A frame that
+    // does not cover the window is shown from its top-left corner. Called from OnAudiencePaint.
+    virtual void Present(const PixelBuffer& frame, PixelRect changed, std::int32_t scale = 1) = 0;
 };
 
 }  // namespace palvo

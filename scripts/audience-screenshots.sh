@@ -3,11 +3,19 @@
 # in the middle of a roll, after several draws and after the last number of a 30-number game.
 # Usage: scripts/audience-screenshots.sh [build folder]     the Linux program (default: build)
 #        scripts/audience-screenshots.sh --windows           palvo.exe of build-win32 under Wine
+#        scripts/audience-screenshots.sh --colours [build]   the Linux program at 960x540 with
+#                 three numbers drawn (called, uncalled, newest) in each digit colour below,
+#                 the dark ones included
 # The pictures go to screenshots/ (audience-*.png, Windows ones audience-win32-*.png).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 windows=false
+colours=false
+if [ "${1:-}" = "--colours" ]; then
+    colours=true
+    shift
+fi
 if [ "${1:-}" = "--windows" ]; then
     windows=true
     build=$root/build-win32
@@ -59,6 +67,35 @@ prefix=audience
 if $windows; then
     prefix=audience-win32
     [ -f "$WINEPREFIX/system.reg" ] || timeout 240 wineboot --init >/dev/null 2>&1
+fi
+if $colours; then
+    # NumColor values (red + green x 256 + blue x 65536): the default orange, black, navy,
+    # maroon, dark green, purple, blue, red, grey, yellow and white.
+    for colour in 33023 0 8388608 128 32768 8388736 16711680 255 8421504 65535 16777215; do
+        folder=$work/colour-$colour
+        cp -r "$build/app" "$folder"
+        rm -f "$folder/palvo-game.txt" "$folder/palvo-history.csv"
+        printf '[PALVO]\r\nNumColor=%s\r\nNumMax=12\r\nRhythmFast=5\r\nRhythmSlow=1\r\n' "$colour" >"$folder/palvo.ini"
+        "$folder/palvo" &
+        program_pid=$!
+        main=$(timeout 60 xdotool search --sync --onlyvisible --name 'PALVO  ' | head -n 1)
+        sleep 1
+        xdotool windowmove --sync "$main" 1950 0
+        for _ in 1 2 3; do
+            xdotool mousemove --window "$main" 711 523 click 1
+            sleep 1.6
+        done
+        xdotool windowfocus --sync "$main" key F5
+        audience=$(timeout 20 xdotool search --sync --onlyvisible --name '表示' | head -n 1)
+        xdotool windowmove --sync "$audience" 0 0 windowsize --sync "$audience" 960 540
+        sleep 1
+        import -window "$audience" "$shots/audience-colour-$colour.png"
+        kill "$program_pid" 2>/dev/null || true
+        wait "$program_pid" 2>/dev/null || true
+        program_pid=
+        echo "$shots/audience-colour-$colour.png"
+    done
+    exit 0
 fi
 for size in 1920x1080 800x600; do
     folder=$work/app-$size

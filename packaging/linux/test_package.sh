@@ -53,6 +53,13 @@ root="$scratch/root"
 home="$scratch/home"
 mkdir -p "$root" "$home"
 dpkg-deb -x "$package" "$root"
+# The operator's guide and every picture it shows come with the program.
+guide="$root/usr/share/doc/palvo/operator-guide.md"
+[ -f "$guide" ] || fail "the package lacks /usr/share/doc/palvo/operator-guide.md"
+for picture in $(sed -n 's/.*](\(images\/[^)]*\)).*/\1/p' "$guide"); do
+    [ -f "$root/usr/share/doc/palvo/$picture" ] || fail "the guide's picture $picture is not in the package"
+done
+echo "operator's guide: in the package with its pictures"
 chmod 755 "$scratch"
 as_user=()
 if [ "$(id -u)" -eq 0 ]; then

@@ -5,11 +5,12 @@
 
 namespace palvo {
 
-void MemoryAudienceWindow::Present(const PixelBuffer& frame, PixelRect changed)
+void MemoryAudienceWindow::Present(const PixelBuffer& frame, PixelRect changed, std::int32_t scale)
 {
     ++presents_;
-    if (shown_.Width() != frame.Width() || shown_.Height() != frame.Height()) {
+    if (shown_.Width() != frame.Width() || shown_.Height() != frame.Height() || scale != scale_) {
         shown_ = frame;
+        scale_ = scale;
         return;
     }
     const std::int32_t left = std::max(changed.x, 0);

@@ -20,7 +20,7 @@ public:
     std::int32_t ClientHeight() const override { return height_; }
     // Paints at once: the double has no event loop to wait for.
     void Invalidate(PixelRect area) override;
-    void Present(const PixelBuffer& frame, PixelRect changed) override;
+    void Present(const PixelBuffer& frame, PixelRect changed, std::int32_t scale = 1) override;
 
     // The user drags the window to a new size, or closes it.
     void UserResizes(std::int32_t width, std::int32_t height);
@@ -28,6 +28,8 @@ public:
 
     const PixelBuffer& Shown() const { return shown_; }
     int PresentCount() const { return presents_; }
+    // Window pixels per pixel of the frame shown.
+    std::int32_t Scale() const { return scale_; }
 
 private:
     AudienceWindowEvents* events_ = nullptr;
@@ -36,6 +38,7 @@ private:
     bool open_ = false;
     PixelBuffer shown_;
     int presents_ = 0;
+    std::int32_t scale_ = 1;
 };
 
 }  // namespace palvo

@@ -2,9 +2,10 @@
 
 namespace palvo {
 
-std::optional<std::string> ScriptedCommonDialogs::SelectImageFile()
+std::optional<std::string> ScriptedCommonDialogs::SelectImageFile(const std::string& current)
 {
     ++imageFileRequests_;
+    imageFileStart_ = current;
     if (imageFiles_.empty()) {
         return std::nullopt;
     }

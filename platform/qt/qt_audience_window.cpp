@@ -37,6 +37,7 @@ QtAudienceWindow::QtAudienceWindow(QWidget& owner) : QWidget(&owner, Qt::Window)
     // The operator keeps the keyboard: Start and Space stay with the operator's window.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setMinimumSize(320, 180);
+    KeepWithinDesktop();
     resize(kFirstWidth, kFirstHeight);
     owner_.installEventFilter(this);
 }
@@ -51,8 +52,19 @@ bool QtAudienceWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void QtAudienceWindow::KeepWithinDesktop()
+{
+    // Qt keeps a copy of the whole window for painting: a window larger than every screen
+    // together shows nothing more and would hold gigabytes.
+    const QScreen* screen = owner_.screen() != nullptr ? owner_.screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        setMaximumSize(screen->virtualSize().expandedTo(minimumSize()));
+    }
+}
+
 void QtAudienceWindow::Open()
 {
+    KeepWithinDesktop();
     QScreen* ownerScreen = owner_.screen();
     QScreen* other = nullptr;
     for (QScreen* screen : QGuiApplication::screens()) {
@@ -69,21 +81,23 @@ void QtAudienceWindow::Open()
         showFullScreen();
         return;
     }
-    // One screen: beside the operator's window where there is room, over it otherwise.
+    // One screen: the core chooses the place; a frame not yet shown is taken to be like the
+    // operator's.
     const QRect available =
         ownerScreen != nullptr ? ownerScreen->availableGeometry() : QRect(0, 0, 1024, 768);
     const QRect operatorFrame = owner_.frameGeometry();
-    QRect place(0, 0, std::min(kFirstWidth, available.width()), std::min(kFirstHeight, available.height()));
-    if (available.right() - operatorFrame.right() >= place.width()) {
-        place.moveTopLeft(QPoint(operatorFrame.right() + 1, std::max(available.top(), operatorFrame.top())));
-    } else {
-        place.moveTopLeft(QPoint(operatorFrame.left() + 40, operatorFrame.top() + 40));
-    }
-    place.moveRight(std::min(place.right(), available.right()));
-    place.moveBottom(std::min(place.bottom(), available.bottom()));
-    place.moveTopLeft(
-        QPoint(std::max(place.left(), available.left()), std::max(place.top(), available.top())));
-    setGeometry(place);
+    const QRect operatorClient(owner_.mapToGlobal(QPoint(0, 0)), owner_.size());
+    const auto toPixels = [](const QRect& r) { return PixelRect{r.x(), r.y(), r.width(), r.height()}; };
+    SharedScreen shared{toPixels(available), toPixels(operatorClient), toPixels(operatorFrame)};
+    shared.frameLeft = std::max(0, operatorClient.left() - operatorFrame.left());
+    shared.frameTop = std::max(0, operatorClient.top() - operatorFrame.top());
+    shared.frameRight = std::max(0, operatorFrame.right() - operatorClient.right());
+    shared.frameBottom = std::max(0, operatorFrame.bottom() - operatorClient.bottom());
+    const PixelRect outer = events_ != nullptr ? events_->OnAudiencePlace(shared, kFirstWidth, kFirstHeight)
+                                               : PlaceAudienceWindow(shared, {}, kFirstWidth, kFirstHeight);
+    setGeometry(QRect(outer.x + shared.frameLeft, outer.y + shared.frameTop,
+                      std::max(1, outer.width - shared.frameLeft - shared.frameRight),
+                      std::max(1, outer.height - shared.frameTop - shared.frameBottom)));
     showNormal();
 }
 
@@ -107,9 +121,9 @@ std::int32_t QtAudienceWindow::ClientHeight() const
     return static_cast<std::int32_t>(std::lround(height() * devicePixelRatioF()));
 }
 
-void QtAudienceWindow::Present(const PixelBuffer& frame, PixelRect changed)
+void QtAudienceWindow::Present(const PixelBuffer& frame, PixelRect changed, std::int32_t scale)
 {
-    if (frame.Empty()) {
+    if (frame.Empty() || scale < 1) {
         return;
     }
     if (image_.width() != frame.Width() || image_.height() != frame.Height()) {
@@ -128,8 +142,9 @@ void QtAudienceWindow::Present(const PixelBuffer& frame, PixelRect changed)
         std::memcpy(image_.scanLine(y) + static_cast<std::size_t>(left) * sizeof(Pixel), &frame.At(left, y),
                     bytes);
     }
-    // The frame has the window's device pixels: drawn 1:1, never smoothed.
-    image_.setDevicePixelRatio(devicePixelRatioF());
+    // The frame has the window's device pixels, or one for every scale x scale of them: drawn
+    // 1:1 or enlarged, never smoothed.
+    image_.setDevicePixelRatio(devicePixelRatioF() / scale);
 }
 
 void QtAudienceWindow::Invalidate(PixelRect area)
@@ -150,9 +165,10 @@ void QtAudienceWindow::paintEvent(QPaintEvent* event)
     const QRect imageArea = area.intersected(
         image_.isNull() ? QRect() : QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize()));
     if (!imageArea.isEmpty()) {
-        painter.drawImage(imageArea, image_,
-                          QRectF(imageArea.topLeft() * image_.devicePixelRatio(),
-                                 imageArea.size() * image_.devicePixelRatio()));
+        // The whole image, clipped to what is painted: an enlarged frame keeps its pixel grid.
+        painter.setClipRect(imageArea);
+        painter.drawImage(QRectF(QPointF(0, 0), image_.deviceIndependentSize()), image_);
+        painter.setClipping(false);
     }
     for (const QRect& part : QRegion(area).subtracted(QRegion(imageArea))) {
         painter.fillRect(part, kBackground);
@@ -162,6 +178,11 @@ void QtAudienceWindow::paintEvent(QPaintEvent* event)
 void QtAudienceWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    // A size forced past the limit from outside goes back before anything is painted at it.
+    if (width() > maximumWidth() || height() > maximumHeight()) {
+        resize(size().boundedTo(maximumSize()));
+        return;
+    }
     if (events_ != nullptr && isVisible()) {
         events_->OnAudienceResized();
     }

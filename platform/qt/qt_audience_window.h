@@ -21,9 +21,9 @@ public:
     std::int32_t ClientWidth() const override;
     std::int32_t ClientHeight() const override;
     void Invalidate(PixelRect area) override;
-    void Present(const PixelBuffer& frame, PixelRect changed) override;
+    void Present(const PixelBuffer& frame, PixelRect changed, std::int32_t scale = 1) override;
 
-    // What is on screen, for checks and screenshots.
+    // What is on screen, for checks and screenshots (enlarged by its device pixel ratio's inverse).
     const QImage& Image() const { return image_; }
 
     static const QString& Title();
@@ -38,6 +38,7 @@ protected:
 
 private:
     void ToggleFullScreen();
+    void KeepWithinDesktop();
 
     QWidget& owner_;
     AudienceWindowEvents* events_ = nullptr;

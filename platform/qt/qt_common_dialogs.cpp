@@ -34,7 +34,7 @@ QtCommonDialogs::QtCommonDialogs()
     InstallJapaneseStandardTexts();
 }
 
-std::optional<std::string> QtCommonDialogs::SelectImageFile()
+std::optional<std::string> QtCommonDialogs::SelectImageFile(const std::string& current)
 {
     QFileDialog dialog(owner_);
     // Qt's own dialog everywhere, so the filter below behaves the same on every desktop.
@@ -47,6 +47,14 @@ std::optional<std::string> QtCommonDialogs::SelectImageFile()
     if (auto* model = dialog.findChild<QFileSystemModel*>()) {
         model->setNameFilters({QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg")});
         model->setNameFilterDisables(false);
+    }
+    // Where the picture in use lies: the operator's pictures are usually side by side.
+    const QFileInfo currentFile(QString::fromStdString(current));
+    if (!current.empty() && currentFile.dir().exists()) {
+        dialog.setDirectory(currentFile.dir());
+        if (currentFile.exists()) {
+            dialog.selectFile(currentFile.fileName());
+        }
     }
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;

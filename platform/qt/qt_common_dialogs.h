@@ -17,9 +17,10 @@ public:
     // The window the dialogs are modal to; nullptr makes them application-modal.
     void SetOwner(QWidget* owner) { owner_ = owner; }
 
-    // Offers the one entry "画像ファイル (*.bmp;*.gif;*.jpg)", matching the suffixes in any case;
-    // returns the chosen file's absolute path, or nullopt when cancelled.
-    std::optional<std::string> SelectImageFile() override;
+    // Offers the one entry "画像ファイル (*.bmp;*.gif;*.jpg)", matching the suffixes in any case,
+    // in the folder of `current` with it selected; returns the chosen file's absolute path, or
+    // nullopt when cancelled.
+    std::optional<std::string> SelectImageFile(const std::string& current) override;
     // Returns the chosen colour as 0x00BBGGRR, or nullopt when cancelled.
     std::optional<std::int32_t> SelectColor() override;
 

@@ -82,6 +82,10 @@ void QtMainWindowView::ApplyLayout(const WindowLayout& layout)
         palette.setColor(QPalette::Window, ToQColor(*layout.backColor));
         window.setPalette(palette);
     }
+    // The window keeps its size: no maximise button that would do nothing.
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint);
     if (layout.clientWidth > 0 && layout.clientHeight > 0) {
         window.outerSize = QSize();
         window.setFixedSize(layout.clientWidth, layout.clientHeight);

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 #include "platform/qt/qt_conversions.h"
 
@@ -73,6 +75,23 @@ MessageAnswer QtMessageBoxes::Show(std::string_view text, MessageStyle style)
         if (QAbstractButton* button = box.button(caption.button)) {
             button->setText(QString::fromUtf8(caption.text));
         }
+    }
+    // Centred over the owner, wholly on its screen: left to itself the box can open at the
+    // screen's edge when the window manager has not placed the owner yet.
+    if (QWidget* owner = owner_.data(); owner != nullptr && owner->isVisible()) {
+        box.adjustSize();
+        // The box's frame is not known before it is shown; the owner's is the best guess.
+        const QSize frame = owner->frameGeometry().size() - owner->size();
+        QRect place(QPoint(0, 0), box.size().expandedTo(box.sizeHint()) + frame);
+        place.moveCenter(owner->frameGeometry().center());
+        if (const QScreen* screen = owner->screen()) {
+            const QRect work = screen->availableGeometry();
+            place.moveRight(std::min(place.right(), work.right()));
+            place.moveBottom(std::min(place.bottom(), work.bottom()));
+            place.moveLeft(std::max(place.left(), work.left()));
+            place.moveTop(std::max(place.top(), work.top()));
+        }
+        box.move(place.topLeft());
     }
     const int pressed = box.exec();
     if (style == MessageStyle::Question) {

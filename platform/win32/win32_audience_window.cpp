@@ -144,23 +144,31 @@ void Win32AudienceWindow::Open()
     if (fullScreen_) {
         LeaveFullScreen();
     }
-    // One screen: beside the operator's window where there is room, over it otherwise.
+    // One screen: the core chooses the place.
     const RECT work = MonitorArea(operatorMonitor, true);
     RECT operatorFrame{};
     GetWindowRect(owner_, &operatorFrame);
+    RECT operatorClient{};
+    GetClientRect(owner_, &operatorClient);
+    POINT clientOrigin{0, 0};
+    ClientToScreen(owner_, &clientOrigin);
     RECT frame{0, 0, kFirstWidth, kFirstHeight};
     AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
-    const int width = std::min<int>(frame.right - frame.left, work.right - work.left);
-    const int height = std::min<int>(frame.bottom - frame.top, work.bottom - work.top);
-    int x = operatorFrame.right;
-    int y = std::max<int>(operatorFrame.top, work.top);
-    if (work.right - operatorFrame.right < width) {
-        x = operatorFrame.left + 40;
-        y = operatorFrame.top + 40;
-    }
-    x = std::max<int>(work.left, std::min<int>(x, work.right - width));
-    y = std::max<int>(work.top, std::min<int>(y, work.bottom - height));
-    SetWindowPos(window_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto toPixels = [](const RECT& r) {
+        return PixelRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    };
+    SharedScreen shared{
+        toPixels(work),
+        PixelRect{clientOrigin.x, clientOrigin.y, operatorClient.right, operatorClient.bottom},
+        toPixels(operatorFrame)};
+    shared.frameLeft = -frame.left;
+    shared.frameTop = -frame.top;
+    shared.frameRight = frame.right - kFirstWidth;
+    shared.frameBottom = frame.bottom - kFirstHeight;
+    const PixelRect outer = events_ != nullptr ? events_->OnAudiencePlace(shared, kFirstWidth, kFirstHeight)
+                                               : PlaceAudienceWindow(shared, {}, kFirstWidth, kFirstHeight);
+    SetWindowPos(window_, nullptr, outer.x, outer.y, outer.width, outer.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     // The operator keeps the keyboard.
     ShowWindow(window_, SW_SHOWNOACTIVATE);
 }
@@ -204,13 +212,14 @@ void Win32AudienceWindow::Invalidate(PixelRect area)
     InvalidateRect(window_, &rect, FALSE);
 }
 
-void Win32AudienceWindow::Present(const PixelBuffer& frame, PixelRect changed)
+void Win32AudienceWindow::Present(const PixelBuffer& frame, PixelRect changed, std::int32_t scale)
 {
-    if (frame.Empty()) {
+    if (frame.Empty() || scale < 1) {
         return;
     }
-    if (image_.Width() != frame.Width() || image_.Height() != frame.Height()) {
+    if (image_.Width() != frame.Width() || image_.Height() != frame.Height() || scale != scale_) {
         image_ = frame;
+        scale_ = scale;
         return;
     }
     const std::int32_t left = std::max(changed.x, 0);
@@ -232,25 +241,37 @@ void Win32AudienceWindow::Paint()
     RECT client{};
     GetClientRect(window_, &client);
     const RECT& area = paint.rcPaint;
-    const int left = std::max<int>(area.left, 0);
-    const int top = std::max<int>(area.top, 0);
-    const int right = std::min<int>(area.right, image_.Width());
-    const int bottom = std::min<int>(area.bottom, image_.Height());
+    const int scale = scale_;
+    // The image pixels under the painted area (an enlarged image: every one it touches).
+    const int left = std::max<int>(area.left, 0) / scale;
+    const int top = std::max<int>(area.top, 0) / scale;
+    const int right = std::min<int>((area.right + scale - 1) / scale, image_.Width());
+    const int bottom = std::min<int>((area.bottom + scale - 1) / scale, image_.Height());
     if (!image_.Empty() && left < right && top < bottom) {
         // The rows top ... bottom - 1 as a bitmap of their own, so no source offset is in doubt.
         const BITMAPINFO info = TopDownHeader(image_.Width(), bottom - top);
-        SetDIBitsToDevice(target, left, top, static_cast<DWORD>(right - left),
-                          static_cast<DWORD>(bottom - top), left, 0, 0, static_cast<UINT>(bottom - top),
-                          &image_.At(0, top), &info, DIB_RGB_COLORS);
+        if (scale == 1) {
+            SetDIBitsToDevice(target, left, top, static_cast<DWORD>(right - left),
+                              static_cast<DWORD>(bottom - top), left, 0, 0, static_cast<UINT>(bottom - top),
+                              &image_.At(0, top), &info, DIB_RGB_COLORS);
+        } else {
+            // Each image pixel as a whole block of window pixels, never smoothed.
+            SetStretchBltMode(target, COLORONCOLOR);
+            StretchDIBits(target, left * scale, top * scale, (right - left) * scale, (bottom - top) * scale,
+                          left, 0, right - left, bottom - top, &image_.At(0, top), &info, DIB_RGB_COLORS,
+                          SRCCOPY);
+        }
     }
     // Beyond the frame (a resize on its way) the background shows.
     HBRUSH background = CreateSolidBrush(RGB(0x10, 0x10, 0x14));
-    if (image_.Width() < client.right) {
-        RECT rest{image_.Width(), 0, client.right, client.bottom};
+    const int shownWidth = image_.Width() * scale;
+    const int shownHeight = image_.Height() * scale;
+    if (shownWidth < client.right) {
+        RECT rest{shownWidth, 0, client.right, client.bottom};
         FillRect(target, &rest, background);
     }
-    if (image_.Height() < client.bottom) {
-        RECT rest{0, image_.Height(), client.right, client.bottom};
+    if (shownHeight < client.bottom) {
+        RECT rest{0, shownHeight, client.right, client.bottom};
         FillRect(target, &rest, background);
     }
     DeleteObject(background);

@@ -25,7 +25,7 @@ public:
     std::int32_t ClientWidth() const override;
     std::int32_t ClientHeight() const override;
     void Invalidate(PixelRect area) override;
-    void Present(const PixelBuffer& frame, PixelRect changed) override;
+    void Present(const PixelBuffer& frame, PixelRect changed, std::int32_t scale = 1) override;
 
     HWND Window() const { return window_; }
     bool IsFullScreen() const { return fullScreen_; }
@@ -43,6 +43,7 @@ private:
     HWND window_ = nullptr;
     AudienceWindowEvents* events_ = nullptr;
     PixelBuffer image_;
+    std::int32_t scale_ = 1;  // window pixels per image pixel
     bool fullScreen_ = false;
     WINDOWPLACEMENT normalPlacement_{};
 };

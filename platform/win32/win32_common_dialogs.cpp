@@ -11,17 +11,28 @@
 
 namespace palvo::win32 {
 
-std::optional<std::string> Win32CommonDialogs::SelectImageFile()
+std::optional<std::string> Win32CommonDialogs::SelectImageFile(const std::string& current)
 {
     // One filter entry: its caption, then its patterns; the list ends with an empty entry.
     static constexpr wchar_t kFilter[] = L"画像ファイル (*.bmp;*.gif;*.jpg)\0*.bmp;*.gif;*.jpg\0";
     std::wstring fileName(32768, L'\0');
+    // Opens where the picture in use lies, with its name filled in.
+    const std::wstring currentPath = Widen(current);
+    const std::size_t separator = currentPath.find_last_of(L"\\/");
+    const std::wstring folder =
+        separator == std::wstring::npos ? std::wstring() : currentPath.substr(0, separator);
+    const std::wstring name =
+        separator == std::wstring::npos ? currentPath : currentPath.substr(separator + 1);
+    if (name.size() < fileName.size()) {
+        std::copy(name.begin(), name.end(), fileName.begin());
+    }
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = GetActiveWindow();
     dialog.lpstrFilter = kFilter;
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = fileName.data();
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     dialog.nMaxFile = static_cast<DWORD>(fileName.size());
     dialog.Flags =
         OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;

@@ -32,6 +32,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         palvo::win32::Win32EntropySource entropy;
         palvo::win32::Win32CommonDialogs dialogs;
         palvo::win32::Win32MainWindowView view(instance, environment.DataDirectory());
+        messages.SetOwner([&view] { return view.Form().Window(); });
         palvo::win32::Win32SettingsDialogHost settingsDialog(instance, view, environment, dialogs, messages);
 
         palvo::PlatformServices services{clock,       events,  messages,      sound,

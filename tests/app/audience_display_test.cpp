@@ -11,8 +11,14 @@
 namespace palvo::testing {
 namespace {
 
-constexpr Pixel kNewestCellDigit{0x10, 0x10, 0x10, 0};
-constexpr Pixel kUncalledCellDigit{0x98, 0x98, 0x98, 0};
+Pixel AsPixel(ColorTriple color)
+{
+    return Pixel{color.blue, color.green, color.red, 0};
+}
+
+const AudiencePalette kPalette = AudiencePalette::For(ColorTriple{0x00, 0x80, 0xFF});
+const Pixel kNewestCellDigit = AsPixel(kPalette.newestDigit);
+const Pixel kUncalledCellDigit = AsPixel(kPalette.uncalledDigit);
 
 class AudienceDisplayGame : public GameFixture {
 public:
@@ -78,8 +84,24 @@ TEST_F(AudienceDisplayGame, FollowsRollsDrawsColourAndResetAndClosingItNeverTouc
     EXPECT_EQ(AudienceNumber(1), second);
     EXPECT_EQ(AudienceCell(1, firstNumber, kDigitPixel), first.substr(1)) << "called earlier: lit";
 
+    // The largest window a system makes: the frame stays within its bound, enlarged by a whole
+    // factor that covers the window, and still shows the game.
+    audience.UserResizes(32767, 32767);
+    const std::int32_t scale = audience.Scale();
+    const PixelBuffer& huge = audience.Shown();
+    EXPECT_LE(static_cast<std::int64_t>(huge.Width()) * huge.Height(), kMostAudienceFramePixels);
+    EXPECT_GE(huge.Width() * scale, 32767);
+    EXPECT_LT((huge.Width() - 1) * scale, 32767) << "no more frame than the window shows";
+    EXPECT_GE(huge.Height() * scale, 32767);
+    const AudienceLayout hugeLayout = LayOutAudience(huge.Width(), huge.Height(), 1);
+    EXPECT_EQ(
+        ReadDigit(huge, hugeLayout.oneX, hugeLayout.digitY,
+                  DigitGeometry{hugeLayout.digit.length, hugeLayout.digit.thickness, hugeLayout.digit.space}),
+        second.substr(1));
+
     audience.UserResizes(1280, 720);
     EXPECT_EQ(audience.Shown().Width(), 1280);
+    EXPECT_EQ(audience.Scale(), 1);
     EXPECT_EQ(AudienceNumber(1), BigNumber());
 
     // A new colour shows at once; a new highest number at the next Reset.
@@ -88,7 +110,7 @@ TEST_F(AudienceDisplayGame, FollowsRollsDrawsColourAndResetAndClosingItNeverTouc
         config.SetNumMax(25);
     });
     view().ClickWithMouse(Control::cmdSetting);
-    const Pixel red{0, 0, 0xFF, 0};
+    const Pixel red = AsPixel(AudiencePalette::For(ColorTriple{0, 0, 0xFF}).lit);
     EXPECT_EQ(AudienceNumber(1, red), second) << "the players keep the newest number over the idle display";
     messages().QueueAnswer(MessageAnswer::Yes);
     view().ClickWithMouse(Control::cmdReset);

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "platform/paths.h"
 #include "tests/support/game_fixture.h"
@@ -209,7 +210,8 @@ TEST_F(MainWindowStartup, ListenersFollowEveryShownNumberDrawResetAndRefresh)
     ASSERT_EQ(listener.shown.size(), 6u);
     EXPECT_EQ(listener.shown.back(), listener.drawn.back());
     EXPECT_EQ(BigNumber(), " " + std::to_string(listener.drawn.back()));
-    EXPECT_EQ(listener.chimesBeforeDraw, (std::vector<std::size_t>{0})) << "the draw is announced before the chime";
+    EXPECT_EQ(listener.chimesBeforeDraw, (std::vector<std::size_t>{0}))
+        << "the draw is announced before the chime";
     EXPECT_EQ(sound().PlayedFiles().size(), 1u);
 
     view().ClickWithMouse(Control::cmdSetting);
@@ -326,6 +328,32 @@ TEST_F(MainWindowStartup, HighestNumberSavedMidGameIsAnnouncedForTheNextGame)
         Start();
     }
     EXPECT_EQ(view().ListCount(Control::lstHistory), 11) << "the next game has the new one";
+}
+
+TEST_F(MainWindowStartup, HighestNumberSavedBeforeTheFirstDrawAppliesAtOnceAndListenersFollow)
+{
+    WriteIni({{"NumMax", "10"}, {"RhythmFast", "5"}, {"RhythmSlow", "1"}});
+    struct Follower : GameListener {
+        void OnGameReset(const DrawRecord& record) override { numMaxes.push_back(record.NumMax()); }
+        std::vector<std::int16_t> numMaxes;
+    } follower;
+    window_ = std::make_unique<MainWindow>(view(), services());
+    window().AddListener(follower);
+    ASSERT_TRUE(window().FormLoad());
+    for (const std::int16_t numMax : {20, 3}) {
+        dialog().SetEdit([numMax](CConfig& config) { config.SetNumMax(numMax); });
+        view().ClickWithMouse(Control::cmdSetting);
+    }
+    dialog().SetEdit({});
+    view().ClickWithMouse(Control::cmdSetting);
+    EXPECT_TRUE(messages().Messages().empty()) << "nothing drawn: no notice";
+    EXPECT_EQ(follower.numMaxes, (std::vector<std::int16_t>{20, 3})) << "a new empty game, told once each";
+    EXPECT_EQ(window().Record().NumMax(), 3);
+    for (int i = 0; i < 3; ++i) {
+        Start();
+    }
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 3);
+    EXPECT_FALSE(view().IsEnabled(Control::cmdStart)) << "the game of three numbers is complete at once";
 }
 
 class MainWindowFocus : public GameFixture {

@@ -258,7 +258,9 @@ TEST_F(SettingsDialogTest, SaveStoresEveryValueAndWritesTheIniFile)
     Open();
     dialogs_.QueueImageFile(picture);
     dialogs_.QueueColor(0x00FFFFFF);
+    const std::string before = dialog_->SelBackGroundImageFile();
     Press(Control::cmdSelBgImage);
+    EXPECT_EQ(dialogs_.ImageFileStart(), before) << "the chooser opens beside the picture in use";
     EXPECT_EQ(view_->PreviewPath(), picture);
     EXPECT_EQ(view_->ImagePathCaption(), picture);
     Press(Control::cmdSelNumColor);

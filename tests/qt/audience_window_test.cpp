@@ -75,5 +75,67 @@ TEST(QtAudienceWindow, ShowsFramesPixelForPixelClosesOnlyItselfAndGoesWithItsOwn
     delete owner;
 }
 
+// Frames enlarged three times keep whole pixels; the window opens where the core's answer says,
+// told the operator's window as it is; a size past the desktop is taken back.
+class EnlargingEvents : public AudienceWindowEvents {
+public:
+    explicit EnlargingEvents(QtAudienceWindow& window) : window_(window) {}
+    void OnAudienceResized() override {}
+    void OnAudienceClosed() override {}
+    void OnAudiencePaint() override
+    {
+        PixelBuffer frame((window_.ClientWidth() + 2) / 3, (window_.ClientHeight() + 2) / 3);
+        for (std::int32_t y = 0; y < frame.Height(); ++y) {
+            for (std::int32_t x = 0; x < frame.Width(); ++x) {
+                frame.At(x, y) = Pixel{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 0x40, 0};
+            }
+        }
+        window_.Present(frame, PixelRect{0, 0, frame.Width(), frame.Height()}, 3);
+    }
+    PixelRect OnAudiencePlace(const SharedScreen& screen, std::int32_t, std::int32_t) override
+    {
+        asked = screen;
+        return PixelRect{screen.workArea.x + 37, screen.workArea.y + 21, 500, 320};
+    }
+
+    SharedScreen asked;
+
+private:
+    QtAudienceWindow& window_;
+};
+
+TEST(QtAudienceWindow, EnlargedFramesKeepWholePixelsAndTheWindowOpensWhereTheCoreSays)
+{
+    TestApplication();
+    auto* owner = new QWidget;
+    owner->setGeometry(60, 50, 400, 300);
+    owner->show();
+    auto* audience = new QtAudienceWindow(*owner);
+    QtAudienceWindow& window = *audience;
+    EnlargingEvents events(window);
+    window.SetEvents(&events);
+    window.Open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(events.asked.operatorClient, (PixelRect{60, 50, 400, 300}));
+    const QRect placed = window.frameGeometry();
+    EXPECT_EQ(placed.topLeft(), QPoint(events.asked.workArea.x + 37, events.asked.workArea.y + 21));
+    EXPECT_EQ(placed.size(), QSize(500, 320));
+
+    window.update();
+    QTRY_VERIFY(!window.Image().isNull());
+    const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (const QPoint at : {QPoint(0, 0), QPoint(2, 2), QPoint(3, 0), QPoint(100, 61),
+                            QPoint(window.width() - 1, window.height() - 1)}) {
+        EXPECT_EQ(shown.pixel(at) & 0xFFFFFF,
+                  static_cast<QRgb>((0x40 << 16) | ((at.y() / 3) << 8) | (at.x() / 3)))
+            << at.x() << "," << at.y();
+    }
+
+    window.resize(40000, 40000);
+    EXPECT_LE(window.width(), window.screen()->virtualSize().width()) << "no window past the desktop";
+    window.SetEvents(nullptr);
+    delete owner;
+}
+
 }  // namespace
 }  // namespace palvo

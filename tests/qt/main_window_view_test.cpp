@@ -145,6 +145,12 @@ TEST_F(MainWindowViewTest, CaptionsColoursAndPicturesFollowTheLayout)
     const QImage shown = view_.Widget(ControlId(Control::picHistNum, 0))->grab().toImage();
     EXPECT_EQ(shown.pixelColor(38, 30), QColor(0x00, 0x00, 0xC0));
     EXPECT_EQ(shown.pixelColor(0, 30), QColor(0x20, 0x20, 0x20));
+
+    // A window of one size: minimise and close, no maximise button.
+    const Qt::WindowFlags flags = view_.Window().windowFlags();
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
 }
 
 TEST_F(MainWindowViewTest, LabelLettersFitTheirHeight)

@@ -4,8 +4,11 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -32,6 +35,7 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QStringList captions;
+    QRect frame;
 };
 
 // Answers the next message box with `key` once it is on screen, recording what it showed;
@@ -52,6 +56,7 @@ void AnswerNextBox(SeenBox& seen, Qt::Key key)
             seen.captions.append(button->text());
         }
         seen.captions.sort();
+        seen.frame = box->frameGeometry();
         if (key == Qt::Key_Close) {
             box->close();
         } else {
@@ -101,6 +106,43 @@ TEST(MessageBoxesTest, BoxesAreTitledPalvoWithTheStylesButtonsAndAnswers)
         captions.sort();
         EXPECT_EQ(seen.captions, captions);
     }
+}
+
+TEST(MessageBoxesTest, BoxesOpenCentredOverTheirOwnerWhereverItStands)
+{
+    TestApplication();
+    QWidget owner;
+    QtMessageBoxes boxes;
+    boxes.SetOwner(&owner);
+    for (const QRect place : {QRect(10, 20, 800, 630), QRect(200, 40, 400, 300)}) {
+        owner.setGeometry(place);
+        owner.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+        SeenBox seen;
+        AnswerNextBox(seen, Qt::Key_Escape);
+        static_cast<void>(boxes.Show("前回のゲームの続きから始めますか？", MessageStyle::Question));
+        const QPoint offset = seen.frame.center() - owner.frameGeometry().center();
+        EXPECT_LE(offset.manhattanLength(), 2) << place.x() << "," << place.y();
+    }
+}
+
+TEST(CommonDialogsTest, ThePictureChooserOpensBesideThePictureInUse)
+{
+    TestApplication();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString picture = folder.filePath(QStringLiteral("hall.jpg"));
+    QFile(picture).open(QIODevice::WriteOnly);
+    QtCommonDialogs dialogs;
+    QString shownFolder;
+    QTimer::singleShot(0, [&shownFolder] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            shownFolder = dialog->directory().absolutePath();
+            dialog->reject();
+        }
+    });
+    EXPECT_FALSE(dialogs.SelectImageFile(picture.toStdString()));
+    EXPECT_EQ(shownFolder, QDir(folder.path()).absolutePath());
 }
 
 TEST(JapaneseTextsTest, StandardDialogsSpeakJapaneseWhateverTheSystemLanguage)

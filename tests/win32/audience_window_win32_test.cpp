@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <utility>
+
 #include "platform/win32/win32_audience_window.h"
 
 namespace palvo::win32 {
@@ -113,6 +115,71 @@ TEST(Win32AudienceWindow, FramesAndPartialRepaintsShowPixelForPixelFullScreenAnd
     EXPECT_FALSE(window.IsOpen());
     EXPECT_EQ(window.Window(), nullptr);
     window.SetEvents(nullptr);
+}
+
+// Presents a frame of a third of the window's size, enlarged three times, and opens where the
+// core's answer says.
+class EnlargingEvents : public AudienceWindowEvents {
+public:
+    explicit EnlargingEvents(Win32AudienceWindow& window) : window_(window) {}
+    void OnAudienceResized() override {}
+    void OnAudienceClosed() override {}
+    void OnAudiencePaint() override
+    {
+        PixelBuffer frame((window_.ClientWidth() + 2) / 3, (window_.ClientHeight() + 2) / 3);
+        for (std::int32_t y = 0; y < frame.Height(); ++y) {
+            for (std::int32_t x = 0; x < frame.Width(); ++x) {
+                frame.At(x, y) = Pixel{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 0x40, 0};
+            }
+        }
+        window_.Present(frame, PixelRect{0, 0, frame.Width(), frame.Height()}, 3);
+    }
+    PixelRect OnAudiencePlace(const SharedScreen& screen, std::int32_t, std::int32_t) override
+    {
+        asked = screen;
+        return PixelRect{screen.workArea.x + 37, screen.workArea.y + 21, 500, 320};
+    }
+
+    SharedScreen asked;
+
+private:
+    Win32AudienceWindow& window_;
+};
+
+TEST(Win32AudienceWindow, EnlargedFramesKeepWholePixelsAndTheWindowOpensWhereTheCoreSays)
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 50, 400, 300,
+                                 nullptr, nullptr, instance, nullptr);
+    ASSERT_NE(owner, nullptr);
+    Win32AudienceWindow window(instance, owner);
+    EnlargingEvents events(window);
+    window.SetEvents(&events);
+    window.Open();
+    PumpMessages();
+    ASSERT_TRUE(window.IsOpen());
+    RECT frame{};
+    GetWindowRect(window.Window(), &frame);
+    EXPECT_EQ(frame.left, events.asked.workArea.x + 37);
+    EXPECT_EQ(frame.top, events.asked.workArea.y + 21);
+    EXPECT_EQ(frame.right - frame.left, 500);
+    EXPECT_EQ(frame.bottom - frame.top, 320);
+    RECT ownerFrame{};
+    GetWindowRect(owner, &ownerFrame);
+    EXPECT_EQ(events.asked.operatorFrame, (PixelRect{ownerFrame.left, ownerFrame.top, 400, 300}));
+    EXPECT_GT(events.asked.operatorClient.y, ownerFrame.top) << "below the caption";
+
+    window.Invalidate(PixelRect{0, 0, window.ClientWidth(), window.ClientHeight()});
+    PumpMessages();
+    HDC screen = GetDC(window.Window());
+    for (const auto& [x, y] : {std::pair{0, 0}, std::pair{2, 2}, std::pair{3, 0}, std::pair{100, 61},
+                               std::pair{window.ClientWidth() - 1, window.ClientHeight() - 1}}) {
+        EXPECT_EQ(GetPixel(screen, x, y), RGB(0x40, (y / 3) & 0xFF, (x / 3) & 0xFF)) << x << "," << y;
+    }
+    ReleaseDC(window.Window(), screen);
+    window.SetEvents(nullptr);
+    DestroyWindow(owner);
+    PumpMessages();
 }
 
 }  // namespace
