@@ -21,6 +21,11 @@ PictureSurface& Win32MainWindowView::Picture(ControlId id)
     return *picture;
 }
 
+bool Win32MainWindowView::TranslateKeyboard(const MSG& message)
+{
+    return form_.TranslateKeyboard(message);
+}
+
 void Win32MainWindowView::OnClick(ControlId id)
 {
     if (events_ != nullptr) {
