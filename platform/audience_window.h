@@ -18,11 +18,14 @@ public:
     // The window is painting what was invalidated: present the frame now. Composing here, in the
     // event loop, keeps the work out of the operator's rhythm.
     virtual void OnAudiencePaint() = 0;
+    // The operator pressed a key that means Start in the operator's window (Page Down from a
+    // presentation clicker, Space, Enter or keypad Enter); a held key reports its first press only.
+    virtual void OnAudienceStartKey() = 0;
 };
 
 // A second top-level window for the players: it shows frames composed by the core at exactly
 // its own size, pixel for pixel. Full screen is the window's own affair (F11, a double-click,
-// Escape to leave it).
+// Escape to leave it); the keys of Start are reported.
 class AudienceWindow {
 public:
     virtual ~AudienceWindow() = default;
