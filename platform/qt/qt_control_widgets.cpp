@@ -18,6 +18,33 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
     QPushButton::keyPressEvent(event);
 }
 
+void CommandButton::paintEvent(QPaintEvent* event)
+{
+    QPushButton::paintEvent(event);
+    if (icon().isNull() || !hasFocus()) {
+        return;
+    }
+    // As Windows draws it: every other pixel of a rectangle 4 pixels inside the edge inverted,
+    // so it shows on any picture.
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    const QRect frame = rect().adjusted(4, 4, -4, -4);
+    for (int x = frame.left(); x <= frame.right(); ++x) {
+        for (const int y : {frame.top(), frame.bottom()}) {
+            if ((x + y) % 2 == 0) {
+                painter.fillRect(x, y, 1, 1, Qt::white);
+            }
+        }
+    }
+    for (int y = frame.top() + 1; y < frame.bottom(); ++y) {
+        for (const int x : {frame.left(), frame.right()}) {
+            if ((x + y) % 2 == 0) {
+                painter.fillRect(x, y, 1, 1, Qt::white);
+            }
+        }
+    }
+}
+
 ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -10,13 +10,15 @@ class QLabel;
 
 namespace palvo {
 
-// A command button that Enter presses as well as Space.
+// A command button that Enter presses as well as Space; a held key presses it once. A picture
+// button with the focus shows the dotted focus rectangle of a Windows button.
 class CommandButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A rectangle shape: its border and, with a back colour, its filling; never takes input.
