@@ -24,22 +24,23 @@ void CommandButton::paintEvent(QPaintEvent* event)
     if (icon().isNull() || !hasFocus()) {
         return;
     }
-    // As Windows draws it: every other pixel of a rectangle 4 pixels inside the edge inverted,
-    // so it shows on any picture.
+    // Where Windows draws it: every other pixel of a rectangle 4 pixels inside the edge. Windows
+    // inverts those pixels, which leaves a mid-grey face (the paging buttons') almost as it was;
+    // black or white dots stand out from it.
     QPainter painter(this);
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    const QColor dots = face_.lightness() >= 96 ? QColor(Qt::black) : QColor(Qt::white);
     const QRect frame = rect().adjusted(4, 4, -4, -4);
     for (int x = frame.left(); x <= frame.right(); ++x) {
         for (const int y : {frame.top(), frame.bottom()}) {
             if ((x + y) % 2 == 0) {
-                painter.fillRect(x, y, 1, 1, Qt::white);
+                painter.fillRect(x, y, 1, 1, dots);
             }
         }
     }
     for (int y = frame.top() + 1; y < frame.bottom(); ++y) {
         for (const int x : {frame.left(), frame.right()}) {
             if ((x + y) % 2 == 0) {
-                painter.fillRect(x, y, 1, 1, Qt::white);
+                painter.fillRect(x, y, 1, 1, dots);
             }
         }
     }

@@ -16,9 +16,15 @@ class CommandButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
+    // The colour of the button's face, which the focus rectangle must stand out from.
+    void SetFaceColor(const QColor& face) { face_ = face; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor face_{0xF0, 0xF0, 0xF0};
 };
 
 // A rectangle shape: its border and, with a back colour, its filling; never takes input.
