@@ -374,9 +374,11 @@ void Win32Form::SetEnabled(ControlId id, bool enabled)
 
 bool Win32Form::TakesFocus(HWND control) const
 {
-    if (IsWindowVisible(control) == FALSE) {
-        return false;
-    }
+    return IsWindowVisible(control) != FALSE && IsEnabledWithContainers(control);
+}
+
+bool Win32Form::IsEnabledWithContainers(HWND control) const
+{
     for (HWND each = control; each != nullptr && each != window_; each = GetParent(each)) {
         if (IsWindowEnabled(each) == FALSE) {
             return false;
@@ -599,7 +601,7 @@ void Win32Form::SetFocus(ControlId id)
     if (window == nullptr) {
         return;
     }
-    if (!TakesFocus(window)) {
+    if (!IsEnabledWithContainers(window)) {
         WaitWithFocus(id);
         return;
     }

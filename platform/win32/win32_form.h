@@ -141,6 +141,7 @@ private:
     void RepaintShape(const Child& child);
 
     bool TakesFocus(HWND control) const;
+    bool IsEnabledWithContainers(HWND control) const;
     void WaitWithFocus(ControlId id);
     HWND NextTabStop(HWND from, bool backwards) const;
 
