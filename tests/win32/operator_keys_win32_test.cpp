@@ -22,6 +22,7 @@
 #include "platform/win32/win32_event_pump.h"
 #include "platform/win32/win32_main_window_view.h"
 #include "tests/support/key_sequences.h"
+#include "tests/win32/scratch_folder.h"
 
 namespace palvo::testing {
 namespace {
@@ -30,16 +31,6 @@ class NoSettingsDialog : public SettingsDialogHost {
 public:
     void RunSettingsDialog(CConfig&) override {}
 };
-
-// A build-machine path as this program sees it: under Wine the Unix root is drive Z:.
-std::wstring HostPath(const std::string& path)
-{
-    std::wstring wide = win32::Widen(path);
-    for (wchar_t& character : wide) {
-        character = character == L'/' ? L'\\' : character;
-    }
-    return (!path.empty() && path.front() == '/') ? L"Z:" + wide : wide;
-}
 
 // A scratch folder with the shipped bars, buttons and background; removed afterwards.
 class ProgramFolder {
@@ -51,12 +42,12 @@ public:
         path_ = std::wstring(base) + L"palvo-keys-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                 std::to_wstring(counter_++);
         CreateDirectoryW(path_.c_str(), nullptr);
-        const std::wstring resources = HostPath(PALVO_SOURCE_DIR "/resources");
+        const std::wstring resources = win32::testing::HostPath(PALVO_SOURCE_DIR "/resources");
         for (const wchar_t* folder : {L"bars", L"buttons", L"bg"}) {
-            ready_ = Copy(resources + L"\\" + folder, path_ + L"\\" + folder) && ready_;
+            ready_ = win32::testing::CopyFolder(resources + L"\\" + folder, path_ + L"\\" + folder) && ready_;
         }
     }
-    ~ProgramFolder() { Remove(path_); }
+    ~ProgramFolder() { win32::testing::RemoveFolder(path_); }
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;
 
@@ -65,46 +56,6 @@ public:
     std::string File(const std::string& name) const { return Path() + "\\" + name; }
 
 private:
-    static bool Copy(const std::wstring& from, const std::wstring& to)
-    {
-        CreateDirectoryW(to.c_str(), nullptr);
-        WIN32_FIND_DATAW entry{};
-        HANDLE search = FindFirstFileW((from + L"\\*").c_str(), &entry);
-        if (search == INVALID_HANDLE_VALUE) {
-            return false;
-        }
-        bool copied = true;
-        do {
-            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-                const std::wstring name = entry.cFileName;
-                copied =
-                    CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE) && copied;
-            }
-        } while (FindNextFileW(search, &entry));
-        FindClose(search);
-        return copied;
-    }
-    static void Remove(const std::wstring& folder)
-    {
-        WIN32_FIND_DATAW entry{};
-        HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &entry);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring name = entry.cFileName;
-                if (name == L"." || name == L"..") {
-                    continue;
-                }
-                if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-                    Remove(folder + L"\\" + name);
-                } else {
-                    DeleteFileW((folder + L"\\" + name).c_str());
-                }
-            } while (FindNextFileW(search, &entry));
-            FindClose(search);
-        }
-        RemoveDirectoryW(folder.c_str());
-    }
-
     std::wstring path_;
     bool ready_ = true;
     static inline int counter_ = 0;
