@@ -4,8 +4,7 @@
 
 namespace palvo {
 
-AudienceDisplay::AudienceDisplay(AudienceWindow& window, const MainWindow& game)
-    : window_(window), game_(game)
+AudienceDisplay::AudienceDisplay(AudienceWindow& window, MainWindow& game) : window_(window), game_(game)
 {
     window_.SetEvents(this);
 }
@@ -111,6 +110,12 @@ void AudienceDisplay::OnAudiencePaint()
         const PixelRect changed = frame_.ComposeNumber(board_.Current());
         window_.Present(frame_.Frame(), changed, scale_);
     }
+}
+
+void AudienceDisplay::OnAudienceStartKey()
+{
+    // The clicker works wherever the focus is; the operator's window keeps Start's locks.
+    game_.OnClick(Control::cmdStart);
 }
 
 }  // namespace palvo

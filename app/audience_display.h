@@ -11,12 +11,13 @@
 namespace palvo {
 
 // The players' display: follows the game through the listener calls and shows it in the
-// audience window while that is open. It never acts on the game and stores nothing.
+// audience window while that is open. It acts on the game only as the operator's Start key would
+// (the operator's window decides whether Start may be pressed now), and stores nothing.
 class AudienceDisplay final : public GameListener, public AudienceWindowEvents {
 public:
     // `game` supplies the game in force and the digit colour when the window opens; both must
     // outlive this display.
-    AudienceDisplay(AudienceWindow& window, const MainWindow& game);
+    AudienceDisplay(AudienceWindow& window, MainWindow& game);
     ~AudienceDisplay() override;
 
     AudienceDisplay(const AudienceDisplay&) = delete;
@@ -41,6 +42,7 @@ public:
     // Leaves the operator's buttons and history cells free where the screen allows.
     PixelRect OnAudiencePlace(const SharedScreen& screen, std::int32_t clientWidth,
                               std::int32_t clientHeight) override;
+    void OnAudienceStartKey() override;
 
 private:
     // What the next paint must compose.
@@ -49,7 +51,7 @@ private:
     void Redraw();
 
     AudienceWindow& window_;
-    const MainWindow& game_;
+    MainWindow& game_;
     AudienceBoard board_;
     AudienceFrame frame_;
     Pending pending_ = Pending::Nothing;

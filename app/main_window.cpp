@@ -16,21 +16,6 @@ constexpr std::string_view kNumMaxNextGameNotice =
 
 constexpr std::string_view kGameCompleteNotice = "サイシュウパルボデス！ オツカレサマデシタ．";
 
-// The buttons the operator plays with, after which Space and Enter must mean Start again.
-bool IsOperatorButton(ControlId button)
-{
-    switch (button.control()) {
-        case Control::cmdStart:
-        case Control::cmdHistBack:
-        case Control::cmdHistForward:
-        case Control::cmdReset:
-        case Control::cmdSetting:
-            return true;
-        default:
-            return false;
-    }
-}
-
 std::string CloseWriteFailureMessage(const std::string& iniFilePath)
 {
     return "設定ファイルに書き込めませんでした。\n" + iniFilePath +
@@ -153,10 +138,10 @@ void MainWindow::OnClick(ControlId button)
         return;
     }
     ++busy_;
-    Dispatch(button);
+    const bool answered = Dispatch(button);
     ReportJournalTroubles();
     --busy_;
-    if (!life_.closed && IsOperatorButton(button)) {
+    if (!life_.closed && answered) {
         ReturnFocusToStart();
     }
     FinishHandler();
@@ -164,14 +149,15 @@ void MainWindow::OnClick(ControlId button)
 
 void MainWindow::ReturnFocusToStart()
 {
-    // A button keeps the focus after its click, and Space or Enter would press it again: after a
-    // question answered No, a second Space on Reset would erase the game. Start is the safe key.
-    if (MayClick(Control::cmdStart)) {
-        view_.SetFocus(Control::cmdStart);
-    }
+    // After a question, a dialog or the closing notice the operator's next Space or Enter means
+    // Start: a second Space on Reset would ask again, with Yes as its default. A locked Start
+    // takes the focus when it opens again; until then no button has it, so those keys press
+    // nothing (after the last number they would page the board back). Paging keeps its button's
+    // focus: Space pages on, one press one meaning.
+    view_.SetFocus(Control::cmdStart);
 }
 
-void MainWindow::Dispatch(ControlId button)
+bool MainWindow::Dispatch(ControlId button)
 {
     BitmapPreparation images = Images();
     DigitRenderer renderer = Renderer();
@@ -180,8 +166,7 @@ void MainWindow::Dispatch(ControlId button)
 
     switch (button.control()) {
         case Control::cmdStart:
-            cmdStart_Click(images, renderer, board);
-            break;
+            return cmdStart_Click(images, renderer, board);
         case Control::cmdHistBack:
             board.PageBack();
             break;
@@ -192,10 +177,10 @@ void MainWindow::Dispatch(ControlId button)
             if (board.Reset(gConfig->NumMax())) {
                 listeners_.OnGameReset(record_);
             }
-            break;
+            return true;
         case Control::cmdSetting:
             cmdSetting_Click(images, auxiliary, board);
-            break;
+            return true;
         case Control::Command1:
             auxiliary.Command1_Click();
             break;
@@ -211,9 +196,10 @@ void MainWindow::Dispatch(ControlId button)
         default:
             break;  // pictures, labels and the list take no click
     }
+    return false;
 }
 
-void MainWindow::cmdStart_Click(BitmapPreparation& images, DigitRenderer& renderer, HistoryBoard& board)
+bool MainWindow::cmdStart_Click(BitmapPreparation& images, DigitRenderer& renderer, HistoryBoard& board)
 {
     StartSequence sequence(view_, services_, *gConfig, record_, picker_, images, renderer, board, life_,
                            listeners_);
@@ -223,12 +209,13 @@ void MainWindow::cmdStart_Click(BitmapPreparation& images, DigitRenderer& render
             if (!life_.closeRequested && !life_.closed) {
                 services_.messages.Show(kGameCompleteNotice, MessageStyle::Notice);
             }
-            break;
+            return true;
         case SequenceEnd::Drawn:
         case SequenceEnd::Refused:
         case SequenceEnd::Abandoned:
             break;
     }
+    return false;
 }
 
 void MainWindow::cmdSetting_Click(BitmapPreparation& images, AuxiliaryControls& auxiliary,

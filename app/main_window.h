@@ -82,8 +82,10 @@ private:
     void Release();
     bool MayClick(ControlId button) const;
     void ReturnFocusToStart();
-    void Dispatch(ControlId button);
-    void cmdStart_Click(BitmapPreparation& images, DigitRenderer& renderer, HistoryBoard& board);
+    // Runs the handler; true when it showed the operator a question, a dialog or the closing notice.
+    bool Dispatch(ControlId button);
+    // True when the game ended with this draw (the closing notice was shown).
+    bool cmdStart_Click(BitmapPreparation& images, DigitRenderer& renderer, HistoryBoard& board);
     void cmdSetting_Click(BitmapPreparation& images, AuxiliaryControls& auxiliary, HistoryBoard& board);
     void FinishHandler();
 

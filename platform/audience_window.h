@@ -26,11 +26,14 @@ public:
     {
         return PlaceAudienceWindow(screen, {}, clientWidth, clientHeight);
     }
+    // The operator pressed a key that means Start in the operator's window (Page Down from a
+    // presentation clicker, Space, Enter or keypad Enter); a held key reports its first press only.
+    virtual void OnAudienceStartKey() = 0;
 };
 
 // A second top-level window for the players: it shows frames composed by the core at exactly
 // its own size, pixel for pixel. Full screen is the window's own affair (F11, a double-click,
-// Escape to leave it).
+// Escape to leave it); the keys of Start are reported.
 class AudienceWindow {
 public:
     virtual ~AudienceWindow() = default;

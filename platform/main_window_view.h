@@ -40,6 +40,9 @@ public:
     // The persistent image of a picture box. Precondition: `box` is a picture box of the layout.
     virtual PictureSurface& Picture(ControlId box) = 0;
 
+    // Disabling the control with the keyboard focus, or a container around it, leaves no control
+    // with the focus (keys meant for it press nothing else) until it is enabled again and takes
+    // the focus back.
     virtual void SetEnabled(ControlId id, bool enabled) = 0;
     virtual bool IsEnabled(ControlId id) const = 0;
 
@@ -55,7 +58,8 @@ public:
 
     virtual void SetTimerEnabled(ControlId id, bool enabled) = 0;
 
-    // Gives the keyboard focus to a control.
+    // Gives the keyboard focus to a control. A control that is disabled, itself or by a container,
+    // takes it as soon as it is enabled; until then no control has it.
     virtual void SetFocus(ControlId id) = 0;
 
     // Shows the window (not modal); it becomes active, which raises OnActivate.

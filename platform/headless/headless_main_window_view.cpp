@@ -89,9 +89,27 @@ MemoryPictureSurface* HeadlessMainWindowView::Surface(ControlId id)
 
 void HeadlessMainWindowView::SetEnabled(ControlId id, bool enabled)
 {
-    if (Widget* control = Find(id)) {
-        control->enabled = enabled;
+    Widget* control = Find(id);
+    if (control == nullptr) {
+        return;
     }
+    control->enabled = enabled;
+    if (!enabled && focus_ && !IsEffectivelyEnabled(*focus_)) {
+        waitingFocus_ = std::exchange(focus_, std::nullopt);
+    } else if (enabled && !focus_ && waitingFocus_ && IsEffectivelyEnabled(*waitingFocus_)) {
+        focus_ = std::exchange(waitingFocus_, std::nullopt);
+    }
+}
+
+void HeadlessMainWindowView::SetFocus(ControlId id)
+{
+    if (layout_ && !IsEffectivelyEnabled(id)) {
+        focus_.reset();
+        waitingFocus_ = id;
+        return;
+    }
+    focus_ = id;
+    waitingFocus_.reset();
 }
 
 bool HeadlessMainWindowView::IsEnabled(ControlId id) const

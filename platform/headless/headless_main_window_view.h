@@ -37,7 +37,7 @@ public:
     int ListCount(ControlId id) const override;
     void ListSelect(ControlId id, int index) override;
     void SetTimerEnabled(ControlId id, bool enabled) override;
-    void SetFocus(ControlId id) override { focus_ = id; }
+    void SetFocus(ControlId id) override;
     void Show() override;
     void Close() override;
 
@@ -72,7 +72,8 @@ public:
     bool IsClosed() const { return closed_; }
     int ShowCount() const { return showCount_; }
     int CloseCount() const { return closeCount_; }
-    // The control with the keyboard focus; none before the logic gave it.
+    // The control with the keyboard focus; none before the logic gave it, and none while the
+    // control that should have it is disabled.
     std::optional<ControlId> Focus() const { return focus_; }
     const std::vector<std::string>& ListItems(ControlId id) const;
     int ListSelection(ControlId id) const;
@@ -105,6 +106,7 @@ private:
     std::vector<ControlId> failingReads_;
     MemoryPictureSurface missing_;
     std::optional<ControlId> focus_;
+    std::optional<ControlId> waitingFocus_;  // takes the focus once it is enabled
     bool shown_ = false;
     bool closed_ = false;
     int showCount_ = 0;

@@ -210,6 +210,14 @@ void QtAudienceWindow::keyPressEvent(QKeyEvent* event)
         case Qt::Key_F5:
             close();
             return;
+        case Qt::Key_PageDown:
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!event->isAutoRepeat() && events_ != nullptr) {
+                events_->OnAudienceStartKey();
+            }
+            return;
         default:
             QWidget::keyPressEvent(event);
     }

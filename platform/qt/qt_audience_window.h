@@ -9,7 +9,8 @@ namespace palvo {
 
 // The players' window on Qt: a top-level window owned by the operator's window (so it closes
 // with it and never keeps the program alive), showing each frame pixel for pixel. F11 or a
-// double-click toggles full screen, Escape leaves it, F5 closes the window as in the operator's.
+// double-click toggles full screen, Escape leaves it, F5 closes the window as in the operator's;
+// Page Down, Space and Enter are reported as Start's keys.
 class QtAudienceWindow final : public QWidget, public AudienceWindow {
 public:
     explicit QtAudienceWindow(QWidget& owner);

@@ -288,6 +288,9 @@ void QtControlFactory::Apply(const ControlLayout& placement, Entry& control, con
                     placement.backColor ? ToQColor(*placement.backColor) : QColor(0xF0, 0xF0, 0xF0);
                 const QColor text = placement.foreColor ? ToQColor(*placement.foreColor) : QColor(Qt::black);
                 button->setStyleSheet(GraphicalButtonStyle(back, text));
+                if (auto* command = dynamic_cast<CommandButton*>(button)) {
+                    command->SetFaceColor(back);
+                }
             }
             break;
         }

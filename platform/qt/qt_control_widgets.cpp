@@ -18,6 +18,34 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
     QPushButton::keyPressEvent(event);
 }
 
+void CommandButton::paintEvent(QPaintEvent* event)
+{
+    QPushButton::paintEvent(event);
+    if (icon().isNull() || !hasFocus()) {
+        return;
+    }
+    // Where Windows draws it: every other pixel of a rectangle 4 pixels inside the edge. Windows
+    // inverts those pixels, which leaves a mid-grey face (the paging buttons') almost as it was;
+    // black or white dots stand out from it.
+    QPainter painter(this);
+    const QColor dots = face_.lightness() >= 96 ? QColor(Qt::black) : QColor(Qt::white);
+    const QRect frame = rect().adjusted(4, 4, -4, -4);
+    for (int x = frame.left(); x <= frame.right(); ++x) {
+        for (const int y : {frame.top(), frame.bottom()}) {
+            if ((x + y) % 2 == 0) {
+                painter.fillRect(x, y, 1, 1, dots);
+            }
+        }
+    }
+    for (int y = frame.top() + 1; y < frame.bottom(); ++y) {
+        for (const int x : {frame.left(), frame.right()}) {
+            if ((x + y) % 2 == 0) {
+                painter.fillRect(x, y, 1, 1, dots);
+            }
+        }
+    }
+}
+
 ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -10,13 +10,21 @@ class QLabel;
 
 namespace palvo {
 
-// A command button that Enter presses as well as Space.
+// A command button that Enter presses as well as Space; a held key presses it once. A picture
+// button with the focus shows the dotted focus rectangle of a Windows button.
 class CommandButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
+    // The colour of the button's face, which the focus rectangle must stand out from.
+    void SetFaceColor(const QColor& face) { face_ = face; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor face_{0xF0, 0xF0, 0xF0};
 };
 
 // A rectangle shape: its border and, with a back colour, its filling; never takes input.

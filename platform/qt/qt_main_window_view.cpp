@@ -125,22 +125,30 @@ void QtMainWindowView::SetEnabled(ControlId id, bool enabled)
     if (widget == nullptr) {
         return;
     }
-    QWidget* focus = QApplication::focusWidget();
-    // The focus a disabled control loses comes back when it is enabled again, so that the
-    // operator's Space or Enter keeps working; a control locked in a row after it (the focus
-    // having moved there meanwhile) does not take over that memory.
-    const bool rememberedStillLocked = focusBeforeDisable_ && !focusBeforeDisable_->isEnabled();
-    if (!enabled && !rememberedStillLocked && focus != nullptr &&
+    // The window's own focus, which it keeps while the players' window is the active one.
+    QWidget* focus = window_->focusWidget();
+    if (!enabled && focus != nullptr && focus != window_.get() &&
         (focus == widget || widget->isAncestorOf(focus))) {
-        focusBeforeDisable_ = focus;
+        WaitWithFocus(focus);
     }
     widget->setEnabled(enabled);
-    if (enabled && focusBeforeDisable_ && focusBeforeDisable_->isEnabled() &&
-        focusBeforeDisable_->isVisible() &&
-        (focusBeforeDisable_ == widget || widget->isAncestorOf(focusBeforeDisable_))) {
-        focusBeforeDisable_->setFocus(Qt::OtherFocusReason);
-        focusBeforeDisable_ = nullptr;
+    if (enabled && waitingFocus_ && waitingFocus_->isEnabled() && waitingFocus_->isVisible() &&
+        (waitingFocus_ == widget || widget->isAncestorOf(waitingFocus_))) {
+        QWidget* waiting = std::exchange(waitingFocus_, nullptr);
+        // Unless the operator has put the focus somewhere meanwhile.
+        if (window_->focusWidget() == nullptr || window_->focusWidget() == window_.get()) {
+            waiting->setFocus(Qt::OtherFocusReason);
+        }
     }
+}
+
+void QtMainWindowView::WaitWithFocus(QWidget* control)
+{
+    // The window itself holds the focus meanwhile: Qt would hand it to the next button (after the
+    // last number, Space would page the board back), and a window without a focus widget gives
+    // its first button the focus when it becomes active again.
+    waitingFocus_ = control;
+    window_->setFocus(Qt::OtherFocusReason);
 }
 
 bool QtMainWindowView::IsEnabled(ControlId id) const
@@ -260,6 +268,11 @@ void QtMainWindowView::SetFocus(ControlId id)
         pendingFocus_ = id;
         return;
     }
+    if (!control->widget->isEnabled()) {
+        WaitWithFocus(control->widget.data());
+        return;
+    }
+    waitingFocus_ = nullptr;
     control->widget->setFocus(Qt::OtherFocusReason);
 }
 

@@ -20,7 +20,8 @@ class QtFormWidget;
 // is the control's name), placed at the layout's exact pixel geometry.
 //
 // Keyboard: Space and Enter press the focused button; Page Down (a presentation clicker)
-// presses cmdStart while it is enabled. Closing the window asks MainWindowEvents first.
+// presses cmdStart while it is enabled; a held key presses once. Closing the window asks
+// MainWindowEvents first.
 class QtMainWindowView : public MainWindowView {
 public:
     // Picture files named by the layout are looked up under environment.DataDirectory().
@@ -55,13 +56,15 @@ public:
 private:
     void PressStartFromKeyboard();
     void FocusFirstButton();
+    // No control has the focus until `control` is enabled and takes it.
+    void WaitWithFocus(QWidget* control);
 
     const Environment& environment_;
     MainWindowEvents* events_ = nullptr;
     std::unique_ptr<QtFormWidget> window_;
     QtControlFactory controls_;  // after window_: its timers stop before the widgets go away
     std::optional<ControlId> pendingFocus_;
-    QPointer<QWidget> focusBeforeDisable_;
+    QPointer<QWidget> waitingFocus_;
     std::unique_ptr<QtPictureSurface> missingPicture_;
 };
 

@@ -357,6 +357,13 @@ LRESULT Win32AudienceWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM l
                 PostMessageW(window_, WM_CLOSE, 0, 0);
                 return 0;
             }
+            if (wParam == VK_NEXT || wParam == VK_SPACE || wParam == VK_RETURN) {
+                // Bit 30: the key was down already, an auto-repeat of a held key.
+                if ((lParam & (1 << 30)) == 0 && events_ != nullptr) {
+                    events_->OnAudienceStartKey();
+                }
+                return 0;
+            }
             break;
         case WM_LBUTTONDBLCLK:
             if (fullScreen_) {

@@ -9,7 +9,8 @@ namespace palvo::win32 {
 // The players' window on Win32: a top-level window owned by the operator's window (so it goes
 // when that closes), created per-monitor DPI aware where Windows offers it so that frames are
 // drawn in the screen's own pixels while the operator's window stays as it is. F11 or a
-// double-click toggles full screen, Escape leaves it, F5 closes the window.
+// double-click toggles full screen, Escape leaves it, F5 closes the window; Page Down, Space and
+// Enter are reported as Start's keys.
 class Win32AudienceWindow final : public AudienceWindow {
 public:
     Win32AudienceWindow(HINSTANCE instance, HWND owner);

@@ -349,8 +349,51 @@ void Win32Form::SetEnabled(ControlId id, bool enabled)
     child->placement.enabled = enabled;
     if (child->placement.kind == ControlKind::Timer) {
         RestartTimer(*child);
-    } else if (child->window != nullptr) {
-        EnableWindow(child->window, enabled ? TRUE : FALSE);
+        return;
+    }
+    if (child->window == nullptr) {
+        return;
+    }
+    const HWND focus = GetFocus();
+    if (!enabled && focus != nullptr && (focus == child->window || IsChild(child->window, focus) != FALSE)) {
+        if (const Child* focused = FindByWindow(focus)) {
+            WaitWithFocus(focused->placement.id);
+        }
+    }
+    EnableWindow(child->window, enabled ? TRUE : FALSE);
+    if (enabled && waitingFocus_) {
+        const HWND waiting = ControlWindow(*waitingFocus_);
+        const HWND now = GetFocus();
+        // Unless the operator has put the focus somewhere meanwhile.
+        if (waiting != nullptr && TakesFocus(waiting) && (now == nullptr || now == window_)) {
+            waitingFocus_.reset();
+            ::SetFocus(waiting);
+        }
+    }
+}
+
+bool Win32Form::TakesFocus(HWND control) const
+{
+    return IsWindowVisible(control) != FALSE && IsEnabledWithContainers(control);
+}
+
+bool Win32Form::IsEnabledWithContainers(HWND control) const
+{
+    for (HWND each = control; each != nullptr && each != window_; each = GetParent(each)) {
+        if (IsWindowEnabled(each) == FALSE) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void Win32Form::WaitWithFocus(ControlId id)
+{
+    // The form itself holds the focus meanwhile, so a key meant for the control presses nothing
+    // (Windows would leave no window with the focus, and Space would make the form beep).
+    waitingFocus_ = id;
+    if (window_ != nullptr) {
+        ::SetFocus(window_);
     }
 }
 
@@ -555,9 +598,15 @@ void Win32Form::SetTimerEnabled(ControlId id, bool enabled)
 void Win32Form::SetFocus(ControlId id)
 {
     HWND window = ControlWindow(id);
-    if (window != nullptr) {
-        ::SetFocus(window);
+    if (window == nullptr) {
+        return;
     }
+    if (!IsEnabledWithContainers(window)) {
+        WaitWithFocus(id);
+        return;
+    }
+    waitingFocus_.reset();
+    ::SetFocus(window);
 }
 
 void Win32Form::Show()

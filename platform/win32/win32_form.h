@@ -69,6 +69,8 @@ public:
     // The persistent image of a picture box or image control, or null.
     Win32PictureBox* Picture(ControlId id);
 
+    // Disabling the control with the focus (or its container) leaves the focus with the form
+    // until the control is enabled again and takes it back.
     void SetEnabled(ControlId id, bool enabled);
     bool IsEnabled(ControlId id) const;
     void SetVisible(ControlId id, bool visible);
@@ -95,10 +97,13 @@ public:
     std::string ListItem(ControlId id, int index) const;
 
     void SetTimerEnabled(ControlId id, bool enabled);
+    // A disabled control takes the focus as soon as it is enabled; the form holds it meanwhile.
     void SetFocus(ControlId id);
 
     // Keyboard use of a window that is no dialog: Tab and Shift+Tab move the focus among the
-    // enabled controls, Enter clicks the focused button. True when `message` was handled so.
+    // enabled controls in the layout's order (not those placed out of the window's view), Enter
+    // and keypad Enter click the focused button; a held key clicks once. True when `message`
+    // was handled so.
     bool TranslateKeyboard(const MSG& message);
 
     // Shows the window and makes it the active one.
@@ -135,6 +140,11 @@ private:
     void RestartTimer(Child& child);
     void RepaintShape(const Child& child);
 
+    bool TakesFocus(HWND control) const;
+    bool IsEnabledWithContainers(HWND control) const;
+    void WaitWithFocus(ControlId id);
+    HWND NextTabStop(HWND from, bool backwards) const;
+
     Child* Find(ControlId id);
     const Child* Find(ControlId id) const;
     Child* FindByWindow(HWND window);
@@ -146,6 +156,7 @@ private:
     bool quitOnClose_ = false;
     bool modal_ = false;
     HWND window_ = nullptr;
+    std::optional<ControlId> waitingFocus_;  // the control that takes the focus when enabled
     LayoutColor backColor_;
     std::vector<std::unique_ptr<Child>> children_;    // in the layout's order: what is behind first
     std::array<Child*, kControlSlotCount> bySlot_{};  // the same children, by ControlSlot

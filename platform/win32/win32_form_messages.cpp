@@ -1,5 +1,7 @@
 // The form's window procedure, its children's notifications, the keyboard of a window that is
 // no dialog, and the modal loop.
+#include <vector>
+
 #include "platform/win32/win32_form.h"
 #include "platform/win32/win32_form_child.h"
 #include "platform/win32/win32_gdi.h"
@@ -165,19 +167,64 @@ bool Win32Form::TranslateKeyboard(const MSG& message)
         return false;
     }
     if (message.wParam == VK_TAB) {
-        HWND next = GetNextDlgTabItem(window_, GetFocus(), GetKeyState(VK_SHIFT) < 0 ? TRUE : FALSE);
+        HWND next = NextTabStop(GetFocus(), GetKeyState(VK_SHIFT) < 0);
         if (next != nullptr) {
             ::SetFocus(next);
         }
         return true;
     }
     const Child* child = FindByWindow(message.hwnd);
-    if (message.wParam == VK_RETURN && child != nullptr &&
-        child->placement.kind == ControlKind::CommandButton) {
-        PostMessageW(message.hwnd, BM_CLICK, 0, 0);
+    if (child == nullptr || child->placement.kind != ControlKind::CommandButton) {
+        return false;
+    }
+    // Bit 30: the key was down already, an auto-repeat of a held key. The button never sees a
+    // repeated Space either: it clicks when the first press is released.
+    const bool repeat = (message.lParam & (1 << 30)) != 0;
+    if (message.wParam == VK_RETURN) {  // the extended-key bit tells keypad Enter apart: both click
+        if (!repeat) {
+            PostMessageW(message.hwnd, BM_CLICK, 0, 0);
+        }
         return true;
     }
-    return false;
+    return message.wParam == VK_SPACE && repeat;
+}
+
+HWND Win32Form::NextTabStop(HWND from, bool backwards) const
+{
+    // The order of the layout, as the Qt windows have it: z-order, which GetNextDlgTabItem
+    // follows, runs the other way here, since later controls lie on top.
+    RECT view{};
+    GetClientRect(window_, &view);
+    MapWindowPoints(window_, HWND_DESKTOP, reinterpret_cast<POINT*>(&view), 2);
+    const auto takesTab = [&](HWND control) {
+        RECT area{};
+        RECT both{};
+        // Controls placed out of the window's view are not reachable with Tab either.
+        return (GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) != 0 && TakesFocus(control) &&
+               GetWindowRect(control, &area) && IntersectRect(&both, &area, &view) != FALSE;
+    };
+    std::vector<HWND> order;
+    for (const auto& child : children_) {
+        if (child->window != nullptr) {
+            order.push_back(child->window);
+        }
+    }
+    const std::size_t count = order.size();
+    std::size_t at = count;  // from before the first (or after the last) when the focus is elsewhere
+    for (std::size_t i = 0; i < count; ++i) {
+        at = order[i] == from ? i : at;
+    }
+    for (std::size_t step = 0; step < count; ++step) {
+        if (backwards) {
+            at = (at == 0 || at == count) ? count - 1 : at - 1;
+        } else {
+            at = at + 1 >= count ? 0 : at + 1;
+        }
+        if (takesTab(order[at])) {
+            return order[at];
+        }
+    }
+    return nullptr;
 }
 
 void Win32Form::RunModal()

@@ -145,7 +145,29 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item)
     if ((item.itemState & ODS_FOCUS) != 0) {
         RECT focus = area;
         InflateRect(&focus, -4, -4);
-        DrawFocusRect(target, &focus);
+        if (child->buttonPicture) {
+            // DrawFocusRect inverts every other pixel, which leaves a mid-grey face (the paging
+            // buttons') almost as it was: the same dots in black or white stand out from it.
+            const COLORREF face = ToColorRef(back);
+            const int lightness = (GetRValue(face) * 299 + GetGValue(face) * 587 + GetBValue(face) * 114) / 1000;
+            const COLORREF dots = lightness >= 96 ? RGB(0, 0, 0) : RGB(255, 255, 255);
+            for (LONG x = focus.left; x < focus.right; ++x) {
+                for (const LONG y : {focus.top, focus.bottom - 1}) {
+                    if ((x + y) % 2 == 0) {
+                        SetPixelV(target, x, y, dots);
+                    }
+                }
+            }
+            for (LONG y = focus.top + 1; y < focus.bottom - 1; ++y) {
+                for (const LONG x : {focus.left, focus.right - 1}) {
+                    if ((x + y) % 2 == 0) {
+                        SetPixelV(target, x, y, dots);
+                    }
+                }
+            }
+        } else {
+            DrawFocusRect(target, &focus);
+        }
     }
 }
 

@@ -52,7 +52,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                     audience.Toggle();
                     continue;
                 }
-                if (view.Form().TranslateKeyboard(message)) {
+                if (view.TranslateKeyboard(message)) {
                     continue;
                 }
                 TranslateMessage(&message);

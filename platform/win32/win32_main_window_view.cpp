@@ -21,6 +21,21 @@ PictureSurface& Win32MainWindowView::Picture(ControlId id)
     return *picture;
 }
 
+bool Win32MainWindowView::TranslateKeyboard(const MSG& message)
+{
+    const HWND window = form_.Window();
+    if (message.message == WM_KEYDOWN && message.wParam == VK_NEXT && window != nullptr &&
+        (message.hwnd == window || IsChild(window, message.hwnd) != FALSE)) {
+        // Page Down (a presentation clicker) presses Start wherever the focus is; the logic keeps
+        // Start's lock. Bit 30 marks the auto-repeat of a held key, which presses nothing.
+        if ((message.lParam & (1 << 30)) == 0 && events_ != nullptr) {
+            events_->OnClick(Control::cmdStart);
+        }
+        return true;
+    }
+    return form_.TranslateKeyboard(message);
+}
+
 void Win32MainWindowView::OnClick(ControlId id)
 {
     if (events_ != nullptr) {

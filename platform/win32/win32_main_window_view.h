@@ -31,6 +31,11 @@ public:
     void Show() override { form_.Show(); }
     void Close() override { form_.Close(); }
 
+    // The operator's keys in a message taken from the queue, before it is dispatched: Page Down
+    // presses Start, and the form's own keys (Win32Form::TranslateKeyboard). True when the
+    // message was handled so and must not be dispatched.
+    bool TranslateKeyboard(const MSG& message);
+
     Win32Form& Form() { return form_; }
     HWND Window() const { return form_.Window(); }
 

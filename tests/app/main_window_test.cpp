@@ -366,7 +366,7 @@ protected:
     }
 };
 
-TEST_F(MainWindowFocus, EveryBoardButtonHandsTheKeysBackToStart)
+TEST_F(MainWindowFocus, QuestionsAndTheDialogHandTheKeysToStartPagingKeepsThem)
 {
     for (int i = 0; i < 7; ++i) {
         Start();
@@ -374,28 +374,37 @@ TEST_F(MainWindowFocus, EveryBoardButtonHandsTheKeysBackToStart)
     struct Case {
         ControlId button;
         std::optional<MessageAnswer> answer;
+        ControlId focus;
     };
-    for (const Case& c :
-         {Case{Control::cmdReset, MessageAnswer::No}, Case{Control::cmdSetting, std::nullopt},
-          Case{Control::cmdHistBack, std::nullopt}, Case{Control::cmdHistForward, std::nullopt},
-          Case{Control::cmdReset, MessageAnswer::Yes}}) {
+    for (const Case& c : {Case{Control::cmdReset, MessageAnswer::No, Control::cmdStart},
+                          Case{Control::cmdSetting, std::nullopt, Control::cmdStart},
+                          Case{Control::cmdHistBack, std::nullopt, Control::cmdHistBack},
+                          Case{Control::cmdHistForward, std::nullopt, Control::cmdHistForward},
+                          Case{Control::cmdReset, MessageAnswer::Yes, Control::cmdStart}}) {
         SCOPED_TRACE(c.button);
         if (c.answer) {
             messages().QueueAnswer(*c.answer);
         }
         view().SetFocus(c.button);  // the click leaves the focus on its button
         ASSERT_TRUE(view().ClickWithMouse(c.button));
-        EXPECT_EQ(view().Focus(), Control::cmdStart);
+        EXPECT_EQ(view().Focus(), c.focus);
     }
-    // Space after a reset answered No must be Start, never a second question.
     EXPECT_EQ(view().ListCount(Control::lstHistory), 0);
+
+    // After the last number Start is locked: no button has the keys, not even after Reset's No.
+    view().SetFocus(Control::cmdHistBack);
     for (int i = 0; i < 9; ++i) {
         Start();
     }
     EXPECT_EQ(messages().Messages().back().text, kEndOfGame);
+    EXPECT_EQ(view().Focus(), std::nullopt);
     view().SetFocus(Control::cmdReset);
-    view().ClickWithMouse(Control::cmdHistBack);
-    EXPECT_EQ(view().Focus(), Control::cmdReset) << "a closed Start cannot take the keys";
+    messages().QueueAnswer(MessageAnswer::No);
+    ASSERT_TRUE(view().ClickWithMouse(Control::cmdReset));
+    EXPECT_EQ(view().Focus(), std::nullopt) << "a second Space would ask again";
+    messages().QueueAnswer(MessageAnswer::Yes);
+    ASSERT_TRUE(view().ClickWithMouse(Control::cmdReset));
+    EXPECT_EQ(view().Focus(), Control::cmdStart);
 }
 
 class MainWindowClosing : public GameFixture {};

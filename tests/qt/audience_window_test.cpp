@@ -28,6 +28,7 @@ public:
         window_.Present(frame, PixelRect{0, 0, frame.Width(), frame.Height()});
         ++paints;
     }
+    void OnAudienceStartKey() override {}
 
     int resizes = 0;
     int closes = 0;

@@ -220,6 +220,37 @@ TEST_F(MainWindowViewTest, TheFocusReturnsToStartWhenItIsEnabledAgain)
     EXPECT_EQ(events_.clicks, std::vector<ControlId>{Control::cmdStart});
 }
 
+TEST_F(MainWindowViewTest, APictureButtonWithTheFocusShowsADottedRectangle)
+{
+    ShowWindow();
+    QWidget* back = view_.Widget(Control::cmdHistBack);
+    QWidget* start = view_.Widget(Control::cmdStart);
+    // Along a line 4 pixels inside the edge every other pixel is inverted; elsewhere the picture
+    // button is one colour there, and so is Start, which shows its focus by its frame.
+    const auto dots = [](QWidget* button, int y) {
+        const QImage shown = button->grab().toImage();
+        int changes = 0;
+        for (int x = 5; x < shown.width() - 6; ++x) {
+            changes += shown.pixelColor(x, y) != shown.pixelColor(x + 1, y) ? 1 : 0;
+        }
+        return changes;
+    };
+    ASSERT_TRUE(start->hasFocus());
+    EXPECT_EQ(dots(back, 4), 0);
+    EXPECT_EQ(dots(start, 4), 0);
+
+    view_.SetFocus(Control::cmdHistBack);
+    ASSERT_TRUE(back->hasFocus());
+    EXPECT_EQ(dots(back, 4), back->width() - 11);
+    EXPECT_EQ(dots(back, back->height() - 5), back->width() - 11);
+    EXPECT_EQ(dots(back, 6), 0);
+    // Black dots: inverted, the grey face of the paging buttons would hardly change.
+    const QImage shown = back->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(4, 4), QColor(Qt::black));
+    EXPECT_EQ(shown.pixelColor(6, back->height() - 5), QColor(Qt::black));
+    EXPECT_NE(shown.pixelColor(5, 4), QColor(Qt::black));
+}
+
 TEST_F(MainWindowViewTest, CloseAsksTheLogicUnlessTheLogicClosesItself)
 {
     ShowWindow();

@@ -135,6 +135,12 @@ TEST_F(QtSettingsDialogTest, WidgetsFollowTheLayoutTable)
     EXPECT_TRUE(Find<QRadioButton>(ControlId(Control::opNumPos, 4))->isChecked());
     EXPECT_EQ(Find<QLabel>(Control::lbRhythmFast)->text(), QStringLiteral("20"));
     EXPECT_EQ(Find<QLineEdit>(Control::txtNumMax)->text(), QStringLiteral("72"));
+    // Array elements by their names as written, counted from 0.
+    const auto* last = view_->findChild<QLabel*>(QStringLiteral("lbtitle(11)"));
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->text(), QStringLiteral("10"));
+    EXPECT_EQ(view_->findChild<QWidget*>(QStringLiteral("lbtitle(12)")), nullptr);
+    EXPECT_TRUE(view_->findChild<QRadioButton*>(QStringLiteral("opNumPos(4)"))->isChecked());
 }
 
 TEST_F(QtSettingsDialogTest, EveryCaptionShowsWhole)

@@ -29,6 +29,7 @@ public:
     explicit PaintingEvents(Win32AudienceWindow& window) : window_(window) {}
     void OnAudienceResized() override {}
     void OnAudienceClosed() override { ++closes; }
+    void OnAudienceStartKey() override {}
     void OnAudiencePaint() override
     {
         PixelBuffer frame(window_.ClientWidth(), window_.ClientHeight());

@@ -28,69 +28,18 @@
 #include "platform/win32/os/wide_text.h"
 #include "platform/win32/picture_decoder.h"
 #include "platform/win32/win32_picture_box.h"
+#include "tests/win32/scratch_folder.h"
 
 namespace palvo::win32 {
 namespace {
 
+using testing::CopyFolder;
+using testing::HostPath;
+using testing::RemoveFolder;
+
 constexpr DWORD kStartTimeout = 30000;
 constexpr DWORD kDrawTimeout = 30000;
 constexpr DWORD kExitTimeout = 15000;
-
-// A build-machine path as this program sees it: under Wine the Unix root is drive Z:.
-std::wstring HostPath(const std::string& path)
-{
-    std::wstring wide = Widen(path);
-    for (wchar_t& character : wide) {
-        character = character == L'/' ? L'\\' : character;
-    }
-    return (!path.empty() && path.front() == '/') ? L"Z:" + wide : wide;
-}
-
-bool CopyFolder(const std::wstring& from, const std::wstring& to)
-{
-    CreateDirectoryW(to.c_str(), nullptr);
-    WIN32_FIND_DATAW entry{};
-    HANDLE search = FindFirstFileW((from + L"\\*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    bool copied = true;
-    do {
-        const std::wstring name = entry.cFileName;
-        if (name == L"." || name == L"..") {
-            continue;
-        }
-        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-            copied = CopyFolder(from + L"\\" + name, to + L"\\" + name) && copied;
-        } else {
-            copied = CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE) && copied;
-        }
-    } while (FindNextFileW(search, &entry));
-    FindClose(search);
-    return copied;
-}
-
-void RemoveFolder(const std::wstring& folder)
-{
-    WIN32_FIND_DATAW entry{};
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = entry.cFileName;
-            if (name == L"." || name == L"..") {
-                continue;
-            }
-            const std::wstring path = folder + L"\\" + name;
-            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-                RemoveFolder(path);
-            } else {
-                DeleteFileW(path.c_str());
-            }
-        } while (FindNextFileW(search, &entry));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
 
 // A folder laid out as the zip unpacks: palvo.exe with bars/, buttons/, bg/ and wav/ beside it.
 class ProgramFolder {

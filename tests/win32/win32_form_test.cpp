@@ -427,6 +427,62 @@ TEST_F(Win32FormTest, TabMovesTheFocusAndEnterClicksTheFocusedButton)
     EXPECT_FALSE(form.TranslateKeyboard(letter));  // typing stays with the control
 }
 
+TEST(Win32FormFocus, APictureButtonWithTheFocusShowsADottedRectangleInBlack)
+{
+    wchar_t base[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, base);
+    const std::wstring folder = std::wstring(base) + L"palvo-focus-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    CreateDirectoryW((folder + L"\\buttons").c_str(), nullptr);
+    PixelBuffer arrow(39, 38);
+    for (std::int32_t y = 0; y < 38; ++y) {
+        for (std::int32_t x = 0; x < 39; ++x) {
+            arrow.At(x, y) = Pixel{0xFF, 0xFF, 0xFF, 0};
+        }
+    }
+    ASSERT_TRUE(WriteBmp(folder + L"\\buttons\\back.bmp", arrow));
+
+    WindowLayout layout;
+    layout.caption = "試験";
+    layout.outerWidth = 300;
+    layout.outerHeight = 200;
+    ControlLayout back = MakeControl(Control::cmdHistBack, ControlKind::CommandButton, std::nullopt, 10, 10, 49, 75);
+    back.backColor = 0x00787878;
+    back.graphicalStyle = true;
+    back.picture = "buttons/back.bmp";
+    ControlLayout start = MakeControl(Control::cmdStart, ControlKind::CommandButton, std::nullopt, 100, 10, 90, 40);
+    start.caption = "スタート";
+    start.backColor = 0x00FFFFFF;
+    start.graphicalStyle = true;
+    layout.controls = {back, start};
+    Win32Form form(GetModuleHandleW(nullptr), Narrow(folder));
+    form.ApplyLayout(layout);
+    form.Show();
+    Win32EventPump pump;
+    const auto pixel = [&](int x, int y) {
+        pump.ProcessEventsFor(50);
+        HDC screen = GetDC(form.ControlWindow(Control::cmdHistBack));
+        const COLORREF shown = GetPixel(screen, x, y);
+        ReleaseDC(form.ControlWindow(Control::cmdHistBack), screen);
+        return shown;
+    };
+    const COLORREF face = RGB(0x78, 0x78, 0x78);
+    form.SetFocus(Control::cmdStart);
+    EXPECT_EQ(pixel(4, 4), face);
+
+    // Inverted, as DrawFocusRect has it, the grey face would hardly change.
+    form.SetFocus(Control::cmdHistBack);
+    EXPECT_EQ(pixel(4, 4), RGB(0, 0, 0));
+    EXPECT_EQ(pixel(5, 4), face);
+    EXPECT_EQ(pixel(44, 70), RGB(0, 0, 0)) << "the bottom right corner, 4 pixels inside";
+    EXPECT_EQ(pixel(4, 40), RGB(0, 0, 0));
+    EXPECT_EQ(pixel(6, 6), face);
+    form.Close();
+    DeleteFileW((folder + L"\\buttons\\back.bmp").c_str());
+    RemoveDirectoryW((folder + L"\\buttons").c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
 TEST_F(Win32FormTest, TimerFiresOnlyWhileEnabled)
 {
     pump.ProcessEventsFor(80);
