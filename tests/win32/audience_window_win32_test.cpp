@@ -125,6 +125,7 @@ public:
     explicit EnlargingEvents(Win32AudienceWindow& window) : window_(window) {}
     void OnAudienceResized() override {}
     void OnAudienceClosed() override {}
+    void OnAudienceStartKey() override {}
     void OnAudiencePaint() override
     {
         PixelBuffer frame((window_.ClientWidth() + 2) / 3, (window_.ClientHeight() + 2) / 3);
