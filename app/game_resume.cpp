@@ -7,20 +7,26 @@ std::string ResumeQuestion(int drawn)
     return "前回のゲームの続きから始めますか？ (" + std::to_string(drawn) + " 個抽選済み)";
 }
 
-std::optional<JournalGame> SettleLastGame(GameJournal& journal, MessageBoxes& messages)
+std::optional<JournalGame> SettleLastGame(GameJournal& journal, MessageBoxes& messages,
+                                          const std::function<bool()>& sessionEnding)
 {
     const JournalReading reading = journal.Inspect();
     switch (reading.state) {
         case JournalState::None:
             break;
-        case JournalState::Unfinished:
-            if (messages.Show(ResumeQuestion(static_cast<int>(reading.game.numbers.size())),
-                              MessageStyle::Question) == MessageAnswer::Yes) {
+        case JournalState::Unfinished: {
+            const MessageAnswer answer = messages.Show(
+                ResumeQuestion(static_cast<int>(reading.game.numbers.size())), MessageStyle::Question);
+            if (sessionEnding && sessionEnding()) {
+                break;
+            }
+            if (answer == MessageAnswer::Yes) {
                 journal.Resume(reading);
                 return reading.game;
             }
             journal.Archive(reading, GameEnd::NotResumed);
             break;
+        }
         case JournalState::Closed:
             journal.Archive(reading, GameEnd::LastNumber);
             break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -18,6 +19,9 @@ inline constexpr std::string_view kJournalSaveFailed =
 // unfinished game is offered for continuing (Yes, the default, continues it; No archives it);
 // a closed game is archived silently; a damaged or unreadable journal is reported and a new
 // game begins. Returns the game to put back on the window, already continued in the journal.
-[[nodiscard]] std::optional<JournalGame> SettleLastGame(GameJournal& journal, MessageBoxes& messages);
+// `sessionEnding` is asked when the question has closed: true voids the answer, and the journal
+// stays exactly as it is for the next start.
+[[nodiscard]] std::optional<JournalGame> SettleLastGame(GameJournal& journal, MessageBoxes& messages,
+                                                        const std::function<bool()>& sessionEnding = {});
 
 }  // namespace palvo
