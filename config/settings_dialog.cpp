@@ -35,8 +35,8 @@ std::optional<std::string> UnstorablePathMessage(const std::string& path)
     const std::string outside = CharactersOutsideCp932(path);
     if (!outside.empty()) {
         return "この画像は選べません。ファイルの場所に、"
-               "設定ファイル（palvo.ini）に保存できない文字があります: " +
-               outside + "\n" + path +
+               "設定ファイル（palvo.ini）に保存できない文字があります: 「" +
+               outside + "」\n" + path +
                "\n\n日本語と英数字だけの名前のフォルダーに画像を置くか、"
                "フォルダーやファイルの名前を変えてから、選び直してください。";
     }

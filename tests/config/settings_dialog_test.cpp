@@ -356,9 +356,9 @@ TEST_F(SettingsDialogTest, PicturePathThatTheSettingsFileCannotHoldIsRefused)
         EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Warning);
         EXPECT_NE(text.find("palvo.ini"), std::string::npos) << text;
         EXPECT_NE(text.find("\n" + path + "\n"), std::string::npos) << text;
-        EXPECT_NE(
-            text.find(each.refusedCharacters.empty() ? "255 バイト" : ": " + each.refusedCharacters + "\n"),
-            std::string::npos)
+        EXPECT_NE(text.find(each.refusedCharacters.empty() ? "255 バイト"
+                                                           : ": 「" + each.refusedCharacters + "」\n"),
+                  std::string::npos)
             << text;
         EXPECT_EQ(view_->PreviewPath(), previous);
         EXPECT_EQ(view_->ImagePathCaption(), previous);
