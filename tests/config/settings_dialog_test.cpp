@@ -327,8 +327,11 @@ TEST_F(SettingsDialogTest, PicturePathThatTheSettingsFileCannotHoldIsRefused)
     for (const auto& each : cases) {
         const std::string path = Utf8FromPath(directory_ / PathFromUtf8(each.relative));
         SCOPED_TRACE(path);
-        fs::create_directories(PathFromUtf8(path).parent_path());
-        std::ofstream(PathFromUtf8(path)) << "picture";
+        // A refused path never reaches the disk (nor could the long one on Windows).
+        if (!each.refused) {
+            fs::create_directories(PathFromUtf8(path).parent_path());
+            std::ofstream(PathFromUtf8(path)) << "picture";
+        }
         loadable_.insert(path);
         // The reference: what the settings file gives back for the path.
         CConfig probe(Utf8FromPath(directory_ / "probe"));
