@@ -36,21 +36,27 @@ std::string_view JournalTroubleText(JournalTrouble trouble)
     return {};
 }
 
-std::optional<JournalGame> SettleLastGame(GameJournal& journal, MessageBoxes& messages)
+std::optional<JournalGame> SettleLastGame(GameJournal& journal, MessageBoxes& messages,
+                                          const std::function<bool()>& sessionEnding)
 {
     journal.FilePendingGames();
     const JournalReading reading = journal.Inspect();
     switch (reading.state) {
         case JournalState::None:
             break;
-        case JournalState::Unfinished:
-            if (messages.Show(ResumeQuestion(static_cast<int>(reading.game.numbers.size())),
-                              MessageStyle::Question) != MessageAnswer::No) {
+        case JournalState::Unfinished: {
+            const MessageAnswer answer = messages.Show(
+                ResumeQuestion(static_cast<int>(reading.game.numbers.size())), MessageStyle::Question);
+            if (sessionEnding && sessionEnding()) {
+                break;
+            }
+            if (answer != MessageAnswer::No) {
                 journal.Resume(reading);
                 return reading.game;
             }
             journal.Archive(reading, GameEnd::NotResumed);
             break;
+        }
         case JournalState::Closed:
             journal.Archive(reading, GameEnd::LastNumber);
             break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,9 @@ std::string_view JournalTroubleText(JournalTrouble trouble);
 // A closed game is filed silently; a damaged or unreadable journal is moved aside (or, when it
 // cannot be, left where it is), something that is not a file is left alone, each reported, and
 // a new game begins. Returns the game to put back on the window, already continued in the journal.
-[[nodiscard]] std::optional<JournalGame> SettleLastGame(GameJournal& journal, MessageBoxes& messages);
+// `sessionEnding` is asked when the question has closed: true voids the answer, and the journal
+// stays exactly as it is for the next start.
+[[nodiscard]] std::optional<JournalGame> SettleLastGame(GameJournal& journal, MessageBoxes& messages,
+                                                        const std::function<bool()>& sessionEnding = {});
 
 }  // namespace palvo

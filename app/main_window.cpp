@@ -58,6 +58,19 @@ std::string MainWindow::SettingsFolder() const
 
 bool MainWindow::FormLoad()
 {
+    loading_ = true;
+    const bool loaded = LoadAndShow();
+    // Ended from outside while starting: the settings are written as at any close.
+    if (sessionEnding_) {
+        FormUnload();
+        FinishHandler();
+    }
+    loading_ = false;
+    return loaded;
+}
+
+bool MainWindow::LoadAndShow()
+{
     gConfig.emplace(SettingsFolder(), services_.environment.DataDirectory());
     gShared.emplace();
     settingsTooLarge_ = gConfig->ReadConfig() == IniFileState::TooLarge;
@@ -94,7 +107,10 @@ void MainWindow::ResumeLastGame()
 {
     journal_.SetFolder(PathFromUtf8(SettingsFolder()));
     ++busy_;
-    const std::optional<JournalGame> game = SettleLastGame(journal_, services_.messages);
+    // An ending session answers no question: the journal stays as it is for the next start.
+    const std::optional<JournalGame> game =
+        sessionEnding_ ? std::nullopt
+                       : SettleLastGame(journal_, services_.messages, [this] { return sessionEnding_; });
     --busy_;
     if (game && !life_.closed) {
         record_.Create(game->numMax);
@@ -246,6 +262,10 @@ void MainWindow::FinishHandler()
     }
     if (life_.closed) {
         Release();
+        // Start-up leaves closing to the platform, whose event loop is not running yet.
+        if (sessionEnding_ && !windowClosed_ && !loading_) {
+            view_.Close();
+        }
     } else if (life_.closeRequested) {
         life_.closeRequested = false;
         view_.Close();
@@ -281,7 +301,18 @@ bool MainWindow::OnCloseRequest()
 
 void MainWindow::OnClosed()
 {
+    windowClosed_ = true;
     FormUnload();
+}
+
+void MainWindow::OnSessionEnd()
+{
+    sessionEnding_ = true;
+    if (!gConfig || unloaded_ || loading_) {
+        return;
+    }
+    FormUnload();
+    FinishHandler();
 }
 
 void MainWindow::FormUnload()
@@ -293,7 +324,10 @@ void MainWindow::FormUnload()
     life_.closed = true;
     // A settings file refused at start-up was announced then as never written.
     if (!gConfig->WriteConfig() && !settingsTooLarge_) {
-        services_.messages.Show(CloseWriteFailureMessage(gConfig->IniFilePath()), MessageStyle::Warning);
+        closeSaveFailure_ = CloseWriteFailureMessage(gConfig->IniFilePath());
+        if (!sessionEnding_) {
+            services_.messages.Show(*closeSaveFailure_, MessageStyle::Warning);
+        }
     }
     // A handler still on the stack holds references to both objects; it releases them when it returns.
     if (busy_ == 0) {

@@ -71,10 +71,19 @@ public:
     // Writes the settings once and releases both process-wide objects; a handler still running
     // stops at its next wait and the objects are released when it has returned.
     void OnClosed() override;
+    // Writes the settings now without a warning, leaves an unanswered start-up question's game in
+    // the journal for the next start, and closes the window once no handler runs. During start-up
+    // the settings are written when start-up has ended.
+    void OnSessionEnd() override;
+
+    // The warning of a close whose settings could not be written, for the program's exit status
+    // (the warning itself may have gone unseen); nullopt while none failed.
+    const std::optional<std::string>& CloseSaveFailure() const { return closeSaveFailure_; }
 
 private:
     // The folder of palvo.ini, where the game journal and the record of past games live too.
     std::string SettingsFolder() const;
+    bool LoadAndShow();
     void ResumeLastGame();
     // Tells the operator what the journal could not save since the last time.
     void ReportJournalTroubles();
@@ -111,6 +120,10 @@ private:
     int busy_ = 0;  // handlers in progress; a close waits until none is
     bool unloaded_ = false;
     bool settingsTooLarge_ = false;  // the settings file was refused for its size at start-up
+    bool loading_ = false;           // FormLoad is under way
+    bool sessionEnding_ = false;     // nothing may wait on a person any more
+    bool windowClosed_ = false;
+    std::optional<std::string> closeSaveFailure_;
 };
 
 }  // namespace palvo

@@ -55,8 +55,11 @@ IniFileState CConfig::ReadConfig()
 bool CConfig::WriteConfig() const
 {
     // One replacement for all seven keys: the file holds either the old settings or the new ones.
+    // A path the file cannot hold would come back as another path; an empty value reads as the
+    // default picture instead (the one path that can be out of reach: a program folder named
+    // outside code page 932, or very deep).
     const std::vector<IniEntry> entries = {
-        {"BackGroundImageFile", backGroundImageFile_},
+        {"BackGroundImageFile", FitsIniText(backGroundImageFile_) ? backGroundImageFile_ : std::string()},
         {"NumColor", std::to_string(numColor_)},
         {"NumSizeIndex", std::to_string(numSizeIndex_)},
         {"NumPosIndex", std::to_string(numPosIndex_)},

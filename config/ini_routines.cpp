@@ -1,5 +1,7 @@
 #include "config/ini_routines.h"
 
+#include <algorithm>
+
 #include "platform/text_encoding.h"
 
 namespace palvo {
@@ -64,6 +66,31 @@ bool WriteIniValues(std::string_view section, const std::vector<IniEntry>& utf8E
         entries.push_back(IniEntry{Utf8ToCp932(entry.key), Utf8ToCp932(entry.value)});
     }
     return IniWriteStrings(Utf8ToCp932(section), entries, file);
+}
+
+std::string CharactersOutsideCp932(std::string_view text)
+{
+    std::string outside;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        // One UTF-8 sequence: its length from the lead byte (a stray byte counts as one).
+        const auto lead = static_cast<unsigned char>(text[at]);
+        std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        length = std::min(length, text.size() - at);
+        const std::string_view character = text.substr(at, length);
+        at += length;
+        if (Cp932ToUtf8(Utf8ToCp932(character)) != character &&
+            outside.find(character) == std::string::npos) {
+            outside += character;
+        }
+    }
+    return outside;
+}
+
+bool FitsIniText(std::string_view text)
+{
+    const std::string bytes = Utf8ToCp932(text);
+    return bytes.size() < kIniValueBufferBytes && Cp932ToUtf8(bytes) == text;
 }
 
 }  // namespace palvo

@@ -31,6 +31,14 @@ std::string MidAnsi(std::string_view text, int start, int length);
 std::int32_t ReadIniInt(std::string_view section, std::string_view key, const std::string& file,
                         std::int32_t defaultValue);
 
+// The characters of `text` (each once, in order of appearance) that do not come back unchanged
+// from code page 932; "" when the whole text does.
+std::string CharactersOutsideCp932(std::string_view text);
+
+// True when `text` is stored in the file and read back exactly: every character survives code
+// page 932 and the value fits the 255 bytes a text value may have.
+bool FitsIniText(std::string_view text);
+
 // Writes the text as the key's value. Returns false when the file could not be written.
 [[nodiscard]] bool WriteIni(std::string_view section, std::string_view key, std::string_view value,
                             const std::string& file);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "config/ini_routines.h"
 #include "config/input_validation.h"
 #include "display/settings_dialog_layout.h"
 #include "display/twips.h"
@@ -23,6 +24,25 @@ std::string WriteFailureMessage(const std::string& iniFilePath)
 {
     return "設定ファイルに書き込めませんでした。\n" + iniFilePath +
            "\n\n変更した設定はこのまま使われますが、ファイルには保存されていません。";
+}
+
+// Why palvo.ini cannot keep `path` as it is, and what to do; nullopt when it can.
+std::optional<std::string> UnstorablePathMessage(const std::string& path)
+{
+    if (FitsIniText(path)) {
+        return std::nullopt;
+    }
+    const std::string outside = CharactersOutsideCp932(path);
+    if (!outside.empty()) {
+        return "この画像は選べません。ファイルの場所に、"
+               "設定ファイル（palvo.ini）に保存できない文字があります: 「" +
+               outside + "」\n" + path +
+               "\n\n日本語と英数字だけの名前のフォルダーに画像を置くか、"
+               "フォルダーやファイルの名前を変えてから、選び直してください。";
+    }
+    return "この画像は選べません。ファイルの場所が長すぎて、"
+           "設定ファイル（palvo.ini）に保存できません（255 バイトまで）。\n" +
+           path + "\n\nもっと短い場所のフォルダーに画像を置いてから、選び直してください。";
 }
 
 }  // namespace
@@ -97,6 +117,11 @@ void SettingsDialog::cmdSelBgImage_Click()
 {
     std::optional<std::string> path = SelectImageFile();
     if (!path) {
+        return;
+    }
+    // Stored, it would come back as another path; the previous choice stays.
+    if (const std::optional<std::string> refusal = UnstorablePathMessage(*path)) {
+        messages_.Show(*refusal, MessageStyle::Warning);
         return;
     }
     // A picture the display could not show is refused at once; the previous choice stays.

@@ -25,6 +25,10 @@ public:
     virtual bool OnCloseRequest() = 0;
     // The window has closed for good; the logic writes the settings here.
     virtual void OnClosed() = 0;
+    // The session ends the program (logoff, shutdown, a termination signal): the settings are
+    // written at once, no question or warning waits on a person, and the window closes. The
+    // process may be ended as soon as this returns.
+    virtual void OnSessionEnd() = 0;
 };
 
 // The main window as the game logic sees it. Every call names a control of the applied layout.

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace palvo {
 
@@ -30,5 +33,16 @@ struct ProgramFolderFacts {
 // writes beside itself, even for a user who could. With neither variable usable, the program's
 // folder is all there is.
 [[nodiscard]] std::filesystem::path ChooseSettingsDirectory(const ProgramFolderFacts& facts);
+
+// The longest program folder the program runs from: its files below it (a name of up to 255
+// bytes and a separator) must stay within the system's 4,096 bytes for a path.
+inline constexpr std::size_t kLongestProgramFolderBytes = 4095 - 256;
+
+// What is wrong with the program folder, in the operator's words (Japanese), or nullopt when the
+// program can run from it. `directoryBytes` is the folder as the system names it, or nullopt when
+// the system could not name it (longer than it allows). Paths travel as UTF-8 text, so a name
+// that is no UTF-8 cannot be reached, and every file of a folder too deep cannot be opened.
+[[nodiscard]] std::optional<std::string> ProgramFolderProblem(
+    const std::optional<std::string>& directoryBytes);
 
 }  // namespace palvo

@@ -21,12 +21,14 @@ public:
         return allowClose;
     }
     void OnClosed() override { ++closed; }
+    void OnSessionEnd() override { ++sessionEnds; }
 
     std::vector<ControlId> clicks;
     std::vector<ControlId> timers;
     int activations = 0;
     int closeRequests = 0;
     int closed = 0;
+    int sessionEnds = 0;
     bool allowClose = true;
 };
 

@@ -3,16 +3,20 @@
 #include <QApplication>
 #include <QShortcut>
 #include <QTimer>
+#include <iostream>
 
 #include "app/audience_display.h"
 #include "app/main_window.h"
+#include "app/settings_folder_claim.h"
 #include "platform/platform_services.h"
+#include "platform/program_folders.h"
 #include "platform/qt/qt_audience_window.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_common_dialogs.h"
 #include "platform/qt/qt_entropy.h"
 #include "platform/qt/qt_environment.h"
 #include "platform/qt/qt_event_pump.h"
+#include "platform/qt/qt_instance_lock.h"
 #include "platform/qt/qt_main_window_view.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_program_icon.h"
@@ -26,6 +30,13 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Palvo"));
     QApplication::setWindowIcon(palvo::ProgramIcon());
 
+    // Checked before anything is read or written: a folder the program cannot name as text.
+    if (const std::optional<std::string> problem =
+            palvo::ProgramFolderProblem(palvo::ProgramDirectoryBytes())) {
+        std::cerr << *problem << std::endl;
+        palvo::QtMessageBoxes().Show(*problem, palvo::MessageStyle::Warning);
+        return 1;
+    }
     palvo::QtEnvironment environment;
     palvo::QtClock clock;
     palvo::QtEventPump events;
@@ -41,15 +52,23 @@ int main(int argc, char* argv[])
 
     palvo::PlatformServices services{clock, events, messages, sound, environment, entropy, settingsDialog};
     palvo::MainWindow mainWindow(view, services);
-    // Ended by the session or a script: close like the window's close button, saving the
-    // settings. Installed before start-up, so that a signal during a start-up warning closes the
-    // warning and start-up ends its own way (which writes the settings too).
-    bool started = false;
-    palvo::QtTerminationSignal termination([&view, &started] {
-        if (started) {
-            view.Window().close();
-        }
+    // Ended by the session or a script: the settings are written and the window closes. Installed
+    // before start-up, so that a signal during a start-up warning or question closes it and
+    // start-up ends its own way (which writes the settings too).
+    palvo::QtTerminationSignal termination([&mainWindow] { mainWindow.OnSessionEnd(); });
+
+    // A second start on the same settings folder would write the same journal.
+    palvo::QtInstanceLock instanceLock([&view] {
+        QWidget& window = view.Window();
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+        window.raise();
+        window.activateWindow();
     });
+    if (!palvo::ClaimSettingsFolder(instanceLock, messages, environment.SettingsDirectory())) {
+        std::cerr << palvo::AlreadyRunningMessage(environment.SettingsDirectory()) << std::endl;
+        return 1;
+    }
+
     if (!mainWindow.FormLoad()) {
         return 1;
     }
@@ -59,9 +78,14 @@ int main(int argc, char* argv[])
     mainWindow.AddListener(audience);
     QShortcut audienceKey(QKeySequence(Qt::Key_F5), &view.Window());
     QObject::connect(&audienceKey, &QShortcut::activated, [&audience] { audience.Toggle(); });
-    started = true;
     if (termination.Received()) {
         QTimer::singleShot(0, &view.Window(), [&view] { view.Window().close(); });
     }
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    // The warning may have been closed unread by a signal: a failed save is never a success.
+    if (const std::optional<std::string>& failure = mainWindow.CloseSaveFailure()) {
+        std::cerr << *failure << std::endl;
+        return exitCode != 0 ? exitCode : 1;
+    }
+    return exitCode;
 }

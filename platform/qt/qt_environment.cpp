@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <cerrno>
 #include <filesystem>
 #include <optional>
 
@@ -62,6 +63,25 @@ ProgramFolderFacts LookAround(const std::filesystem::path& program)
 }
 
 }  // namespace
+
+std::optional<std::string> ProgramDirectoryBytes()
+{
+    std::string path(4096, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+    if (length < 0) {
+        if (errno == ENAMETOOLONG) {
+            return std::nullopt;
+        }
+        // Without /proc only Qt's own answer is left.
+        return QCoreApplication::applicationDirPath().toStdString();
+    }
+    if (static_cast<std::size_t>(length) >= path.size()) {
+        return std::nullopt;
+    }
+    path.resize(static_cast<std::size_t>(length));
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos || slash == 0 ? std::string("/") : path.substr(0, slash);
+}
 
 QtEnvironment::QtEnvironment()
 {

@@ -7,6 +7,10 @@
 
 namespace palvo {
 
+// The executable's folder exactly as the system names it (bytes, which need not be UTF-8), or
+// nullopt when the system cannot name it because it is longer than a path may be.
+std::optional<std::string> ProgramDirectoryBytes();
+
 // The machine as Qt sees it: the folders around the executable and the primary screen's resolution.
 class QtEnvironment : public Environment {
 public:

@@ -34,6 +34,8 @@ public:
     virtual bool OnCloseRequest() { return true; }
     // The window has been destroyed.
     virtual void OnClosed() {}
+    // The user's session is ending (logoff, shutdown); the process may end when this returns.
+    virtual void OnSessionEnd() {}
 };
 
 // A top-level window and its controls, built with CreateWindowExW from a WindowLayout.

@@ -69,6 +69,14 @@ LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
                 Close();
             }
             return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;  // nothing to ask: the end of the session is a close
+        case WM_ENDSESSION:
+            // Windows may end the process once this returns, without WM_CLOSE or WM_DESTROY.
+            if (wParam != FALSE && events_ != nullptr) {
+                events_->OnSessionEnd();
+            }
+            return 0;
         case WM_DESTROY: {
             if (modal_ && owner_ != nullptr) {
                 EnableWindow(owner_, TRUE);  // before this window goes, so the owner becomes active again

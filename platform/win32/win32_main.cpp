@@ -6,6 +6,7 @@
 
 #include "app/audience_display.h"
 #include "app/main_window.h"
+#include "app/settings_folder_claim.h"
 #include "platform/platform_services.h"
 #include "platform/win32/win32_audience_window.h"
 #include "platform/win32/win32_clock.h"
@@ -13,6 +14,7 @@
 #include "platform/win32/win32_entropy_source.h"
 #include "platform/win32/win32_environment.h"
 #include "platform/win32/win32_event_pump.h"
+#include "platform/win32/win32_instance_lock.h"
 #include "platform/win32/win32_main_window_view.h"
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_settings_dialog_host.h"
@@ -38,9 +40,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
         palvo::PlatformServices services{clock,       events,  messages,      sound,
                                          environment, entropy, settingsDialog};
         palvo::MainWindow mainWindow(view, services);
-        if (mainWindow.FormLoad()) {
+        // A second start on the same settings folder would write the same journal.
+        palvo::win32::Win32InstanceLock instanceLock;
+        if (!palvo::ClaimSettingsFolder(instanceLock, messages, environment.SettingsDirectory())) {
+            exitCode = 1;
+        } else if (mainWindow.FormLoad()) {
             // F5 in the operator's window opens and closes the players' display.
             const HWND operatorWindow = view.Form().Window();
+            instanceLock.MarkWindow(operatorWindow);
             palvo::win32::Win32AudienceWindow audienceWindow(instance, operatorWindow);
             palvo::AudienceDisplay audience(audienceWindow, mainWindow);
             mainWindow.AddListener(audience);
@@ -59,6 +66,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                 DispatchMessageW(&message);
             }
             exitCode = got == 0 ? static_cast<int>(message.wParam) : 1;
+            // The settings could not be saved at the close: not a success, whoever saw the warning.
+            if (exitCode == 0 && mainWindow.CloseSaveFailure()) {
+                exitCode = 1;
+            }
         } else {
             exitCode = 1;
         }

@@ -69,4 +69,11 @@ void Win32MainWindowView::OnClosed()
     }
 }
 
+void Win32MainWindowView::OnSessionEnd()
+{
+    if (events_ != nullptr) {
+        events_->OnSessionEnd();
+    }
+}
+
 }  // namespace palvo::win32

@@ -45,6 +45,7 @@ private:
     void OnTimer(ControlId id) override;
     bool OnCloseRequest() override;
     void OnClosed() override;
+    void OnSessionEnd() override;
 
     MainWindowEvents* events_ = nullptr;
     Win32Form form_;

@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <vector>
 
+#include "draw/game_journal.h"
 #include "platform/paths.h"
 #include "tests/support/game_fixture.h"
 
@@ -500,6 +502,66 @@ TEST_F(MainWindowClosing, SettingsThatCannotBeWrittenAtTheCloseAreWarnedAboutOnc
               0u)
         << messages().Messages()[0].text;
     EXPECT_TRUE(view().IsClosed());
+}
+
+// The end of the session (logoff, shutdown, a termination signal) mid-roll: the settings are on
+// the disk before the handler returns (the process may be ended then), nobody is asked or warned,
+// and the window closes once the roll has stopped.
+TEST_F(MainWindowClosing, SessionEndWritesTheSettingsAtOnceAsksNothingAndCloses)
+{
+    for (const bool writable : {true, false}) {
+        SCOPED_TRACE(writable ? "palvo.ini writable" : "a folder in palvo.ini's place");
+        TearDown();
+        SetUp();
+        if (!writable) {
+            std::filesystem::create_directory(AppPath("palvo.ini"));
+        }
+        ASSERT_TRUE(Load());
+        bool writtenAtOnce = false;
+        time().After(300, [&] {
+            window().OnSessionEnd();
+            writtenAtOnce = IniText().find("NumMax=72") != std::string::npos;
+        });
+        Start();
+        EXPECT_EQ(writtenAtOnce, writable);
+        EXPECT_TRUE(messages().Messages().empty());
+        EXPECT_TRUE(view().IsClosed());
+        EXPECT_EQ(view().ListCount(Control::lstHistory), 0) << "the roll stopped";
+        EXPECT_EQ(window().CloseSaveFailure().has_value(), !writable);
+        if (!writable) {
+            EXPECT_EQ(window().CloseSaveFailure()->rfind(
+                          "設定ファイルに書き込めませんでした。\n" + AppPath("palvo.ini"), 0),
+                      0u);
+        }
+    }
+}
+
+// Ended while the start-up question about an unfinished game is open: whatever the box answered
+// as it was closed, the game stays in the journal, byte for byte, for the next start.
+TEST_F(MainWindowClosing, SessionEndDuringTheResumeQuestionLeavesTheJournalUntouched)
+{
+    const std::string journal = JournalHeaderLine(72, "2026-01-02 10:00:00") +
+                                JournalDrawLine(1, 17, "2026-01-02 10:00:05") +
+                                JournalDrawLine(2, 40, "2026-01-02 10:00:09");
+    for (const MessageAnswer closedAs : {MessageAnswer::No, MessageAnswer::Yes}) {
+        SCOPED_TRACE(closedAs == MessageAnswer::No ? "closed as No" : "closed as Yes");
+        TearDown();
+        SetUp();
+        std::ofstream(AppPath("palvo-game.txt"), std::ios::binary) << journal;
+        messages().QueueAnswer(closedAs);
+        messages().SetWhileOpen([this](const ScriptedMessageBoxes::Shown& shown) {
+            if (shown.style == MessageStyle::Question) {
+                window().OnSessionEnd();
+            }
+        });
+        ASSERT_TRUE(Load());
+        ASSERT_EQ(messages().Messages().size(), 1u);
+        std::ifstream kept(AppPath("palvo-game.txt"), std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), journal);
+        EXPECT_FALSE(std::filesystem::exists(AppPath("palvo-history.csv")));
+        EXPECT_EQ(view().ListCount(Control::lstHistory), 0) << "nothing put back on a closing window";
+        EXPECT_TRUE(IniExists()) << "start-up ended by writing the settings";
+    }
 }
 
 }  // namespace

@@ -100,25 +100,40 @@ TEST_F(ConfigStore, RoundTripKeepsEveryValue)
     EXPECT_NE(Get().find("\x95\x5C\x8E\xA6.jpg"), std::string::npos);
 }
 
-TEST_F(ConfigStore, CharacterOutsideTheCodePageBecomesAQuestionMark)
+// A path the file cannot hold (outside code page 932, or beyond 255 bytes) would come back as
+// another path; it is stored empty, which reads as the default picture.
+TEST_F(ConfigStore, PathTheFileCannotHoldIsStoredAsTheDefault)
 {
-    CConfig config(folder_);
-    config.SetBackGroundImageFile("/bg/한글😀.jpg");
-    ASSERT_TRUE(config.WriteConfig());
-    EXPECT_EQ(Read().BackGroundImageFile(), "/bg/???.jpg");
+    std::string longJapanese = "/";  // 1 + 127 * 2 = 255 bytes in the file, the most a value holds
+    std::string longJapaneseBytes = "/";
+    for (int index = 0; index < 127; ++index) {
+        longJapanese += "背";
+        longJapaneseBytes += "\x94\x77";
+    }
+    const struct {
+        std::string path;
+        std::string stored;
+    } cases[] = {
+        {"/bg/한글😀.jpg", ""},
+        {"/Fotos Über/bild.bmp", ""},
+        {longJapanese + "背", ""},
+        {longJapanese, longJapaneseBytes},
+        {"/背景/写真.jpg", "/\x94\x77\x8C\x69/\x8E\xCA\x90\x5E.jpg"},
+    };
+    for (const auto& each : cases) {
+        CConfig config(folder_);
+        config.SetBackGroundImageFile(each.path);
+        ASSERT_TRUE(config.WriteConfig());
+        EXPECT_NE(Get().find("BackGroundImageFile=" + each.stored + "\r\n"), std::string::npos) << each.path;
+        EXPECT_EQ(Read().BackGroundImageFile(),
+                  each.stored.empty() ? config.DefaultBackGroundImageFile() : each.path);
+    }
 }
 
 TEST_F(ConfigStore, BackgroundPathRules)
 {
     const std::string defaultPath = folder_ + kSeparator + "bg" + kSeparator + "bg01.jpg";
     const std::string longPath = "/" + std::string(299, 'p');
-    const std::string longJapanese = "/" + [] {
-        std::string text;
-        for (int index = 0; index < 200; ++index) text += "背";
-        return text;
-    }();
-    std::string cutJapanese = "/";
-    for (int index = 0; index < 127; ++index) cutJapanese += "背";  // 1 + 127 * 2 = 255 bytes
 
     const struct {
         std::string line;
@@ -140,11 +155,6 @@ TEST_F(ConfigStore, BackgroundPathRules)
         Put("[PALVO]\r\n" + test.line + "\r\n");
         EXPECT_EQ(Read().BackGroundImageFile(), test.expected) << test.line;
     }
-
-    CConfig config(folder_);
-    config.SetBackGroundImageFile(longJapanese);
-    ASSERT_TRUE(config.WriteConfig());
-    EXPECT_EQ(Read().BackGroundImageFile(), cutJapanese);
 }
 
 TEST_F(ConfigStore, UnusableNumbersTakeTheirDefaults)

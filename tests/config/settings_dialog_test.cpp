@@ -309,6 +309,68 @@ TEST_F(SettingsDialogTest, PictureThatCannotBeShownIsRefusedAndThePreviousStays)
     }
 }
 
+// palvo.ini keeps code page 932 and 255 bytes a value: a path it cannot hold would come back as
+// another path at the next start. Such a path is refused when chosen, naming the characters (each
+// once) or the length; a path the file holds is taken and comes back from the file exactly.
+TEST_F(SettingsDialogTest, PicturePathThatTheSettingsFileCannotHoldIsRefused)
+{
+    const std::string previous = config_->BackGroundImageFile();
+    loadable_.insert(previous);
+    const std::string deep = std::string(120, 'd') + "/" + std::string(120, 'e');
+    const struct {
+        std::string relative;
+        std::string refusedCharacters;  // empty: refused for its length, or taken
+        bool refused;
+    } cases[] = {
+        {"Fotos Über/bild.bmp", "Ü", true}, {"写真_Ğ😀/my.jpg", "Ğ😀", true},
+        {"한글/ü/한Ü.jpg", "한글üÜ", true}, {deep + "/bg.jpg", "", true},
+        {"背景①ｶﾅ/写真.jpg", "", false},    {"plain/bg01.bmp", "", false},
+    };
+    for (const auto& each : cases) {
+        const std::string path = Utf8FromPath(directory_ / PathFromUtf8(each.relative));
+        SCOPED_TRACE(path);
+        // A refused path never reaches the disk (nor could the long one on Windows).
+        if (!each.refused) {
+            fs::create_directories(PathFromUtf8(path).parent_path());
+            std::ofstream(PathFromUtf8(path)) << "picture";
+        }
+        loadable_.insert(path);
+        // The reference: what the settings file gives back for the path.
+        CConfig probe(Utf8FromPath(directory_ / "probe"));
+        fs::create_directories(directory_ / "probe");
+        probe.SetBackGroundImageFile(path);
+        ASSERT_TRUE(probe.WriteConfig());
+        probe.ReadConfig();
+        ASSERT_EQ(probe.BackGroundImageFile() != path, each.refused);
+
+        messages_.ClearMessages();
+        Open();
+        dialogs_.QueueImageFile(path);
+        Press(Control::cmdSelBgImage);
+        SaveWith("72");
+        CConfig stored(Utf8FromPath(directory_));
+        stored.ReadConfig();
+        if (!each.refused) {
+            EXPECT_TRUE(messages_.Messages().empty());
+            EXPECT_EQ(stored.BackGroundImageFile(), path);
+            config_->SetBackGroundImageFile(previous);
+            continue;
+        }
+        ASSERT_EQ(messages_.Messages().size(), 1U);
+        const std::string& text = messages_.Messages()[0].text;
+        EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Warning);
+        EXPECT_NE(text.find("palvo.ini"), std::string::npos) << text;
+        EXPECT_NE(text.find("\n" + path + "\n"), std::string::npos) << text;
+        EXPECT_NE(text.find(each.refusedCharacters.empty() ? "255 バイト"
+                                                           : ": 「" + each.refusedCharacters + "」\n"),
+                  std::string::npos)
+            << text;
+        EXPECT_EQ(view_->PreviewPath(), previous);
+        EXPECT_EQ(view_->ImagePathCaption(), previous);
+        EXPECT_EQ(stored.BackGroundImageFile(), previous);
+    }
+}
+
 TEST_F(SettingsDialogTest, CancelledDialogsChangeNothing)
 {
     Open();

@@ -113,5 +113,46 @@ TEST(ProgramFolders, FilesInAFolderAreTheFolderTheSeparatorAndTheRelativePath)
     }
 }
 
+// A folder the program cannot name as text, or too deep for its files' paths, is named as the
+// reason the program does not start; any other folder runs.
+TEST(ProgramFolders, FolderThatCannotBeNamedOrIsTooDeepIsTheReasonNotToStart)
+{
+    const std::string fits(kLongestProgramFolderBytes, 'a');
+    const struct {
+        std::optional<std::string> folder;
+        const char* reason;  // nullptr: the program runs
+    } cases[] = {
+        {"/home/hall/palvo", nullptr},
+        {"/home/hall/パルボ 2026/写真_Ğ😀", nullptr},
+        {fits, nullptr},
+        {fits + "a", "長すぎる"},
+        {std::nullopt, "長すぎる"},
+        {"/home/hall/\xFFpalvo", "UTF-8"},
+        {"/home/hall/caf\xE9", "UTF-8"},           // Latin-1
+        {"/home/hall/\x83\x70\x83\x8B", "UTF-8"},  // code page 932
+        {"/home/\xC0\xAF", "UTF-8"},               // an overlong "/"
+        {"/home/\xED\xA0\x80", "UTF-8"},           // a surrogate
+        {"/home/\xF4\x90\x80\x80", "UTF-8"},       // above U+10FFFF
+        {"/home/\xE3\x81", "UTF-8"},               // cut short
+    };
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.folder ? each.folder->substr(0, 40) : "(unnamed)");
+        const std::optional<std::string> problem = ProgramFolderProblem(each.folder);
+        if (each.reason == nullptr) {
+            EXPECT_FALSE(problem) << *problem;
+            continue;
+        }
+        ASSERT_TRUE(problem);
+        EXPECT_NE(problem->find(each.reason), std::string::npos) << *problem;
+        EXPECT_NE(problem->find("起動してください"), std::string::npos) << "says what to do";
+    }
+    const std::optional<std::string> shown = ProgramFolderProblem(std::string("/home/\xFF\xFE/パルボ"));
+    ASSERT_TRUE(shown);
+    EXPECT_NE(shown->find("/home/?"
+                          "?/パルボ"),
+              std::string::npos)
+        << "the readable parts of the name";
+}
+
 }  // namespace
 }  // namespace palvo

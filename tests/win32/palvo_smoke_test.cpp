@@ -568,5 +568,97 @@ TEST(PalvoSmoke, AKilledProgramOffersItsGameAgainAndPutsItBack)
     EXPECT_EQ(*exitCode, 0u);
 }
 
+// One copy per folder: a second start says so in a box and, once it is read, brings the running
+// window to the front and ends without touching a file; a copy ended by force holds nothing.
+TEST(PalvoSmoke, ASecondCopySaysSoBringsTheFirstForwardAndAKilledCopyLocksNoOneOut)
+{
+    ProgramFolder folder("second");
+    ASSERT_TRUE(folder.Ready());
+    ASSERT_TRUE(ReplaceFileBytes(folder.File("palvo.ini"), "[PALVO]\r\nNumMax=30\r\n"));
+    RunningProgram first(folder);
+    ASSERT_TRUE(first.Started());
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (window = FindTopLevel(first.Id(), L"PalvoForm")) != nullptr; },
+                          kStartTimeout));
+    ASSERT_TRUE(WaitUntil([&] { return FindButton(window, L"スタート") != nullptr; }, kStartTimeout));
+    // Another window in front, as after the operator switched away.
+    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                 nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+
+    {
+        RunningProgram second(folder);
+        ASSERT_TRUE(second.Started());
+        HWND box = nullptr;
+        ASSERT_TRUE(WaitUntil([&] { return (box = FindTopLevel(second.Id(), L"#32770")) != nullptr; },
+                              kStartTimeout));
+        EXPECT_NE(FindChild(box,
+                            [](HWND child) {
+                                return TextOf(child).find(L"すでに起動しています") != std::wstring::npos;
+                            }),
+                  nullptr);
+        EXPECT_EQ(FindTopLevel(second.Id(), L"PalvoForm"), nullptr) << "the second copy shows no window";
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        const std::optional<DWORD> exitCode = second.WaitForExit(kExitTimeout);
+        ASSERT_TRUE(exitCode.has_value());
+        EXPECT_NE(*exitCode, 0u);
+    }
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window; }, 5000))
+        << "the first copy came forward";
+    DestroyWindow(other);
+    EXPECT_EQ(ReadFileBytes(folder.File("palvo.ini")),
+              std::optional<std::string>("[PALVO]\r\nNumMax=30\r\n"));
+    EXPECT_FALSE(ReadFileBytes(folder.File("palvo-game.txt")).has_value());
+
+    first.Kill();
+    RunningProgram third(folder);
+    ASSERT_TRUE(third.Started());
+    EXPECT_TRUE(WaitUntil([&] { return FindTopLevel(third.Id(), L"PalvoForm") != nullptr; }, kStartTimeout))
+        << "the killed copy still holds the folder";
+    EXPECT_EQ(FindTopLevel(third.Id(), L"#32770"), nullptr);
+}
+
+// Logoff or shutdown mid-game: nothing asked, the settings saved before Windows may end the
+// process, and the window closes.
+TEST(PalvoSmoke, TheEndOfTheSessionSavesTheSettingsWithoutAQuestion)
+{
+    ProgramFolder folder("session");
+    ASSERT_TRUE(folder.Ready());
+    ASSERT_TRUE(ReplaceFileBytes(folder.File("palvo.ini"),
+                                 "[PALVO]\r\nNumMax=30\r\nRhythmFast=5\r\nRhythmSlow=1\r\n"));
+    RunningProgram program(folder);
+    ASSERT_TRUE(program.Started());
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (window = FindTopLevel(program.Id(), L"PalvoForm")) != nullptr; },
+                          kStartTimeout));
+    HWND start = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (start = FindButton(window, L"スタート")) != nullptr; }, kStartTimeout));
+    HWND list = FindChild(window, [](HWND child) { return ClassOf(child) == L"ListBox"; });
+    PostMessageW(start, BM_CLICK, 0, 0);
+    ASSERT_TRUE(
+        WaitUntil([&] { return ListItems(list).size() == 1u && IsWindowEnabled(start); }, kDrawTimeout));
+
+    DWORD_PTR mayEnd = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000,
+                                    &mayEnd));
+    EXPECT_EQ(mayEnd, static_cast<DWORD_PTR>(TRUE));
+    EXPECT_EQ(FindTopLevel(program.Id(), L"#32770"), nullptr) << "nothing asked";
+    DWORD_PTR ignored = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000,
+                                    &ignored));
+    // Saved by the time the message returns: Windows may end the process right then.
+    const std::optional<std::string> settings = ReadFileBytes(folder.File("palvo.ini"));
+    ASSERT_TRUE(settings.has_value());
+    EXPECT_NE(settings->find("NumSizeIndex=2"), std::string::npos) << *settings;
+    EXPECT_NE(settings->find("NumMax=30"), std::string::npos) << *settings;
+    const std::optional<DWORD> exitCode = program.WaitForExit(kExitTimeout);
+    ASSERT_TRUE(exitCode.has_value()) << "the window did not close";
+    EXPECT_EQ(*exitCode, 0u);
+    const std::optional<std::string> journal = ReadFileBytes(folder.File("palvo-game.txt"));
+    ASSERT_TRUE(journal.has_value());
+    EXPECT_EQ(ParseJournal(*journal).state, JournalState::Unfinished) << "the game waits for the next start";
+}
+
 }  // namespace
 }  // namespace palvo::win32
