@@ -13,7 +13,6 @@ constexpr std::string_view kSection = "PALVO";
 constexpr std::int32_t kDefaultNumColor = 0x000080FF;  // 33023, orange
 constexpr std::int16_t kDefaultNumSizeIndex = 2;
 constexpr std::int16_t kDefaultNumPosIndex = 4;
-constexpr std::int16_t kUnusablePosIndex = 3;
 constexpr std::int16_t kDefaultNumMax = 72;
 constexpr std::int16_t kDefaultRhythmFast = 20;
 constexpr std::int16_t kDefaultRhythmSlow = 3;
@@ -41,10 +40,8 @@ IniFileState CConfig::ReadConfig()
 
     numSizeIndex_ = ReadSmallInteger("NumSizeIndex", file, kDefaultNumSizeIndex, 0, 2);
     numPosIndex_ = ReadSmallInteger("NumPosIndex", file, kDefaultNumPosIndex, 0, 4);
-    // Position 3 (lower right) has no place on the display and no option in the dialog.
     if (numPosIndex_ == kUnusablePosIndex) numPosIndex_ = kDefaultNumPosIndex;
-    // Two digit places on the display.
-    numMax_ = ReadSmallInteger("NumMax", file, kDefaultNumMax, 1, 99);
+    numMax_ = ReadSmallInteger("NumMax", file, kDefaultNumMax, 1, kHighestNumMax);
     rhythmFast_ = ReadSmallInteger("RhythmFast", file, kDefaultRhythmFast, 5, 30);
     // The slowed steps are the last ones of the rolling phase, so there must be fewer of them.
     rhythmSlow_ = ReadSmallInteger("RhythmSlow", file, kDefaultRhythmSlow, 1, 10);

@@ -13,6 +13,11 @@ namespace palvo {
 // exactly what they are given; only ReadConfig corrects stored values the program cannot use.
 class CConfig {
 public:
+    // The highest number a game may have: two digit places on the display.
+    static constexpr std::int16_t kHighestNumMax = 99;
+    // Position 3 (lower right) has no place on the display and no option in the dialog.
+    static constexpr std::int16_t kUnusablePosIndex = 3;
+
     // settingsDirectory holds palvo.ini, dataDirectory the shipped files; both without a trailing
     // separator. Until ReadConfig runs, the texts are empty and the numbers 0.
     CConfig(const std::string& settingsDirectory, const std::string& dataDirectory)

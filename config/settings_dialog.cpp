@@ -18,7 +18,6 @@ constexpr std::int16_t kDefaultSizeIndex = 2;  // large
 constexpr std::int16_t kDefaultPosIndex = 4;   // centre
 constexpr int kSizeOptionCount = 3;
 constexpr int kPosOptionCount = 5;
-constexpr int kUnavailablePosIndex = 3;  // lower right: the drawing has no place for it
 
 std::string WriteFailureMessage(const std::string& iniFilePath)
 {
@@ -78,7 +77,7 @@ void SettingsDialog::LoadSettingValues()
     view_.SelectSizeOption(selNumSizeIndex_);
 
     const std::int16_t position = config_.NumPosIndex();
-    selNumPosIndex_ = (position >= 0 && position < kPosOptionCount && position != kUnavailablePosIndex)
+    selNumPosIndex_ = (position >= 0 && position < kPosOptionCount && position != CConfig::kUnusablePosIndex)
                           ? position
                           : kDefaultPosIndex;
     view_.SelectPositionOption(selNumPosIndex_);
@@ -153,7 +152,7 @@ void SettingsDialog::opNumSize_Click(int index)
 
 void SettingsDialog::opNumPos_Click(int index)
 {
-    if (index >= 0 && index < kPosOptionCount && index != kUnavailablePosIndex) {
+    if (index >= 0 && index < kPosOptionCount && index != CConfig::kUnusablePosIndex) {
         selNumPosIndex_ = static_cast<std::int16_t>(index);
     }
 }

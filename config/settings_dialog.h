@@ -36,7 +36,7 @@ public:
     static constexpr std::int16_t kRhythmSlowMin = 1;
     static constexpr std::int16_t kRhythmSlowMax = 10;
     static constexpr double kNumMaxLower = 1;
-    static constexpr double kNumMaxUpper = 99;
+    static constexpr double kNumMaxUpper = CConfig::kHighestNumMax;
 
     // The dialog's label of the highest number, heading every message about it.
     static constexpr std::string_view kNumMaxLabel = "数字 最大値";

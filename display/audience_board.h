@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "config/config_store.h"
 #include "draw/draw_record.h"
 
 namespace palvo {
@@ -32,7 +33,7 @@ public:
     // Rows of ten cells the board needs (at least 1).
     std::int16_t Rows() const;
 
-    static constexpr std::int16_t kMaxCells = 99;
+    static constexpr std::int16_t kMaxCells = CConfig::kHighestNumMax;
     static constexpr std::int16_t kColumns = 10;
 
     friend bool operator==(const AudienceBoard&, const AudienceBoard&) = default;

@@ -10,28 +10,14 @@
 #include <vector>
 
 #include "draw/draw_record.h"
+#include "draw/game_history.h"
 #include "draw/game_listener.h"
+#include "draw/time_text.h"
 #include "platform/durable_file.h"
 
 namespace palvo {
 
-// How a game came to its end.
-enum class GameEnd {
-    LastNumber,  // every number was drawn
-    Reset,       // the operator reset the game
-    NotResumed,  // after a crash or a close the operator chose not to continue it
-};
-
-// One game as the journal holds it.
-struct JournalGame {
-    std::int16_t numMax = 0;
-    std::string startTime;              // local "YYYY-MM-DD hh:mm:ss" of the first draw
-    std::vector<std::int16_t> numbers;  // in draw order
-    std::optional<GameEnd> end;         // set once the game was closed
-    std::string endTime;
-    std::string lastDrawTime;  // of the newest number
-};
-
+// What a reading of the journal found.
 enum class JournalState {
     None,        // no journal, or not one number settled in it
     Unfinished,  // a game with numbers left that may be continued
@@ -58,28 +44,6 @@ std::string JournalHeaderLine(std::int16_t numMax, std::string_view startTime);
 std::string JournalDrawLine(int ordinal, std::int16_t number, std::string_view time);
 std::string JournalEndLine(GameEnd end, std::string_view time);
 
-// The record of past games, a CSV file a spreadsheet opens: the header (with a byte order mark,
-// so the Japanese column names read right) and one row per game, without its line end.
-std::string HistoryHeader();
-std::string HistoryRow(const JournalGame& game);
-// The game of a row exactly as HistoryRow writes it (the draw times apart); nullopt otherwise.
-[[nodiscard]] std::optional<JournalGame> ParseHistoryRow(std::string_view row);
-
-// A file in the history's format, as the games waiting for the history are kept.
-struct HistoryReading {
-    bool valid = false;             // the header, then rows as HistoryRow writes them
-    std::vector<std::string> rows;  // without their line ends
-    std::size_t settledBytes = 0;   // up to the end of the last complete line
-};
-// Reads such a file; a last line cut short is ignored, as in the journal.
-[[nodiscard]] HistoryReading ParseHistory(std::string_view bytes);
-
-// `time` (seconds since 1970) in local time as "YYYY-MM-DD hh:mm:ss"; a clock outside the years 1000 to 9999
-// gives the nearest end of that range, so that what is written always reads back.
-std::string TimeText(std::int64_t time);
-// The local time now, as TimeText.
-std::string LocalTimeText();
-
 // What went wrong with the files since the operator was last told.
 enum class JournalTrouble {
     JournalNotSaved,    // draws are not being saved to palvo-game.txt
@@ -90,16 +54,17 @@ enum class JournalTrouble {
 // The game journal beside palvo.ini. Each settled number is appended and flushed to the disk
 // before the chime, so a crash or a power cut never loses a drawn number; the last number and
 // Reset close the game into the record of past games and remove the journal once the game's
-// row is on the disk. A game whose row cannot be written waits in a file of its own beside the
-// history, which is filed at the next close or start-up that can write the history.
+// row is on the disk (GameHistory keeps the games whose row cannot be written yet).
 class GameJournal final : public GameListener {
 public:
     static constexpr std::string_view kJournalName = "palvo-game.txt";
-    static constexpr std::string_view kHistoryName = "palvo-history.csv";
-    static constexpr std::string_view kPendingName = "palvo-history-pending.csv";
 
     // The folder of both files; until it is set the journal writes nothing.
-    void SetFolder(const std::filesystem::path& folder) { folder_ = folder; }
+    void SetFolder(const std::filesystem::path& folder)
+    {
+        folder_ = folder;
+        history_.SetFolder(folder);
+    }
 
     // What the last run left behind.
     [[nodiscard]] JournalReading Inspect() const;
@@ -114,7 +79,7 @@ public:
     // returns; nullopt when it could not (the journal then stays where it is).
     [[nodiscard]] std::optional<std::string> MoveAside(std::string_view label);
     // Files the games that wait beside the history, when the history can be written now.
-    void FilePendingGames();
+    void FilePendingGames() { history_.FilePending(); }
 
     void OnNumberDrawn(const DrawRecord& record) override;
     void OnGameReset(const DrawRecord& record) override;
@@ -124,29 +89,16 @@ public:
     [[nodiscard]] std::vector<JournalTrouble> TakeTroubles();
 
 private:
-    enum class Filing { InHistory, Pending, NotKept };
-    struct PendingGames {
-        bool exists = false;
-        bool usable = true;  // ours and readable: rows may be added
-        HistoryReading reading;
-        std::size_t size = 0;
-    };
-
     std::filesystem::path JournalPath() const { return folder_ / PathFromUtf8(kJournalName); }
-    std::filesystem::path HistoryPath() const { return folder_ / PathFromUtf8(kHistoryName); }
-    std::filesystem::path PendingPath() const { return folder_ / PathFromUtf8(kPendingName); }
     [[nodiscard]] bool StartJournal();
     [[nodiscard]] bool OpenResumed();
     void Break();
     void CloseGame(GameEnd end, const std::string& endTime);
-    [[nodiscard]] Filing FileGame(const JournalGame& game);
-    [[nodiscard]] bool AppendHistoryRows(const std::vector<std::string>& rows) const;
-    [[nodiscard]] PendingGames ReadPending() const;
-    [[nodiscard]] bool AppendPendingRow(const PendingGames& pending, const std::string& row) const;
     void Report(JournalTrouble trouble);
     void Forget();
 
     std::filesystem::path folder_;
+    GameHistory history_;
     DurableAppendFile file_;
     JournalGame game_;
     bool headerWritten_ = false;

@@ -84,8 +84,7 @@ SequenceEnd StartSequence::Run()
     view_.ListSelect(Control::lstHistory, view_.ListCount(Control::lstHistory) - 1);
     board_.ShowNewest();
     listener_.OnNumberDrawn(record_);
-    services_.sound.PlayAsync(
-        Utf8PathIn(services_.environment.DataDirectory(), "wav/ユートピア - Windows の終了.WAV"));
+    services_.sound.PlayAsync(Utf8PathIn(services_.environment.DataDirectory(), kChimeFile));
     view_.SetEnabled(Control::cmdStart, true);
     view_.SetEnabled(Control::picHist, true);
 

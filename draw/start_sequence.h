@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "config/config_store.h"
 #include "display/bitmap_preparation.h"
@@ -40,6 +41,9 @@ enum class SequenceEnd {
 // the history board, plays the chime, unlocks, and keeps Start locked after the game's last number.
 class StartSequence {
 public:
+    // The chime played after every draw, inside the data folder.
+    static constexpr std::string_view kChimeFile = "wav/ユートピア - Windows の終了.WAV";
+
     StartSequence(MainWindowView& view, PlatformServices& services, const CConfig& config, DrawRecord& record,
                   NumberPicker& picker, BitmapPreparation& images, DigitRenderer& renderer,
                   HistoryBoard& board, const WindowLife& life, GameListener& listener)

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 #include "imaging/pixel_buffer.h"
 
@@ -17,9 +16,5 @@ namespace palvo {
 // The sizes the Windows icon file holds: title bar and Explorer lists at 100 % to 150 %, the
 // desktop and the taskbar, and Explorer's large views.
 inline constexpr std::array<std::int32_t, 5> kProgramIconFileSizes{16, 24, 32, 48, 256};
-
-// A Windows icon file (.ico) holding `pictures` in order, each as a 32-bit image with its
-// transparency mask. Precondition: every picture is square with sides of 1 to 256 pixels.
-[[nodiscard]] std::vector<std::uint8_t> EncodeIconFile(const std::vector<PixelBuffer>& pictures);
 
 }  // namespace palvo

@@ -6,6 +6,7 @@
 
 #include "imaging/pixel_buffer.h"
 
+// The seven-segment bar pictures the digits are built from, made by the program itself.
 namespace palvo {
 
 enum class BarOrientation { Horizontal, Vertical };

@@ -4,6 +4,7 @@
 
 namespace palvo {
 
+// The sounds of a draw, played through whatever the system offers.
 class Sound {
 public:
     virtual ~Sound() = default;

@@ -8,6 +8,7 @@
 
 #include "platform/control_id.h"
 
+// A window described as data, control by control, so that each platform builds the same window.
 namespace palvo {
 
 enum class ControlKind {

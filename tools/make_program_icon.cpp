@@ -7,6 +7,7 @@
 #include <fstream>
 #include <vector>
 
+#include "imaging/ico_file.h"
 #include "imaging/program_icon.h"
 
 int main(int argc, char** argv)

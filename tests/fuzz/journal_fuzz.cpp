@@ -8,6 +8,7 @@
 #include <set>
 #include <string_view>
 
+#include "draw/game_history.h"
 #include "draw/game_journal.h"
 
 namespace {
