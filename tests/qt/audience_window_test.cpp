@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "platform/qt/qt_audience_window.h"
+#include "tests/support/enlarging_audience_events.h"
 #include "tests/qt/qt_test_application.h"
 
 namespace palvo {
@@ -78,34 +79,6 @@ TEST(QtAudienceWindow, ShowsFramesPixelForPixelClosesOnlyItselfAndGoesWithItsOwn
 
 // Frames enlarged three times keep whole pixels; the window opens where the core's answer says,
 // told the operator's window as it is; a size past the desktop is taken back.
-class EnlargingEvents : public AudienceWindowEvents {
-public:
-    explicit EnlargingEvents(QtAudienceWindow& window) : window_(window) {}
-    void OnAudienceResized() override {}
-    void OnAudienceClosed() override {}
-    void OnAudienceStartKey() override {}
-    void OnAudiencePaint() override
-    {
-        PixelBuffer frame((window_.ClientWidth() + 2) / 3, (window_.ClientHeight() + 2) / 3);
-        for (std::int32_t y = 0; y < frame.Height(); ++y) {
-            for (std::int32_t x = 0; x < frame.Width(); ++x) {
-                frame.At(x, y) = Pixel{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 0x40, 0};
-            }
-        }
-        window_.Present(frame, PixelRect{0, 0, frame.Width(), frame.Height()}, 3);
-    }
-    PixelRect OnAudiencePlace(const SharedScreen& screen, std::int32_t, std::int32_t) override
-    {
-        asked = screen;
-        return PixelRect{screen.workArea.x + 37, screen.workArea.y + 21, 500, 320};
-    }
-
-    SharedScreen asked;
-
-private:
-    QtAudienceWindow& window_;
-};
-
 TEST(QtAudienceWindow, EnlargedFramesKeepWholePixelsAndTheWindowOpensWhereTheCoreSays)
 {
     TestApplication();
@@ -114,7 +87,7 @@ TEST(QtAudienceWindow, EnlargedFramesKeepWholePixelsAndTheWindowOpensWhereTheCor
     owner->show();
     auto* audience = new QtAudienceWindow(*owner);
     QtAudienceWindow& window = *audience;
-    EnlargingEvents events(window);
+    EnlargingEvents<QtAudienceWindow> events(window);
     window.SetEvents(&events);
     window.Open();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/win32/win32_audience_window.h"
+#include "tests/support/enlarging_audience_events.h"
 
 namespace palvo::win32 {
 namespace {
@@ -118,36 +119,7 @@ TEST(Win32AudienceWindow, FramesAndPartialRepaintsShowPixelForPixelFullScreenAnd
     window.SetEvents(nullptr);
 }
 
-// Presents a frame of a third of the window's size, enlarged three times, and opens where the
-// core's answer says.
-class EnlargingEvents : public AudienceWindowEvents {
-public:
-    explicit EnlargingEvents(Win32AudienceWindow& window) : window_(window) {}
-    void OnAudienceResized() override {}
-    void OnAudienceClosed() override {}
-    void OnAudienceStartKey() override {}
-    void OnAudiencePaint() override
-    {
-        PixelBuffer frame((window_.ClientWidth() + 2) / 3, (window_.ClientHeight() + 2) / 3);
-        for (std::int32_t y = 0; y < frame.Height(); ++y) {
-            for (std::int32_t x = 0; x < frame.Width(); ++x) {
-                frame.At(x, y) = Pixel{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 0x40, 0};
-            }
-        }
-        window_.Present(frame, PixelRect{0, 0, frame.Width(), frame.Height()}, 3);
-    }
-    PixelRect OnAudiencePlace(const SharedScreen& screen, std::int32_t, std::int32_t) override
-    {
-        asked = screen;
-        return PixelRect{screen.workArea.x + 37, screen.workArea.y + 21, 500, 320};
-    }
-
-    SharedScreen asked;
-
-private:
-    Win32AudienceWindow& window_;
-};
-
+// Frames enlarged three times keep whole pixels; the window opens where the core's answer says.
 TEST(Win32AudienceWindow, EnlargedFramesKeepWholePixelsAndTheWindowOpensWhereTheCoreSays)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -155,7 +127,7 @@ TEST(Win32AudienceWindow, EnlargedFramesKeepWholePixelsAndTheWindowOpensWhereThe
                                  nullptr, nullptr, instance, nullptr);
     ASSERT_NE(owner, nullptr);
     Win32AudienceWindow window(instance, owner);
-    EnlargingEvents events(window);
+    EnlargingEvents<Win32AudienceWindow> events(window);
     window.SetEvents(&events);
     window.Open();
     PumpMessages();
