@@ -21,6 +21,7 @@
 #include "platform/qt/qt_main_window_view.h"
 #include "platform/qt/qt_picture_surface.h"
 #include "tests/qt/qt_test_application.h"
+#include "tests/qt/shipped_pictures.h"
 #include "tests/qt/visible_text.h"
 
 namespace palvo {
@@ -123,16 +124,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(directory_.isValid());
-        const QDir resources(QStringLiteral(PALVO_SOURCE_DIR "/resources"));
-        for (const QString& folder :
-             {QStringLiteral("bg"), QStringLiteral("bars"), QStringLiteral("buttons")}) {
-            QDir(directory_.path()).mkpath(folder);
-            const QDir source(resources.filePath(folder));
-            for (const QString& file : source.entryList(QDir::Files)) {
-                ASSERT_TRUE(QFile::copy(source.filePath(file),
-                                        directory_.filePath(folder + QLatin1Char('/') + file)));
-            }
-        }
+        ASSERT_NO_FATAL_FAILURE(CopyShippedPictures(directory_.path()));
     }
 
     void WriteSettings(const char* lines)

@@ -23,6 +23,7 @@
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_main_window_view.h"
 #include "tests/qt/qt_test_application.h"
+#include "tests/qt/shipped_pictures.h"
 #include "tests/support/key_sequences.h"
 
 namespace palvo::testing {
@@ -67,16 +68,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(directory_.isValid());
-        const QDir resources(QStringLiteral(PALVO_SOURCE_DIR "/resources"));
-        for (const QString& folder :
-             {QStringLiteral("bg"), QStringLiteral("bars"), QStringLiteral("buttons")}) {
-            QDir(directory_.path()).mkpath(folder);
-            const QDir source(resources.filePath(folder));
-            for (const QString& file : source.entryList(QDir::Files)) {
-                ASSERT_TRUE(QFile::copy(source.filePath(file),
-                                        directory_.filePath(folder + QLatin1Char('/') + file)));
-            }
-        }
+        ASSERT_NO_FATAL_FAILURE(CopyShippedPictures(directory_.path()));
     }
 
     void Write(const QString& name, const std::string& bytes)

@@ -34,6 +34,7 @@
 #include "platform/qt/qt_settings_dialog.h"
 #include "platform/qt/qt_settings_dialog_host.h"
 #include "tests/qt/qt_test_application.h"
+#include "tests/qt/shipped_pictures.h"
 #include "tests/qt/visible_text.h"
 
 namespace palvo {
@@ -267,15 +268,7 @@ TEST(QtSettingsDialogProgramTest, MainWindowShowsTheSavedColourAndSize)
     TestApplication();
     QTemporaryDir directory;
     ASSERT_TRUE(directory.isValid());
-    const QDir resources(QStringLiteral(PALVO_SOURCE_DIR "/resources"));
-    for (const QString& folder : {QStringLiteral("bg"), QStringLiteral("bars"), QStringLiteral("buttons")}) {
-        QDir(directory.path()).mkpath(folder);
-        const QDir source(resources.filePath(folder));
-        for (const QString& file : source.entryList(QDir::Files)) {
-            ASSERT_TRUE(
-                QFile::copy(source.filePath(file), directory.filePath(folder + QLatin1Char('/') + file)));
-        }
-    }
+    ASSERT_NO_FATAL_FAILURE(CopyShippedPictures(directory.path()));
     QtEnvironment environment(directory.path().toStdString(), 15.0);
     QtClock clock;
     QtEventPump pump;
