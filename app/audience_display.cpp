@@ -1,16 +1,31 @@
 #include "app/audience_display.h"
 
+#include "draw/draw_record.h"
 #include "imaging/dib_access.h"
 
 namespace palvo {
+namespace {
 
-AudienceDisplay::AudienceDisplay(AudienceWindow& window, MainWindow& game) : window_(window), game_(game)
+// Only the big digits moved on: the same game with a new rolling number.
+bool OnlyRolled(const GameState& before, const GameState& now)
+{
+    return now.rolling && now.game == before.game && now.numMax == before.numMax && now.over == before.over &&
+           now.called == before.called;
+}
+
+}  // namespace
+
+AudienceDisplay::AudienceDisplay(AudienceWindow& window, OperatorWindow& operatorWindow)
+    : window_(window), operator_(operatorWindow), followed_(operatorWindow.State().Snapshot())
 {
     window_.SetEvents(this);
+    watch_ =
+        operator_.State().Watch([this](const std::shared_ptr<const GameState>& state) { OnState(state); });
 }
 
 AudienceDisplay::~AudienceDisplay()
 {
+    operator_.State().Unwatch(watch_);
     window_.SetEvents(nullptr);
 }
 
@@ -20,23 +35,36 @@ void AudienceDisplay::Toggle()
         window_.Close();
         return;
     }
-    if (!game_.NumColor()) {
+    if (!operator_.NumColor()) {
         return;
     }
-    board_.Rebuild(game_.Record());
+    followed_ = operator_.State().Snapshot();
+    Rebuild(*followed_);
     window_.Open();
     Redraw();
 }
 
-void AudienceDisplay::Follow(const DrawRecord& record)
+void AudienceDisplay::Rebuild(const GameState& state)
 {
+    // The board reads a game as the operator's record keeps it.
+    DrawRecord record;
+    record.Create(state.numMax);
+    for (const std::int16_t number : state.called) {
+        record.Append(number);
+    }
     board_.Rebuild(record);
-    Redraw();
 }
 
-void AudienceDisplay::OnNumberShown(std::int16_t number)
+void AudienceDisplay::OnState(const std::shared_ptr<const GameState>& state)
 {
-    board_.ShowRolling(number);
+    const bool rolled = OnlyRolled(*followed_, *state);
+    followed_ = state;
+    if (!rolled) {
+        Rebuild(*state);
+        Redraw();
+        return;
+    }
+    board_.ShowRolling(*state->rolling);
     if (window_.IsOpen() && pending_ != Pending::Everything) {
         pending_ = Pending::Number;
         const PixelRect area = frame_.Layout().number;
@@ -44,16 +72,6 @@ void AudienceDisplay::OnNumberShown(std::int16_t number)
         window_.Invalidate(
             PixelRect{area.x * scale, area.y * scale, area.width * scale, area.height * scale});
     }
-}
-
-void AudienceDisplay::OnNumberDrawn(const DrawRecord& record)
-{
-    Follow(record);
-}
-
-void AudienceDisplay::OnGameReset(const DrawRecord& record)
-{
-    Follow(record);
 }
 
 void AudienceDisplay::OnSettingsRefreshed()
@@ -69,8 +87,8 @@ void AudienceDisplay::OnAudienceResized()
 PixelRect AudienceDisplay::OnAudiencePlace(const SharedScreen& screen, std::int32_t clientWidth,
                                            std::int32_t clientHeight)
 {
-    return PlaceAudienceWindow(screen, OperatorControls(game_.Layout(), screen.operatorClient), clientWidth,
-                               clientHeight);
+    return PlaceAudienceWindow(screen, OperatorControls(operator_.Layout(), screen.operatorClient),
+                               clientWidth, clientHeight);
 }
 
 void AudienceDisplay::Redraw()
@@ -86,7 +104,7 @@ void AudienceDisplay::OnAudiencePaint()
 {
     const Pending pending = pending_;
     pending_ = Pending::Nothing;
-    const std::optional<std::int32_t> colorValue = game_.NumColor();
+    const std::optional<std::int32_t> colorValue = operator_.NumColor();
     if (!colorValue) {
         return;
     }
@@ -115,7 +133,7 @@ void AudienceDisplay::OnAudiencePaint()
 void AudienceDisplay::OnAudienceStartKey()
 {
     // The clicker works wherever the focus is; the operator's window keeps Start's locks.
-    game_.OnClick(Control::cmdStart);
+    operator_.PressStart();
 }
 
 }  // namespace palvo

@@ -1,23 +1,27 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 
-#include "app/main_window.h"
+#include "app/operator_window.h"
 #include "display/audience_board.h"
 #include "display/audience_frame.h"
 #include "draw/game_listener.h"
+#include "draw/game_state.h"
 #include "platform/audience_window.h"
 
 namespace palvo {
 
-// The players' display: follows the game through the listener calls and shows it in the
-// audience window while that is open. It acts on the game only as the operator's Start key would
-// (the operator's window decides whether Start may be pressed now), and stores nothing.
+// The players' display: follows the game's published state and shows it in the audience window
+// while that is open; the listener call after the settings dialog brings a new digit colour. It
+// acts on the game only as the operator's Start key would (the operator's window decides whether
+// Start may be pressed now), and stores nothing.
 class AudienceDisplay final : public GameListener, public AudienceWindowEvents {
 public:
-    // `game` supplies the game in force and the digit colour when the window opens; both must
-    // outlive this display.
-    AudienceDisplay(AudienceWindow& window, MainWindow& game);
+    // `operatorWindow` supplies the game, the digit colour and the operator's layout; both it and
+    // `window` must outlive this display.
+    AudienceDisplay(AudienceWindow& window, OperatorWindow& operatorWindow);
     ~AudienceDisplay() override;
 
     AudienceDisplay(const AudienceDisplay&) = delete;
@@ -28,12 +32,6 @@ public:
     void Toggle();
     [[nodiscard]] bool IsOpen() const { return window_.IsOpen(); }
 
-    // Shows `record` from now on, as after a game brought back at start-up.
-    void Follow(const DrawRecord& record);
-
-    void OnNumberShown(std::int16_t number) override;
-    void OnNumberDrawn(const DrawRecord& record) override;
-    void OnGameReset(const DrawRecord& record) override;
     void OnSettingsRefreshed() override;
 
     void OnAudienceResized() override;
@@ -48,10 +46,15 @@ private:
     // What the next paint must compose.
     enum class Pending { Nothing, Number, Everything };
 
+    void OnState(const std::shared_ptr<const GameState>& state);
+    // Everything the board shows, taken from `state`; the big digits show its newest number.
+    void Rebuild(const GameState& state);
     void Redraw();
 
     AudienceWindow& window_;
-    MainWindow& game_;
+    OperatorWindow& operator_;
+    std::shared_ptr<const GameState> followed_;  // the state the board was last brought up to
+    std::size_t watch_ = 0;
     AudienceBoard board_;
     AudienceFrame frame_;
     Pending pending_ = Pending::Nothing;

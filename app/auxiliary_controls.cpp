@@ -1,5 +1,9 @@
 #include "app/auxiliary_controls.h"
 
+#include <string>
+
+#include "texts/japanese.h"
+
 namespace palvo {
 namespace {
 
@@ -26,7 +30,7 @@ bool AuxiliaryControls::DrawAllSegments()
     }
     images_.RefreshPicNum();
     const std::uint32_t elapsed = clock_.TickCount() - start;
-    view_.SetText(Control::lbTime, std::to_string(elapsed) + " msec");
+    view_.SetText(Control::lbTime, std::to_string(elapsed) + std::string(texts::kMillisecondsSuffix));
     return true;
 }
 

@@ -1,5 +1,8 @@
 #include "app/game_resume.h"
 
+#include "texts/fill_in.h"
+#include "texts/japanese.h"
+
 namespace palvo {
 namespace {
 
@@ -8,30 +11,27 @@ std::string KeepAside(GameJournal& journal, std::string_view label, std::string_
 {
     const std::optional<std::string> kept = journal.MoveAside(label);
     if (kept) {
-        return "\n" + std::string(what) + "は " + *kept + " として残しました。";
+        return texts::FillIn(texts::kKeptAside, {what, *kept});
     }
-    return "\n" + std::string(what) +
-           "は palvo-game.txt のまま残します。これを移すか消すまで、抽選は記録されません。";
+    return texts::FillIn(texts::kLeftInPlace, {what});
 }
 
 }  // namespace
 
 std::string ResumeQuestion(int drawn)
 {
-    return "前回のゲームの続きから始めますか？ (" + std::to_string(drawn) + " 個抽選済み)";
+    return texts::FillIn(texts::kResumeQuestion, {std::to_string(drawn)});
 }
 
 std::string_view JournalTroubleText(JournalTrouble trouble)
 {
     switch (trouble) {
         case JournalTrouble::JournalNotSaved:
-            return kJournalSaveFailed;
+            return texts::kJournalSaveFailed;
         case JournalTrouble::HistoryNotWritten:
-            return "ゲームの履歴（palvo-history.csv）に書き込めません。終わったゲームは "
-                   "palvo-history-pending.csv に残し、履歴に書き込めるようになったときに移します。";
+            return texts::kHistoryNotWritten;
         case JournalTrouble::GameNotKept:
-            return "終わったゲームを、ゲームの履歴（palvo-history.csv）にも palvo-history-pending.csv "
-                   "にも書き込めませんでした。";
+            return texts::kGameNotKept;
     }
     return {};
 }
@@ -62,21 +62,16 @@ std::optional<JournalGame> SettleLastGame(GameJournal& journal, MessageBoxes& me
             break;
         case JournalState::Damaged:
             messages.Show(
-                "前回のゲームの記録（palvo-game.txt）が壊れているため、続きから始められません。"
-                "新しいゲームを始めます。" +
-                    KeepAside(journal, "damaged", "壊れた記録"),
+                texts::FillIn(texts::kJournalDamaged, {KeepAside(journal, "damaged", texts::kDamagedRecord)}),
                 MessageStyle::Notice);
             break;
         case JournalState::Unreadable:
-            messages.Show("前回のゲームの記録（palvo-game.txt）を読めません。新しいゲームを始めます。" +
-                              KeepAside(journal, "unreadable", "読めなかった記録"),
+            messages.Show(texts::FillIn(texts::kJournalUnreadable,
+                                        {KeepAside(journal, "unreadable", texts::kUnreadableRecord)}),
                           MessageStyle::Notice);
             break;
         case JournalState::NotAFile:
-            messages.Show(
-                "palvo-game.txt という名前の、ファイルではないもの（フォルダーやリンク）があります。"
-                "パルボのものではないため、そのままにします。これがある間、抽選は記録されません。",
-                MessageStyle::Notice);
+            messages.Show(texts::kJournalNotAFile, MessageStyle::Notice);
             break;
     }
     return std::nullopt;

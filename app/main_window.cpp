@@ -7,25 +7,20 @@
 #include "app/settings_refresh.h"
 #include "display/main_window_layout.h"
 #include "draw/history_board.h"
+#include "texts/fill_in.h"
+#include "texts/japanese.h"
 
 namespace palvo {
 namespace {
 
-constexpr std::string_view kNumMaxNextGameNotice =
-    "最大値の変更は、次のゲーム（リセットの後）から有効になります。";
-
-constexpr std::string_view kGameCompleteNotice = "サイシュウパルボデス！ オツカレサマデシタ．";
-
 std::string CloseWriteFailureMessage(const std::string& iniFilePath)
 {
-    return "設定ファイルに書き込めませんでした。\n" + iniFilePath +
-           "\n\n今回の設定は保存されずに終了します。";
+    return texts::FillIn(texts::kCloseWriteFailure, {iniFilePath});
 }
 
 std::string TooLargeSettingsMessage(const std::string& iniFilePath)
 {
-    return "設定ファイルを読み込めませんでした。\n" + iniFilePath +
-           "\n\n既定の設定で起動します。このファイルは書き換えられません。";
+    return texts::FillIn(texts::kSettingsTooLarge, {iniFilePath});
 }
 
 }  // namespace
@@ -34,6 +29,7 @@ MainWindow::MainWindow(MainWindowView& view, PlatformServices& services) : view_
 {
     view_.SetEvents(this);
     listeners_.Add(journal_);
+    listeners_.Add(state_);
 }
 
 MainWindow::~MainWindow()
@@ -92,6 +88,8 @@ bool MainWindow::LoadAndShow()
 
     view_.Show();
     record_.Create(gConfig->NumMax());
+    // The views' game begins here; the journal has nothing to do until the first draw.
+    state_.OnGameReset(record_);
     if (record_.IsComplete()) {
         view_.SetEnabled(Control::cmdStart, false);
     }
@@ -223,7 +221,7 @@ bool MainWindow::cmdStart_Click(BitmapPreparation& images, DigitRenderer& render
         case SequenceEnd::GameComplete:
             // A window about to close spares the operator the closing message.
             if (!life_.closeRequested && !life_.closed) {
-                services_.messages.Show(kGameCompleteNotice, MessageStyle::Notice);
+                services_.messages.Show(texts::kGameCompleteNotice, MessageStyle::Notice);
             }
             return true;
         case SequenceEnd::Drawn:
@@ -250,7 +248,7 @@ void MainWindow::cmdSetting_Click(BitmapPreparation& images, AuxiliaryControls& 
         listeners_.OnSettingsRefreshed();
         // The game keeps the highest number it began with; the operator must hear that.
         if (gConfig->NumMax() != numMaxBefore && gConfig->NumMax() != record_.NumMax()) {
-            services_.messages.Show(kNumMaxNextGameNotice, MessageStyle::Notice);
+            services_.messages.Show(texts::kNumMaxNextGameNotice, MessageStyle::Notice);
         }
     }
 }

@@ -6,12 +6,14 @@
 #include <string_view>
 
 #include "app/auxiliary_controls.h"
+#include "app/operator_window.h"
 #include "config/config_store.h"
 #include "display/bitmap_preparation.h"
 #include "display/layout_metrics.h"
 #include "draw/draw_record.h"
 #include "draw/game_journal.h"
 #include "draw/game_listener.h"
+#include "draw/game_state.h"
 #include "draw/history_board.h"
 #include "draw/number_picker.h"
 #include "draw/start_sequence.h"
@@ -32,7 +34,7 @@ namespace palvo {
 // Use: construct, call FormLoad(); when it returns false start-up failed (its one warning has
 // been shown, the settings were written, the window was never shown) and the program ends.
 // Otherwise run the platform's event loop; the view reports events through MainWindowEvents.
-class MainWindow : public MainWindowEvents {
+class MainWindow : public MainWindowEvents, public OperatorWindow {
 public:
     MainWindow(MainWindowView& view, PlatformServices& services);
     ~MainWindow() override;
@@ -46,13 +48,16 @@ public:
 
     // The game in force, for a follower that joins late.
     const DrawRecord& Record() const { return record_; }
-    // The operator's controls as laid out at start-up (empty before).
-    const WindowLayout& Layout() const { return layout_; }
-    // The digit colour in force (0x00BBGGRR); nothing before start-up and after unload.
-    std::optional<std::int32_t> NumColor() const
+
+    // The game as every other view reads it: published from start-up on, after the journal has
+    // each change.
+    const GameStatePublisher& State() const override { return state_; }
+    const WindowLayout& Layout() const override { return layout_; }
+    std::optional<std::int32_t> NumColor() const override
     {
         return gConfig && !unloaded_ ? std::optional<std::int32_t>(gConfig->NumColor()) : std::nullopt;
     }
+    void PressStart() override { OnClick(Control::cmdStart); }
 
     // Start-up: read settings, lay out, prepare the images, show the window, paint the idle display,
     // and offer to continue a game the journal kept from an earlier run.
@@ -113,7 +118,8 @@ private:
     std::int32_t TimerCount = 0;
     WindowLayout layout_;
     WindowLife life_;
-    GameJournal journal_;  // the first listener: a draw is on the disk before anything else follows it
+    GameJournal journal_;       // the first listener: a draw is on the disk before anything else follows it
+    GameStatePublisher state_;  // the second: what the views read is already safe on the disk
     GameListeners listeners_;
     // The configured background that the shipped picture stands in for (warned once at start-up).
     std::optional<std::string> backgroundStandIn_;

@@ -1,11 +1,13 @@
 #include "app/settings_folder_claim.h"
 
+#include "texts/fill_in.h"
+#include "texts/japanese.h"
+
 namespace palvo {
 
 std::string AlreadyRunningMessage(const std::string& folder)
 {
-    return "パルボはこの設定フォルダーですでに起動しています。\n" + folder +
-           "\n\n起動中のウィンドウを使ってください。同じフォルダーで二つ同時には動かせません。";
+    return texts::FillIn(texts::kAlreadyRunning, {folder});
 }
 
 bool ClaimSettingsFolder(InstanceLock& lock, MessageBoxes& messages, const std::string& folder)

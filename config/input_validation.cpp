@@ -5,14 +5,10 @@
 #include <limits>
 #include <system_error>
 
+#include "texts/japanese.h"
+
 namespace palvo {
 namespace {
-
-constexpr std::string_view kBlankMessage = " 設定値が空白です。";
-constexpr std::string_view kNotNumberMessage = " 数値を入力してください。";
-constexpr std::string_view kConversionMessage = " 設定値が不正です。  (許容範囲エラー)";
-constexpr std::string_view kRangeMessage = " 設定範囲を超えています。   range : ";
-constexpr std::string_view kRangeSeparator = "～";  // U+FF5E, full-width tilde
 
 // Full-width forms an input method types, and the ASCII each stands for.
 struct WidthPair {
@@ -205,22 +201,22 @@ std::optional<std::string> CheckInputValue(std::string_view text, ValueType valu
 {
     const auto refusal = [label](std::string_view reason) { return std::string(label).append(reason); };
     if (text.empty()) {
-        return refusal(kBlankMessage);
+        return refusal(texts::kBlankValue);
     }
     const std::optional<NumberText> number = ReadNumberText(text);
     if (!number) {
-        return refusal(kNotNumberMessage);
+        return refusal(texts::kNotANumber);
     }
     const std::optional<double> value = ConvertForComparison(*number, valueType);
     if (!value) {
-        return refusal(kConversionMessage);
+        return refusal(texts::kValueDoesNotFit);
     }
     const bool belowLower = lower && *value < ThroughDecimalText(*lower, 15);
     const bool aboveUpper = upper && *value > ThroughDecimalText(*upper, 15);
     if (belowLower || aboveUpper) {
-        return refusal(kRangeMessage)
+        return refusal(texts::kOutOfRange)
             .append(BoundText(lower))
-            .append(kRangeSeparator)
+            .append(texts::kRangeSeparator)
             .append(BoundText(upper));
     }
     return std::nullopt;

@@ -9,6 +9,8 @@
 #include "config/input_validation.h"
 #include "display/settings_dialog_layout.h"
 #include "display/twips.h"
+#include "texts/fill_in.h"
+#include "texts/japanese.h"
 
 namespace palvo {
 
@@ -21,8 +23,7 @@ constexpr int kPosOptionCount = 5;
 
 std::string WriteFailureMessage(const std::string& iniFilePath)
 {
-    return "設定ファイルに書き込めませんでした。\n" + iniFilePath +
-           "\n\n変更した設定はこのまま使われますが、ファイルには保存されていません。";
+    return texts::FillIn(texts::kSaveWriteFailure, {iniFilePath});
 }
 
 // Why palvo.ini cannot keep `path` as it is, and what to do; nullopt when it can.
@@ -33,15 +34,9 @@ std::optional<std::string> UnstorablePathMessage(const std::string& path)
     }
     const std::string outside = CharactersOutsideCp932(path);
     if (!outside.empty()) {
-        return "この画像は選べません。ファイルの場所に、"
-               "設定ファイル（palvo.ini）に保存できない文字があります: 「" +
-               outside + "」\n" + path +
-               "\n\n日本語と英数字だけの名前のフォルダーに画像を置くか、"
-               "フォルダーやファイルの名前を変えてから、選び直してください。";
+        return texts::FillIn(texts::kPictureNameUnstorable, {outside, path});
     }
-    return "この画像は選べません。ファイルの場所が長すぎて、"
-           "設定ファイル（palvo.ini）に保存できません（255 バイトまで）。\n" +
-           path + "\n\nもっと短い場所のフォルダーに画像を置いてから、選び直してください。";
+    return texts::FillIn(texts::kPicturePathTooLong, {path});
 }
 
 }  // namespace
@@ -125,7 +120,7 @@ void SettingsDialog::cmdSelBgImage_Click()
     }
     // A picture the display could not show is refused at once; the previous choice stays.
     if (!view_.ShowPreview(*path)) {
-        messages_.Show(kPictureRefusedMessage, MessageStyle::Warning);
+        messages_.Show(texts::kBackgroundWarning, MessageStyle::Warning);
         view_.ShowPreview(selBackGroundImageFile_);
         return;
     }
@@ -196,13 +191,13 @@ void SettingsDialog::cmdRhythmSlowUp_Click()
 void SettingsDialog::cmdSaveSetting_Click()
 {
     const std::string numMaxText = view_.NumMaxText();
-    if (const std::optional<std::string> refusal =
-            CheckInputValue(numMaxText, ValueType::Integer, kNumMaxLabel, kNumMaxLower, kNumMaxUpper)) {
+    if (const std::optional<std::string> refusal = CheckInputValue(
+            numMaxText, ValueType::Integer, texts::kNumMaxLabel, kNumMaxLower, kNumMaxUpper)) {
         messages_.Show(*refusal, MessageStyle::Notice);
         return;
     }
     if (selRhythmFast_ <= selRhythmSlow_) {
-        messages_.Show(kRhythmOrderMessage, MessageStyle::Notice);
+        messages_.Show(texts::kRhythmOrder, MessageStyle::Notice);
         return;
     }
 

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "config/config_store.h"
 #include "platform/common_dialogs.h"
@@ -37,14 +36,6 @@ public:
     static constexpr std::int16_t kRhythmSlowMax = 10;
     static constexpr double kNumMaxLower = 1;
     static constexpr double kNumMaxUpper = CConfig::kHighestNumMax;
-
-    // The dialog's label of the highest number, heading every message about it.
-    static constexpr std::string_view kNumMaxLabel = "数字 最大値";
-    // Refusal of a chosen picture that cannot be decoded, the display's own warning.
-    static constexpr std::string_view kPictureRefusedMessage = "背景画像の取得ができませんでした。";
-    // Refusal of a slow count that is not below the fast count.
-    static constexpr std::string_view kRhythmOrderMessage =
-        "リズム回数を設定し直してください。\n「開始後」の回数は「停止前」の回数より大きくしてください。";
 
     SettingsDialog(CConfig& config, SettingsDialogView& view, CommonDialogs& dialogs, MessageBoxes& messages,
                    const Environment& environment);

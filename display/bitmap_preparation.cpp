@@ -8,6 +8,7 @@
 #include "display/main_window_layout.h"
 #include "imaging/dib_access.h"
 #include "platform/control_id.h"
+#include "texts/japanese.h"
 
 namespace palvo {
 namespace {
@@ -15,8 +16,6 @@ namespace {
 constexpr int kBigBarSizes = 3;
 constexpr int kHistoryBarIndex = 3;
 constexpr int kHistoryCells = 5;
-
-constexpr std::string_view kStandardBackgroundNote = "\n標準の背景画像を表示します。";
 
 // True for a path whose last two parts are "bg" and "bg01.jpg" (either separator, any case, as
 // Windows compares names): the picture shipped beside the program, wherever it lived.
@@ -129,7 +128,7 @@ bool BitmapPreparation::SetNumBarBmp(std::int16_t sizeIndex)
         ReadBars(DigitTarget::Display, view_.Picture(ControlId(Control::picHorizontal, sizeIndex)),
                  view_.Picture(ControlId(Control::picVertical, sizeIndex)));
     if (!read) {
-        messages_.Show("Error (SetNumBarBmp) : 数値用バーBmpの取得に失敗しました", MessageStyle::Warning);
+        messages_.Show(texts::kNumBarFailed, MessageStyle::Warning);
     }
     return read;
 }
@@ -140,8 +139,7 @@ bool BitmapPreparation::SetHistNumBmp()
         ReadBars(DigitTarget::HistoryCell, view_.Picture(ControlId(Control::picHorizontal, kHistoryBarIndex)),
                  view_.Picture(ControlId(Control::picVertical, kHistoryBarIndex)));
     if (!read) {
-        messages_.Show("Error (SetHistNumBmp) : 履歴数値用バーBmpの取得に失敗しました",
-                       MessageStyle::Warning);
+        messages_.Show(texts::kHistNumBarFailed, MessageStyle::Warning);
     }
     return read;
 }
@@ -171,7 +169,7 @@ bool BitmapPreparation::LoadBackGround(const std::string& path)
 bool BitmapPreparation::SetBackGroundBmp()
 {
     if (!LoadBackGround(config_.BackGroundImageFile())) {
-        messages_.Show(kBackgroundWarning, MessageStyle::Warning);
+        messages_.Show(texts::kBackgroundWarning, MessageStyle::Warning);
         return false;
     }
     return true;
@@ -185,11 +183,11 @@ BackgroundChoice BitmapPreparation::SetBackGroundBmpOrDefault()
     }
     const std::string& shipped = config_.DefaultBackGroundImageFile();
     if (configured == shipped || !LoadBackGround(shipped)) {
-        messages_.Show(kBackgroundWarning, MessageStyle::Warning);
+        messages_.Show(texts::kBackgroundWarning, MessageStyle::Warning);
         return BackgroundChoice::None;
     }
     if (!NamesShippedBackground(configured)) {
-        messages_.Show(std::string(kBackgroundWarning) + std::string(kStandardBackgroundNote),
+        messages_.Show(std::string(texts::kBackgroundWarning) + std::string(texts::kStandardBackgroundNote),
                        MessageStyle::Warning);
     }
     return BackgroundChoice::ShippedDefault;
@@ -205,7 +203,7 @@ bool BitmapPreparation::RefreshBackGroundBmp(std::optional<std::string>& standIn
     if (standIn == configured) {
         return true;
     }
-    messages_.Show(kBackgroundWarning, MessageStyle::Warning);
+    messages_.Show(texts::kBackgroundWarning, MessageStyle::Warning);
     return false;
 }
 
@@ -217,7 +215,7 @@ bool BitmapPreparation::SetPicHistNumBmp()
     std::int32_t width = 0;
     std::int32_t height = 0;
     if (!GetDibPixels(cell, buffers_.PicHistNumPixels, width, height)) {
-        messages_.Show("履歴数値Bmpの取得ができませんでした。", MessageStyle::Warning);
+        messages_.Show(texts::kHistCellWarning, MessageStyle::Warning);
         return false;
     }
     shared_.SetPicHistNumHeight(height);

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "config/config_store.h"
 #include "display/layout_metrics.h"
@@ -21,9 +20,6 @@ enum class BackgroundChoice {
     ShippedDefault,  // the program's own bg/bg01.jpg, standing in for a picture that cannot be loaded
     None,            // neither could be loaded
 };
-
-// The warning of a background picture that cannot be loaded.
-inline constexpr std::string_view kBackgroundWarning = "背景画像の取得ができませんでした。";
 
 // Turns the main window's picture sources into the pixel buffers the digits are composed in,
 // and puts the composed buffers on screen. A step that fails shows its own warning and returns

@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "display/twips.h"
+#include "texts/japanese.h"
 
 namespace palvo {
 namespace {
@@ -67,7 +69,7 @@ private:
     double tppY_;
 };
 
-ControlLayout& WhiteButton(ControlLayout& button, const char* caption, const char* fontFamily,
+ControlLayout& WhiteButton(ControlLayout& button, std::string_view caption, const char* fontFamily,
                            double pointSize)
 {
     button.caption = caption;
@@ -83,7 +85,7 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
 {
     LayoutBuilder builder(twipsPerPixelX, twipsPerPixelY);
     WindowLayout& layout = builder.layout;
-    layout.caption = "PALVO  ~パルボ~";
+    layout.caption = texts::kMainWindowCaption;
     layout.outerWidth = TwipsToPixels(kWindowWidth, twipsPerPixelX);
     layout.outerHeight = TwipsToPixels(kWindowHeight, twipsPerPixelY);
     layout.backColor = kWindowBackColor;
@@ -101,7 +103,7 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
         builder.Twips(Control::cmdStart, ControlKind::CommandButton, std::nullopt,
                       baseWidth - kStartWidth - kStartRightMargin, baseHeight - kStartHeight - kBottomMargin,
                       kStartWidth, kStartHeight);
-    WhiteButton(start, "スタート", "MS UI Gothic", 24);
+    WhiteButton(start, texts::kStartButton, "MS UI Gothic", 24);
 
     const double boardHeight = kBoardButtonHeight + 60;
     builder
@@ -136,10 +138,10 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
 
     WhiteButton(builder.Twips(Control::cmdReset, ControlKind::CommandButton, Control::picHist, kResetLeft, 0,
                               kResetWidth, kBoardButtonHeight),
-                "リセット", "MS UI Gothic", 12);
+                texts::kResetButton, "MS UI Gothic", 12);
     WhiteButton(builder.Twips(Control::cmdSetting, ControlKind::CommandButton, Control::picHist, kSettingLeft,
                               0, kSettingWidth, kBoardButtonHeight),
-                "設定", "ＭＳ ゴシック", 9.75);
+                texts::kSettings, "ＭＳ ゴシック", 9.75);
 
     for (int i = 0; i < 5; ++i) {
         ControlLayout& label =
@@ -169,15 +171,15 @@ WindowLayout MainWindowLayout(double twipsPerPixelX, double twipsPerPixelY)
     // Test controls, below the client area where the operator cannot reach them.
     builder.Twips(Control::txtNum, ControlKind::TextBox, std::nullopt, 240, 9660, 735, 375);
     builder.Twips(Control::Command1, ControlKind::CommandButton, std::nullopt, 1200, 9660, 1215, 495)
-        .caption = "セット";
+        .caption = texts::kTimerOnButton;
     builder.Twips(Control::Command2, ControlKind::CommandButton, std::nullopt, 2520, 9660, 1215, 495)
-        .caption = "初期化";
+        .caption = texts::kBareBackgroundButton;
     builder.Twips(Control::Command3, ControlKind::CommandButton, std::nullopt, 1200, 10440, 1215, 495)
-        .caption = "停止";
+        .caption = texts::kTimerOffButton;
     builder.Twips(Control::lbTime, ControlKind::Label, std::nullopt, 2520, 10200, 1935, 255);
     ControlLayout& probe =
         builder.Twips(Control::Command4, ControlKind::CommandButton, std::nullopt, 10440, 240, 1215, 495);
-    probe.caption = "Command4";
+    probe.caption = texts::kProbeButton;
     probe.visible = false;
 
     ControlLayout& timer = builder.Add(Control::Timer1, ControlKind::Timer, std::nullopt, 0, 0, 0, 0);

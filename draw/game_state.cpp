@@ -1,14 +1,21 @@
 #include "draw/game_state.h"
 
 #include <utility>
+#include <vector>
 
 namespace palvo {
 
 GameStatePublisher::GameStatePublisher() : current_(std::make_shared<const GameState>()) {}
 
-void GameStatePublisher::Watch(std::function<void(const std::shared_ptr<const GameState>&)> watcher)
+std::size_t GameStatePublisher::Watch(Watcher watcher) const
 {
-    watchers_.push_back(std::move(watcher));
+    watchers_.emplace_back(nextWatch_, std::move(watcher));
+    return nextWatch_++;
+}
+
+void GameStatePublisher::Unwatch(std::size_t id) const
+{
+    std::erase_if(watchers_, [id](const auto& watcher) { return watcher.first == id; });
 }
 
 void GameStatePublisher::OnNumberShown(std::int16_t number)
@@ -44,7 +51,7 @@ void GameStatePublisher::Publish(GameState next)
     auto published = std::make_shared<const GameState>(std::move(next));
     current_.store(published, std::memory_order_release);
     for (const auto& watcher : watchers_) {
-        watcher(published);
+        watcher.second(published);
     }
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "draw/draw_record.h"
@@ -40,10 +42,16 @@ public:
     // The state now; the pointer stays valid however the game moves on.
     std::shared_ptr<const GameState> Snapshot() const { return current_.load(std::memory_order_acquire); }
 
+    using Watcher = std::function<void(const std::shared_ptr<const GameState>&)>;
+
     // `watcher` is called on the publishing (window) thread after every change with the new
     // snapshot; it must not re-enter the game. Watchers that live on other threads hand the
-    // snapshot over themselves.
-    void Watch(std::function<void(const std::shared_ptr<const GameState>&)> watcher);
+    // snapshot over themselves. Watching changes nothing of the game, so a view that may only
+    // read the state watches it too. Returns what Unwatch() takes.
+    std::size_t Watch(Watcher watcher) const;
+    // Stops the watcher that Watch() returned `id` for (a view that goes before the game does);
+    // not from inside a watcher call.
+    void Unwatch(std::size_t id) const;
 
     void OnNumberShown(std::int16_t number) override;
     void OnNumberDrawn(const DrawRecord& record) override;
@@ -58,7 +66,8 @@ private:
     void Publish(GameState next);
 
     std::atomic<std::shared_ptr<const GameState>> current_;
-    std::vector<std::function<void(const std::shared_ptr<const GameState>&)>> watchers_;
+    mutable std::vector<std::pair<std::size_t, Watcher>> watchers_;
+    mutable std::size_t nextWatch_ = 0;
 };
 
 }  // namespace palvo

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/control_id.h"
+#include "texts/japanese.h"
 
 namespace palvo {
 
@@ -41,7 +42,7 @@ void HistoryBoard::ShowNewest()
 
 bool HistoryBoard::Reset(std::int16_t numMax)
 {
-    if (messages_.Show("リセットします。よろしいですか？", MessageStyle::Question) != MessageAnswer::Yes) {
+    if (messages_.Show(texts::kResetQuestion, MessageStyle::Question) != MessageAnswer::Yes) {
         return false;
     }
     record_.Create(numMax);

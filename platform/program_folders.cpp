@@ -1,5 +1,8 @@
 #include "platform/program_folders.h"
 
+#include "texts/fill_in.h"
+#include "texts/japanese.h"
+
 namespace palvo {
 
 namespace {
@@ -75,8 +78,6 @@ std::string Printable(std::string_view bytes)
     return shown;
 }
 
-constexpr std::string_view kMoveAdvice = "\n\nパルボのフォルダーを";
-
 }  // namespace
 
 std::filesystem::path InstalledDataDirectory(const std::filesystem::path& programDirectory)
@@ -107,20 +108,14 @@ std::optional<std::string> ProgramFolderProblem(const std::optional<std::string>
 {
     const std::string limit = std::to_string(kLongestProgramFolderBytes);
     if (!directoryBytes || directoryBytes->size() > kLongestProgramFolderBytes) {
-        std::string text =
-            "パルボのフォルダーの場所が長すぎるため、起動できません（" + limit + " バイトまで）。";
-        if (directoryBytes) {
-            text += "\n" + Printable(directoryBytes->substr(0, 200)) + "…（" +
-                    std::to_string(directoryBytes->size()) + " バイト）";
-        }
-        return text + std::string(kMoveAdvice) + "もっと浅い場所に移してから起動してください。";
+        const std::string shown = directoryBytes ? texts::FillIn(texts::kProgramFolderShown,
+                                                                 {Printable(directoryBytes->substr(0, 200)),
+                                                                  std::to_string(directoryBytes->size())})
+                                                 : std::string();
+        return texts::FillIn(texts::kProgramFolderTooLong, {limit, shown});
     }
     if (!IsUtf8(*directoryBytes)) {
-        return "パルボのフォルダーの場所に、文字として読めない名前"
-               "（UTF-8 でない名前）があるため、起動できません。\n" +
-               Printable(*directoryBytes) + "（読めない部分は ? で示しています）" + std::string(kMoveAdvice) +
-               "日本語や英数字の名前のフォルダーに移すか、"
-               "フォルダーの名前を付け直してから起動してください。";
+        return texts::FillIn(texts::kProgramFolderUnreadable, {Printable(*directoryBytes)});
     }
     return std::nullopt;
 }

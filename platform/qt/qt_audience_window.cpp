@@ -11,6 +11,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/qt/qt_conversions.h"
+#include "texts/japanese.h"
+
 namespace palvo {
 
 namespace {
@@ -26,7 +29,7 @@ const QColor kBackground(0x10, 0x10, 0x14);
 
 const QString& QtAudienceWindow::Title()
 {
-    static const QString title = QStringLiteral("PALVO ～表示～");
+    static const QString title = ToQString(texts::kAudienceWindowTitle);
     return title;
 }
 

@@ -9,6 +9,9 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "platform/qt/qt_conversions.h"
+#include "texts/japanese.h"
+
 namespace palvo {
 
 namespace {
@@ -41,7 +44,7 @@ std::optional<std::string> QtCommonDialogs::SelectImageFile(const std::string& c
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilter(QStringLiteral("画像ファイル (*.bmp;*.gif;*.jpg)"));
+    dialog.setNameFilter(ToQString(texts::kPictureFileFilter));
     // Qt reads the patterns of an entry as separated by blanks; the entry's caption keeps the
     // semicolons users know, so the model gets the three patterns itself.
     if (auto* model = dialog.findChild<QFileSystemModel*>()) {

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "platform/qt/qt_conversions.h"
+#include "texts/japanese.h"
 
 namespace palvo {
 namespace {
@@ -46,7 +47,7 @@ private:
 MessageAnswer QtMessageBoxes::Show(std::string_view text, MessageStyle style)
 {
     AnswerBox box(owner_.data());
-    box.setWindowTitle(QStringLiteral("Palvo"));
+    box.setWindowTitle(ToQString(texts::kMessageBoxTitle));
     box.setText(ToQString(text));
     switch (style) {
         case MessageStyle::Warning:
@@ -69,11 +70,13 @@ MessageAnswer QtMessageBoxes::Show(std::string_view text, MessageStyle style)
     // The buttons read as on Japanese Windows, whichever translations the system has.
     const struct {
         QMessageBox::StandardButton button;
-        const char* text;
-    } captions[] = {{QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "はい(&Y)"}, {QMessageBox::No, "いいえ(&N)"}};
+        std::string_view text;
+    } captions[] = {{QMessageBox::Ok, texts::kOkButton},
+                    {QMessageBox::Yes, texts::kYesButton},
+                    {QMessageBox::No, texts::kNoButton}};
     for (const auto& caption : captions) {
         if (QAbstractButton* button = box.button(caption.button)) {
-            button->setText(QString::fromUtf8(caption.text));
+            button->setText(ToQString(caption.text));
         }
     }
     // Centred over the owner, wholly on its screen: left to itself the box can open at the

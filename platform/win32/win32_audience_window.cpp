@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win32/os/wide_text.h"
 #include "platform/win32/win32_gdi.h"
+#include "texts/japanese.h"
 
 namespace palvo::win32 {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"PalvoAudienceWindow";
-// "PALVO ～表示～"
-constexpr wchar_t kTitle[] = L"PALVO \xFF5E\x8868\x793A\xFF5E";
 constexpr int kFirstWidth = 960;
 constexpr int kFirstHeight = 540;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
@@ -123,8 +123,9 @@ bool Win32AudienceWindow::Create()
         }
     }
     PerMonitorAwareness awareness;
-    window_ = CreateWindowExW(0, kClassName, kTitle, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, kFirstWidth,
-                              kFirstHeight, owner_, nullptr, instance_, this);
+    window_ = CreateWindowExW(0, kClassName, Widen(texts::kAudienceWindowTitle).c_str(), kWindowStyle,
+                              CW_USEDEFAULT, CW_USEDEFAULT, kFirstWidth, kFirstHeight, owner_, nullptr,
+                              instance_, this);
     return window_ != nullptr;
 }
 

@@ -8,13 +8,17 @@
 #include <string>
 
 #include "platform/win32/os/wide_text.h"
+#include "texts/japanese.h"
 
 namespace palvo::win32 {
 
 std::optional<std::string> Win32CommonDialogs::SelectImageFile(const std::string& current)
 {
     // One filter entry: its caption, then its patterns; the list ends with an empty entry.
-    static constexpr wchar_t kFilter[] = L"画像ファイル (*.bmp;*.gif;*.jpg)\0*.bmp;*.gif;*.jpg\0";
+    std::wstring filter = Widen(texts::kPictureFileFilter);
+    filter += L'\0';
+    filter += L"*.bmp;*.gif;*.jpg";
+    filter += L'\0';
     std::wstring fileName(32768, L'\0');
     // Opens where the picture in use lies, with its name filled in.
     const std::wstring currentPath = Widen(current);
@@ -29,7 +33,7 @@ std::optional<std::string> Win32CommonDialogs::SelectImageFile(const std::string
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = GetActiveWindow();
-    dialog.lpstrFilter = kFilter;
+    dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = fileName.data();
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_message_boxes.h"
 
 #include "platform/win32/os/wide_text.h"
+#include "texts/japanese.h"
 
 namespace palvo::win32 {
 
@@ -56,7 +57,8 @@ MessageAnswer Win32MessageBoxes::Show(std::string_view text, MessageStyle style)
     centringHook =
         owner != nullptr ? SetWindowsHookExW(WH_CBT, CentreBox, nullptr, GetCurrentThreadId()) : nullptr;
     const auto flags = static_cast<UINT>(style);  // the enum's values are the MB_ flags
-    const int pressed = MessageBoxW(owner, Widen(text).c_str(), L"Palvo", flags | MB_SETFOREGROUND);
+    const int pressed = MessageBoxW(owner, Widen(text).c_str(), Widen(texts::kMessageBoxTitle).c_str(),
+                                    flags | MB_SETFOREGROUND);
     if (centringHook != nullptr) {
         UnhookWindowsHookEx(centringHook);
     }

@@ -101,6 +101,12 @@ TEST_F(GameResume, AnUnfinishedGameComesBackWholeWithItsOwnNumMaxAndEndsInTheHis
     EXPECT_EQ(BigNumber(), big);
     EXPECT_TRUE(view().IsEffectivelyEnabled(Control::cmdStart));
     EXPECT_EQ(view().Focus(), Control::cmdStart);
+    const std::shared_ptr<const GameState> resumed = window().State().Snapshot();
+    EXPECT_EQ(resumed->numMax, 9) << "the other views see the continued game, not the settings";
+    ASSERT_EQ(resumed->called.size(), drawn.size());
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        EXPECT_EQ(HistoryListItem(static_cast<std::int16_t>(i + 1), resumed->called[i]), drawn[i]);
+    }
 
     Start();
     Restart(MessageAnswer::Yes);

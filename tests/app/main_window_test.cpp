@@ -227,6 +227,61 @@ TEST_F(MainWindowStartup, ListenersFollowEveryShownNumberDrawResetAndRefresh)
     EXPECT_EQ(listener.resets, (std::vector<std::int16_t>{0}));
 }
 
+// What the other views read is what the operator's window shows: the numbers as the big display
+// reads them, the highest number the game began with, every change told once and in order.
+TEST_F(MainWindowStartup, TheGameStateFollowsWhatTheWindowShows)
+{
+    WriteIni({{"NumMax", "2"}, {"RhythmFast", "6"}, {"RhythmSlow", "2"}});
+    ASSERT_TRUE(Load());
+    const GameStatePublisher& state = window().State();
+    std::vector<std::uint64_t> seqs;
+    const std::size_t watch =
+        state.Watch([&](const std::shared_ptr<const GameState>& s) { seqs.push_back(s->seq); });
+    const auto shown = [](std::int16_t number) { return (number < 10 ? " " : "") + std::to_string(number); };
+    const GameState fresh = *state.Snapshot();
+    EXPECT_EQ(fresh.numMax, 2);
+    EXPECT_TRUE(fresh.called.empty());
+    EXPECT_FALSE(fresh.over);
+
+    std::optional<std::int16_t> rolling;
+    std::string rollingShown;
+    time().After(200, [&] {
+        rolling = state.Snapshot()->rolling;
+        rollingShown = BigNumber();
+    });
+    Start();
+    ASSERT_TRUE(rolling.has_value());
+    EXPECT_EQ(shown(*rolling), rollingShown);
+    const GameState one = *state.Snapshot();
+    ASSERT_EQ(one.called.size(), 1u);
+    EXPECT_EQ(shown(one.called[0]), BigNumber());
+    EXPECT_FALSE(one.rolling);
+
+    // A new highest number with a number out waits for the next game, as the game does.
+    dialog().SetEdit([](CConfig& config) { config.SetNumMax(4); });
+    view().ClickWithMouse(Control::cmdSetting);
+    EXPECT_EQ(state.Snapshot()->numMax, 2);
+    Start();
+    EXPECT_TRUE(state.Snapshot()->over);
+    EXPECT_EQ(state.Snapshot()->Newest(),
+              std::optional<std::int16_t>(static_cast<std::int16_t>(3 - one.called[0])));
+    messages().QueueAnswer(MessageAnswer::Yes);
+    view().ClickWithMouse(Control::cmdReset);
+    const GameState next = *state.Snapshot();
+    EXPECT_EQ(next.numMax, 4);
+    EXPECT_TRUE(next.called.empty());
+    EXPECT_FALSE(next.over);
+    EXPECT_EQ(next.game, one.game + 1);
+
+    state.Unwatch(watch);
+    Start();
+    ASSERT_FALSE(seqs.empty());
+    EXPECT_EQ(seqs.back(), next.seq) << "an unwatched view hears nothing more";
+    for (std::size_t i = 1; i < seqs.size(); ++i) {
+        EXPECT_EQ(seqs[i], seqs[i - 1] + 1);
+    }
+}
+
 // The message of a stored background that cannot be loaded while the shipped one can.
 const std::string kFallbackWarning = "背景画像の取得ができませんでした。\n標準の背景画像を表示します。";
 

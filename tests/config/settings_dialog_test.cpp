@@ -21,6 +21,7 @@
 #include "platform/headless/scripted_message_boxes.h"
 #include "platform/headless/virtual_time.h"
 #include "platform/paths.h"
+#include "texts/japanese.h"
 
 namespace palvo {
 namespace {
@@ -226,7 +227,7 @@ TEST_F(SettingsDialogTest, SlowCountMustStayBelowTheFastCount)
     Open();
     SaveWith("72");
     ASSERT_EQ(messages_.Messages().size(), 1U);
-    EXPECT_EQ(messages_.Messages()[0].text, SettingsDialog::kRhythmOrderMessage);
+    EXPECT_EQ(messages_.Messages()[0].text, texts::kRhythmOrder);
     EXPECT_EQ(messages_.Messages()[0].style, MessageStyle::Notice);
     EXPECT_FALSE(view_->IsClosed());
     EXPECT_EQ(Snapshot(*config_), before);

@@ -152,6 +152,14 @@ TEST(ProgramFolders, FolderThatCannotBeNamedOrIsTooDeepIsTheReasonNotToStart)
                           "?/パルボ"),
               std::string::npos)
         << "the readable parts of the name";
+    // A name is shown as it is, even where it reads like a place for a value.
+    const std::pair<std::string, std::string> names[] = {{"/home/\xFF{1}{2}", "/home/?{1}{2}（"},
+                                                         {"/{1}" + fits, "/{1}aaa"}};
+    for (const auto& [name, shownAs] : names) {
+        const std::optional<std::string> marks = ProgramFolderProblem(name);
+        ASSERT_TRUE(marks);
+        EXPECT_NE(marks->find(shownAs), std::string::npos) << *marks;
+    }
 }
 
 }  // namespace
