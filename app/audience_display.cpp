@@ -1,5 +1,6 @@
 #include "app/audience_display.h"
 
+#include "display/audience_placement.h"
 #include "imaging/dib_access.h"
 
 namespace palvo {
@@ -23,14 +24,15 @@ void AudienceDisplay::Toggle()
     if (!game_.NumColor()) {
         return;
     }
-    board_.Rebuild(game_.Record());
+    const DrawRecord& record = game_.Record();
+    board_.Rebuild(record.NumMax(), record.Drawn());
     window_.Open();
     Redraw();
 }
 
 void AudienceDisplay::Follow(const DrawRecord& record)
 {
-    board_.Rebuild(record);
+    board_.Rebuild(record.NumMax(), record.Drawn());
     Redraw();
 }
 

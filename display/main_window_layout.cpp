@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "display/twips.h"
+#include "platform/twips.h"
 
 namespace palvo {
 namespace {

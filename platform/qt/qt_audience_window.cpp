@@ -11,6 +11,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "display/audience_placement.h"
+
 namespace palvo {
 
 namespace {

@@ -1,10 +1,10 @@
-#include "display/settings_dialog_layout.h"
+#include "config/settings_dialog_layout.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
-#include "display/twips.h"
+#include "platform/twips.h"
 
 namespace palvo {
 namespace {
