@@ -1,6 +1,6 @@
 #include "app/audience_display.h"
 
-#include "draw/draw_record.h"
+#include "display/audience_placement.h"
 #include "imaging/dib_access.h"
 
 namespace palvo {
@@ -46,13 +46,7 @@ void AudienceDisplay::Toggle()
 
 void AudienceDisplay::Rebuild(const GameState& state)
 {
-    // The board reads a game as the operator's record keeps it.
-    DrawRecord record;
-    record.Create(state.numMax);
-    for (const std::int16_t number : state.called) {
-        record.Append(number);
-    }
-    board_.Rebuild(record);
+    board_.Rebuild(state.numMax, state.called);
 }
 
 void AudienceDisplay::OnState(const std::shared_ptr<const GameState>& state)

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "display/bitmap_preparation.h"
-#include "imaging/digit_rendering.h"
+#include "display/digit_rendering.h"
 #include "platform/clock.h"
 #include "platform/main_window_view.h"
 

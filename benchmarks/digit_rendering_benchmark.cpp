@@ -11,9 +11,9 @@
 #include <string>
 
 #include "config/config_store.h"
+#include "display/digit_rendering.h"
 #include "display/layout_metrics.h"
 #include "imaging/dib_access.h"
-#include "imaging/digit_rendering.h"
 #include "imaging/segment_bar.h"
 #include "imaging/working_buffers.h"
 
@@ -46,14 +46,8 @@ struct Display {
             MakeSegmentBar(BarOrientation::Vertical, kSegmentBarSizes[2], kSegmentBarColor);
         TransmissionPixels(buffers.NumBarPixels_H, 150, 30, ColorTriple{}, red);
         TransmissionPixels(buffers.NumBarPixels_V, 30, 150, ColorTriple{}, red);
-        shared.SetNumBarWidth_H(150);
-        shared.SetNumBarHeight_H(30);
-        shared.SetNumBarWidth_V(30);
-        shared.SetNumBarHeight_V(150);
         background = Background();
         buffers.PicNumPixels = background;
-        shared.SetPicNumWidth(800);
-        shared.SetPicNumHeight(600);
     }
 
     WorkingBuffers buffers;

@@ -7,8 +7,8 @@
 
 #include "config/ini_routines.h"
 #include "config/input_validation.h"
-#include "display/settings_dialog_layout.h"
-#include "display/twips.h"
+#include "config/settings_dialog_layout.h"
+#include "platform/twips.h"
 #include "texts/fill_in.h"
 #include "texts/japanese.h"
 

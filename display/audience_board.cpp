@@ -5,24 +5,23 @@
 
 namespace palvo {
 
-void AudienceBoard::Rebuild(const DrawRecord& record)
+void AudienceBoard::Rebuild(std::int16_t numMax, std::span<const std::int16_t> called)
 {
-    numMax_ = std::clamp<std::int16_t>(record.NumMax(), 0, kMaxCells);
+    numMax_ = std::clamp<std::int16_t>(numMax, 0, kMaxCells);
     called_.assign(static_cast<std::size_t>(numMax_) + 1, false);
     calledCount_ = 0;
     newest_.reset();
-    for (int i = record.DrawnCount() - 1; i >= 0; --i) {
-        const std::int16_t number = record.NewestFirst(i);
+    for (const std::int16_t number : called) {
         if (number >= 1 && number <= numMax_ && !called_[static_cast<std::size_t>(number)]) {
             called_[static_cast<std::size_t>(number)] = true;
             ++calledCount_;
         }
     }
-    if (record.DrawnCount() > 0) {
-        newest_ = record.NewestFirst(0);
+    if (!called.empty()) {
+        newest_ = called.back();
     }
     current_ = newest_;
-    complete_ = record.IsComplete();
+    complete_ = std::ssize(called) >= numMax;
 }
 
 bool AudienceBoard::IsCalled(std::int16_t number) const

@@ -2,21 +2,23 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "config/config_store.h"
-#include "draw/draw_record.h"
+#include "platform/window_layout.h"
 
 namespace palvo {
 
 // What the players' display shows of a game: which numbers are called, the newest, the count and
 // whether the game is over, plus the number the big digits show right now (a rolling candidate or
-// the settled number). A plain value, rebuilt from the draw record whenever the record changes.
+// the settled number). A plain value, rebuilt from the game's numbers whenever they change.
 class AudienceBoard {
 public:
-    // Takes every called number from `record`; the big digits show its newest number (none when
-    // nothing has been drawn yet).
-    void Rebuild(const DrawRecord& record);
+    // Takes the game of the numbers 1 ... numMax whose numbers `called` were called, in call
+    // order; the big digits show the last of them (none when nothing has been drawn yet). The
+    // game is over once as many numbers are called as it has.
+    void Rebuild(std::int16_t numMax, std::span<const std::int16_t> called);
 
     // The big digits show `number` (a rolling candidate); the board is unchanged.
     void ShowRolling(std::int16_t number) { current_ = number; }
@@ -45,19 +47,6 @@ private:
     std::optional<std::int16_t> newest_;
     std::optional<std::int16_t> current_;
     bool complete_ = false;
-};
-
-// A rectangle in window pixels.
-struct PixelRect {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-
-    std::int32_t Right() const { return x + width; }
-    std::int32_t Bottom() const { return y + height; }
-    bool Empty() const { return width <= 0 || height <= 0; }
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
 // Geometry of one seven-segment digit drawn at scale: the bar length and thickness and the gap

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "imaging/digit_rendering.h"
+#include "display/digit_rendering.h"
 #include "imaging/segment_bar.h"
 
 namespace palvo {

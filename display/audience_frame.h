@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "display/audience_board.h"
-#include "imaging/pixel_buffer.h"
+#include "platform/pixel_buffer.h"
 
 namespace palvo {
 

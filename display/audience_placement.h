@@ -3,22 +3,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "display/audience_board.h"
+#include "platform/audience_window.h"
 #include "platform/window_layout.h"
 
 namespace palvo {
-
-// The operator's screen, when the players' window has to share it; screen pixels.
-struct SharedScreen {
-    PixelRect workArea;        // the screen less task bars and panels
-    PixelRect operatorClient;  // the operator's window's drawing area, which its controls are placed in
-    PixelRect operatorFrame;   // the same window with its frame
-    // What a window frame adds around a drawing area on each side.
-    std::int32_t frameLeft = 0;
-    std::int32_t frameTop = 0;
-    std::int32_t frameRight = 0;
-    std::int32_t frameBottom = 0;
-};
 
 // Where the players' window goes on a shared screen: the outer frame of a window whose drawing
 // area is clientWidth x clientHeight, inside the work area, covering none of `controls` where

@@ -82,41 +82,31 @@ void BitmapPreparation::RefreshAfterSettings(std::optional<std::string>& standIn
 
 namespace {
 
-// Where each bar of a digit target is kept and measured, horizontal first.
-struct BarSlot {
-    PixelBuffer WorkingBuffers::*buffer;
-    void (CShared::*setHeight)(std::int32_t);
-    void (CShared::*setWidth)(std::int32_t);
-};
-constexpr std::array<BarSlot, 2> kDisplayBars = {{
-    {&WorkingBuffers::NumBarPixels_H, &CShared::SetNumBarHeight_H, &CShared::SetNumBarWidth_H},
-    {&WorkingBuffers::NumBarPixels_V, &CShared::SetNumBarHeight_V, &CShared::SetNumBarWidth_V},
-}};
-constexpr std::array<BarSlot, 2> kHistoryBars = {{
-    {&WorkingBuffers::HistNumPixels_H, &CShared::SetHistNumHeight_H, &CShared::SetHistNumWidth_H},
-    {&WorkingBuffers::HistNumPixels_V, &CShared::SetHistNumHeight_V, &CShared::SetHistNumWidth_V},
-}};
+// Where each bar of a digit target is kept, horizontal first.
+constexpr std::array<PixelBuffer WorkingBuffers::*, 2> kDisplayBars = {&WorkingBuffers::NumBarPixels_H,
+                                                                       &WorkingBuffers::NumBarPixels_V};
+constexpr std::array<PixelBuffer WorkingBuffers::*, 2> kHistoryBars = {&WorkingBuffers::HistNumPixels_H,
+                                                                       &WorkingBuffers::HistNumPixels_V};
 
 }  // namespace
 
-// Reads the horizontal, then the vertical bar, recoloured to the digit colour, recording each
-// bar's size as soon as it is read. False at the first bar that cannot be read.
+// Reads the horizontal, then the vertical bar, recoloured to the digit colour, each bar kept as
+// soon as it is read. False at the first bar that cannot be read.
 bool BitmapPreparation::ReadBars(DigitTarget target, PictureSurface& horizontal, PictureSurface& vertical)
 {
     ColorTriple paint;
     ColorToRGB(config_.NumColor(), paint);
     const std::array<PictureSurface*, 2> sources = {&horizontal, &vertical};
-    const std::array<BarSlot, 2>& slots = target == DigitTarget::Display ? kDisplayBars : kHistoryBars;
+    const std::array<PixelBuffer WorkingBuffers::*, 2>& slots =
+        target == DigitTarget::Display ? kDisplayBars : kHistoryBars;
     for (std::size_t i = 0; i < slots.size(); ++i) {
-        PixelBuffer& buffer = buffers_.*slots[i].buffer;
+        PixelBuffer& buffer = buffers_.*slots[i];
         std::int32_t width = 0;
         std::int32_t height = 0;
         if (!GetDibPixels(*sources[i], buffer, width, height)) {
             return false;
         }
         TransmissionPixels(buffer, width, height, ColorTriple{0, 0, 0}, paint);
-        (shared_.*slots[i].setHeight)(height);
-        (shared_.*slots[i].setWidth)(width);
     }
     return true;
 }
@@ -160,8 +150,6 @@ bool BitmapPreparation::LoadBackGround(const std::string& path)
         height = buffers_.PicNumPixels.Height();
         base.SetImageSize(width, height);
     }
-    shared_.SetPicNumHeight(height);
-    shared_.SetPicNumWidth(width);
     backGroundPixels_ = buffers_.PicNumPixels;
     return true;
 }
@@ -218,8 +206,6 @@ bool BitmapPreparation::SetPicHistNumBmp()
         messages_.Show(texts::kHistCellWarning, MessageStyle::Warning);
         return false;
     }
-    shared_.SetPicHistNumHeight(height);
-    shared_.SetPicHistNumWidth(width);
     return true;
 }
 

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "config/config_store.h"
+#include "display/digit_rendering.h"
 #include "display/layout_metrics.h"
-#include "imaging/digit_rendering.h"
-#include "imaging/pixel_buffer.h"
 #include "imaging/working_buffers.h"
 #include "platform/main_window_view.h"
 #include "platform/message_boxes.h"
+#include "platform/pixel_buffer.h"
 
 namespace palvo {
 
@@ -26,8 +26,8 @@ enum class BackgroundChoice {
 // false; its caller decides whether to go on.
 class BitmapPreparation {
 public:
-    BitmapPreparation(MainWindowView& view, MessageBoxes& messages, WorkingBuffers& buffers, CShared& shared,
-                      const CConfig& config, PixelBuffer& backGroundPixels)
+    BitmapPreparation(MainWindowView& view, MessageBoxes& messages, WorkingBuffers& buffers,
+                      const CShared& shared, const CConfig& config, PixelBuffer& backGroundPixels)
         : view_(view),
           messages_(messages),
           buffers_(buffers),
@@ -48,7 +48,7 @@ public:
     void RefreshAfterSettings(std::optional<std::string>& standIn);
 
     // Reads the big bars of size `sizeIndex` (0 small, 1 medium, 2 large), recoloured to the digit
-    // colour, and records their sizes. False for any other index or an unreadable bar; a horizontal
+    // colour, into their buffers. False for any other index or an unreadable bar; a horizontal
     // bar read before the vertical one failed stays updated.
     [[nodiscard]] bool SetNumBarBmp(std::int16_t sizeIndex);
 
@@ -94,7 +94,7 @@ private:
     MainWindowView& view_;
     MessageBoxes& messages_;
     WorkingBuffers& buffers_;
-    CShared& shared_;
+    const CShared& shared_;
     const CConfig& config_;
     PixelBuffer& backGroundPixels_;
 };

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "display/twips.h"
+#include "platform/twips.h"
 #include "texts/japanese.h"
 
 namespace palvo {

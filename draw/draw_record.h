@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace palvo {
@@ -44,6 +45,11 @@ public:
     bool IsComplete() const { return drawnCount_ >= numMax_; }
     // DrawnNums(0 ... NumMax()): the drawn numbers followed by zeros.
     const std::vector<std::int16_t>& DrawnNums() const { return drawnNums_; }
+    // The drawn numbers alone, in draw order.
+    std::span<const std::int16_t> Drawn() const
+    {
+        return std::span<const std::int16_t>(drawnNums_).first(static_cast<std::size_t>(drawnCount_));
+    }
 
     // Cells per view and the lowest position a paged view may take.
     static constexpr int kCellsPerView = 5;

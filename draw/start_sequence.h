@@ -6,11 +6,11 @@
 
 #include "config/config_store.h"
 #include "display/bitmap_preparation.h"
+#include "display/digit_rendering.h"
 #include "draw/draw_record.h"
 #include "draw/game_listener.h"
 #include "draw/history_board.h"
 #include "draw/number_picker.h"
-#include "imaging/digit_rendering.h"
 #include "platform/main_window_view.h"
 #include "platform/platform_services.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "imaging/pixel_buffer.h"
+#include "platform/pixel_buffer.h"
 
 namespace palvo {
 

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "imaging/pixel_buffer.h"
 #include "platform/picture_surface.h"
+#include "platform/pixel_buffer.h"
 
 namespace palvo {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "imaging/pixel_buffer.h"
+#include "platform/pixel_buffer.h"
 
 namespace palvo {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "imaging/pixel_buffer.h"
+#include "platform/pixel_buffer.h"
 
 namespace palvo {
 

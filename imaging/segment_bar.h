@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "imaging/pixel_buffer.h"
+#include "platform/pixel_buffer.h"
 
 // The seven-segment bar pictures the digits are built from, made by the program itself.
 namespace palvo {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imaging/pixel_buffer.h"
+#include "platform/pixel_buffer.h"
 
 namespace palvo {
 

@@ -2,11 +2,22 @@
 
 #include <cstdint>
 
-#include "display/audience_board.h"
-#include "display/audience_placement.h"
-#include "imaging/pixel_buffer.h"
+#include "platform/pixel_buffer.h"
+#include "platform/window_layout.h"
 
 namespace palvo {
+
+// The operator's screen, when the players' window has to share it; screen pixels.
+struct SharedScreen {
+    PixelRect workArea;        // the screen less task bars and panels
+    PixelRect operatorClient;  // the operator's window's drawing area, which its controls are placed in
+    PixelRect operatorFrame;   // the same window with its frame
+    // What a window frame adds around a drawing area on each side.
+    std::int32_t frameLeft = 0;
+    std::int32_t frameTop = 0;
+    std::int32_t frameRight = 0;
+    std::int32_t frameBottom = 0;
+};
 
 // What the players' window reports to the display logic. Calls come on the window thread.
 class AudienceWindowEvents {
@@ -22,10 +33,7 @@ public:
     // The window opens on the operator's screen (no other is free): where its outer frame goes,
     // for a drawing area of clientWidth x clientHeight.
     virtual PixelRect OnAudiencePlace(const SharedScreen& screen, std::int32_t clientWidth,
-                                      std::int32_t clientHeight)
-    {
-        return PlaceAudienceWindow(screen, {}, clientWidth, clientHeight);
-    }
+                                      std::int32_t clientHeight) = 0;
     // The operator pressed a key that means Start in the operator's window (Page Down from a
     // presentation clicker, Space, Enter or keypad Enter); a held key reports its first press only.
     virtual void OnAudienceStartKey() = 0;

@@ -33,6 +33,19 @@ struct FontChoice {
 // A colour as 0x00BBGGRR; none leaves the platform's own colour for that part.
 using LayoutColor = std::optional<std::int32_t>;
 
+// A rectangle in window pixels.
+struct PixelRect {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+
+    std::int32_t Right() const { return x + width; }
+    std::int32_t Bottom() const { return y + height; }
+    bool Empty() const { return width <= 0 || height <= 0; }
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
 // One control of a window, fully placed: the platform creates it exactly like this.
 struct ControlLayout {
     ControlId id = Control::picBase;

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "imaging/pixel_buffer.h"
 #include "platform/picture_surface.h"
+#include "platform/pixel_buffer.h"
 
 namespace palvo {
 

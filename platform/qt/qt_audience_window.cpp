@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "display/audience_placement.h"
 #include "platform/qt/qt_conversions.h"
 #include "texts/japanese.h"
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "imaging/pixel_buffer.h"
+#include "platform/pixel_buffer.h"
 
 namespace palvo::win32 {
 

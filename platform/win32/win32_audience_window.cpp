@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "display/audience_placement.h"
 #include "platform/win32/os/wide_text.h"
 #include "platform/win32/win32_gdi.h"
 #include "texts/japanese.h"

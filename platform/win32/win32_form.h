@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "imaging/pixel_buffer.h"
 #include "platform/control_id.h"
+#include "platform/pixel_buffer.h"
 #include "platform/win32/win32_picture_box.h"
 #include "platform/window_layout.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "imaging/pixel_buffer.h"
+#include "platform/pixel_buffer.h"
 #include "platform/win32/win32_form.h"
 #include "platform/win32/win32_picture_box.h"
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "display/audience_frame.h"
+#include "draw/draw_record.h"
 #include "tests/support/game_fixture.h"
 
 namespace palvo {
@@ -32,7 +33,7 @@ TEST(AudienceBoard, FollowsDrawsResetAndAHighestNumberChangedAtReset)
     DrawRecord record;
     record.Create(12);
     AudienceBoard board;
-    board.Rebuild(record);
+    board.Rebuild(record.NumMax(), record.Drawn());
     EXPECT_EQ(board.NumMax(), 12);
     EXPECT_EQ(board.Rows(), 2);
     EXPECT_EQ(board.CalledCount(), 0);
@@ -43,7 +44,7 @@ TEST(AudienceBoard, FollowsDrawsResetAndAHighestNumberChangedAtReset)
         board.ShowRolling(7);
         EXPECT_EQ(board.Current(), 7);
         record.Append(n);
-        board.Rebuild(record);
+        board.Rebuild(record.NumMax(), record.Drawn());
         EXPECT_EQ(board.Newest(), n);
         EXPECT_EQ(board.Current(), n) << "the settled number replaces the rolling one";
     }
@@ -52,7 +53,7 @@ TEST(AudienceBoard, FollowsDrawsResetAndAHighestNumberChangedAtReset)
     EXPECT_FALSE(board.IsComplete());
 
     record.Create(25);  // Reset after the highest number was changed in the settings
-    board.Rebuild(record);
+    board.Rebuild(record.NumMax(), record.Drawn());
     EXPECT_EQ(board.NumMax(), 25);
     EXPECT_EQ(board.Rows(), 3);
     EXPECT_TRUE(Called(board).empty());
@@ -62,12 +63,12 @@ TEST(AudienceBoard, FollowsDrawsResetAndAHighestNumberChangedAtReset)
     record.Create(2);
     record.Append(2);
     record.Append(1);
-    board.Rebuild(record);
+    board.Rebuild(record.NumMax(), record.Drawn());
     EXPECT_TRUE(board.IsComplete());
     EXPECT_EQ(board.CalledCount(), 2);
 
     record.Create(0);
-    board.Rebuild(record);
+    board.Rebuild(record.NumMax(), record.Drawn());
     EXPECT_TRUE(board.IsComplete()) << "a game without numbers is over from the start";
     EXPECT_EQ(board.Rows(), 1);
 }
@@ -246,12 +247,12 @@ TEST(AudienceFrame, CellFillsCalledNewestAndEndMarkInTheirOwnChannels)
         record.Append(n);
     }
     AudienceBoard done;
-    done.Rebuild(record);
+    done.Rebuild(record.NumMax(), record.Drawn());
     record.Create(12);
     record.Append(2);
     record.Append(11);
     AudienceBoard playing;
-    playing.Rebuild(record);
+    playing.Rebuild(record.NumMax(), record.Drawn());
     for (const ColorTriple chosen : {kAmber, ColorTriple{0x90, 0x20, 0x10}, ColorTriple{0x10, 0x60, 0xC0}}) {
         const AudiencePalette p = AudiencePalette::For(chosen);
         AudienceFrame frame;
@@ -293,7 +294,7 @@ TEST(AudienceFrame, CountHasNoBlankTensPlaceAndTheEndMarkFollowsIt)
         record.Append(n);
     }
     AudienceBoard done;
-    done.Rebuild(record);
+    done.Rebuild(record.NumMax(), record.Drawn());
     AudienceFrame frame;
     frame.Compose(done, kAmber, 1280, 720);
     const PixelRect count = frame.Layout().count;
@@ -334,7 +335,7 @@ TEST(AudienceFrame, DigitsAtScaleCalledCellsInTheDigitColourAndRollingRedrawsOnl
         record.Append(n);
     }
     AudienceBoard board;
-    board.Rebuild(record);
+    board.Rebuild(record.NumMax(), record.Drawn());
     for (const auto& [width, height] : {std::pair{800, 600}, std::pair{1920, 1080}, std::pair{640, 480}}) {
         AudienceFrame frame;
         frame.Compose(board, kAmber, width, height);

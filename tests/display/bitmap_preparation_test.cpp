@@ -44,18 +44,17 @@ TEST_F(BitmapPreparationTest, BigBarsOfEachSizeRecolouredAndMeasured)
     BitmapPreparation images = Images();
     for (const Case& c : {Case{0, 92, 18}, Case{1, 121, 24}, Case{2, 150, 30}}) {
         ASSERT_TRUE(images.SetNumBarBmp(c.index));
-        EXPECT_EQ(shared_.NumBarWidth_H(), c.length);
-        EXPECT_EQ(shared_.NumBarHeight_H(), c.thickness);
-        EXPECT_EQ(shared_.NumBarWidth_V(), c.thickness);
-        EXPECT_EQ(shared_.NumBarHeight_V(), c.length);
         EXPECT_EQ(buffers_.NumBarPixels_H.Width(), c.length);
+        EXPECT_EQ(buffers_.NumBarPixels_H.Height(), c.thickness);
+        EXPECT_EQ(buffers_.NumBarPixels_V.Width(), c.thickness);
+        EXPECT_EQ(buffers_.NumBarPixels_V.Height(), c.length);
         EXPECT_EQ(buffers_.NumBarPixels_V.At(c.thickness / 2, c.length / 2), kDigitPixel);
     }
     ASSERT_TRUE(images.SetHistNumBmp());
-    EXPECT_EQ(shared_.HistNumWidth_H(), 20);
-    EXPECT_EQ(shared_.HistNumHeight_H(), 3);
-    EXPECT_EQ(shared_.HistNumWidth_V(), 3);
-    EXPECT_EQ(shared_.HistNumHeight_V(), 20);
+    EXPECT_EQ(buffers_.HistNumPixels_H.Width(), 20);
+    EXPECT_EQ(buffers_.HistNumPixels_H.Height(), 3);
+    EXPECT_EQ(buffers_.HistNumPixels_V.Width(), 3);
+    EXPECT_EQ(buffers_.HistNumPixels_V.Height(), 20);
     EXPECT_EQ(buffers_.HistNumPixels_H.At(10, 1), kDigitPixel);
     EXPECT_TRUE(messages().Messages().empty());
 }
@@ -68,7 +67,7 @@ TEST_F(BitmapPreparationTest, SizeIndexWithoutBigBarsFails)
         EXPECT_FALSE(images.SetNumBarBmp(index)) << index;
         ASSERT_EQ(messages().Messages().size(), 1u);
         EXPECT_EQ(messages().Messages()[0].text, "Error (SetNumBarBmp) : 数値用バーBmpの取得に失敗しました");
-        EXPECT_EQ(shared_.NumBarWidth_H(), 0);
+        EXPECT_EQ(buffers_.NumBarPixels_H.Width(), 0);
     }
 }
 
@@ -77,8 +76,8 @@ TEST_F(BitmapPreparationTest, HorizontalHalfStaysWhenTheVerticalBarFails)
     view().ForgetPicture(AppPath("bars/vertical1.bmp"));
     BitmapPreparation images = Images();
     EXPECT_FALSE(images.SetNumBarBmp(1));
-    EXPECT_EQ(shared_.NumBarWidth_H(), 121);
-    EXPECT_EQ(shared_.NumBarHeight_V(), 0);
+    EXPECT_EQ(buffers_.NumBarPixels_H.Width(), 121);
+    EXPECT_EQ(buffers_.NumBarPixels_V.Height(), 0);
 }
 
 TEST_F(BitmapPreparationTest, BackgroundKeepsALargerPictureAndFramesASmallerOne)
@@ -99,8 +98,8 @@ TEST_F(BitmapPreparationTest, BackgroundKeepsALargerPictureAndFramesASmallerOne)
         view().RegisterPicture(path, picture);
         config_->SetBackGroundImageFile(path);
         ASSERT_TRUE(images.SetBackGroundBmp());
-        EXPECT_EQ(shared_.PicNumWidth(), c.imageWidth);
-        EXPECT_EQ(shared_.PicNumHeight(), c.imageHeight);
+        EXPECT_EQ(buffers_.PicNumPixels.Width(), c.imageWidth);
+        EXPECT_EQ(buffers_.PicNumPixels.Height(), c.imageHeight);
         ASSERT_EQ(background_.Width(), c.imageWidth);
         ASSERT_EQ(background_.Height(), c.imageHeight);
         for (std::int32_t y = 0; y < c.imageHeight; y += 7) {
@@ -125,7 +124,7 @@ TEST_F(BitmapPreparationTest, UnloadableBackgroundFailsWithItsWarning)
         EXPECT_FALSE(images.SetBackGroundBmp()) << name;
         ASSERT_EQ(messages().Messages().size(), 1u);
         EXPECT_EQ(messages().Messages()[0].text, "背景画像の取得ができませんでした。");
-        EXPECT_EQ(shared_.PicNumWidth(), 0);
+        EXPECT_EQ(buffers_.PicNumPixels.Width(), 0);
     }
 }
 
@@ -134,8 +133,8 @@ TEST_F(BitmapPreparationTest, HistoryCellsShowTheirNumbersOnTheirOwnColour)
     BitmapPreparation images = Images();
     ASSERT_TRUE(images.SetHistNumBmp());
     ASSERT_TRUE(images.SetPicHistNumBmp());
-    EXPECT_EQ(shared_.PicHistNumWidth(), 77);
-    EXPECT_EQ(shared_.PicHistNumHeight(), 61);
+    EXPECT_EQ(buffers_.PicHistNumPixels.Width(), 77);
+    EXPECT_EQ(buffers_.PicHistNumPixels.Height(), 61);
 
     images.DrawHistNum(0, 7);
     EXPECT_EQ(CellNumber(0), " 7");

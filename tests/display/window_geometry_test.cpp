@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "config/settings_dialog_layout.h"
 #include "display/main_window_layout.h"
-#include "display/settings_dialog_layout.h"
 
 namespace palvo {
 namespace {

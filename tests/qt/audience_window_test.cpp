@@ -4,9 +4,10 @@
 
 #include <QTest>
 
+#include "display/audience_placement.h"
 #include "platform/qt/qt_audience_window.h"
-#include "tests/support/enlarging_audience_events.h"
 #include "tests/qt/qt_test_application.h"
+#include "tests/support/enlarging_audience_events.h"
 
 namespace palvo {
 namespace {
@@ -30,6 +31,12 @@ public:
         ++paints;
     }
     void OnAudienceStartKey() override {}
+    // Where the display logic would put it, with no operator's controls to keep free.
+    PixelRect OnAudiencePlace(const SharedScreen& screen, std::int32_t clientWidth,
+                              std::int32_t clientHeight) override
+    {
+        return PlaceAudienceWindow(screen, {}, clientWidth, clientHeight);
+    }
 
     int resizes = 0;
     int closes = 0;

@@ -20,7 +20,7 @@
 
 #include "app/main_window.h"
 #include "config/settings_dialog.h"
-#include "display/settings_dialog_layout.h"
+#include "config/settings_dialog_layout.h"
 #include "platform/headless/fake_environment.h"
 #include "platform/headless/scripted_common_dialogs.h"
 #include "platform/headless/scripted_message_boxes.h"

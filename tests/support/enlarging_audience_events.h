@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "imaging/pixel_buffer.h"
 #include "platform/audience_window.h"
+#include "platform/pixel_buffer.h"
 
 namespace palvo {
 

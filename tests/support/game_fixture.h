@@ -17,9 +17,9 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "imaging/pixel_buffer.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/paths.h"
+#include "platform/pixel_buffer.h"
 
 namespace palvo::testing {
 

@@ -21,9 +21,9 @@
 #include <string>
 
 #include "imaging/bmp_file.h"
-#include "imaging/pixel_buffer.h"
 #include "platform/paths.h"
 #include "platform/picture_surface.h"
+#include "platform/pixel_buffer.h"
 #include "tests/support/temporary_folder.h"
 
 namespace palvo::contract {

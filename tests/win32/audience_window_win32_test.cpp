@@ -6,6 +6,7 @@
 
 #include <utility>
 
+#include "display/audience_placement.h"
 #include "platform/win32/win32_audience_window.h"
 #include "tests/support/enlarging_audience_events.h"
 
@@ -40,6 +41,12 @@ public:
             }
         }
         window_.Present(frame, changed.Empty() ? PixelRect{0, 0, frame.Width(), frame.Height()} : changed);
+    }
+    // Where the display logic would put it, with no operator's controls to keep free.
+    PixelRect OnAudiencePlace(const SharedScreen& screen, std::int32_t clientWidth,
+                              std::int32_t clientHeight) override
+    {
+        return PlaceAudienceWindow(screen, {}, clientWidth, clientHeight);
     }
 
     std::uint8_t shade = 0;

@@ -14,11 +14,11 @@
 
 #include "config/config_store.h"
 #include "display/bitmap_preparation.h"
+#include "display/digit_rendering.h"
 #include "display/layout_metrics.h"
 #include "display/main_window_layout.h"
 #include "draw/game_journal.h"
 #include "imaging/bmp_file.h"
-#include "imaging/digit_rendering.h"
 #include "imaging/working_buffers.h"
 #include "platform/file_store.h"
 #include "platform/headless/fake_environment.h"

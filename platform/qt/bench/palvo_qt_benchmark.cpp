@@ -28,7 +28,7 @@
 #include "app/main_window.h"
 #include "config/config_store.h"
 #include "display/bitmap_preparation.h"
-#include "imaging/digit_rendering.h"
+#include "display/digit_rendering.h"
 #include "platform/qt/qt_audience_window.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_entropy.h"

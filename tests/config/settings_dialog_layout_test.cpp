@@ -1,4 +1,4 @@
-#include "display/settings_dialog_layout.h"
+#include "config/settings_dialog_layout.h"
 
 #include <gtest/gtest.h>
 

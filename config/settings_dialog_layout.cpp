@@ -1,11 +1,11 @@
-#include "display/settings_dialog_layout.h"
+#include "config/settings_dialog_layout.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "display/twips.h"
+#include "platform/twips.h"
 #include "texts/japanese.h"
 
 namespace palvo {

@@ -33,8 +33,8 @@ struct PixelPoint {
 };
 
 // Composes seven-segment digits from the bar buffers into the display image (big number) and
-// into a history cell image. Reads the metrics and the digit size and position settings afresh
-// at every bar.
+// into a history cell image. Every size is the buffers' own; the gaps between bars come from the
+// layout metrics, the digit size and position settings are read afresh at every bar.
 class DigitRenderer {
 public:
     DigitRenderer(WorkingBuffers& buffers, const CShared& shared, const CConfig& config)

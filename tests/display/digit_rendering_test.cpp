@@ -1,4 +1,4 @@
-#include "imaging/digit_rendering.h"
+#include "display/digit_rendering.h"
 
 #include <gtest/gtest.h>
 
@@ -138,29 +138,17 @@ protected:
         load("vertical" + std::to_string(size) + ".bmp", buffers.NumBarPixels_V);
         load("horizontal3.bmp", buffers.HistNumPixels_H);
         load("vertical3.bmp", buffers.HistNumPixels_V);
-        shared.SetNumBarWidth_H(buffers.NumBarPixels_H.Width());
-        shared.SetNumBarHeight_H(buffers.NumBarPixels_H.Height());
-        shared.SetNumBarWidth_V(buffers.NumBarPixels_V.Width());
-        shared.SetNumBarHeight_V(buffers.NumBarPixels_V.Height());
-        shared.SetHistNumWidth_H(buffers.HistNumPixels_H.Width());
-        shared.SetHistNumHeight_H(buffers.HistNumPixels_H.Height());
-        shared.SetHistNumWidth_V(buffers.HistNumPixels_V.Width());
-        shared.SetHistNumHeight_V(buffers.HistNumPixels_V.Height());
         config.SetNumSizeIndex(static_cast<std::int16_t>(size));
     }
 
     void UsePicture(std::int32_t width, std::int32_t height, Pixel background = kBackground)
     {
         buffers.PicNumPixels = Filled(width, height, background);
-        shared.SetPicNumWidth(width);
-        shared.SetPicNumHeight(height);
     }
 
     void UseHistCell(std::int32_t width, std::int32_t height, Pixel background = kBackground)
     {
         buffers.PicHistNumPixels = Filled(width, height, background);
-        shared.SetPicHistNumWidth(width);
-        shared.SetPicHistNumHeight(height);
     }
 
     // Tiny history bars (5 long, 3 thick) so a whole digit fits in a few lines of art.
@@ -168,10 +156,6 @@ protected:
     {
         buffers.HistNumPixels_H = BarFromArt({".###.", "#####", ".###."}, kRedPixel);
         buffers.HistNumPixels_V = BarFromArt({".#.", "###", "###", "###", ".#."}, kRedPixel);
-        shared.SetHistNumWidth_H(5);
-        shared.SetHistNumHeight_H(3);
-        shared.SetHistNumWidth_V(3);
-        shared.SetHistNumHeight_V(5);
     }
 
     WorkingBuffers buffers;
@@ -515,10 +499,10 @@ TEST_F(DigitRendering, FullFramesMatchThePlainPerPixelRule)
                      {800, 600}, {1024, 768}, {300, 200}, {640, 180}, {50, 50}}) {
                 UsePicture(width, height);
                 PixelBuffer expected = buffers.PicNumPixels;
-                const double wh = shared.NumBarWidth_H();
-                const double hh = shared.NumBarHeight_H();
-                const double wv = shared.NumBarWidth_V();
-                const double hv = shared.NumBarHeight_V();
+                const double wh = buffers.NumBarPixels_H.Width();
+                const double hh = buffers.NumBarPixels_H.Height();
+                const double wv = buffers.NumBarPixels_V.Width();
+                const double hv = buffers.NumBarPixels_V.Height();
                 const double s = CShared::NumBarSpace();
                 for (const Place place : {Place::One, Place::Ten}) {
                     const PixelPoint origin = renderer.GetNumPos(place);

@@ -1,11 +1,12 @@
-#include "imaging/pixel_buffer.h"
+#include "platform/pixel_buffer.h"
 
 #include <limits>
 
 namespace palvo {
 
 PixelBuffer::PixelBuffer(std::int32_t width, std::int32_t height)
-    : width_(width), height_(height),
+    : width_(width),
+      height_(height),
       pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
 {
 }

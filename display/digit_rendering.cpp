@@ -1,4 +1,4 @@
-#include "imaging/digit_rendering.h"
+#include "display/digit_rendering.h"
 
 #include <algorithm>
 #include <array>
@@ -211,14 +211,14 @@ void StampBar(const PixelBuffer& bar, std::int32_t columns, std::int32_t rows, P
 
 namespace {
 
-BarGeometry Geometry(DigitTarget target, const CShared& shared)
+BarGeometry Geometry(DigitTarget target, const WorkingBuffers& buffers, const CShared& shared)
 {
     if (target == DigitTarget::Display) {
-        return {shared.NumBarWidth_H(), shared.NumBarHeight_H(), shared.NumBarWidth_V(),
-                shared.NumBarHeight_V(), CShared::NumBarSpace()};
+        return {buffers.NumBarPixels_H.Width(), buffers.NumBarPixels_H.Height(),
+                buffers.NumBarPixels_V.Width(), buffers.NumBarPixels_V.Height(), shared.NumBarSpace()};
     }
-    return {shared.HistNumWidth_H(), shared.HistNumHeight_H(), shared.HistNumWidth_V(),
-            shared.HistNumHeight_V(), CShared::HistNumSpace()};
+    return {buffers.HistNumPixels_H.Width(), buffers.HistNumPixels_H.Height(),
+            buffers.HistNumPixels_V.Width(), buffers.HistNumPixels_V.Height(), shared.HistNumSpace()};
 }
 
 PixelPoint HistOrigin(Place place)
@@ -273,7 +273,7 @@ PixelPoint DigitRenderer::GetNumPos(Place place) const
 bool DigitRenderer::DrawBar(DigitTarget target, BarOrientation orientation, std::int16_t index, Place place)
 {
     const bool display = target == DigitTarget::Display;
-    const BarGeometry geometry = Geometry(target, shared_);
+    const BarGeometry geometry = Geometry(target, buffers_, shared_);
     const std::optional<BarPoint> point =
         BarPointOf(geometry, orientation, index, display ? GetNumPos(place) : HistOrigin(place));
     if (!point) {
@@ -283,11 +283,8 @@ bool DigitRenderer::DrawBar(DigitTarget target, BarOrientation orientation, std:
     const PixelBuffer& bar = display ? (horizontal ? buffers_.NumBarPixels_H : buffers_.NumBarPixels_V)
                                      : (horizontal ? buffers_.HistNumPixels_H : buffers_.HistNumPixels_V);
     PixelBuffer& picture = display ? buffers_.PicNumPixels : buffers_.PicHistNumPixels;
-    return StampIfStartsInside(bar, horizontal ? geometry.barWidth_H : geometry.barWidth_V,
-                               horizontal ? geometry.barHeight_H : geometry.barHeight_V, picture,
-                               display ? shared_.PicNumWidth() : shared_.PicHistNumWidth(),
-                               display ? shared_.PicNumHeight() : shared_.PicHistNumHeight(), point->x,
-                               point->y);
+    return StampIfStartsInside(bar, bar.Width(), bar.Height(), picture, picture.Width(), picture.Height(),
+                               point->x, point->y);
 }
 
 }  // namespace palvo

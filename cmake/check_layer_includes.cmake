@@ -1,0 +1,35 @@
+# Run by the build (cmake -P) for one core folder: fails when a file of FOLDER includes a core
+# folder that lies above it, or a platform layer (platform/qt, platform/win32, ...), so that an
+# include running upward stops the build instead of waiting for a review to find it.
+#   -DSOURCE_DIR=<checkout> -DFOLDER=<folder> -DBELOW=<folders it may include, comma-separated>
+#   -DCORE=<every core folder, comma-separated> -DSTAMP=<file written when the folder is clean>
+cmake_minimum_required(VERSION 3.25)
+string(REPLACE "," ";" below "${BELOW}")
+string(REPLACE "," ";" core "${CORE}")
+file(GLOB files "${SOURCE_DIR}/${FOLDER}/*.h" "${SOURCE_DIR}/${FOLDER}/*.cpp")
+set(upward "")
+foreach(file IN LISTS files)
+    file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[A-Za-z0-9_]+/")
+    foreach(line IN LISTS lines)
+        string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" included "${line}")
+        string(REGEX REPLACE "/.*" "" folder "${included}")
+        if(NOT folder IN_LIST core)
+            continue()
+        endif()
+        if((folder STREQUAL FOLDER OR folder IN_LIST below) AND NOT included MATCHES "^platform/[^/]+/")
+            continue()
+        endif()
+        file(RELATIVE_PATH name "${SOURCE_DIR}" "${file}")
+        string(APPEND upward "\n    ${name}: #include \"${included}\"")
+    endforeach()
+endforeach()
+if(upward)
+    if(below)
+        string(REPLACE ";" ", " below "${below}")
+    else()
+        set(below "none")
+    endif()
+    message(FATAL_ERROR "${FOLDER}/ may include only itself and the core folders below it (${below}); "
+                        "these includes run upward:${upward}\n(docs/ARCHITECTURE.md shows the layers)")
+endif()
+file(TOUCH "${STAMP}")
