@@ -51,6 +51,11 @@ void AudienceDisplay::OnNumberDrawn(const DrawRecord& record)
     Follow(record);
 }
 
+void AudienceDisplay::OnNumberTakenBack(const DrawRecord& record, std::int16_t /*number*/)
+{
+    Follow(record);
+}
+
 void AudienceDisplay::OnGameReset(const DrawRecord& record)
 {
     Follow(record);

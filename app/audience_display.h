@@ -33,6 +33,7 @@ public:
 
     void OnNumberShown(std::int16_t number) override;
     void OnNumberDrawn(const DrawRecord& record) override;
+    void OnNumberTakenBack(const DrawRecord& record, std::int16_t number) override;
     void OnGameReset(const DrawRecord& record) override;
     void OnSettingsRefreshed() override;
 
