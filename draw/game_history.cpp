@@ -8,6 +8,7 @@
 #include "draw/time_text.h"
 #include "platform/durable_file.h"
 #include "platform/file_store.h"
+#include "texts/japanese.h"
 
 namespace palvo {
 namespace {
@@ -28,7 +29,7 @@ constexpr EndReason kEndReasons[] = {
 
 // Follows a number in the sequence of calls when it was taken back. The column keeps its
 // values one to a field, so a spreadsheet and older readers still split the row the same way.
-constexpr std::string_view kTakenBackMark = "(取消)";
+constexpr std::string_view kTakenBackMark = texts::kHistoryTakenBackMark;
 
 std::string_view ReasonOf(GameEnd end)
 {
