@@ -35,7 +35,7 @@ struct JournalGame {
     std::string endTime;
     std::string lastDrawTime;  // of the newest number
     // Every call in order, those taken back too; empty when the game is known only by `numbers`.
-    std::vector<CalledNumber> calls;
+    std::vector<CalledNumber> calls = {};
 
     // Records `number` as the next call.
     void Call(std::int16_t number);

@@ -261,7 +261,7 @@ void GameJournal::OnNumberDrawn(const DrawRecord& record)
         return;
     }
     if (!headerWritten_ && !broken_) {
-        game_ = JournalGame{record.NumMax(), LocalTimeText(), {}, std::nullopt, {}, {}, {}};
+        game_ = JournalGame{record.NumMax(), LocalTimeText(), {}, std::nullopt, {}, {}};
         if (!StartJournal()) {
             Break();
         }

@@ -109,7 +109,7 @@ TEST(GameJournalReading, EveryLineIsCheckedAndOnlyALineCutShortIsForgiven)
 
 TEST(GameJournalReading, WhatIsWrittenReadsBack)
 {
-    JournalGame game{40, "2026-12-07 10:00:00", {}, GameEnd::NotResumed, "2026-12-07 11:00:00", {}, {}};
+    JournalGame game{40, "2026-12-07 10:00:00", {}, GameEnd::NotResumed, "2026-12-07 11:00:00", {}};
     std::string bytes = JournalHeaderLine(game.numMax, game.startTime);
     for (std::int16_t number : {40, 1, 17}) {
         game.numbers.push_back(number);
