@@ -85,10 +85,8 @@ int main(int argc, char* argv[])
     palvo::OperatorPanel panel(panelWindow, mainWindow, messages, clock, environment.SettingsDirectory());
     mainWindow.AddListener(panel);
     mainWindow.SetStartObserver([&panel] { panel.OnOperatorStart(); });
-    QShortcut panelKey(QKeySequence(Qt::Key_F2), &view.Window());
-    QObject::connect(&panelKey, &QShortcut::activated, [&panel] { panel.Toggle(); });
-    QShortcut audiencePanelKey(QKeySequence(Qt::Key_F2), &audienceWindow);
-    QObject::connect(&audiencePanelKey, &QShortcut::activated, [&panel] { panel.Toggle(); });
+    palvo::AddPanelKey(view.Window(), [&panel] { panel.Toggle(); });
+    palvo::AddPanelKey(audienceWindow, [&panel] { panel.Toggle(); });
     if (termination.Received()) {
         QTimer::singleShot(0, &view.Window(), [&view] { view.Window().close(); });
     }

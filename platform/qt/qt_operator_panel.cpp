@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "app/auto_caller.h"
 #include "platform/qt/qt_conversions.h"
@@ -33,6 +34,14 @@ QString Text(std::string_view text)
 }
 
 }  // namespace
+
+void AddPanelKey(QWidget& window, std::function<void()> toggle)
+{
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F2), &window);
+    key->setContext(Qt::WindowShortcut);
+    key->setAutoRepeat(false);
+    QObject::connect(key, &QShortcut::activated, &window, std::move(toggle));
+}
 
 const QString& QtOperatorPanel::Title()
 {

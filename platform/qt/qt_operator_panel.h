@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "platform/operator_panel_view.h"
 
@@ -13,6 +14,9 @@ class QTimer;
 class QVBoxLayout;
 
 namespace palvo {
+
+// F2 in `window` calls `toggle` (the panel's key in the operator's and the players' windows).
+void AddPanelKey(QWidget& window, std::function<void()> toggle);
 
 // The operator's panel on Qt: a window owned by the operator's window (it closes with it and
 // stays above it), a column of sections with a message line and a close button below. F2 or the
