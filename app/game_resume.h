@@ -14,8 +14,7 @@ namespace palvo {
 std::string ResumeQuestion(int drawn);
 // Told once when the draws cannot be saved to the journal.
 inline constexpr std::string_view kJournalSaveFailed =
-    "ゲームの記録（palvo-game."
-    "txt）を保存できません。抽選は続けられますが、異常終了したときは続きから始められません。";
+    "ゲームの記録（palvo-game.txt）を保存できません。抽選は続けられますが、異常終了したときは続きから始められません。";
 // What the operator is told of each trouble with the journal and the history.
 std::string_view JournalTroubleText(JournalTrouble trouble);
 

@@ -124,8 +124,7 @@ void MainWindow::ResumeLastGame()
         DigitRenderer renderer = Renderer();
         HistoryBoard board(view_, services_.messages, record_, images);
         board.ShowNewest();
-        StartSequence(view_, services_, *gConfig, record_, picker_, images, renderer, board, life_,
-                      listeners_)
+        StartSequence(view_, services_, *gConfig, record_, picker_, images, renderer, board, life_, listeners_)
             .ShowNumber(record_.NewestFirst(0));
         view_.SetEnabled(Control::cmdStart, !record_.IsComplete());
         listeners_.OnGameResumed(record_);

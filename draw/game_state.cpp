@@ -18,25 +18,13 @@ void GameStatePublisher::OnNumberShown(std::int16_t number)
     Publish(std::move(next));
 }
 
-void GameStatePublisher::OnNumberDrawn(const DrawRecord& record)
-{
-    Publish(record, false);
-}
+void GameStatePublisher::OnNumberDrawn(const DrawRecord& record) { Publish(record, false); }
 
-void GameStatePublisher::OnGameReset(const DrawRecord& record)
-{
-    Publish(record, true);
-}
+void GameStatePublisher::OnGameReset(const DrawRecord& record) { Publish(record, true); }
 
-void GameStatePublisher::OnGameResumed(const DrawRecord& record)
-{
-    Publish(record, true);
-}
+void GameStatePublisher::OnGameResumed(const DrawRecord& record) { Publish(record, true); }
 
-void GameStatePublisher::OnRecordChanged(const DrawRecord& record)
-{
-    Publish(record, false);
-}
+void GameStatePublisher::OnRecordChanged(const DrawRecord& record) { Publish(record, false); }
 
 void GameStatePublisher::Publish(const DrawRecord& record, bool newGame)
 {

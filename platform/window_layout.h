@@ -12,21 +12,21 @@
 namespace palvo {
 
 enum class ControlKind {
-    PictureBox,  // may hold a persistent image (see PictureSurface) and contain controls
+    PictureBox,     // may hold a persistent image (see PictureSurface) and contain controls
     CommandButton,
     Label,
     ListBox,
     TextBox,
-    Timer,         // no geometry; `timerInterval` in milliseconds
-    Shape,         // rectangle: border only (`borderColor`) or filled (`backColor`)
-    Frame,         // group box with an optional caption; contains controls
-    OptionButton,  // radio button; the options of one container exclude each other
-    Image,         // shows a picture stretched to its size
+    Timer,          // no geometry; `timerInterval` in milliseconds
+    Shape,          // rectangle: border only (`borderColor`) or filled (`backColor`)
+    Frame,          // group box with an optional caption; contains controls
+    OptionButton,   // radio button; the options of one container exclude each other
+    Image,          // shows a picture stretched to its size
 };
 
 struct FontChoice {
-    std::string family;    // a Windows font name; elsewhere the platform substitutes a Japanese font
-    double pointSize = 0;  // 0: the platform's default font
+    std::string family;      // a Windows font name; elsewhere the platform substitutes a Japanese font
+    double pointSize = 0;    // 0: the platform's default font
     bool bold = false;
 };
 
@@ -38,11 +38,11 @@ struct ControlLayout {
     ControlId id = Control::picBase;
     ControlKind kind = ControlKind::Label;
     std::optional<ControlId> parent;  // the containing control; none for the window itself
-    std::int32_t x = 0;               // pixels, relative to the parent's client area
+    std::int32_t x = 0;      // pixels, relative to the parent's client area
     std::int32_t y = 0;
     std::int32_t width = 0;
     std::int32_t height = 0;
-    std::string caption;  // button/label/frame caption, text box text
+    std::string caption;     // button/label/frame caption, text box text
     LayoutColor backColor;
     LayoutColor foreColor;
     LayoutColor borderColor;  // shapes only
@@ -72,7 +72,7 @@ inline ControlLayout MakeControl(ControlId id, ControlKind kind, std::optional<C
 // A window and every control in it, parents listed before their children.
 struct WindowLayout {
     std::string caption;
-    std::int32_t outerWidth = 0;  // pixels, frame included
+    std::int32_t outerWidth = 0;   // pixels, frame included
     std::int32_t outerHeight = 0;
     std::int32_t clientWidth = 0;  // used instead of the outer size where it is not 0 (dialogs)
     std::int32_t clientHeight = 0;

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "imaging/pixel_buffer.h"
+#include "platform/window_layout.h"
 #include "platform/headless/memory_picture_surface.h"
 #include "platform/main_window_view.h"
-#include "platform/window_layout.h"
 
 namespace palvo {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/settings_dialog_view.h"
 #include "platform/window_layout.h"
+#include "platform/settings_dialog_view.h"
 
 namespace palvo {
 
