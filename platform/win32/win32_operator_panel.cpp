@@ -157,6 +157,19 @@ LRESULT Win32OperatorPanel::Handle(UINT message, WPARAM wParam, LPARAM lParam)
             }
             return 0;
         }
+        case WM_NEXTDLGCTL: {
+            // IsDialogMessage sends this for a label's mnemonic; only a dialog's own procedure
+            // would handle it: the focus goes to the field after the label, its text selected.
+            const HWND next = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                                  : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
+            if (next != nullptr) {
+                if ((SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
+                    SendMessageW(next, EM_SETSEL, 0, -1);
+                }
+                SetFocus(next);
+            }
+            return 0;
+        }
         case WM_TIMER:
             if (wParam == kTickTimer) {
                 Report(&OperatorPanelEvents::OnPanelTick);
