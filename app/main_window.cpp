@@ -148,7 +148,14 @@ bool MainWindow::MayClick(ControlId button) const
 
 void MainWindow::OnClick(ControlId button)
 {
-    if (!gConfig || unloaded_ || !MayClick(button)) {
+    if (!gConfig || unloaded_) {
+        return;
+    }
+    // The operator's own press takes over from the automatic caller, even one Start refuses.
+    if (button == Control::cmdStart && !automaticPress_ && startObserver_) {
+        startObserver_();
+    }
+    if (!MayClick(button)) {
         return;
     }
     ++busy_;
@@ -159,6 +166,89 @@ void MainWindow::OnClick(ControlId button)
         ReturnFocusToStart();
     }
     FinishHandler();
+}
+
+void MainWindow::PressStartAutomatically()
+{
+    automaticPress_ = true;
+    OnClick(Control::cmdStart);
+    automaticPress_ = false;
+}
+
+CallOutcome MainWindow::EnterNumber(std::int16_t number, Rolling rolling)
+{
+    if (!gConfig || unloaded_) {
+        return CallOutcome::Refused;
+    }
+    if (busy_ > 0) {
+        return CallOutcome::Busy;
+    }
+    if (!record_.Accepts(number)) {
+        return CallOutcome::Refused;
+    }
+    ++busy_;
+    BitmapPreparation images = Images();
+    DigitRenderer renderer = Renderer();
+    HistoryBoard board(view_, services_.messages, record_, images);
+    StartSequence sequence(view_, services_, *gConfig, record_, picker_, images, renderer, board, life_,
+                           listeners_);
+    const SequenceEnd end = rolling == Rolling::Yes ? sequence.Run(number) : sequence.Enter(number);
+    if (end == SequenceEnd::GameComplete && !life_.closeRequested && !life_.closed) {
+        services_.messages.Show(kGameCompleteNotice, MessageStyle::Notice);
+    }
+    ReportJournalTroubles();
+    --busy_;
+    FinishHandler();
+    switch (end) {
+        case SequenceEnd::Drawn:
+            return CallOutcome::Done;
+        case SequenceEnd::GameComplete:
+            return CallOutcome::GameComplete;
+        case SequenceEnd::Refused:
+        case SequenceEnd::Abandoned:
+            break;
+    }
+    return CallOutcome::Refused;
+}
+
+CallOutcome MainWindow::TakeBackNewest()
+{
+    if (!gConfig || unloaded_) {
+        return CallOutcome::Refused;
+    }
+    if (busy_ > 0) {
+        return CallOutcome::Busy;
+    }
+    const std::optional<std::int16_t> number = record_.TakeBackNewest();
+    if (!number) {
+        return CallOutcome::Refused;
+    }
+    ++busy_;
+    view_.ListClear(Control::lstHistory);
+    for (std::int16_t ordinal = 1; ordinal <= record_.DrawnCount(); ++ordinal) {
+        view_.ListAddItem(
+            Control::lstHistory,
+            HistoryListItem(ordinal, record_.DrawnNums()[static_cast<std::size_t>(ordinal - 1)]));
+    }
+    if (record_.DrawnCount() > 0) {
+        view_.ListSelect(Control::lstHistory, record_.DrawnCount() - 1);
+    }
+    BitmapPreparation images = Images();
+    DigitRenderer renderer = Renderer();
+    HistoryBoard(view_, services_.messages, record_, images).ShowNewestOnly();
+    // The big display goes back to the number now newest, or to the bare background.
+    images.RestoreBackground();
+    if (record_.DrawnCount() > 0) {
+        renderer.DrawNumber(DigitTarget::Display, record_.NewestFirst(0));
+    }
+    images.RefreshPicNum();
+    view_.SetEnabled(Control::cmdStart, !record_.IsComplete());
+    view_.SetEnabled(Control::picHist, true);
+    listeners_.OnNumberTakenBack(record_, *number);
+    ReportJournalTroubles();
+    --busy_;
+    FinishHandler();
+    return CallOutcome::Done;
 }
 
 void MainWindow::ReturnFocusToStart()

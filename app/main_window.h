@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,17 @@
 #include "platform/window_layout.h"
 
 namespace palvo {
+
+// What became of a number the operator entered or took back.
+enum class CallOutcome {
+    Done,          // the game follows it
+    GameComplete,  // an entered number was the game's last (the closing notice was shown)
+    Busy,          // a Start sequence, a question or a dialog is running: nothing changed
+    Refused,       // the game does not accept it, or nothing is drawn: nothing changed
+};
+
+// Whether an entered number appears after the usual roll or at once.
+enum class Rolling { No, Yes };
 
 // The number caller's main window logic: start-up and shut-down, the Start sequence, the
 // history board, the test controls and the refresh after the settings dialog. It owns the two
@@ -58,6 +70,21 @@ public:
         return gConfig && !unloaded_ ? std::optional<std::int32_t>(gConfig->NumColor()) : std::nullopt;
     }
     void PressStart() override { OnClick(Control::cmdStart); }
+
+    // True while a handler runs: a Start sequence, a question, a dialog or the closing notice.
+    bool IsBusy() const { return busy_ > 0; }
+
+    // Enters `number` (from a ball machine) as the next call, along the path of a drawn number;
+    // with Rolling::Yes after the usual roll, which ends on it.
+    [[nodiscard]] CallOutcome EnterNumber(std::int16_t number, Rolling rolling);
+    // Takes the newest number back (the operator has been asked); a finished game runs again.
+    [[nodiscard]] CallOutcome TakeBackNewest();
+    // Presses Start for the automatic caller: as the operator's press, without telling the
+    // observer of the operator's own presses.
+    void PressStartAutomatically();
+    // `observer` hears each press of Start by the operator (a click, Space, Page Down), before
+    // the sequence runs.
+    void SetStartObserver(std::function<void()> observer) { startObserver_ = std::move(observer); }
 
     // Start-up: read settings, lay out, prepare the images, show the window, paint the idle display,
     // and offer to continue a game the journal kept from an earlier run.
@@ -130,6 +157,8 @@ private:
     bool sessionEnding_ = false;     // nothing may wait on a person any more
     bool windowClosed_ = false;
     std::optional<std::string> closeSaveFailure_;
+    std::function<void()> startObserver_;
+    bool automaticPress_ = false;
 };
 
 }  // namespace palvo

@@ -1,6 +1,7 @@
 #include "draw/draw_record.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace palvo {
 
@@ -29,6 +30,17 @@ void DrawRecord::Append(std::int16_t number)
     drawnNums_[static_cast<std::size_t>(drawnCount_)] = number;
     ++drawnCount_;
     histViewPos_ = drawnCount_;
+}
+
+std::optional<std::int16_t> DrawRecord::TakeBackNewest()
+{
+    if (drawnCount_ < 1) {
+        return std::nullopt;
+    }
+    --drawnCount_;
+    const std::int16_t number = std::exchange(drawnNums_[static_cast<std::size_t>(drawnCount_)], 0);
+    histViewPos_ = drawnCount_;
+    return number;
 }
 
 std::int16_t DrawRecord::NewestFirst(int i) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -23,6 +24,10 @@ public:
 
     // Records `number` as the next draw and moves the view to it. Ignored when the game is complete.
     void Append(std::int16_t number);
+
+    // Takes the newest number back out of the game (a mis-call) and moves the view to the newest
+    // number left; returns it, or nullopt when nothing is drawn.
+    std::optional<std::int16_t> TakeBackNewest();
 
     // The i-th newest number (0 = newest); 0 when i is outside 0 ... DrawnCount() - 1.
     std::int16_t NewestFirst(int i) const;

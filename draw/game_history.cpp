@@ -8,6 +8,7 @@
 #include "draw/time_text.h"
 #include "platform/durable_file.h"
 #include "platform/file_store.h"
+#include "texts/japanese.h"
 
 namespace palvo {
 namespace {
@@ -26,6 +27,10 @@ constexpr EndReason kEndReasons[] = {
     {GameEnd::NotResumed, "再開せず"},
 };
 
+// Follows a number in the sequence of calls when it was taken back. The column keeps its
+// values one to a field, so a spreadsheet and older readers still split the row the same way.
+constexpr std::string_view kTakenBackMark = texts::kHistoryTakenBackMark;
+
 std::string_view ReasonOf(GameEnd end)
 {
     return std::find_if(std::begin(kEndReasons), std::end(kEndReasons),
@@ -34,6 +39,34 @@ std::string_view ReasonOf(GameEnd end)
 }
 
 }  // namespace
+
+void JournalGame::Call(std::int16_t number)
+{
+    if (calls.size() < numbers.size()) {
+        // A game known only by its standing numbers so far.
+        calls.clear();
+        for (const std::int16_t standing : numbers) {
+            calls.push_back({standing, false});
+        }
+    }
+    numbers.push_back(number);
+    calls.push_back({number, false});
+}
+
+bool JournalGame::TakeBack(std::int16_t number)
+{
+    if (numbers.empty() || numbers.back() != number) {
+        return false;
+    }
+    numbers.pop_back();
+    for (auto call = calls.rbegin(); call != calls.rend(); ++call) {
+        if (!call->takenBack) {
+            call->takenBack = true;
+            break;
+        }
+    }
+    return true;
+}
 
 std::string HistoryHeader()
 {
@@ -45,8 +78,14 @@ std::string HistoryRow(const JournalGame& game)
     std::string row = game.startTime + "," + game.endTime + "," + std::to_string(game.numMax) + "," +
                       std::to_string(game.numbers.size()) + "," +
                       std::string(ReasonOf(game.end.value_or(GameEnd::Reset)));
-    for (std::int16_t number : game.numbers) {
-        row += "," + std::to_string(number);
+    if (game.calls.empty()) {
+        for (std::int16_t number : game.numbers) {
+            row += "," + std::to_string(number);
+        }
+    }
+    for (const CalledNumber& call : game.calls) {
+        row += "," + std::to_string(call.number) +
+               (call.takenBack ? std::string(kTakenBackMark) : std::string());
     }
     return row;
 }
@@ -70,12 +109,21 @@ std::optional<JournalGame> ParseHistoryRow(std::string_view row)
     game.endTime = std::string(fields[1]);
     game.end = name->end;
     for (std::size_t i = 5; i < fields.size(); ++i) {
-        const std::optional<int> number = SmallNumber(fields[i]);
+        std::string_view field = fields[i];
+        const bool takenBack = field.ends_with(kTakenBackMark);
+        if (takenBack) {
+            field.remove_suffix(kTakenBackMark.size());
+        }
+        const std::optional<int> number = SmallNumber(field);
         if (!number || *number < 1 || *number > game.numMax ||
             std::find(game.numbers.begin(), game.numbers.end(), *number) != game.numbers.end()) {
             return std::nullopt;
         }
-        game.numbers.push_back(static_cast<std::int16_t>(*number));
+        if (takenBack) {
+            game.calls.push_back({static_cast<std::int16_t>(*number), true});
+        } else {
+            game.Call(static_cast<std::int16_t>(*number));
+        }
     }
     // The count, and every number in its plain form, as written.
     if (HistoryRow(game) != row) {

@@ -19,6 +19,13 @@ enum class GameEnd {
     NotResumed,  // after a crash or a close the operator chose not to continue it
 };
 
+// A number as it was called, and whether the operator took it back afterwards.
+struct CalledNumber {
+    std::int16_t number = 0;
+    bool takenBack = false;
+    bool operator==(const CalledNumber&) const = default;
+};
+
 // One game as the journal and the history hold it.
 struct JournalGame {
     std::int16_t numMax = 0;
@@ -27,6 +34,13 @@ struct JournalGame {
     std::optional<GameEnd> end;         // set once the game was closed
     std::string endTime;
     std::string lastDrawTime;  // of the newest number
+    // Every call in order, those taken back too; empty when the game is known only by `numbers`.
+    std::vector<CalledNumber> calls = {};
+
+    // Records `number` as the next call.
+    void Call(std::int16_t number);
+    // Takes the newest number back; false, changing nothing, unless it is `number`.
+    [[nodiscard]] bool TakeBack(std::int16_t number);
 };
 
 // The record of past games, a CSV file a spreadsheet opens: the header (with a byte order mark,

@@ -14,6 +14,7 @@ namespace {
 constexpr std::string_view kHeaderTag = "PALVO-GAME";
 constexpr std::string_view kNumMaxTag = "NumMax=";
 constexpr std::string_view kEndTag = "END";
+constexpr std::string_view kTakeBackTag = "BACK";
 // A whole game is about 2.7 KB; anything much larger was not written by the program.
 constexpr std::size_t kJournalLimit = 16 * 1024;
 
@@ -69,6 +70,11 @@ bool ParseLine(std::string_view line, JournalGame& game)
         game.endTime = std::string(fields[2]);
         return true;
     }
+    if (fields[0] == kTakeBackTag) {
+        const std::optional<int> number = SmallNumber(fields[1]);
+        // Only the newest number standing can be taken back.
+        return number && game.TakeBack(static_cast<std::int16_t>(*number));
+    }
     const std::optional<int> ordinal = SmallNumber(fields[0]);
     const std::optional<int> number = SmallNumber(fields[1]);
     if (!ordinal || !number || *ordinal != static_cast<int>(game.numbers.size()) + 1 || *number < 1 ||
@@ -76,7 +82,7 @@ bool ParseLine(std::string_view line, JournalGame& game)
         std::find(game.numbers.begin(), game.numbers.end(), *number) != game.numbers.end()) {
         return false;
     }
-    game.numbers.push_back(static_cast<std::int16_t>(*number));
+    game.Call(static_cast<std::int16_t>(*number));
     game.lastDrawTime = std::string(fields[2]);
     return true;
 }
@@ -135,6 +141,11 @@ std::string JournalDrawLine(int ordinal, std::int16_t number, std::string_view t
 std::string JournalEndLine(GameEnd end, std::string_view time)
 {
     return std::string(kEndTag) + "," + std::string(NameOf(end).token) + "," + std::string(time) + "\n";
+}
+
+std::string JournalTakeBackLine(std::int16_t number, std::string_view time)
+{
+    return std::string(kTakeBackTag) + "," + std::to_string(number) + "," + std::string(time) + "\n";
 }
 
 JournalReading GameJournal::Inspect() const
@@ -255,27 +266,57 @@ void GameJournal::OnNumberDrawn(const DrawRecord& record)
             Break();
         }
     }
-    game_.numbers.assign(record.DrawnNums().begin(), record.DrawnNums().begin() + record.DrawnCount());
+    for (auto ordinal = static_cast<std::size_t>(game_.numbers.size());
+         ordinal < static_cast<std::size_t>(record.DrawnCount()); ++ordinal) {
+        game_.Call(record.DrawnNums()[ordinal]);
+    }
     const std::string time = LocalTimeText();
     game_.lastDrawTime = time;
 
-    if (!broken_ && !file_.IsOpen() && !OpenResumed()) {
-        Break();
+    std::string lines = headerWritten_ ? std::string() : JournalHeaderLine(game_.numMax, game_.startTime);
+    for (int ordinal = written_ + 1; ordinal <= record.DrawnCount(); ++ordinal) {
+        lines += JournalDrawLine(ordinal, game_.numbers[static_cast<std::size_t>(ordinal - 1)], time);
     }
-    if (!broken_) {
-        std::string lines = headerWritten_ ? std::string() : JournalHeaderLine(game_.numMax, game_.startTime);
-        for (int ordinal = written_ + 1; ordinal <= record.DrawnCount(); ++ordinal) {
-            lines += JournalDrawLine(ordinal, game_.numbers[static_cast<std::size_t>(ordinal - 1)], time);
-        }
-        if (file_.Append(lines)) {
-            headerWritten_ = true;
-            written_ = record.DrawnCount();
-        } else {
-            Break();
-        }
+    if (Write(lines)) {
+        headerWritten_ = true;
+        written_ = record.DrawnCount();
     }
     if (record.IsComplete()) {
         CloseGame(GameEnd::LastNumber, time);
+    }
+}
+
+bool GameJournal::Write(const std::string& lines)
+{
+    if (!broken_ && !file_.IsOpen() && !OpenResumed()) {
+        Break();
+    }
+    if (broken_) {
+        return false;
+    }
+    if (!file_.Append(lines)) {
+        Break();
+        return false;
+    }
+    return true;
+}
+
+void GameJournal::OnNumberTakenBack(const DrawRecord& record, std::int16_t number)
+{
+    if (folder_.empty()) {
+        return;
+    }
+    if (!headerWritten_ && !broken_) {
+        // The last number had closed the game into the history; the numbers left go on as a
+        // game of their own.
+        OnNumberDrawn(record);
+        return;
+    }
+    if (!game_.TakeBack(number)) {
+        return;
+    }
+    if (Write(JournalTakeBackLine(number, LocalTimeText()))) {
+        written_ = record.DrawnCount();
     }
 }
 

@@ -43,6 +43,7 @@ struct JournalReading {
 std::string JournalHeaderLine(std::int16_t numMax, std::string_view startTime);
 std::string JournalDrawLine(int ordinal, std::int16_t number, std::string_view time);
 std::string JournalEndLine(GameEnd end, std::string_view time);
+std::string JournalTakeBackLine(std::int16_t number, std::string_view time);
 
 // What went wrong with the files since the operator was last told.
 enum class JournalTrouble {
@@ -82,6 +83,8 @@ public:
     void FilePendingGames() { history_.FilePending(); }
 
     void OnNumberDrawn(const DrawRecord& record) override;
+    // The take-back is on the disk as a draw is: a crash right after it resumes without the number.
+    void OnNumberTakenBack(const DrawRecord& record, std::int16_t number) override;
     void OnGameReset(const DrawRecord& record) override;
 
     // The troubles to tell the operator about: each kind once per run, except a game not kept,
@@ -93,6 +96,8 @@ private:
     [[nodiscard]] bool StartJournal();
     [[nodiscard]] bool OpenResumed();
     void Break();
+    // Appends `lines` to the game's file, opening it first when needed; false when it broke.
+    [[nodiscard]] bool Write(const std::string& lines);
     void CloseGame(GameEnd end, const std::string& endTime);
     void Report(JournalTrouble trouble);
     void Forget();

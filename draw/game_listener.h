@@ -19,6 +19,8 @@ public:
     virtual void OnNumberShown(std::int16_t /*number*/) {}
     // `record` has just gained its newest number; the chime has not played yet.
     virtual void OnNumberDrawn(const DrawRecord& /*record*/) {}
+    // The operator took `number` back: it was the newest and `record` no longer holds it.
+    virtual void OnNumberTakenBack(const DrawRecord& /*record*/, std::int16_t /*number*/) {}
     // A new game has begun (Reset answered Yes); `record` holds no numbers.
     virtual void OnGameReset(const DrawRecord& /*record*/) {}
     // The settings dialog closed and every image was rebuilt from the settings now in force.
@@ -43,6 +45,12 @@ public:
     {
         for (GameListener* listener : listeners_) {
             listener->OnNumberDrawn(record);
+        }
+    }
+    void OnNumberTakenBack(const DrawRecord& record, std::int16_t number) override
+    {
+        for (GameListener* listener : listeners_) {
+            listener->OnNumberTakenBack(record, number);
         }
     }
     void OnGameReset(const DrawRecord& record) override

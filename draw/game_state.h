@@ -55,6 +55,10 @@ public:
 
     void OnNumberShown(std::int16_t number) override;
     void OnNumberDrawn(const DrawRecord& record) override;
+    void OnNumberTakenBack(const DrawRecord& record, std::int16_t /*number*/) override
+    {
+        OnRecordChanged(record);
+    }
     void OnGameReset(const DrawRecord& record) override;
     void OnSettingsRefreshed() override {}
     void OnGameResumed(const DrawRecord& record) override;

@@ -40,6 +40,17 @@ void HistoryBoard::ShowNewest()
     }
 }
 
+void HistoryBoard::ShowNewestOnly()
+{
+    ShowNewest();
+    for (int i = record_.DrawnCount(); i < DrawRecord::kCellsPerView; ++i) {
+        PictureSurface& cell = view_.Picture(ControlId(Control::picHistNum, i));
+        cell.Clear();
+        cell.Refresh();
+        view_.SetText(ControlId(Control::lblistNum, i), "");
+    }
+}
+
 bool HistoryBoard::Reset(std::int16_t numMax)
 {
     if (messages_.Show(texts::kResetQuestion, MessageStyle::Question) != MessageAnswer::Yes) {

@@ -37,6 +37,9 @@ public:
     // with their labels; cells beyond the drawn count are left as they are.
     void ShowNewest();
 
+    // As ShowNewest, and blanks the cells without a number (after a number was taken back).
+    void ShowNewestOnly();
+
 private:
     MainWindowView& view_;
     MessageBoxes& messages_;

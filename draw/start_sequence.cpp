@@ -39,10 +39,10 @@ void StartSequence::ShowNumber(std::int16_t number)
     listener_.OnNumberShown(number);
 }
 
-SequenceEnd StartSequence::Run()
+SequenceEnd StartSequence::Run(std::optional<std::int16_t> ending)
 {
     // Without a number left the final pick could never succeed.
-    if (record_.IsComplete()) {
+    if (record_.IsComplete() || (ending && !record_.Accepts(*ending))) {
         return SequenceEnd::Refused;
     }
     view_.SetEnabled(Control::cmdStart, false);
@@ -75,9 +75,25 @@ SequenceEnd StartSequence::Run()
         ShowNumber(candidate);
     }
 
+    if (ending) {
+        candidate = *ending;
+    }
     while (!record_.Accepts(candidate)) {
         candidate = picker_.PickNumber(record_.NumMax());
     }
+    return Settle(candidate);
+}
+
+SequenceEnd StartSequence::Enter(std::int16_t number)
+{
+    if (!record_.Accepts(number)) {
+        return SequenceEnd::Refused;
+    }
+    return Settle(number);
+}
+
+SequenceEnd StartSequence::Settle(std::int16_t candidate)
+{
     ShowNumber(candidate);
     record_.Append(candidate);
     view_.ListAddItem(Control::lstHistory, HistoryListItem(record_.DrawnCount(), candidate));

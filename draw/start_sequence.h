@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -62,13 +63,20 @@ public:
 
     // Runs one sequence (the rhythm counts are read from the settings at every step); the game's
     // highest number is the record's own. The caller closes a completed game with its notice.
-    [[nodiscard]] SequenceEnd Run();
+    // With `ending` (a number the record accepts) the roll settles on it instead of a random one.
+    [[nodiscard]] SequenceEnd Run(std::optional<std::int16_t> ending = std::nullopt);
+
+    // Records `number` (one the record accepts) as the next draw at once, without a roll: shown,
+    // listed, on the board, followed, with the chime. Refused when the record does not accept it.
+    [[nodiscard]] SequenceEnd Enter(std::int16_t number);
 
     // Paints `number` in big digits over the bare background: no tens digit below 10, only the
     // last digit of a number beyond two digits.
     void ShowNumber(std::int16_t number);
 
 private:
+    SequenceEnd Settle(std::int16_t number);
+
     MainWindowView& view_;
     PlatformServices& services_;
     const CConfig& config_;

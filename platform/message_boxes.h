@@ -9,7 +9,15 @@ enum class MessageStyle : int {
     Warning = 48,   // OK button, exclamation icon
     Notice = 64,    // OK button, information icon
     Question = 36,  // Yes and No buttons, question icon
+    // As Question with No the default button: for a question whose Yes undoes something.
+    QuestionNoDefault = 36 | 256,
 };
+
+// True for the styles that ask Yes or No.
+constexpr bool IsQuestion(MessageStyle style)
+{
+    return style == MessageStyle::Question || style == MessageStyle::QuestionNoDefault;
+}
 
 enum class MessageAnswer {
     Ok,

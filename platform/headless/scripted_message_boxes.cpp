@@ -9,7 +9,7 @@ MessageAnswer ScriptedMessageBoxes::Show(std::string_view text, MessageStyle sty
         whileOpen_(shown_.back());
     }
     if (answers_.empty()) {
-        return style == MessageStyle::Question ? MessageAnswer::No : MessageAnswer::Ok;
+        return IsQuestion(style) ? MessageAnswer::No : MessageAnswer::Ok;
     }
     const MessageAnswer answer = answers_.front();
     answers_.pop_front();

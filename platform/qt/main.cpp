@@ -7,6 +7,7 @@
 
 #include "app/audience_display.h"
 #include "app/main_window.h"
+#include "app/operator_panel.h"
 #include "app/settings_folder_claim.h"
 #include "platform/platform_services.h"
 #include "platform/program_folders.h"
@@ -19,6 +20,7 @@
 #include "platform/qt/qt_instance_lock.h"
 #include "platform/qt/qt_main_window_view.h"
 #include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_operator_panel.h"
 #include "platform/qt/qt_program_icon.h"
 #include "platform/qt/qt_settings_dialog_host.h"
 #include "platform/qt/qt_sound.h"
@@ -78,10 +80,19 @@ int main(int argc, char* argv[])
     mainWindow.AddListener(audience);
     QShortcut audienceKey(QKeySequence(Qt::Key_F5), &view.Window());
     QObject::connect(&audienceKey, &QShortcut::activated, [&audience] { audience.Toggle(); });
+    // F2 opens and closes the operator's panel, from either window.
+    palvo::QtOperatorPanel panelWindow(view.Window());
+    palvo::OperatorPanel panel(panelWindow, mainWindow, messages, clock, environment.SettingsDirectory());
+    mainWindow.AddListener(panel);
+    mainWindow.SetStartObserver([&panel] { panel.OnOperatorStart(); });
+    palvo::AddPanelKey(view.Window(), [&panel] { panel.Toggle(); });
+    palvo::AddPanelKey(audienceWindow, [&panel] { panel.Toggle(); });
     if (termination.Received()) {
         QTimer::singleShot(0, &view.Window(), [&view] { view.Window().close(); });
     }
     const int exitCode = QApplication::exec();
+    panel.Close();  // its place and choices are kept for the next run
+    mainWindow.SetStartObserver(nullptr);
     // The warning may have been closed unread by a signal: a failed save is never a success.
     if (const std::optional<std::string>& failure = mainWindow.CloseSaveFailure()) {
         std::cerr << *failure << std::endl;

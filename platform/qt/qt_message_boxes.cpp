@@ -59,9 +59,10 @@ MessageAnswer QtMessageBoxes::Show(std::string_view text, MessageStyle style)
             box.setStandardButtons(QMessageBox::Ok);
             break;
         case MessageStyle::Question:
+        case MessageStyle::QuestionNoDefault:
             box.setIcon(QMessageBox::Question);
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.setDefaultButton(QMessageBox::Yes);
+            box.setDefaultButton(style == MessageStyle::Question ? QMessageBox::Yes : QMessageBox::No);
             // Escape and the title bar's close button work (through the No button, which they do
             // not press: they answer Closed), never a silent Yes.
             box.setEscapeButton(QMessageBox::No);
@@ -97,7 +98,7 @@ MessageAnswer QtMessageBoxes::Show(std::string_view text, MessageStyle style)
         box.move(place.topLeft());
     }
     const int pressed = box.exec();
-    if (style == MessageStyle::Question) {
+    if (IsQuestion(style)) {
         if (box.ClosedWithoutChoice()) {
             return MessageAnswer::Closed;
         }

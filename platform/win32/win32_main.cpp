@@ -6,6 +6,7 @@
 
 #include "app/audience_display.h"
 #include "app/main_window.h"
+#include "app/operator_panel.h"
 #include "app/settings_folder_claim.h"
 #include "platform/platform_services.h"
 #include "platform/win32/win32_audience_window.h"
@@ -17,6 +18,7 @@
 #include "platform/win32/win32_instance_lock.h"
 #include "platform/win32/win32_main_window_view.h"
 #include "platform/win32/win32_message_boxes.h"
+#include "platform/win32/win32_operator_panel.h"
 #include "platform/win32/win32_settings_dialog_host.h"
 #include "platform/win32/win32_sound.h"
 
@@ -51,12 +53,28 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
             palvo::win32::Win32AudienceWindow audienceWindow(instance, operatorWindow);
             palvo::AudienceDisplay audience(audienceWindow, mainWindow);
             mainWindow.AddListener(audience);
+            // F2 in the operator's window or the players' display opens and closes the panel.
+            palvo::win32::Win32OperatorPanel panelWindow(instance, operatorWindow);
+            palvo::OperatorPanel panel(panelWindow, mainWindow, messages, clock,
+                                       environment.SettingsDirectory());
+            mainWindow.AddListener(panel);
+            mainWindow.SetStartObserver([&panel] { panel.OnOperatorStart(); });
             MSG message{};
             BOOL got = 0;
             while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
                 if (message.message == WM_KEYDOWN && message.wParam == VK_F5 &&
                     (message.hwnd == operatorWindow || IsChild(operatorWindow, message.hwnd))) {
                     audience.Toggle();
+                    continue;
+                }
+                if (message.message == WM_KEYDOWN && message.wParam == VK_F2 &&
+                    (message.lParam & (1 << 30)) == 0 &&
+                    (message.hwnd == operatorWindow || IsChild(operatorWindow, message.hwnd) ||
+                     (audienceWindow.Window() != nullptr && message.hwnd == audienceWindow.Window()))) {
+                    panel.Toggle();
+                    continue;
+                }
+                if (panelWindow.TranslateKeyboard(message)) {
                     continue;
                 }
                 if (view.TranslateKeyboard(message)) {
@@ -66,6 +84,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                 DispatchMessageW(&message);
             }
             exitCode = got == 0 ? static_cast<int>(message.wParam) : 1;
+            panel.Close();  // its place and choices are kept for the next run
+            mainWindow.SetStartObserver(nullptr);
             // The settings could not be saved at the close: not a success, whoever saw the warning.
             if (exitCode == 0 && mainWindow.CloseSaveFailure()) {
                 exitCode = 1;

@@ -71,7 +71,7 @@ MessageAnswer Win32MessageBoxes::Show(std::string_view text, MessageStyle style)
             return MessageAnswer::No;
         default:
             // A box that could not be shown, or was ended from outside, chose nothing.
-            return style == MessageStyle::Question ? MessageAnswer::Closed : MessageAnswer::Ok;
+            return IsQuestion(style) ? MessageAnswer::Closed : MessageAnswer::Ok;
     }
 }
 

@@ -84,6 +84,15 @@ TEST_F(AudienceDisplayGame, FollowsRollsDrawsColourAndResetAndClosingItNeverTouc
     EXPECT_EQ(AudienceNumber(1), second);
     EXPECT_EQ(AudienceCell(1, firstNumber, kDigitPixel), first.substr(1)) << "called earlier: lit";
 
+    // A number taken back goes dark again; the one before it is the newest once more.
+    const auto secondNumber = static_cast<std::int16_t>(std::stoi(second));
+    ASSERT_EQ(window().TakeBackNewest(), CallOutcome::Done);
+    EXPECT_EQ(AudienceNumber(1), first);
+    EXPECT_EQ(AudienceCell(1, secondNumber, kUncalledCellDigit), second.substr(1));
+    EXPECT_EQ(AudienceCell(1, firstNumber, kNewestCellDigit), first.substr(1));
+    ASSERT_EQ(window().EnterNumber(secondNumber, Rolling::No), CallOutcome::Done);
+    EXPECT_EQ(AudienceNumber(1), second);
+
     // The largest window a system makes: the frame stays within its bound, enlarged by a whole
     // factor that covers the window, and still shows the game.
     audience.UserResizes(32767, 32767);

@@ -110,5 +110,27 @@ TEST(DrawRecord, ViewMovesOnlyBetweenFiveAndTheDrawnCount)
     EXPECT_EQ(record.HistViewPos(), 8);
 }
 
+TEST(DrawRecord, TakingBackWalksBackOneNumberAtATimeAndFreesIt)
+{
+    DrawRecord record;
+    record.Create(3);
+    EXPECT_FALSE(record.TakeBackNewest().has_value()) << "nothing drawn";
+    for (std::int16_t number : {2, 3, 1}) {
+        record.Append(number);
+    }
+    ASSERT_TRUE(record.IsComplete());
+    EXPECT_EQ(record.TakeBackNewest(), std::optional<std::int16_t>(1));
+    EXPECT_FALSE(record.IsComplete());
+    EXPECT_TRUE(record.Accepts(1));
+    EXPECT_FALSE(record.Accepts(3));
+    EXPECT_EQ(record.DrawnNums(), (std::vector<std::int16_t>{2, 3, 0, 0}));
+    EXPECT_EQ(record.HistViewPos(), 2);
+    EXPECT_EQ(record.TakeBackNewest(), std::optional<std::int16_t>(3));
+    record.Append(1);
+    EXPECT_EQ(record.NewestFirst(0), 1);
+    EXPECT_EQ(record.NewestFirst(1), 2);
+    EXPECT_EQ(record.DrawnCount(), 2);
+}
+
 }  // namespace
 }  // namespace palvo

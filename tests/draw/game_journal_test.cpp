@@ -16,6 +16,11 @@ std::string Draw(int ordinal, int number)
     return std::to_string(ordinal) + "," + std::to_string(number) + ",2026-12-07 10:01:00\n";
 }
 
+std::string Back(int number)
+{
+    return "BACK," + std::to_string(number) + ",2026-12-07 10:01:30\n";
+}
+
 TEST(GameJournalReading, EveryLineIsCheckedAndOnlyALineCutShortIsForgiven)
 {
     struct Case {
@@ -40,6 +45,25 @@ TEST(GameJournalReading, EveryLineIsCheckedAndOnlyALineCutShortIsForgiven)
          "PALVO-GAME,NumMax=2,2026-12-07 10:00:00\n" + Draw(1, 2) + Draw(2, 1),
          JournalState::Closed,
          {2, 1}},
+        {"newest taken back", three + Back(1), JournalState::Unfinished, {5, 72}},
+        {"two taken back, one drawn",
+         three + Back(1) + Back(72) + Draw(2, 9),
+         JournalState::Unfinished,
+         {5, 9}},
+        {"taken back and drawn again", three + Back(1) + Draw(3, 1), JournalState::Unfinished, {5, 72, 1}},
+        {"every number taken back", kHeader + Draw(1, 5) + Back(5), JournalState::None, {}},
+        {"take-back cut short", three + "BACK,1", JournalState::Unfinished, {5, 72, 1}},
+        {"last number taken back",
+         "PALVO-GAME,NumMax=2,2026-12-07 10:00:00\n" + Draw(1, 2) + Draw(2, 1) + Back(1),
+         JournalState::Unfinished,
+         {2}},
+        {"an older number taken back", three + Back(72), JournalState::Damaged, {}},
+        {"taken back with nothing drawn", kHeader + Back(5), JournalState::Damaged, {}},
+        {"ordinal kept after a take-back", three + Back(1) + Draw(4, 9), JournalState::Damaged, {}},
+        {"take-back after the end",
+         three + "END,reset,2026-12-07 10:02:00\n" + Back(1),
+         JournalState::Damaged,
+         {}},
         {"garbage without a line end", std::string(5000, 'x'), JournalState::Damaged, {}},
         {"garbage", std::string("MZ\x90\x00\x03garbage\n", 13), JournalState::Damaged, {}},
         {"byte order mark", "\xEF\xBB\xBF" + three, JournalState::Damaged, {}},
@@ -100,6 +124,19 @@ TEST(GameJournalReading, WhatIsWrittenReadsBack)
     ASSERT_EQ(closed.state, JournalState::Closed);
     EXPECT_EQ(HistoryRow(closed.game), HistoryRow(game));
     EXPECT_EQ(HistoryRow(game), "2026-12-07 10:00:00,2026-12-07 11:00:00,40,3,再開せず,40,1,17");
+
+    // A take-back stays in the row's calls, marked, and leaves the count.
+    const std::string back = bytes + JournalTakeBackLine(17, "2026-12-07 10:31:00") +
+                             JournalDrawLine(3, 5, "2026-12-07 10:32:00") +
+                             JournalEndLine(GameEnd::Reset, "2026-12-07 11:00:00");
+    const JournalReading withBack = ParseJournal(back);
+    ASSERT_EQ(withBack.state, JournalState::Closed);
+    EXPECT_EQ(HistoryRow(withBack.game),
+              "2026-12-07 10:00:00,2026-12-07 11:00:00,40,3,リセット,40,1,17(取消),5");
+    const std::optional<JournalGame> row = ParseHistoryRow(HistoryRow(withBack.game));
+    ASSERT_TRUE(row.has_value());
+    EXPECT_EQ(row->numbers, (std::vector<std::int16_t>{40, 1, 5}));
+    EXPECT_EQ(HistoryRow(*row), HistoryRow(withBack.game));
     EXPECT_TRUE(ParseJournal(JournalHeaderLine(1, LocalTimeText())).state == JournalState::None)
         << "the local time is written in the form read back";
 }

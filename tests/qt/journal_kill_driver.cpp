@@ -1,9 +1,11 @@
 // The real program's window and logic on Qt, pressed by a script instead of an operator, for the
 // test that kills it at random moments (journal_kill_test). It answers Yes to every question,
-// presses Start after a random pause of up to 0.4 s (Reset when the game is complete) and reports on
-// standard output, one unbuffered line each:
+// presses Start after a random pause of up to 0.4 s (Reset when the game is complete; now and then
+// it takes the newest number back instead) and reports on standard output, one unbuffered line each:
 //   RESTORED <count> <items of lstHistory ...>   after start-up
 //   PRESS                                        just before each press of Start
+//   TAKEBACK                                     just before each take-back
+//   TAKEN <count>                                when a take-back has been announced to the listeners
 //   DRAWN <ordinal> <number>                     when a draw has been announced to the listeners
 //   RESET                                        when a new game has begun
 //   QUESTION <text>                              every message box
@@ -67,6 +69,10 @@ public:
     {
         Report("DRAWN " + std::to_string(record.DrawnCount()) + " " + std::to_string(record.NewestFirst(0)));
     }
+    void OnNumberTakenBack(const palvo::DrawRecord& record, std::int16_t) override
+    {
+        Report("TAKEN " + std::to_string(record.DrawnCount()));
+    }
     void OnGameReset(const palvo::DrawRecord&) override { Report("RESET"); }
 };
 
@@ -113,7 +119,11 @@ int main(int argc, char* argv[])
         while (idle.elapsed() < pause) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         }
-        if (start->isEnabled()) {
+        if (start->isEnabled() && window.Record().DrawnCount() > 0 &&
+            std::uniform_int_distribution<int>(0, 3)(random) == 0) {
+            Report("TAKEBACK");
+            static_cast<void>(window.TakeBackNewest());
+        } else if (start->isEnabled()) {
             Report("PRESS");
             start->click();
         } else {

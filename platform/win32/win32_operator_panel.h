@@ -1,0 +1,57 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/operator_panel_view.h"
+
+namespace palvo::win32 {
+
+// The operator's panel as a Win32 window owned by the operator's window (it closes with it and
+// stays above it): its sections as group boxes in a column, a message line and a close button.
+// Tab, the mnemonics and Enter work through IsDialogMessage in TranslateKeyboard.
+class Win32OperatorPanel final : public OperatorPanelView {
+public:
+    Win32OperatorPanel(HINSTANCE instance, HWND owner);
+    ~Win32OperatorPanel() override;
+
+    Win32OperatorPanel(const Win32OperatorPanel&) = delete;
+    Win32OperatorPanel& operator=(const Win32OperatorPanel&) = delete;
+
+    // Handles the panel's keys (Tab, mnemonics, Enter, Ctrl+Z, Page Down, F2) for a message of the
+    // message loop; true when the message was used up.
+    [[nodiscard]] bool TranslateKeyboard(const MSG& message);
+    HWND Window() const { return window_; }
+
+    void SetEvents(OperatorPanelEvents* events) override { events_ = events; }
+    void Open(std::optional<PanelPlace> place) override;
+    void Close() override;
+    bool IsOpen() const override { return open_; }
+    std::optional<PanelPlace> Place() const override;
+    std::string NumberText() const override;
+    void SetNumberText(std::string_view text) override;
+    void FocusNumber() override;
+    bool IsChecked(PanelCheck box) const override;
+    void SetChecked(PanelCheck box, bool checked) override;
+    std::int32_t Interval() const override;
+    void SetInterval(std::int32_t seconds) override;
+    void SetTakeBackEnabled(bool enabled) override;
+    void SetMessage(std::string_view text) override;
+    void SetCountdown(std::string_view text) override;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Report(void (OperatorPanelEvents::*call)());
+    HWND Item(int id) const { return GetDlgItem(window_, id); }
+
+    HWND owner_;
+    HWND window_ = nullptr;
+    HFONT font_ = nullptr;
+    OperatorPanelEvents* events_ = nullptr;
+    bool open_ = false;
+    bool quiet_ = false;  // the program sets a field: no change to report
+};
+
+}  // namespace palvo::win32
