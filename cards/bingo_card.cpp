@@ -1,7 +1,7 @@
 #include "cards/bingo_card.h"
 
 #include <algorithm>
-#include <set>
+#include <unordered_set>
 
 namespace palvo {
 
@@ -63,6 +63,30 @@ private:
     int piecesLeft_ = 0;
 };
 
+// A card's 25 cells packed seven bits each: equal exactly when the cards are alike.
+using CellsKey = std::array<std::uint64_t, 3>;
+
+CellsKey KeyOf(const std::array<std::array<std::int16_t, kCardSide>, kCardSide>& cells)
+{
+    CellsKey key{};
+    int bit = 0;
+    for (const auto& row : cells) {
+        for (const std::int16_t number : row) {
+            key[static_cast<std::size_t>(bit / 63)] |= static_cast<std::uint64_t>(number) << (bit % 63);
+            bit += 7;
+        }
+    }
+    return key;
+}
+
+struct CellsKeyHash {
+    std::size_t operator()(const CellsKey& key) const
+    {
+        return static_cast<std::size_t>((key[0] * 0x9E3779B97F4A7C15ULL) ^ (key[1] * 0xC2B2AE3D27D4EB4FULL) ^
+                                        key[2]);
+    }
+};
+
 }  // namespace
 
 std::optional<std::array<ColumnRange, kCardSide>> ColumnRanges(std::int16_t numMax)
@@ -119,7 +143,8 @@ std::vector<BingoCard> CardMaker::MakeSet(std::int16_t numMax, int set, int coun
     }
     std::vector<BingoCard> cards;
     cards.reserve(static_cast<std::size_t>(count));
-    std::set<std::array<std::array<std::int16_t, kCardSide>, kCardSide>> made;
+    std::unordered_set<CellsKey, CellsKeyHash> made;
+    made.reserve(static_cast<std::size_t>(count) * 2);
     for (int serial = 0; serial < count; ++serial) {
         BingoCard card;
         card.numMax = numMax;
@@ -127,7 +152,7 @@ std::vector<BingoCard> CardMaker::MakeSet(std::int16_t numMax, int set, int coun
                      static_cast<std::uint16_t>(serial)};
         for (int attempt = 0;; ++attempt) {
             card.cells = Numbers(*ranges, set, serial, attempt);
-            if (made.insert(card.cells).second) {
+            if (made.insert(KeyOf(card.cells)).second) {
                 break;
             }
         }

@@ -10,7 +10,7 @@ namespace {
 
 constexpr ColorTriple kPaper{255, 255, 255};
 constexpr ColorTriple kInk{0, 0, 0};
-constexpr ColorTriple kCutLine{160, 160, 160};
+constexpr ColorTriple kCutLine{80, 80, 80};  // dark enough to survive printing in black and white
 
 constexpr std::int32_t kSlotWidth = kCardPageWidth / 2;
 constexpr std::int32_t kSlotHeight = kCardPageHeight / 2;
