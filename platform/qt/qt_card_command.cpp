@@ -41,9 +41,15 @@ bool QtPdfDocumentWriter::Write(const std::string& path, int pageCount,
         // Pixel's byte order (blue, green, red, reserved) is Qt's RGB32 on a little-endian machine.
         const QImage colour(reinterpret_cast<const uchar*>(picture.Data()), picture.Width(), picture.Height(),
                             picture.Width() * static_cast<qsizetype>(sizeof(Pixel)), QImage::Format_RGB32);
-        // Ink and grey on paper: one byte a pixel keeps the file smaller and quicker to write.
-        painter.drawImage(QRect(0, 0, writer.width(), writer.height()),
-                          colour.convertToFormat(QImage::Format_Grayscale8));
+        // Ink on paper: a two-colour picture with black first goes into the PDF as a one-bit mask
+        // inked with the pen, an eighth of the bytes to compress and sharp edges on the printer.
+        QImage ink = colour.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
+        if (ink.color(0) != qRgb(0, 0, 0)) {
+            ink.invertPixels();
+        }
+        ink.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+        painter.setPen(Qt::black);
+        painter.drawImage(QRect(0, 0, writer.width(), writer.height()), ink);
     }
     return painter.end();
 }
