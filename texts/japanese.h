@@ -42,6 +42,8 @@ inline constexpr std::string_view kCardWordNotYet = "まだ";
 inline constexpr std::string_view kClaimsHeader = "時刻,カード番号,判定,呼んだ数";
 inline constexpr std::string_view kCardCountInvalid = "カードの枚数は 1 から 10000 までです。";
 inline constexpr std::string_view kCardFileNotWritten = "カードのファイルを書けません: ";
+inline constexpr std::string_view kClaimNotRecorded =
+    "確認の記録 (palvo-claims.csv) を書けませんでした。判定は表示のとおりです。";
 inline constexpr std::string_view kCardUsage =
     "使い方: palvo --cards 枚数 [--max 最大値] [--set 組] (--csv ファイル | --pdf ファイル)";
 
