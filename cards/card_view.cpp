@@ -8,8 +8,9 @@ namespace palvo {
 
 CardViewGrid CardViewGridIn(std::int32_t width, std::int32_t height)
 {
-    // Five cells across, and the letters above take a little more than half a cell.
-    const std::int32_t cell = std::min(width / kCardSide, height * 10 / (kCardSide * 10 + 6));
+    // Five cells across and the letters above them (six tenths of a cell), with a margin of a fifth
+    // of a cell at each side.
+    const std::int32_t cell = std::min(width * 10 / 54, height * 10 / 60);
     return {(width - kCardSide * cell) / 2, height - kCardSide * cell - (height - cell * 56 / 10) / 2, cell};
 }
 
@@ -36,7 +37,7 @@ PixelBuffer ComposeCardView(const CardVerdict& verdict, std::int32_t width, std:
         FillBox(view, grid.left - line / 2, grid.top + i * cell - line / 2, kCardSide * cell + line, line,
                 CardViewColours::kGrid);
     }
-    const SegmentDigitShape digit{cell / 4, std::max(2, cell * 7 / 100), std::max(1, cell / 100)};
+    const SegmentDigitShape digit{cell / 5, std::max(2, cell * 6 / 100), std::max(1, cell / 100)};
     for (int row = 0; row < kCardSide; ++row) {
         for (int column = 0; column < kCardSide; ++column) {
             const std::int32_t centreX = grid.left + column * cell + cell / 2;
@@ -62,7 +63,7 @@ PixelBuffer ComposeCardView(const CardVerdict& verdict, std::int32_t width, std:
         const std::array<double, 2> last = centre(cells.back());
         const double dx = (last[0] - first[0]) / (2.0 * (kCardSide - 1));
         const double dy = (last[1] - first[1]) / (2.0 * (kCardSide - 1));
-        DrawPenLine(view, first[0] - dx, first[1] - dy, last[0] + dx, last[1] + dy, cell / 30.0 + 1,
+        DrawPenLine(view, first[0] - dx, first[1] - dy, last[0] + dx, last[1] + dy, cell / 45.0 + 1,
                     CardViewColours::kLine);
     }
     return view;
