@@ -1,9 +1,7 @@
 #include "platform/qt/qt_card_command.h"
 
 #include <QGuiApplication>
-#include <QImage>
 #include <QPageSize>
-#include <QPainter>
 #include <QPdfWriter>
 #include <iostream>
 #include <vector>
@@ -13,6 +11,7 @@
 #include "config/config_store.h"
 #include "platform/paths.h"
 #include "platform/program_folders.h"
+#include "platform/qt/qt_card_printer.h"
 #include "platform/qt/qt_entropy.h"
 #include "platform/qt/qt_environment.h"
 
@@ -27,31 +26,7 @@ bool QtPdfDocumentWriter::Write(const std::string& path, int pageCount,
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setResolution(300);
     writer.setCreator(QStringLiteral("Palvo"));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        return false;
-    }
-    // Never JPEG: its smears would blur the digits' edges.
-    painter.setRenderHint(QPainter::LosslessImageRendering);
-    for (int i = 0; i < pageCount; ++i) {
-        if (i > 0 && !writer.newPage()) {
-            return false;
-        }
-        const PixelBuffer picture = page(i);
-        // Pixel's byte order (blue, green, red, reserved) is Qt's RGB32 on a little-endian machine.
-        const QImage colour(reinterpret_cast<const uchar*>(picture.Data()), picture.Width(), picture.Height(),
-                            picture.Width() * static_cast<qsizetype>(sizeof(Pixel)), QImage::Format_RGB32);
-        // Ink on paper: a two-colour picture with black first goes into the PDF as a one-bit mask
-        // inked with the pen, an eighth of the bytes to compress and sharp edges on the printer.
-        QImage ink = colour.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
-        if (ink.color(0) != qRgb(0, 0, 0)) {
-            ink.invertPixels();
-        }
-        ink.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-        painter.setPen(Qt::black);
-        painter.drawImage(QRect(0, 0, writer.width(), writer.height()), ink);
-    }
-    return painter.end();
+    return PaintInkPages(writer, pageCount, page);
 }
 
 std::optional<int> RunCardCommandLine(int argc, char* argv[])

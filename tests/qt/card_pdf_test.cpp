@@ -4,15 +4,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QPrinter>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cards/bingo_card.h"
 #include "cards/card_page.h"
+#include "platform/qt/qt_card_printer.h"
+#include "tests/qt/qt_test_application.h"
 #include "tests/support/card_reading.h"
 #include "tests/support/temporary_folder.h"
 
@@ -51,40 +56,15 @@ GreyPicture ReadPgm(const fs::path& path)
     return picture;
 }
 
-TEST(CardCommandLine, PdfPagesReadBackAsTheCsvSays)
+// The PDF's pages as pictures (pdftoppm at 300 dpi) read as `cards` say, four to a page.
+void ExpectPagesReadAs(const fs::path& folder, const std::string& pdf,
+                       const std::vector<std::vector<int>>& cards)
 {
-    if (std::system("pdftoppm -v > /dev/null 2>&1") != 0) {
-        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed: scripts/install-deps.sh installs it";
-    }
-    TemporaryFolder folder("palvo_card_pdf");
-    fs::copy_file(PALVO_PROGRAM, folder.Path() / "palvo");
-    const std::string program = (folder.Path() / "palvo").string();
-    const std::string csv = (folder.Path() / "cards.csv").string();
-    const std::string pdf = (folder.Path() / "cards.pdf").string();
-    // Six cards: a full page and a page with two cards and two empty places.
-    ASSERT_EQ(std::system((program + " --cards 6 --max 75 --csv " + csv + " 2>/dev/null").c_str()), 0);
-    ASSERT_EQ(std::system((program + " --cards 6 --max 75 --pdf " + pdf + " 2>/dev/null").c_str()), 0);
-    ASSERT_TRUE(fs::exists(folder.Path() / "palvo-cards.key")) << "the key is made beside the program";
-    ASSERT_EQ(std::system(("pdftoppm -r 300 -gray " + pdf + " " + (folder.Path() / "page").string()).c_str()),
-              0);
-
-    std::istringstream rows(FileBytes(csv).substr(3));
-    std::vector<std::vector<int>> cards;
-    for (std::string row; std::getline(rows, row);) {
-        std::istringstream fields(row);
-        std::string field;
-        std::getline(fields, field, ',');
-        ASSERT_TRUE(ParseCardCode(field)) << field;
-        std::vector<int> cells;
-        while (std::getline(fields, field, ',')) {
-            cells.push_back(std::stoi(field));
-        }
-        ASSERT_EQ(cells.size(), 25u);
-        cards.push_back(cells);
-    }
-    ASSERT_EQ(cards.size(), 6u);
-    for (int pageIndex = 0; pageIndex < 2; ++pageIndex) {
-        const GreyPicture page = ReadPgm(folder.Path() / ("page-" + std::to_string(pageIndex + 1) + ".pgm"));
+    ASSERT_EQ(std::system(("pdftoppm -r 300 -gray " + pdf + " " + (folder / "page").string()).c_str()), 0);
+    const int pages = static_cast<int>((cards.size() + kCardsPerPage - 1) / kCardsPerPage);
+    ASSERT_FALSE(fs::exists(folder / ("page-" + std::to_string(pages + 1) + ".pgm"))) << "a page too many";
+    for (int pageIndex = 0; pageIndex < pages; ++pageIndex) {
+        const GreyPicture page = ReadPgm(folder / ("page-" + std::to_string(pageIndex + 1) + ".pgm"));
         ASSERT_NEAR(page.width, kCardPageWidth, 2);
         ASSERT_NEAR(page.height, kCardPageHeight, 2);
         const CardReader::IsInk ink = [&page](std::int32_t x, std::int32_t y) {
@@ -109,6 +89,71 @@ TEST(CardCommandLine, PdfPagesReadBackAsTheCsvSays)
             }
         }
     }
+}
+
+TEST(CardCommandLine, PdfPagesReadBackAsTheCsvSays)
+{
+    if (std::system("pdftoppm -v > /dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed: scripts/install-deps.sh installs it";
+    }
+    TemporaryFolder folder("palvo_card_pdf");
+    fs::copy_file(PALVO_PROGRAM, folder.Path() / "palvo");
+    const std::string program = (folder.Path() / "palvo").string();
+    const std::string csv = (folder.Path() / "cards.csv").string();
+    const std::string pdf = (folder.Path() / "cards.pdf").string();
+    // Six cards: a full page and a page with two cards and two empty places.
+    ASSERT_EQ(std::system((program + " --cards 6 --max 75 --csv " + csv + " 2>/dev/null").c_str()), 0);
+    ASSERT_EQ(std::system((program + " --cards 6 --max 75 --pdf " + pdf + " 2>/dev/null").c_str()), 0);
+    ASSERT_TRUE(fs::exists(folder.Path() / "palvo-cards.key")) << "the key is made beside the program";
+
+    std::istringstream rows(FileBytes(csv).substr(3));
+    std::vector<std::vector<int>> cards;
+    for (std::string row; std::getline(rows, row);) {
+        std::istringstream fields(row);
+        std::string field;
+        std::getline(fields, field, ',');
+        ASSERT_TRUE(ParseCardCode(field)) << field;
+        std::vector<int> cells;
+        while (std::getline(fields, field, ',')) {
+            cells.push_back(std::stoi(field));
+        }
+        ASSERT_EQ(cells.size(), 25u);
+        cards.push_back(cells);
+    }
+    ASSERT_EQ(cards.size(), 6u);
+    ExpectPagesReadAs(folder.Path(), pdf, cards);
+}
+
+// The print dialog's path, printing to a PDF file: the same pages through QPrinter.
+TEST(QtCardPrinter, PrintsToAPdfFileThatReadsBack)
+{
+    if (std::system("pdftoppm -v > /dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed: scripts/install-deps.sh installs it";
+    }
+    TestApplication();
+    TemporaryFolder folder("palvo_card_printer");
+    SipKey key{};
+    key[7] = 3;
+    const std::vector<BingoCard> made = CardMaker(key).MakeSet(90, 2, 5);
+    const std::string pdf = (folder.Path() / "printed.pdf").string();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    printer.setResolution(300);
+    ASSERT_TRUE(QtCardPrinter::PrintTo(printer, 2, [&made](int page) {
+        const std::size_t first = static_cast<std::size_t>(page) * kCardsPerPage;
+        return ComposeCardPage(
+            std::span(made).subspan(first, std::min<std::size_t>(kCardsPerPage, made.size() - first)));
+    }));
+    std::vector<std::vector<int>> cards;
+    for (const BingoCard& card : made) {
+        std::vector<int> cells;
+        for (const auto& row : card.cells) {
+            cells.insert(cells.end(), row.begin(), row.end());
+        }
+        cards.push_back(cells);
+    }
+    ExpectPagesReadAs(folder.Path(), pdf, cards);
 }
 
 }  // namespace
