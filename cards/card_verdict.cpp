@@ -119,7 +119,10 @@ CardVerdict JudgeCard(const CardMaker::Lookup& lookup, const GameState& game)
     }
     verdict.kind = CardVerdict::Kind::Bingo;
     verdict.completedAtCount = firstCompletion;
-    verdict.completedBy = game.called[static_cast<std::size_t>(firstCompletion - 1)];
+    // Only a card with no numbers at all would be complete before the first call.
+    if (firstCompletion >= 1) {
+        verdict.completedBy = game.called[static_cast<std::size_t>(firstCompletion - 1)];
+    }
     return verdict;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -106,6 +107,25 @@ TEST(CardCheck, ChecksTypedCodesAgainstTheGameAndRecordsEachClaim)
     EXPECT_NE(bytes.str().find("2026-12-07 20:00:00,\"not a code\",入力誤り,0\r\n"), std::string::npos);
     EXPECT_NE(bytes.str().find("2026-12-07 20:01:00," + CardCodeText(card.code) + ",ビンゴ,5\r\n"),
               std::string::npos);
+}
+
+// Sizes at and beyond the edges: nothing is drawn outside the picture (the sanitizer build
+// watches), and a size too small for a card gives no picture.
+TEST(CardView, AnySizeStaysInsideItsPicture)
+{
+    CardVerdict verdict =
+        JudgeCard({CardMaker::Lookup::Kind::Card, CardMaker(SipKey{}).MakeCard(99, 0, 0)}, GameState{});
+    verdict.lines = {{CardLine::Kind::RisingDiagonal, 0}, {CardLine::Kind::Row, 4}};
+    for (const auto& [width, height] : std::vector<std::array<std::int32_t, 2>>{
+             {50, 60}, {2000, 80}, {80, 2000}, {1920, 1080}, {49, 60}, {50, 59}}) {
+        const PixelBuffer view = ComposeCardView(verdict, width, height, kAmber);
+        const bool fits = width >= 50 && height >= 60;
+        EXPECT_EQ(view.Empty(), !fits) << width << " x " << height;
+        if (fits) {
+            EXPECT_EQ(view.Width(), width);
+            EXPECT_EQ(view.Height(), height);
+        }
+    }
 }
 
 TEST(CardCheck, ADamagedKeyStopsTheChecksAndStays)
