@@ -44,6 +44,8 @@ inline constexpr std::string_view kCardCountInvalid = "カードの枚数は 1 �
 inline constexpr std::string_view kCardFileNotWritten = "カードのファイルを書けません: ";
 inline constexpr std::string_view kClaimNotRecorded =
     "確認の記録 (palvo-claims.csv) を書けませんでした。判定は表示のとおりです。";
+inline constexpr std::string_view kCardCheckTitle = "カード確認";
+inline constexpr std::string_view kCardCodePlaceholder = "カード番号（例 KT7QX-0137）";
 inline constexpr std::string_view kCardUsage =
     "使い方: palvo --cards 枚数 [--max 最大値] [--set 組] (--csv ファイル | --pdf ファイル)";
 
