@@ -1,6 +1,7 @@
 #include "cards/bingo_card.h"
 
 #include <algorithm>
+#include <functional>
 #include <unordered_set>
 
 namespace palvo {
@@ -66,7 +67,7 @@ private:
 // A card's 25 cells packed seven bits each: equal exactly when the cards are alike.
 using CellsKey = std::array<std::uint64_t, 3>;
 
-CellsKey KeyOf(const std::array<std::array<std::int16_t, kCardSide>, kCardSide>& cells)
+CellsKey KeyOf(const CardMaker::Cells& cells)
 {
     CellsKey key{};
     int bit = 0;
@@ -111,11 +112,11 @@ std::uint16_t CardMaker::Tag(std::int16_t numMax, int set, int serial) const
     return static_cast<std::uint16_t>(SipHash24(key_, message) % CardCode::kTags);
 }
 
-std::array<std::array<std::int16_t, kCardSide>, kCardSide> CardMaker::Numbers(
-    const std::array<ColumnRange, kCardSide>& ranges, int set, int serial, int attempt) const
+CardMaker::Cells CardMaker::Numbers(const std::array<ColumnRange, kCardSide>& ranges, int set, int serial,
+                                    int attempt) const
 {
     KeyedStream stream(key_, static_cast<std::int16_t>(ranges.back().last), set, serial, attempt);
-    std::array<std::array<std::int16_t, kCardSide>, kCardSide> cells{};
+    Cells cells{};
     for (int column = 0; column < kCardSide; ++column) {
         const ColumnRange range = ranges[static_cast<std::size_t>(column)];
         std::vector<std::int16_t> pool;
@@ -135,6 +136,23 @@ std::array<std::array<std::int16_t, kCardSide>, kCardSide> CardMaker::Numbers(
     return cells;
 }
 
+void CardMaker::EachCardOfSet(const std::array<ColumnRange, kCardSide>& ranges, int set, int count,
+                              const std::function<void(int serial, const Cells& cells)>& each) const
+{
+    std::unordered_set<CellsKey, CellsKeyHash> made;
+    made.reserve(static_cast<std::size_t>(count) * 2);
+    for (int serial = 0; serial < count; ++serial) {
+        Cells cells{};
+        for (int attempt = 0;; ++attempt) {
+            cells = Numbers(ranges, set, serial, attempt);
+            if (made.insert(KeyOf(cells)).second) {
+                break;
+            }
+        }
+        each(serial, cells);
+    }
+}
+
 std::vector<BingoCard> CardMaker::MakeSet(std::int16_t numMax, int set, int count) const
 {
     const std::optional<std::array<ColumnRange, kCardSide>> ranges = ColumnRanges(numMax);
@@ -143,34 +161,34 @@ std::vector<BingoCard> CardMaker::MakeSet(std::int16_t numMax, int set, int coun
     }
     std::vector<BingoCard> cards;
     cards.reserve(static_cast<std::size_t>(count));
-    std::unordered_set<CellsKey, CellsKeyHash> made;
-    made.reserve(static_cast<std::size_t>(count) * 2);
-    for (int serial = 0; serial < count; ++serial) {
+    EachCardOfSet(*ranges, set, count, [&](int serial, const Cells& cells) {
         BingoCard card;
         card.numMax = numMax;
         card.code = {static_cast<std::uint8_t>(set), Tag(numMax, set, serial),
                      static_cast<std::uint16_t>(serial)};
-        for (int attempt = 0;; ++attempt) {
-            card.cells = Numbers(*ranges, set, serial, attempt);
-            if (made.insert(KeyOf(card.cells)).second) {
-                break;
-            }
-        }
+        card.cells = cells;
         cards.push_back(card);
-    }
+    });
     return cards;
 }
 
 std::optional<BingoCard> CardMaker::MakeCard(std::int16_t numMax, int set, int serial) const
 {
-    if (serial < 0 || serial >= CardCode::kSerials) {
+    const std::optional<std::array<ColumnRange, kCardSide>> ranges = ColumnRanges(numMax);
+    if (!ranges || set < 0 || set >= CardCode::kSets || serial < 0 || serial >= CardCode::kSerials) {
         return std::nullopt;
     }
-    std::vector<BingoCard> cards = MakeSet(numMax, set, serial + 1);
-    if (cards.empty()) {
-        return std::nullopt;
-    }
-    return cards.back();
+    // The earlier cards of the set only decide whether this one had to be made again.
+    BingoCard card;
+    card.numMax = numMax;
+    card.code = {static_cast<std::uint8_t>(set), Tag(numMax, set, serial),
+                 static_cast<std::uint16_t>(serial)};
+    EachCardOfSet(*ranges, set, serial + 1, [&](int made, const Cells& cells) {
+        if (made == serial) {
+            card.cells = cells;
+        }
+    });
+    return card;
 }
 
 CardMaker::Lookup CardMaker::Find(std::string_view typed, std::int16_t numMax) const

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -65,9 +66,13 @@ public:
     // The tag only this key gives a card of `numMax`, `set` and `serial`.
     std::uint16_t Tag(std::int16_t numMax, int set, int serial) const;
 
+    using Cells = std::array<std::array<std::int16_t, kCardSide>, kCardSide>;
+
 private:
-    std::array<std::array<std::int16_t, kCardSide>, kCardSide> Numbers(
-        const std::array<ColumnRange, kCardSide>& ranges, int set, int serial, int attempt) const;
+    Cells Numbers(const std::array<ColumnRange, kCardSide>& ranges, int set, int serial, int attempt) const;
+    // The cells of serials 0 ... count - 1 of a set in serial order, each unlike all before it.
+    void EachCardOfSet(const std::array<ColumnRange, kCardSide>& ranges, int set, int count,
+                       const std::function<void(int serial, const Cells& cells)>& each) const;
 
     SipKey key_;
 };
