@@ -194,7 +194,7 @@ CallOutcome MainWindow::EnterNumber(std::int16_t number, Rolling rolling)
                            listeners_);
     const SequenceEnd end = rolling == Rolling::Yes ? sequence.Run(number) : sequence.Enter(number);
     if (end == SequenceEnd::GameComplete && !life_.closeRequested && !life_.closed) {
-        services_.messages.Show(kGameCompleteNotice, MessageStyle::Notice);
+        services_.messages.Show(texts::kGameCompleteNotice, MessageStyle::Notice);
     }
     ReportJournalTroubles();
     --busy_;

@@ -19,6 +19,10 @@ namespace palvo {
 // A file open for appending; every Append is on the disk (fsync, FlushFileBuffers) before it
 // returns. Only regular files are opened, never through a symbolic link (or another reparse point
 // on Windows): a link put in the file's place could point anywhere on the system.
+// Who may read a file the program creates: anyone the folder lets in, or only its owner (a
+// secret). An existing file keeps its permissions.
+enum class FileReaders { Shared, OwnerOnly };
+
 class DurableAppendFile {
 public:
     DurableAppendFile() = default;
@@ -40,8 +44,10 @@ public:
     DurableAppendFile& operator=(const DurableAppendFile&) = delete;
 
     // Opens `path` for appending, creating it when missing (and then making its name durable
-    // too); a closed file when it cannot be opened or is not a regular file.
-    [[nodiscard]] static DurableAppendFile Open(const std::filesystem::path& path);
+    // too); a closed file when it cannot be opened or is not a regular file. On Windows a new file
+    // takes the folder's permissions whatever `readers` says.
+    [[nodiscard]] static DurableAppendFile Open(const std::filesystem::path& path,
+                                                FileReaders readers = FileReaders::Shared);
 
     bool IsOpen() const { return handle_ != kClosed; }
     // The file's size when it was opened: 0 for a new file.

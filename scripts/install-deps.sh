@@ -11,7 +11,7 @@ linux_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-image-formats-plugins qt6-translations-l10n
     fonts-ipafont-gothic
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool imagemagick poppler-utils
     dpkg-dev file lintian desktop-file-utils appstream
     clang libclang-rt-14-dev
 )

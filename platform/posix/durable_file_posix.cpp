@@ -30,8 +30,8 @@ std::optional<std::string> ReadAt(int descriptor, off_t offset, std::size_t coun
     std::string bytes(count, '\0');
     std::size_t filled = 0;
     while (filled < count) {
-        const ssize_t result = ::pread(descriptor, bytes.data() + filled, count - filled,
-                                       offset + static_cast<off_t>(filled));
+        const ssize_t result =
+            ::pread(descriptor, bytes.data() + filled, count - filled, offset + static_cast<off_t>(filled));
         if (result < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;
@@ -56,13 +56,14 @@ void SyncFolderOf(const std::filesystem::path& path)
 
 }  // namespace
 
-DurableAppendFile DurableAppendFile::Open(const std::filesystem::path& path)
+DurableAppendFile DurableAppendFile::Open(const std::filesystem::path& path, FileReaders readers)
 {
     DurableAppendFile file;
     bool created = true;
     // O_NONBLOCK: a pipe put in the file's place must not hang the program; it is refused below.
     // O_NOFOLLOW: a link in the file's place is refused, not written through.
-    int descriptor = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC | O_NONBLOCK, 0666);
+    int descriptor = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC | O_NONBLOCK,
+                            readers == FileReaders::OwnerOnly ? 0600 : 0666);
     if (descriptor < 0 && errno == EEXIST) {
         created = false;
         descriptor = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);

@@ -12,6 +12,7 @@
 #include "platform/platform_services.h"
 #include "platform/program_folders.h"
 #include "platform/qt/qt_audience_window.h"
+#include "platform/qt/qt_card_command.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_common_dialogs.h"
 #include "platform/qt/qt_entropy.h"
@@ -28,6 +29,10 @@
 
 int main(int argc, char* argv[])
 {
+    // palvo --cards ...: cards printed to a file, no window.
+    if (const std::optional<int> exitCode = palvo::RunCardCommandLine(argc, argv)) {
+        return *exitCode;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Palvo"));
     QApplication::setWindowIcon(palvo::ProgramIcon());

@@ -10,6 +10,7 @@
 #include "app/settings_folder_claim.h"
 #include "platform/platform_services.h"
 #include "platform/win32/win32_audience_window.h"
+#include "platform/win32/win32_card_command.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_common_dialogs.h"
 #include "platform/win32/win32_entropy_source.h"
@@ -24,6 +25,10 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
+    // palvo --cards ...: cards written to a file, no window.
+    if (const std::optional<int> exitCode = palvo::win32::RunCardCommandLine()) {
+        return *exitCode;
+    }
     // The picture decoder and the common dialogs are COM clients on this, the only, thread.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     int exitCode = 0;

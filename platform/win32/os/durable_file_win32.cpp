@@ -64,7 +64,7 @@ std::optional<std::string> ReadAt(HANDLE file, std::uint64_t offset, std::size_t
 
 }  // namespace
 
-DurableAppendFile DurableAppendFile::Open(const std::filesystem::path& path)
+DurableAppendFile DurableAppendFile::Open(const std::filesystem::path& path, FileReaders /*readers*/)
 {
     DurableAppendFile file;
     // FILE_APPEND_DATA alone: every write lands at the end of the file.
@@ -92,8 +92,8 @@ bool DurableAppendFile::Append(std::string_view bytes)
     std::size_t written = 0;
     while (written < bytes.size()) {
         DWORD done = 0;
-        if (!WriteFile(AsHandle(handle_), bytes.data() + written, static_cast<DWORD>(bytes.size() - written), &done,
-                       nullptr) ||
+        if (!WriteFile(AsHandle(handle_), bytes.data() + written, static_cast<DWORD>(bytes.size() - written),
+                       &done, nullptr) ||
             done == 0) {
             return false;
         }
@@ -117,7 +117,8 @@ std::optional<FileHead> ReadFileHead(const std::filesystem::path& path, std::siz
     if (file == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
-    std::optional<std::string> bytes = ReadAt(file, 0, static_cast<std::size_t>(std::min<std::uint64_t>(size, limit)));
+    std::optional<std::string> bytes =
+        ReadAt(file, 0, static_cast<std::size_t>(std::min<std::uint64_t>(size, limit)));
     CloseHandle(file);
     if (!bytes) {
         return std::nullopt;

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/entropy_source.h"
+#include "platform/page_document.h"
+
+namespace palvo {
+
+// Printing cards from the command line, without a window:
+//   palvo --cards 40 [--max 75] [--set K] (--csv cards.csv | --pdf cards.pdf)
+struct CardPrintRequest {
+    enum class Output { Csv, Pdf };
+    int count = 0;
+    std::optional<std::int16_t> numMax;  // the game's current highest number when left out
+    int set = 0;
+    Output output = Output::Csv;
+    std::string path;  // UTF-8
+};
+
+struct CardCommandLine {
+    enum class Kind { NotCards, Invalid, Request };
+    Kind kind = Kind::NotCards;
+    CardPrintRequest request;
+    std::string problem;  // for Invalid: what the person reads
+};
+
+// Reads the arguments after the program's name; NotCards when --cards is not among them.
+[[nodiscard]] CardCommandLine ParseCardCommandLine(const std::vector<std::string>& arguments);
+
+struct CardCommandResult {
+    int exitCode = 0;
+    std::string message;  // for standard error; empty on success
+};
+
+// Makes the cards of `request` with the key in `settingsFolder` (made there on first use) and
+// writes them as CSV, or as pages through `pdf` (nullptr where the platform writes no PDF).
+[[nodiscard]] CardCommandResult RunCardCommand(const CardPrintRequest& request,
+                                               const std::filesystem::path& settingsFolder,
+                                               std::int16_t currentNumMax, EntropySource& entropy,
+                                               PageDocumentWriter* pdf);
+
+}  // namespace palvo
