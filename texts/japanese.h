@@ -7,4 +7,20 @@
 // reaches a person. Texts are grouped by where they appear.
 namespace palvo::texts {
 
+// The players' web page and the streaming overlay, served to phones and browsers (web/).
+inline constexpr std::string_view kWebPageTitle = "パルボ　ビンゴ";
+inline constexpr std::string_view kWebWaiting = "接続中…";
+inline constexpr std::string_view kWebCurrentNumber = "いまの番号";
+inline constexpr std::string_view kWebRecentNumbers = "最近の5つ";
+inline constexpr std::string_view kWebBoard = "出た番号";
+inline constexpr std::string_view kWebGameOver = "終了";
+inline constexpr std::string_view kWebCardHeading = "あなたのカード";
+inline constexpr std::string_view kWebCardCodeLabel = "カード番号";
+inline constexpr std::string_view kWebCardShow = "表示";
+inline constexpr std::string_view kWebCardForget = "別のカード";
+inline constexpr std::string_view kWebCardNotFound = "このカード番号は見つかりません";
+inline constexpr std::string_view kWebCardFree = "FREE";
+inline constexpr std::string_view kWebBingo = "ビンゴ？";
+inline constexpr std::string_view kWebBingoNote = "係の確認をお待ちください";
+
 }  // namespace palvo::texts

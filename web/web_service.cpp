@@ -1,0 +1,80 @@
+#include "web/web_service.h"
+
+#include <charconv>
+
+namespace palvo {
+
+std::optional<WebCommandLine> ReadWebCommandLine(const std::vector<std::string_view>& arguments)
+{
+    WebCommandLine wanted;
+    constexpr std::string_view kWithPort = "--web=";
+    for (const std::string_view argument : arguments) {
+        if (argument == "--web") {
+            wanted = WebCommandLine{true, 8080};
+        } else if (argument.starts_with(kWithPort)) {
+            const std::string_view text = argument.substr(kWithPort.size());
+            std::uint32_t port = 0;
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), port);
+            if (error != std::errc() || end != text.data() + text.size() || port == 0 || port > 65535) {
+                return std::nullopt;
+            }
+            wanted = WebCommandLine{true, static_cast<std::uint16_t>(port)};
+        }
+    }
+    return wanted;
+}
+
+WebService::WebService(GameStatePublisher& publisher, const CardLookup* cards, WebServerOptions options)
+    : publisher_(publisher), options_(options), server_(options, cards)
+{
+    publisher_.Watch([this](const std::shared_ptr<const GameState>& state) { server_.Publish(state); });
+}
+
+bool WebService::TurnOn()
+{
+    if (IsOn()) {
+        return true;
+    }
+    const std::optional<std::uint16_t> port = server_.Start(publisher_.Snapshot());
+    if (!port) {
+        return false;
+    }
+    const bool everywhere = options_.address == "0.0.0.0";
+    address_ = "http://" + (everywhere ? LocalNetworkAddress() : options_.address) + ":" +
+               std::to_string(*port) + "/";
+    Changed();
+    return true;
+}
+
+void WebService::TurnOff()
+{
+    if (!IsOn()) {
+        return;
+    }
+    server_.Stop();
+    address_.clear();
+    Changed();
+}
+
+bool WebService::Toggle()
+{
+    if (IsOn()) {
+        TurnOff();
+        return false;
+    }
+    return TurnOn();
+}
+
+void WebService::Watch(std::function<void()> watcher)
+{
+    watchers_.push_back(std::move(watcher));
+}
+
+void WebService::Changed()
+{
+    for (const auto& watcher : watchers_) {
+        watcher();
+    }
+}
+
+}  // namespace palvo
