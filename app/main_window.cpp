@@ -34,6 +34,7 @@ MainWindow::MainWindow(MainWindowView& view, PlatformServices& services) : view_
 {
     view_.SetEvents(this);
     listeners_.Add(journal_);
+    listeners_.Add(state_);
 }
 
 MainWindow::~MainWindow()
@@ -92,6 +93,7 @@ bool MainWindow::LoadAndShow()
 
     view_.Show();
     record_.Create(gConfig->NumMax());
+    state_.OnRecordChanged(record_);
     if (record_.IsComplete()) {
         view_.SetEnabled(Control::cmdStart, false);
     }

@@ -12,6 +12,7 @@
 #include "draw/draw_record.h"
 #include "draw/game_journal.h"
 #include "draw/game_listener.h"
+#include "draw/game_state.h"
 #include "draw/history_board.h"
 #include "draw/number_picker.h"
 #include "draw/start_sequence.h"
@@ -43,6 +44,9 @@ public:
     // `listener` follows the game from now on (drawn numbers, resets, refreshed settings); it must
     // outlive this window.
     void AddListener(GameListener& listener) { listeners_.Add(listener); }
+
+    // The game as snapshots any thread may read, for the views that follow it from afar.
+    GameStatePublisher& State() { return state_; }
 
     // The game in force, for a follower that joins late.
     const DrawRecord& Record() const { return record_; }
@@ -115,6 +119,7 @@ private:
     WindowLife life_;
     GameJournal journal_;  // the first listener: a draw is on the disk before anything else follows it
     GameListeners listeners_;
+    GameStatePublisher state_;
     // The configured background that the shipped picture stands in for (warned once at start-up).
     std::optional<std::string> backgroundStandIn_;
     int busy_ = 0;  // handlers in progress; a close waits until none is

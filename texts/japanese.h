@@ -23,4 +23,10 @@ inline constexpr std::string_view kWebCardFree = "FREE";
 inline constexpr std::string_view kWebBingo = "ビンゴ？";
 inline constexpr std::string_view kWebBingoNote = "係の確認をお待ちください";
 
+// The operator's notices about the players' web service (the main window, the command line).
+inline constexpr std::string_view kWebCannotStart =
+    "スマホ表示を開始できませんでした。\n使えるポート番号がありません（ほかのプログラムが使用中です）。";
+inline constexpr std::string_view kWebBadPort = "--web=ポート番号 には 1～65535 の数を指定してください。";
+inline constexpr std::string_view kWebStarted = "スマホ表示: ";
+
 }  // namespace palvo::texts

@@ -1,5 +1,6 @@
 #include "web/web_service.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace palvo {
@@ -24,10 +25,23 @@ std::optional<WebCommandLine> ReadWebCommandLine(const std::vector<std::string_v
     return wanted;
 }
 
-WebService::WebService(GameStatePublisher& publisher, const CardLookup* cards, WebServerOptions options)
-    : publisher_(publisher), options_(options), server_(options, cards)
+WebServerOptions WebCommandLine::Options() const
 {
-    publisher_.Watch([this](const std::shared_ptr<const GameState>& state) { server_.Publish(state); });
+    WebServerOptions options;
+    options.firstPort = firstPort;
+    options.lastPort = static_cast<std::uint16_t>(std::min<std::uint32_t>(firstPort + 19u, 65535u));
+    return options;
+}
+
+WebService::WebService(GameStatePublisher& publisher, const CardLookup* cards, WebServerOptions options)
+    : publisher_(publisher), options_(options), server_(std::make_shared<WebServer>(options, cards))
+{
+    publisher_.Watch(
+        [server = std::weak_ptr<WebServer>(server_)](const std::shared_ptr<const GameState>& state) {
+            if (const std::shared_ptr<WebServer> alive = server.lock()) {
+                alive->Publish(state);
+            }
+        });
 }
 
 bool WebService::TurnOn()
@@ -35,7 +49,7 @@ bool WebService::TurnOn()
     if (IsOn()) {
         return true;
     }
-    const std::optional<std::uint16_t> port = server_.Start(publisher_.Snapshot());
+    const std::optional<std::uint16_t> port = server_->Start(publisher_.Snapshot());
     if (!port) {
         return false;
     }
@@ -51,7 +65,7 @@ void WebService::TurnOff()
     if (!IsOn()) {
         return;
     }
-    server_.Stop();
+    server_->Stop();
     address_.clear();
     Changed();
 }

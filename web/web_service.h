@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,9 @@ namespace palvo {
 struct WebCommandLine {
     bool on = false;
     std::uint16_t firstPort = 8080;
+
+    // The service's options: this port or one of the next nineteen (8080 to 8099 by default).
+    [[nodiscard]] WebServerOptions Options() const;
 };
 
 // Reads `--web` (port 8080 and up) and `--web=PORT` among `arguments`; nothing when PORT is
@@ -35,7 +39,7 @@ public:
     void TurnOff();
     // Turns it on when off and off when on; true when it is on afterwards.
     bool Toggle();
-    [[nodiscard]] bool IsOn() const { return server_.Running(); }
+    [[nodiscard]] bool IsOn() const { return server_->Running(); }
     // The address players type or scan while on, e.g. "http://192.168.1.20:8080/"; empty while off.
     [[nodiscard]] const std::string& Address() const { return address_; }
 
@@ -47,7 +51,8 @@ private:
 
     GameStatePublisher& publisher_;
     WebServerOptions options_;
-    WebServer server_;
+    // Shared with the publisher's watcher, which must not outlive it.
+    std::shared_ptr<WebServer> server_;
     std::string address_;
     std::vector<std::function<void()>> watchers_;
 };

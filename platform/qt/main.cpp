@@ -23,11 +23,19 @@
 #include "platform/qt/qt_settings_dialog_host.h"
 #include "platform/qt/qt_sound.h"
 #include "platform/qt/qt_termination_signal.h"
+#include "texts/japanese.h"
+#include "web/web_service.h"
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Palvo"));
+    const std::optional<palvo::WebCommandLine> webWanted =
+        palvo::ReadWebCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
+    if (!webWanted) {
+        std::cerr << palvo::texts::kWebBadPort << std::endl;
+        return 2;
+    }
     QApplication::setWindowIcon(palvo::ProgramIcon());
 
     // Checked before anything is read or written: a folder the program cannot name as text.
@@ -78,6 +86,26 @@ int main(int argc, char* argv[])
     mainWindow.AddListener(audience);
     QShortcut audienceKey(QKeySequence(Qt::Key_F5), &view.Window());
     QObject::connect(&audienceKey, &QShortcut::activated, [&audience] { audience.Toggle(); });
+    // The players' phones: F6 turns the read-only web service on and off.
+    palvo::WebService web(mainWindow.State(), nullptr, webWanted->Options());
+    const auto reportTurnOn = [&web, &messages](bool started) {
+        if (started) {
+            std::cout << palvo::texts::kWebStarted << web.Address() << std::endl;
+        } else {
+            messages.Show(palvo::texts::kWebCannotStart, palvo::MessageStyle::Warning);
+        }
+    };
+    if (webWanted->on) {
+        reportTurnOn(web.TurnOn());
+    }
+    QShortcut webKey(QKeySequence(Qt::Key_F6), &view.Window());
+    QObject::connect(&webKey, &QShortcut::activated, [&web, &reportTurnOn] {
+        if (web.IsOn()) {
+            web.TurnOff();
+        } else {
+            reportTurnOn(web.TurnOn());
+        }
+    });
     if (termination.Received()) {
         QTimer::singleShot(0, &view.Window(), [&view] { view.Window().close(); });
     }
