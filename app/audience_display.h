@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "app/main_window.h"
 #include "display/audience_board.h"
 #include "display/audience_frame.h"
+#include "display/qr_picture.h"
 #include "draw/game_listener.h"
 #include "platform/audience_window.h"
 
@@ -27,6 +29,9 @@ public:
     // before the operator's window has started up or after it has closed.
     void Toggle();
     [[nodiscard]] bool IsOpen() const { return window_.IsOpen(); }
+
+    // Shows `code` (the address of the players' web page) in a corner from now on; nothing takes it away.
+    void ShowAddress(std::optional<QrModules> code);
 
     // Shows `record` from now on, as after a game brought back at start-up.
     void Follow(const DrawRecord& record);
@@ -54,6 +59,7 @@ private:
     MainWindow& game_;
     AudienceBoard board_;
     AudienceFrame frame_;
+    std::optional<QrModules> address_;
     Pending pending_ = Pending::Nothing;
     std::int32_t scale_ = 1;  // window pixels per frame pixel of the frame last composed
 };

@@ -24,6 +24,7 @@
 #include "platform/qt/qt_sound.h"
 #include "platform/qt/qt_termination_signal.h"
 #include "texts/japanese.h"
+#include "web/address_code.h"
 #include "web/web_service.h"
 
 int main(int argc, char* argv[])
@@ -88,6 +89,10 @@ int main(int argc, char* argv[])
     QObject::connect(&audienceKey, &QShortcut::activated, [&audience] { audience.Toggle(); });
     // The players' phones: F6 turns the read-only web service on and off.
     palvo::WebService web(mainWindow.State(), nullptr, webWanted->Options());
+    // While on, the players' display shows where the phones find it.
+    web.Watch([&web, &audience] {
+        audience.ShowAddress(web.IsOn() ? palvo::EncodeQr(web.Address()) : std::nullopt);
+    });
     const auto reportTurnOn = [&web, &messages](bool started) {
         if (started) {
             std::cout << palvo::texts::kWebStarted << web.Address() << std::endl;
