@@ -3,16 +3,19 @@
 // kept-alive connections, and hostile clients (oversize heads, 5,000 half-open connections, a
 // reader that never reads) while the streams go on. Prints numbers; bounded to well under a minute.
 
+#include <algorithm>
 #include <array>
 #include <boost/asio/connect.hpp>
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/read.hpp>
 #include <boost/asio/read_until.hpp>
 #include <boost/asio/steady_timer.hpp>
 #include <boost/asio/write.hpp>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -221,16 +224,6 @@ int main()
     // Hostile clients while the streams stay connected.
     {
         asio::io_context hostile;
-        std::vector<std::unique_ptr<tcp::socket>> halfOpen;
-        for (int i = 0; i < 5000; ++i) {
-            auto socket = std::make_unique<tcp::socket>(hostile);
-            boost::system::error_code error;
-            socket->connect(endpoint, error);
-            if (!error) {
-                asio::write(*socket, asio::buffer(std::string("GET /state HTTP/1.1\r\nHo")), error);
-            }
-            halfOpen.push_back(std::move(socket));
-        }
         std::array<std::string, 3> attacks = {"GET / HTTP/1.1\r\nX: " + std::string(10'000, 'x') + "\r\n\r\n",
                                               "GET /%2e%2e/%2e%2e/etc/passwd HTTP/1.1\r\n\r\n",
                                               "\x16\x03\x01 not http\r\n\r\n"};
@@ -243,6 +236,16 @@ int main()
             std::string reply;
             asio::read(socket, asio::dynamic_buffer(reply), error);
             answered += reply.rfind("HTTP/1.1 4", 0) == 0 ? 1 : 0;
+        }
+        std::vector<std::unique_ptr<tcp::socket>> halfOpen;
+        for (int i = 0; i < 5000; ++i) {
+            auto socket = std::make_unique<tcp::socket>(hostile);
+            boost::system::error_code error;
+            socket->connect(endpoint, error);
+            if (!error) {
+                asio::write(*socket, asio::buffer(std::string("GET /state HTTP/1.1\r\nHo")), error);
+            }
+            halfOpen.push_back(std::move(socket));
         }
         // A reader that never reads while events pile up.
         tcp::socket slow(hostile);
@@ -261,6 +264,16 @@ int main()
         std::printf("3 draws under attack: %zu deliveries, p50 %.1f ms, p99 %.1f ms; memory %ld KiB\n",
                     underAttack.size(), Percentile(underAttack, 0.5), Percentile(underAttack, 0.99),
                     ResidentKilobytes());
+        // Once the half-open heads run out of time, new clients are served again.
+        std::this_thread::sleep_for(options.headTimeout + 1s);
+        tcp::socket late(hostile);
+        late.connect(endpoint, error);
+        asio::write(late, asio::buffer(std::string("GET /state HTTP/1.1\r\nConnection: close\r\n\r\n")),
+                    error);
+        std::string reply;
+        asio::read(late, asio::dynamic_buffer(reply), error);
+        std::printf("after the head timeout: server counts %zu connections, a new client gets \"%s\"\n",
+                    server.Connections(), reply.substr(0, 15).c_str());
     }
     server.Stop();
     return 0;
