@@ -215,6 +215,10 @@ input, button { font-size: 1.1rem; padding: 6px 10px; }
   #current { font-size: min(24vw, 50vh); }
   #board { grid-template-columns: repeat(15, 1fr); }
 }
+@media (min-width: 1200px) {
+  #board span { font-size: 1.7rem; padding: 10px 0; }
+  #count { font-size: 3rem; }
+}
 body.overlay { background: transparent; }
 main.overlay { display: flex; align-items: flex-end; gap: 24px; padding: 16px; }
 main.overlay #current { font-size: 30vh; text-shadow: 0 0 12px #000, 0 0 4px #000; }

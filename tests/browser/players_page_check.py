@@ -1,0 +1,113 @@
+#!/usr/bin/python3
+"""The players' page in a real browser (Debian's headless Chromium through chromium-driver):
+the program runs on a virtual display with --web; the page follows three draws, a dropped
+connection (the service turned off, a number drawn meanwhile, turned on again) and a Reset, in a
+phone's portrait (390x844) and on a desktop (1920x1080); screenshots go to the folder given.
+Run by scripts/browser-check.sh; not part of make test (it needs Chromium and takes ~40 s)."""
+
+import json
+import subprocess
+import sys
+import time
+import urllib.request
+
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+
+port, window, shots = sys.argv[1], sys.argv[2], sys.argv[3]
+base = f"http://127.0.0.1:{port}"
+
+
+def state():
+    with urllib.request.urlopen(base + "/state", timeout=2) as answer:
+        return json.load(answer)
+
+
+def click(x, y):
+    subprocess.run(["xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1"], check=True)
+
+
+def key(name):
+    subprocess.run(["xdotool", "windowfocus", "--sync", window, "key", name], check=True)
+
+
+def draw(service_on=True):
+    if not service_on:
+        click(711, 523)
+        time.sleep(4)
+        return
+    before = state()["count"]
+    click(711, 523)
+    deadline = time.time() + 10
+    while state()["count"] == before and time.time() < deadline:
+        time.sleep(0.1)
+
+
+def browser(width, height):
+    options = Options()
+    options.add_argument("--headless=new")
+    options.add_argument("--no-sandbox")
+    options.add_argument(f"--window-size={width},{height}")
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def shown(page):
+    return (page.find_element(By.ID, "current").text, page.find_element(By.ID, "count").text,
+            [e.text for e in page.find_elements(By.CSS_SELECTOR, "#recent li")],
+            len(page.find_elements(By.CSS_SELECTOR, "#board span.lit")))
+
+
+def expect_follows(page, what):
+    s = state()
+    want = (str(s["newest"]) if s["newest"] is not None else "--", f"{s['count']} / {s['numMax']}",
+            [str(n) for n in s["called"][-6:-1][::-1]], s["count"])
+    deadline = time.time() + 8
+    while shown(page) != want and time.time() < deadline:
+        time.sleep(0.1)
+    got = shown(page)
+    print(f"{what}: page shows {got}, state {want}: {'ok' if got == want else 'WRONG'}")
+    return got == want
+
+
+failures = 0
+phone = browser(390, 844)
+desktop = browser(1920, 1080)
+overlay = browser(1280, 720)
+try:
+    for page in (phone, desktop):
+        page.get(base + "/")
+    overlay.get(base + "/overlay")
+    failures += not expect_follows(phone, "first load")
+    for n in range(3):
+        draw()
+        failures += not expect_follows(phone, f"draw {n + 1} (phone)")
+    failures += not expect_follows(desktop, "three draws (desktop)")
+    phone.save_screenshot(f"{shots}/phone-three-draws.png")
+    desktop.save_screenshot(f"{shots}/desktop-three-draws.png")
+    overlay.save_screenshot(f"{shots}/overlay.png")
+
+    key("F6")  # the connection drops
+    time.sleep(1)
+    draw(service_on=False)  # a number the phones miss while the service is off
+    phone.save_screenshot(f"{shots}/phone-while-off.png")
+    key("F6")
+    failures += not expect_follows(phone, "back after a dropped connection (phone)")
+    failures += not expect_follows(desktop, "back after a dropped connection (desktop)")
+
+    click(534, 543)  # Reset, and Yes to its question
+    time.sleep(1)
+    subprocess.run(["xdotool", "key", "Return"], check=True)
+    time.sleep(1)
+    failures += not expect_follows(phone, "Reset (phone)")
+    phone.save_screenshot(f"{shots}/phone-after-reset.png")
+    desktop.save_screenshot(f"{shots}/desktop-after-reset.png")
+    errors = [e for e in phone.get_log("browser") if e["level"] == "SEVERE" and "/events" not in e["message"] and "favicon" not in e["message"]]
+    print(f"console errors: {errors}")
+    failures += len(errors)
+finally:
+    for page in (phone, desktop, overlay):
+        page.quit()
+print("browser check: " + ("passed" if failures == 0 else f"{failures} FAILED"))
+sys.exit(1 if failures else 0)
