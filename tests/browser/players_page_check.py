@@ -1,14 +1,18 @@
 #!/usr/bin/python3
 """The players' page in a real browser (Debian's headless Chromium through chromium-driver):
 the program runs on a virtual display with --web; the page follows three draws, a dropped
-connection (the service turned off, a number drawn meanwhile, turned on again) and a Reset, in a
+connection (the service turned off, a number drawn meanwhile, turned on again) and a Reset, and a card code entered and marked, in a
 phone's portrait (390x844) and on a desktop (1920x1080); screenshots go to the folder given.
 Run by scripts/browser-check.sh; not part of make test (it needs Chromium and takes ~40 s)."""
 
+import http.server
 import json
+import socketserver
 import subprocess
+import threading
 import sys
 import time
+import urllib.error
 import urllib.request
 
 from selenium import webdriver
@@ -71,6 +75,58 @@ def expect_follows(page, what):
     return got == want
 
 
+class CardProxy(http.server.BaseHTTPRequestHandler):
+    """Passes everything to the program, and answers /card/TEST-1 itself (this build has no
+    cards of its own): a 2x2 card whose top row holds the first two numbers called, so that row
+    is a line, one number not called, and a free cell."""
+
+    def do_GET(self):
+        if self.path.startswith("/card/"):
+            if self.path != "/card/TEST-1":
+                self.send_error(404)
+                return
+            called = state()["called"]
+            spare = next(n for n in range(1, 76) if n not in called)
+            body = json.dumps({"code": "TEST-1", "columns": 2, "rows": 2,
+                               "cells": [called[0], called[1], spare, None]}).encode()
+            self.send_response(200)
+            self.send_header("Content-Type", "application/json")
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            self.wfile.write(body)
+            return
+        try:
+            upstream = urllib.request.urlopen(base + self.path, timeout=60)
+        except urllib.error.HTTPError as refused:
+            self.send_error(refused.code)
+            return
+        self.send_response(upstream.status)
+        for name in ("Content-Type", "Content-Security-Policy", "Cache-Control"):
+            if upstream.headers.get(name):
+                self.send_header(name, upstream.headers[name])
+        self.end_headers()
+        try:
+            while True:
+                chunk = upstream.read1(65536) if hasattr(upstream, "read1") else upstream.read(1)
+                if not chunk:
+                    break
+                self.wfile.write(chunk)
+                self.wfile.flush()
+        except OSError:
+            pass
+
+    def log_message(self, *args):
+        pass
+
+
+class ThreadingServer(socketserver.ThreadingMixIn, http.server.HTTPServer):
+    daemon_threads = True
+
+
+proxy = ThreadingServer(("127.0.0.1", 0), CardProxy)
+threading.Thread(target=proxy.serve_forever, daemon=True).start()
+proxy_base = f"http://127.0.0.1:{proxy.server_address[1]}"
+
 failures = 0
 phone = browser(390, 844)
 desktop = browser(1920, 1080)
@@ -95,6 +151,32 @@ try:
     key("F6")
     failures += not expect_follows(phone, "back after a dropped connection (phone)")
     failures += not expect_follows(desktop, "back after a dropped connection (desktop)")
+
+    card = browser(390, 844)
+    try:
+        card.get(proxy_base + "/")
+        time.sleep(1)
+        card.find_element(By.ID, "card-input").send_keys("NO-SUCH")
+        card.find_element(By.CSS_SELECTOR, "#card-form button").click()
+        time.sleep(1)
+        unknown = card.find_element(By.ID, "card-missing").is_displayed()
+        card.find_element(By.ID, "card-input").clear()
+        card.find_element(By.ID, "card-input").send_keys("TEST-1")
+        card.find_element(By.CSS_SELECTOR, "#card-form button").click()
+        time.sleep(1.5)
+        card.get(proxy_base + "/")  # the code is kept in the browser
+        time.sleep(2)
+        marked = [c.text for c in card.find_elements(By.CSS_SELECTOR, "#card-grid span.marked")]
+        called = state()["called"]
+        bingo = card.find_element(By.ID, "bingo").is_displayed()
+        want = [str(called[0]), str(called[1]), card.find_element(By.ID, "card-grid").get_attribute("data-free")]
+        ok = unknown and marked == want and bingo
+        print(f"card: unknown code refused {unknown}, marked {marked} (want {want}), bingo banner {bingo}: "
+              f"{'ok' if ok else 'WRONG'}")
+        failures += not ok
+        card.save_screenshot(f"{shots}/phone-card-bingo.png")
+    finally:
+        card.quit()
 
     click(534, 543)  # Reset, and Yes to its question
     time.sleep(1)
