@@ -18,6 +18,7 @@ import urllib.request
 from selenium import webdriver
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
+from selenium.common.exceptions import StaleElementReferenceException
 from selenium.webdriver.common.by import By
 
 port, window, shots = sys.argv[1], sys.argv[2], sys.argv[3]
@@ -58,6 +59,16 @@ def browser(width, height):
 
 
 def shown(page):
+    # The page redraws its lists on every event; an element read while it is replaced is read again.
+    for _ in range(5):
+        try:
+            return read_page(page)
+        except StaleElementReferenceException:
+            time.sleep(0.1)
+    return read_page(page)
+
+
+def read_page(page):
     return (page.find_element(By.ID, "current").text, page.find_element(By.ID, "count").text,
             [e.text for e in page.find_elements(By.CSS_SELECTOR, "#recent li")],
             len(page.find_elements(By.CSS_SELECTOR, "#board span.lit")))
