@@ -238,8 +238,7 @@ int Paint(int argc, char* argv[])
 
 // The players' window of `program` opened at width x height.
 struct Audience {
-    Audience(Program& program, int width, int height)
-        : window(program.view.Window()), display(window, program.window)
+    Audience(Program& program, int width, int height) : window(program.view.Window()), display(window, program.window)
     {
         display.Toggle();
         window.resize(width, height);
@@ -279,8 +278,7 @@ int AudienceFrames(int argc, char* argv[])
         const double frame = Median(frames);
         const double copy = Median(copies);
         std::printf("audience_%dx%d rolling_frame_ms %.3f plain_copy_ms %.3f ratio %.2f (goal <= 4: %s)\n",
-                    frameWidth, frameHeight, frame, copy, frame / copy,
-                    frame / copy <= 4.0 ? "met" : "missed");
+                    frameWidth, frameHeight, frame, copy, frame / copy, frame / copy <= 4.0 ? "met" : "missed");
     }
     // The largest window a system allows: what it holds must not grow with it.
     const long before = ResidentKilobytes();
