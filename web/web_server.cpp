@@ -196,6 +196,9 @@ private:
     // Closes the connection when `limit` passes before the next Arm or Disarm.
     void Arm(std::chrono::milliseconds limit)
     {
+        if (closed_) {
+            return;  // a closed session's timer would only keep it, and the server's thread, alive
+        }
         timer_.expires_after(limit);
         timer_.async_wait([self = shared_from_this()](const ErrorCode& error) {
             if (!error) {

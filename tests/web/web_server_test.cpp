@@ -219,6 +219,10 @@ TEST(WebServer, RefusesConnectionsBeyondItsCapWithoutDisturbingTheOthers)
         ASSERT_TRUE(answer);
         EXPECT_TRUE(answer->starts_with("HTTP/1.1 200 ")) << *answer;
     }
+    // F6 turns the service off on the window thread: it must not wait for idle clients.
+    const auto stopping = std::chrono::steady_clock::now();
+    server.Stop();
+    EXPECT_LT(std::chrono::steady_clock::now() - stopping, 2s);
 }
 
 TEST(WebServer, ClosesSlowHeadsOversizeHeadsAndBodies)
