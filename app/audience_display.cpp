@@ -44,6 +44,12 @@ void AudienceDisplay::Toggle()
     Redraw();
 }
 
+void AudienceDisplay::ShowAddress(std::optional<QrModules> code)
+{
+    address_ = std::move(code);
+    Redraw();
+}
+
 void AudienceDisplay::Rebuild(const GameState& state)
 {
     board_.Rebuild(state.numMax, state.called);
@@ -115,6 +121,8 @@ void AudienceDisplay::OnAudiencePaint()
             color = ColorTriple{0x00, 0x80, 0xFF};
         }
         scale_ = scale;
+        // Readable from the back of the hall: the code a fifth of the screen's height.
+        frame_.SetCorner(address_ ? QrPicture(*address_, frameHeight / 5) : PixelBuffer());
         frame_.Compose(board_, color, frameWidth, frameHeight);
         const PixelBuffer& frame = frame_.Frame();
         window_.Present(frame, PixelRect{0, 0, frame.Width(), frame.Height()}, scale_);

@@ -3,10 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "app/operator_window.h"
 #include "display/audience_board.h"
 #include "display/audience_frame.h"
+#include "display/qr_picture.h"
 #include "draw/game_listener.h"
 #include "draw/game_state.h"
 #include "platform/audience_window.h"
@@ -31,6 +33,9 @@ public:
     // before the operator's window has started up or after it has closed.
     void Toggle();
     [[nodiscard]] bool IsOpen() const { return window_.IsOpen(); }
+
+    // Shows `code` (the address of the players' web page) in a corner from now on; nothing takes it away.
+    void ShowAddress(std::optional<QrModules> code);
 
     void OnSettingsRefreshed() override;
 
@@ -57,6 +62,7 @@ private:
     std::size_t watch_ = 0;
     AudienceBoard board_;
     AudienceFrame frame_;
+    std::optional<QrModules> address_;
     Pending pending_ = Pending::Nothing;
     std::int32_t scale_ = 1;  // window pixels per frame pixel of the frame last composed
 };

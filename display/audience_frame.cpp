@@ -364,7 +364,9 @@ void AudienceFrame::Compose(const AudienceBoard& board, ColorTriple digitColor, 
         layout_ = AudienceLayout();
         return;
     }
-    layout_ = LayOutAudience(width, height, board.Rows());
+    // The corner picture keeps a strip of its own at the right, so it never covers a number.
+    const bool withCorner = !corner_.Empty() && corner_.Width() <= width / 3 && corner_.Height() <= height;
+    layout_ = LayOutAudience(withCorner ? width - corner_.Width() : width, height, board.Rows());
     if (base_.Width() != width || base_.Height() != height) {
         base_ = PixelBuffer(width, height);
     }
@@ -384,6 +386,13 @@ void AudienceFrame::Compose(const AudienceBoard& board, ColorTriple digitColor, 
 
     DrawCount(base_, layout_, board, palette);
     DrawBoard(base_, layout_, board, palette);
+    if (withCorner) {
+        const std::int32_t left = width - corner_.Width();
+        const std::int32_t top = height - corner_.Height();
+        for (std::int32_t y = 0; y < corner_.Height(); ++y) {
+            std::copy_n(&corner_.At(0, y), corner_.Width(), &base_.At(left, top + y));
+        }
+    }
     frame_ = base_;
     static_cast<void>(ComposeNumber(board.Current()));
 }

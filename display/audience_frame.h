@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 #include "display/audience_board.h"
 #include "platform/pixel_buffer.h"
@@ -52,12 +53,18 @@ public:
     // returns the area that changed; an empty area when there is no frame.
     [[nodiscard]] PixelRect ComposeNumber(std::optional<std::int16_t> number);
 
+    // `picture` sits in the bottom-right corner of every frame composed from now on (the web
+    // service's address as a QR code), in a strip of its own beside the rest of the display; an
+    // empty picture, or one wider than a third of the frame, shows nothing.
+    void SetCorner(PixelBuffer picture) { corner_ = std::move(picture); }
+
     const PixelBuffer& Frame() const { return frame_; }
     const AudienceLayout& Layout() const { return layout_; }
 
 private:
     PixelBuffer base_;   // background, unlit digits, count, end mark and board
     PixelBuffer frame_;  // base_ with the big number
+    PixelBuffer corner_;
     PixelBuffer litBar_H_;
     PixelBuffer litBar_V_;
     AudienceLayout layout_;

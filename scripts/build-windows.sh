@@ -67,6 +67,31 @@ elif [ ! -f "$build/CMakeCache.txt" ]; then
     options+=(-DPALVO_BUILD_TESTS=OFF)
 fi
 
+# The QR code library, built into the program from Debian's source package qr-code-generator
+# (its upstream tarball carries cpp/qrcodegen.cpp), fetched once with a private apt setup so the
+# machine's own sources stay as they are.
+qrcodegen_tarball=qr-code-generator_1.8.0.orig.tar.gz
+qrcodegen_sha256=2ec0a4d33d6f521c942eeaf473d42d5fe139abcfa57d2beffe10c5cf7d34ae60
+qrcodegen=$build/qr-code-generator
+if [ ! -f "$qrcodegen/cpp/qrcodegen.cpp" ]; then
+    fetch=$build/qr-code-generator-fetch
+    mkdir -p "$fetch/lists/partial"
+    mirror=$(sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n 1)
+    echo "deb-src ${mirror:-http://deb.debian.org/debian} bookworm main" >"$fetch/sources.list"
+    apt_private=(-o Dir::Etc::SourceList="$fetch/sources.list" -o Dir::Etc::SourceParts=/dev/null
+        -o Dir::State::Lists="$fetch/lists")
+    if [ ! -f "$fetch/$qrcodegen_tarball" ]; then
+        apt-get "${apt_private[@]}" update -qq
+        # Only the upstream tarball is needed; a missing Debian patch file is no matter.
+        (cd "$fetch" && apt-get "${apt_private[@]}" source --download-only qr-code-generator >/dev/null 2>&1) || true
+    fi
+    echo "$qrcodegen_sha256  $fetch/$qrcodegen_tarball" | sha256sum --check --quiet
+    mkdir -p "$qrcodegen"
+    tar -xzf "$fetch/$qrcodegen_tarball" -C "$qrcodegen" --strip-components=1 \
+        QR-Code-generator-1.8.0/cpp/qrcodegen.cpp QR-Code-generator-1.8.0/cpp/qrcodegen.hpp
+fi
+options+=(-DPALVO_QRCODEGEN_SOURCE="$qrcodegen/cpp")
+
 cmake -S "$root" -B "$build" "${generator[@]}" "${options[@]}" >/dev/null
 cmake --build "$build" -j "$jobs"
 

@@ -31,7 +31,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_CO
     -DPALVO_FUZZ=ON -DPALVO_BUILD_TESTS=OFF -DPALVO_BUILD_BENCHMARKS=OFF -DPALVO_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build "$build" --target palvo_fuzz_targets
 
-targets=(ini_file_fuzz input_validation_fuzz bmp_decoder_fuzz journal_fuzz)
+targets=(ini_file_fuzz input_validation_fuzz bmp_decoder_fuzz journal_fuzz web_request_fuzz)
 if [ -x "$build/tests/fuzz/qt_picture_fuzz" ]; then
     targets+=(qt_picture_fuzz)
 else
@@ -48,7 +48,7 @@ for target in "${targets[@]}"; do
     log=$build/findings/$target.log
     case $target in
         ini_file_fuzz | input_validation_fuzz) max_len=4096 ;;
-        journal_fuzz) max_len=16384 ;;
+        journal_fuzz | web_request_fuzz) max_len=16384 ;;
         *) max_len=65536 ;;
     esac
     if [ -n "$seconds" ]; then

@@ -13,6 +13,7 @@ linux_packages=(
     fonts-ipafont-gothic
     xvfb xauth xdotool imagemagick poppler-utils
     dpkg-dev file lintian desktop-file-utils appstream
+    libboost-dev libqrcodegencpp-dev
     clang libclang-rt-14-dev
 )
 # The 32-bit program we ship and its tests under 32-bit Wine; the 64-bit compiler and Wine for

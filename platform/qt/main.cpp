@@ -26,6 +26,9 @@
 #include "platform/qt/qt_settings_dialog_host.h"
 #include "platform/qt/qt_sound.h"
 #include "platform/qt/qt_termination_signal.h"
+#include "texts/japanese.h"
+#include "web/address_code.h"
+#include "web/web_service.h"
 
 int main(int argc, char* argv[])
 {
@@ -35,6 +38,12 @@ int main(int argc, char* argv[])
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Palvo"));
+    const std::optional<palvo::WebCommandLine> webWanted =
+        palvo::ReadWebCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
+    if (!webWanted) {
+        std::cerr << palvo::texts::kWebBadPort << std::endl;
+        return 2;
+    }
     QApplication::setWindowIcon(palvo::ProgramIcon());
 
     // Checked before anything is read or written: a folder the program cannot name as text.
@@ -92,6 +101,30 @@ int main(int argc, char* argv[])
     mainWindow.SetStartObserver([&panel] { panel.OnOperatorStart(); });
     palvo::AddPanelKey(view.Window(), [&panel] { panel.Toggle(); });
     palvo::AddPanelKey(audienceWindow, [&panel] { panel.Toggle(); });
+    // The players' phones: F6 turns the read-only web service on and off.
+    palvo::WebService web(mainWindow.State(), nullptr, webWanted->Options());
+    // While on, the players' display shows where the phones find it.
+    web.Watch([&web, &audience] {
+        audience.ShowAddress(web.IsOn() ? palvo::EncodeQr(web.Address()) : std::nullopt);
+    });
+    const auto reportTurnOn = [&web, &messages](bool started) {
+        if (started) {
+            std::cout << palvo::texts::kWebStarted << web.Address() << std::endl;
+        } else {
+            messages.Show(palvo::texts::kWebCannotStart, palvo::MessageStyle::Warning);
+        }
+    };
+    if (webWanted->on) {
+        reportTurnOn(web.TurnOn());
+    }
+    QShortcut webKey(QKeySequence(Qt::Key_F6), &view.Window());
+    QObject::connect(&webKey, &QShortcut::activated, [&web, &reportTurnOn] {
+        if (web.IsOn()) {
+            web.TurnOff();
+        } else {
+            reportTurnOn(web.TurnOn());
+        }
+    });
     if (termination.Received()) {
         QTimer::singleShot(0, &view.Window(), [&view] { view.Window().close(); });
     }

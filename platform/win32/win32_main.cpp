@@ -4,6 +4,10 @@
 // After windows.h, which it needs.
 #include <objbase.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "app/audience_display.h"
 #include "app/main_window.h"
 #include "app/operator_panel.h"
@@ -22,6 +26,27 @@
 #include "platform/win32/win32_operator_panel.h"
 #include "platform/win32/win32_settings_dialog_host.h"
 #include "platform/win32/win32_sound.h"
+#include "texts/japanese.h"
+#include "web/address_code.h"
+#include "web/web_service.h"
+
+namespace {
+
+// The options the program reads are plain ASCII; any other character only has to stay unequal.
+std::vector<std::string> NarrowArguments()
+{
+    std::vector<std::string> arguments;
+    for (int i = 1; i < __argc; ++i) {
+        std::string argument;
+        for (const wchar_t* c = __wargv[i]; *c != L'\0'; ++c) {
+            argument += *c < 0x80 ? static_cast<char>(*c) : '?';
+        }
+        arguments.push_back(std::move(argument));
+    }
+    return arguments;
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
@@ -64,6 +89,27 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                                        environment.SettingsDirectory());
             mainWindow.AddListener(panel);
             mainWindow.SetStartObserver([&panel] { panel.OnOperatorStart(); });
+            // F6 and --web: the players' phones, served on a thread of the web service's own.
+            const std::vector<std::string> arguments = NarrowArguments();
+            const std::optional<palvo::WebCommandLine> webWanted =
+                palvo::ReadWebCommandLine(std::vector<std::string_view>(arguments.begin(), arguments.end()));
+            if (!webWanted) {
+                messages.Show(palvo::texts::kWebBadPort, palvo::MessageStyle::Warning);
+            }
+            palvo::WebService web(mainWindow.State(), nullptr,
+                                  webWanted.value_or(palvo::WebCommandLine{}).Options());
+            // While on, the players' display shows where the phones find it.
+            web.Watch([&web, &audience] {
+                audience.ShowAddress(web.IsOn() ? palvo::EncodeQr(web.Address()) : std::nullopt);
+            });
+            const auto turnOn = [&web, &messages] {
+                if (!web.TurnOn()) {
+                    messages.Show(palvo::texts::kWebCannotStart, palvo::MessageStyle::Warning);
+                }
+            };
+            if (webWanted && webWanted->on) {
+                turnOn();
+            }
             MSG message{};
             BOOL got = 0;
             while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
@@ -77,6 +123,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                     (message.hwnd == operatorWindow || IsChild(operatorWindow, message.hwnd) ||
                      (audienceWindow.Window() != nullptr && message.hwnd == audienceWindow.Window()))) {
                     panel.Toggle();
+                    continue;
+                }
+                if (message.message == WM_KEYDOWN && message.wParam == VK_F6 &&
+                    (message.hwnd == operatorWindow || IsChild(operatorWindow, message.hwnd))) {
+                    if (web.IsOn()) {
+                        web.TurnOff();
+                    } else {
+                        turnOn();
+                    }
                     continue;
                 }
                 if (panelWindow.TranslateKeyboard(message)) {

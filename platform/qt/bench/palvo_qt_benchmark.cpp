@@ -3,6 +3,8 @@
 //   palvo_qt_benchmark paint      the timing probe's paint (restore, fourteen bars, transfer to picBase)
 //   palvo_qt_benchmark sequence   whole Start sequences (RhythmFast 20, RhythmSlow 3) against their schedule
 //   palvo_qt_benchmark sequence audience   the same with the players' window open at 1920x1080
+//   palvo_qt_benchmark sequence web   the same with the web service off, then on with 1,000 phones
+//                                     following /events on loopback (same run)
 //   palvo_qt_benchmark audience   one rolling frame of the players' window at 1920x1080 and 3840x2160,
 //                                 composed and painted, against a plain copy of the frame's bytes,
 //                                 and the memory held after one resize to 32767 x 32767
@@ -13,14 +15,21 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <boost/asio/connect.hpp>
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/read_until.hpp>
+#include <boost/asio/write.hpp>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/audience_display.h"
@@ -37,6 +46,7 @@
 #include "platform/qt/qt_main_window_view.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_sound.h"
+#include "web/web_service.h"
 
 namespace {
 
@@ -285,7 +295,7 @@ int AudienceFrames(int argc, char* argv[])
     return 0;
 }
 
-int Sequence(int argc, char* argv[], bool withAudience)
+int Sequence(int argc, char* argv[], bool withAudience, bool withWeb)
 {
     QApplication application(argc, argv);
     QTemporaryDir folder;
@@ -303,6 +313,65 @@ int Sequence(int argc, char* argv[], bool withAudience)
 
     constexpr double kScheduleMs = 17 * 60.0 + 3 * 560.0;
     constexpr int kRuns = 3;
+    const auto runs = [&](const char* label) {
+        for (int run = 0; run < kRuns; ++run) {
+            const auto start = Clock::now();
+            program.window.OnClick(palvo::Control::cmdStart);
+            const double wall = Milliseconds(Clock::now() - start);
+            std::printf("%s sequence_ms %.1f over_percent %.2f\n", label, wall,
+                        (wall - kScheduleMs) / kScheduleMs * 100.0);
+        }
+    };
+    if (withWeb) {
+        runs("web_off");
+        palvo::WebServerOptions options;
+        options.address = "127.0.0.1";
+        options.firstPort = 18500;
+        options.lastPort = 18599;
+        palvo::WebService web(program.window.State(), nullptr, options);
+        if (!web.TurnOn()) {
+            return 1;
+        }
+        // The phones live on a thread of their own, as they would on their own devices.
+        namespace asio = boost::asio;
+        asio::io_context phones;
+        std::vector<std::unique_ptr<asio::ip::tcp::socket>> sockets;
+        std::vector<std::string> buffers(1000);
+        long events = 0;
+        const auto port =
+            static_cast<std::uint16_t>(std::stoi(web.Address().substr(web.Address().rfind(':') + 1)));
+        std::function<void(std::size_t)> follow = [&](std::size_t i) {
+            asio::async_read_until(*sockets[i], asio::dynamic_buffer(buffers[i]), "\n\n",
+                                   [&, i](const boost::system::error_code& error, std::size_t size) {
+                                       if (error) {
+                                           return;
+                                       }
+                                       events += buffers[i].compare(0, 3, "id:") == 0 ? 1 : 0;
+                                       buffers[i].erase(0, size);
+                                       follow(i);
+                                   });
+        };
+        for (std::size_t i = 0; i < buffers.size(); ++i) {
+            sockets.push_back(std::make_unique<asio::ip::tcp::socket>(phones));
+            boost::system::error_code error;
+            sockets.back()->connect(asio::ip::tcp::endpoint(asio::ip::make_address_v4("127.0.0.1"), port),
+                                    error);
+            asio::write(*sockets.back(), asio::buffer(std::string("GET /events HTTP/1.1\r\n\r\n")), error);
+            follow(i);
+        }
+        auto guard = asio::make_work_guard(phones);
+        std::thread phoneThread([&] { phones.run(); });
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        runs("web_on_1000_phones");
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        guard.reset();
+        phones.stop();
+        phoneThread.join();
+        std::printf("web_on events received %ld (1,000 phones x (1 + %d draws) expected %d)\n", events, kRuns,
+                    1000 * (1 + kRuns));
+        runs("web_off_again");
+        return 0;
+    }
     for (int run = 0; run < kRuns; ++run) {
         const double cpuStart = ProcessCpuMilliseconds();
         const auto start = Clock::now();
@@ -328,11 +397,12 @@ int main(int argc, char* argv[])
         return Paint(argc, argv);
     }
     if (mode == "sequence") {
-        return Sequence(argc, argv, argc > 2 && std::string(argv[2]) == "audience");
+        return Sequence(argc, argv, argc > 2 && std::string(argv[2]) == "audience",
+                        argc > 2 && std::string(argv[2]) == "web");
     }
     if (mode == "audience") {
         return AudienceFrames(argc, argv);
     }
-    std::fprintf(stderr, "usage: palvo_qt_benchmark startup|paint|sequence [audience]|audience\n");
+    std::fprintf(stderr, "usage: palvo_qt_benchmark startup|paint|sequence [audience|web]|audience\n");
     return 2;
 }
