@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "benchmarks/resident_memory.h"
 #include "web/web_server.h"
 
 namespace {
@@ -29,17 +30,7 @@ using tcp = asio::ip::tcp;
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-long ResidentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return -1;
-}
+using palvo::bench::ResidentKilobytes;
 
 std::shared_ptr<const palvo::GameState> Game(std::uint64_t seq, std::int16_t count)
 {

@@ -32,6 +32,7 @@
 #include <thread>
 #include <vector>
 
+#include "benchmarks/resident_memory.h"
 #include "app/audience_display.h"
 #include "app/auxiliary_controls.h"
 #include "app/main_window.h"
@@ -64,17 +65,7 @@ double ProcessCpuMilliseconds()
     return static_cast<double>(time.tv_sec) * 1000.0 + static_cast<double>(time.tv_nsec) / 1e6;
 }
 
-long ResidentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return -1;
-}
+using palvo::bench::ResidentKilobytes;
 
 double Median(std::vector<double> values)
 {
