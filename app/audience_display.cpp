@@ -57,12 +57,12 @@ PixelBuffer AddressPicture(const QrModules& code, std::string_view address, std:
         longest = std::max(longest, line.size());
     }
     const std::int32_t widest = frameWidth / 3 - 1;
-    const std::int32_t unit = std::min(frameHeight / 160, (widest - 4) / (5 * static_cast<std::int32_t>(longest)));
+    const std::int32_t unit = std::min(frameHeight / 160, widest / (5 * static_cast<std::int32_t>(longest) + 3));
     if (unit < 1) {
         return qr;
     }
     const std::int32_t pitch = 9 * unit;  // a line of 6 units and the space under it
-    const std::int32_t width = std::max(qr.Width(), (5 * static_cast<std::int32_t>(longest) + 1) * unit);
+    const std::int32_t width = std::max(qr.Width(), (5 * static_cast<std::int32_t>(longest) + 3) * unit);
     const auto textHeight = static_cast<std::int32_t>(lines.size()) * pitch + unit;
     if (width > widest || textHeight + qr.Height() > frameHeight) {
         return qr;
@@ -72,7 +72,7 @@ PixelBuffer AddressPicture(const QrModules& code, std::string_view address, std:
     for (std::size_t i = 0; i < lines.size(); ++i) {
         // Right-aligned, as the code under them.
         const auto lineWidth = (5 * static_cast<std::int32_t>(lines[i].size()) - 1) * unit;
-        static_cast<void>(DrawStrokeText(picture, width - unit - lineWidth / 2,
+        static_cast<void>(DrawStrokeText(picture, width - 2 * unit - lineWidth / 2,
                                          unit + static_cast<std::int32_t>(i) * pitch + 3 * unit, lines[i], unit,
                                          std::max(1.0, unit * 0.45), palette.count));
     }
