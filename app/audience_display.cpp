@@ -57,7 +57,8 @@ PixelBuffer AddressPicture(const QrModules& code, std::string_view address, std:
         longest = std::max(longest, line.size());
     }
     const std::int32_t widest = frameWidth / 3 - 1;
-    const std::int32_t unit = std::min(frameHeight / 160, widest / (5 * static_cast<std::int32_t>(longest) + 3));
+    const std::int32_t unit =
+        std::min(frameHeight / 160, widest / (5 * static_cast<std::int32_t>(longest) + 3));
     if (unit < 1) {
         return qr;
     }
@@ -73,8 +74,8 @@ PixelBuffer AddressPicture(const QrModules& code, std::string_view address, std:
         // Right-aligned, as the code under them.
         const auto lineWidth = (5 * static_cast<std::int32_t>(lines[i].size()) - 1) * unit;
         static_cast<void>(DrawStrokeText(picture, width - 2 * unit - lineWidth / 2,
-                                         unit + static_cast<std::int32_t>(i) * pitch + 3 * unit, lines[i], unit,
-                                         std::max(1.0, unit * 0.45), palette.count));
+                                         unit + static_cast<std::int32_t>(i) * pitch + 3 * unit, lines[i],
+                                         unit, std::max(1.0, unit * 0.45), palette.count));
     }
     for (std::int32_t y = 0; y < qr.Height(); ++y) {
         std::copy_n(&qr.At(0, y), qr.Width(), &picture.At(width - qr.Width(), textHeight + y));
@@ -257,8 +258,7 @@ void AudienceDisplay::OnAudiencePaint()
     if (const CardVerdict* proof = proof_.Shown(clock_.TickCount())) {
         // The digit colour as bright as the board shows it, so that no colour hides the card.
         scale_ = scale;
-        proofFrame_ =
-            ComposeCardView(*proof, frameWidth, frameHeight, AudiencePalette::For(color).lit);
+        proofFrame_ = ComposeCardView(*proof, frameWidth, frameHeight, AudiencePalette::For(color).lit);
         window_.Present(proofFrame_, PixelRect{0, 0, proofFrame_.Width(), proofFrame_.Height()}, scale_);
         proofOnScreen_ = true;
         return;

@@ -85,7 +85,7 @@ private:
     bool inColumns_ = false;
     CardProof proof_;
     PixelBuffer proofFrame_;
-    bool proofOnScreen_ = false;  // the window shows the proof, not the board
+    bool proofOnScreen_ = false;                 // the window shows the proof, not the board
     std::shared_ptr<const GameState> followed_;  // the state the board was last brought up to
     std::size_t watch_ = 0;
     AudienceBoard board_;

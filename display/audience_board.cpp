@@ -125,8 +125,9 @@ AudienceLayout LayOutAudience(std::int32_t width, std::int32_t height, std::span
     layout.cellSize = std::max(1, pitch - std::max(1, pitch / 12));
     // The rows stand in the middle of the height designed for ten.
     const std::int32_t designedHeight = kBoardRowsDesigned * (boardWidth / AudienceBoard::kColumns);
-    layout.board = PixelRect{layout.board.x, layout.board.y + (designedHeight - rows * pitch) / 2,
-                             across * pitch - (pitch - layout.cellSize), rows * pitch - (pitch - layout.cellSize)};
+    layout.board =
+        PixelRect{layout.board.x, layout.board.y + (designedHeight - rows * pitch) / 2,
+                  across * pitch - (pitch - layout.cellSize), rows * pitch - (pitch - layout.cellSize)};
     layout.cellDigit = FitDigitPair(layout.cellSize * 4 / 5, layout.cellSize * 3 / 5, 0.25, 2);
     layout.bands.assign(bands.begin(), bands.end());
     return layout;

@@ -322,8 +322,8 @@ void DrawBoard(PixelBuffer& picture, const AudienceLayout& layout, const Audienc
     for (std::size_t row = 0; row < layout.bands.size(); ++row) {
         const PixelRect label = layout.LabelCell(row);
         const char letter[] = {layout.bands[row].label, '\0'};
-        static_cast<void>(DrawStrokeText(picture, label.x + label.width / 2, label.y + label.height / 2, letter,
-                                         unit, std::max(1.0, shape.thickness / 2.0), palette.count));
+        static_cast<void>(DrawStrokeText(picture, label.x + label.width / 2, label.y + label.height / 2,
+                                         letter, unit, std::max(1.0, shape.thickness / 2.0), palette.count));
     }
 }
 

@@ -7,8 +7,8 @@
 
 namespace palvo {
 
-// Drawing on card pictures and the players' display without a font: digits from the display's seven-segment bars, letters
-// from the program's own pen strokes, so that a card looks the same on every system. Everything
+// Drawing on card pictures and the players' display without a font: digits from the display's seven-segment
+// bars, letters from the program's own pen strokes, so that a card looks the same on every system. Everything
 // is clipped to the picture.
 
 // A seven-segment digit's size: bar length, thickness and the gap around each bar, in pixels.

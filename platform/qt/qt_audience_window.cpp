@@ -236,8 +236,10 @@ void QtAudienceWindow::keyPressEvent(QKeyEvent* event)
         default:
             // Modifier keys alone are half of a key, not one.
             if (!event->isAutoRepeat() && events_ != nullptr && event->key() != Qt::Key_Shift &&
-                event->key() != Qt::Key_Control && event->key() != Qt::Key_Alt && event->key() != Qt::Key_Meta &&
-                events_->OnAudienceKey(event->key() == Qt::Key_F8 ? AudienceKey::Layout : AudienceKey::Other)) {
+                event->key() != Qt::Key_Control && event->key() != Qt::Key_Alt &&
+                event->key() != Qt::Key_Meta &&
+                events_->OnAudienceKey(event->key() == Qt::Key_F8 ? AudienceKey::Layout
+                                                                  : AudienceKey::Other)) {
                 return;
             }
             QWidget::keyPressEvent(event);

@@ -134,7 +134,8 @@ bool Win32AudienceWindow::Create()
 void Win32AudienceWindow::WakeAfter(std::uint32_t milliseconds)
 {
     if (Create()) {
-        SetTimer(window_, kWakeTimer, std::max<UINT>(static_cast<UINT>(milliseconds), USER_TIMER_MINIMUM), nullptr);
+        SetTimer(window_, kWakeTimer, std::max<UINT>(static_cast<UINT>(milliseconds), USER_TIMER_MINIMUM),
+                 nullptr);
     }
 }
 
@@ -369,14 +370,15 @@ LRESULT Win32AudienceWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM l
             }
             if (wParam == VK_NEXT || wParam == VK_SPACE || wParam == VK_RETURN) {
                 // Bit 30: the key was down already, an auto-repeat of a held key.
-                if ((lParam & (1 << 30)) == 0 && events_ != nullptr && !events_->OnAudienceKey(AudienceKey::Start)) {
+                if ((lParam & (1 << 30)) == 0 && events_ != nullptr &&
+                    !events_->OnAudienceKey(AudienceKey::Start)) {
                     events_->OnAudienceStartKey();
                 }
                 return 0;
             }
             // Modifier keys alone are half of a key, not one.
-            if ((lParam & (1 << 30)) == 0 && events_ != nullptr && wParam != VK_SHIFT && wParam != VK_CONTROL &&
-                wParam != VK_MENU && wParam != VK_LWIN && wParam != VK_RWIN &&
+            if ((lParam & (1 << 30)) == 0 && events_ != nullptr && wParam != VK_SHIFT &&
+                wParam != VK_CONTROL && wParam != VK_MENU && wParam != VK_LWIN && wParam != VK_RWIN &&
                 events_->OnAudienceKey(wParam == VK_F8 ? AudienceKey::Layout : AudienceKey::Other)) {
                 return 0;
             }

@@ -235,9 +235,10 @@ TEST_F(AudienceDisplayGame, CardProofStaysTwentySecondsOrUntilTheNextKeyWhichSta
         int read = 0;
         for (int row = 0; row < kCardSide; ++row) {
             for (int column = 0; column < kCardSide; ++column) {
-                const int number = verdict.card->cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-                const std::optional<int> cell =
-                    CardReader::ReadCell(ink, grid.left + column * grid.cell, grid.top + row * grid.cell, grid.cell);
+                const int number =
+                    verdict.card->cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+                const std::optional<int> cell = CardReader::ReadCell(ink, grid.left + column * grid.cell,
+                                                                     grid.top + row * grid.cell, grid.cell);
                 read += number != 0 && cell == number ? 1 : 0;
             }
         }

@@ -111,7 +111,8 @@ TEST(QtAudienceWindow, ReportsEveryKeyBeforeStartAndWakesOnTime)
     QTest::keyClick(audience, Qt::Key_A);
     QTest::keyClick(audience, Qt::Key_Shift);
     QTest::keyClick(audience, Qt::Key_PageDown);
-    EXPECT_EQ(events.keys, (std::vector<AudienceKey>{AudienceKey::Layout, AudienceKey::Other, AudienceKey::Start}));
+    EXPECT_EQ(events.keys,
+              (std::vector<AudienceKey>{AudienceKey::Layout, AudienceKey::Other, AudienceKey::Start}));
     EXPECT_EQ(events.starts, 1);
     events.useKeys = true;
     QTest::keyClick(audience, Qt::Key_Space);
