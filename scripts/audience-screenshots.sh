@@ -148,6 +148,9 @@ for size in 1920x1080 800x600; do
     done
     import -window "$audience" "$shots/$prefix-$size-six-drawn.png"
     if $cards; then
+        # A click gives the players' window the keyboard (it opens without taking it).
+        xdotool mousemove --window "$audience" 20 20 click 1
+        sleep 0.5
         xdotool windowfocus --sync "$audience" key F8
         sleep 1
         import -window "$audience" "$shots/$prefix-$size-columns.png"
