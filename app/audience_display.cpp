@@ -1,10 +1,87 @@
 #include "app/audience_display.h"
 
+#include <algorithm>
+#include <utility>
+
+#include "cards/bingo_card.h"
+#include "cards/card_view.h"
 #include "display/audience_placement.h"
+#include "imaging/card_ink.h"
 #include "imaging/dib_access.h"
+#include "platform/file_store.h"
+#include "platform/ini_file.h"
+#include "platform/paths.h"
 
 namespace palvo {
 namespace {
+
+constexpr std::string_view kSection = "Audience";
+constexpr std::uint64_t kLargestFile = 64 * 1024;
+// While the proof is up, the window looks at the clock at least this often.
+constexpr std::uint32_t kLongestWake = 1000;
+
+bool ReadInColumns(const std::string& folder)
+{
+    if (folder.empty()) {
+        return false;
+    }
+    const std::optional<std::string> bytes =
+        ReadFileBytes(Utf8PathIn(folder, AudienceDisplay::kFileName), kLargestFile);
+    if (!bytes) {
+        return false;
+    }
+    const std::optional<std::string_view> value = IniFindValue(*bytes, kSection, "Columns");
+    return value && !value->empty() && IniParseLeadingInteger(*value) != 0;
+}
+
+// The address as the players type it, in lines above the code, as large as the strip allows:
+// the strip is at most a third of the frame wide, or the frame drops it.
+PixelBuffer AddressPicture(const QrModules& code, std::string_view address, std::int32_t frameWidth,
+                           std::int32_t frameHeight, const AudiencePalette& palette)
+{
+    PixelBuffer qr = QrPicture(code, frameHeight / 5);
+    if (address.empty() || qr.Empty()) {
+        return qr;
+    }
+    while (!address.empty() && address.back() == '/') {
+        address.remove_suffix(1);
+    }
+    std::vector<std::string_view> lines;
+    if (const std::size_t scheme = address.find("://"); scheme != std::string_view::npos) {
+        lines.push_back(address.substr(0, scheme + 3));
+        address.remove_prefix(scheme + 3);
+    }
+    lines.push_back(address);
+    std::size_t longest = 0;
+    for (const std::string_view line : lines) {
+        longest = std::max(longest, line.size());
+    }
+    const std::int32_t widest = frameWidth / 3 - 1;
+    const std::int32_t unit =
+        std::min(frameHeight / 160, widest / (5 * static_cast<std::int32_t>(longest) + 3));
+    if (unit < 1) {
+        return qr;
+    }
+    const std::int32_t pitch = 9 * unit;  // a line of 6 units and the space under it
+    const std::int32_t width = std::max(qr.Width(), (5 * static_cast<std::int32_t>(longest) + 3) * unit);
+    const auto textHeight = static_cast<std::int32_t>(lines.size()) * pitch + unit;
+    if (width > widest || textHeight + qr.Height() > frameHeight) {
+        return qr;
+    }
+    PixelBuffer picture(width, textHeight + qr.Height());
+    FillBox(picture, 0, 0, width, picture.Height(), palette.background);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        // Right-aligned, as the code under them.
+        const auto lineWidth = (5 * static_cast<std::int32_t>(lines[i].size()) - 1) * unit;
+        static_cast<void>(DrawStrokeText(picture, width - 2 * unit - lineWidth / 2,
+                                         unit + static_cast<std::int32_t>(i) * pitch + 3 * unit, lines[i],
+                                         unit, std::max(1.0, unit * 0.45), palette.count));
+    }
+    for (std::int32_t y = 0; y < qr.Height(); ++y) {
+        std::copy_n(&qr.At(0, y), qr.Width(), &picture.At(width - qr.Width(), textHeight + y));
+    }
+    return picture;
+}
 
 // Only the big digits moved on: the same game with a new rolling number.
 bool OnlyRolled(const GameState& before, const GameState& now)
@@ -15,8 +92,14 @@ bool OnlyRolled(const GameState& before, const GameState& now)
 
 }  // namespace
 
-AudienceDisplay::AudienceDisplay(AudienceWindow& window, OperatorWindow& operatorWindow)
-    : window_(window), operator_(operatorWindow), followed_(operatorWindow.State().Snapshot())
+AudienceDisplay::AudienceDisplay(AudienceWindow& window, OperatorWindow& operatorWindow, Clock& clock,
+                                 std::string settingsFolder)
+    : window_(window),
+      operator_(operatorWindow),
+      clock_(clock),
+      settingsFolder_(std::move(settingsFolder)),
+      inColumns_(ReadInColumns(settingsFolder_)),
+      followed_(operatorWindow.State().Snapshot())
 {
     window_.SetEvents(this);
     watch_ =
@@ -44,15 +127,68 @@ void AudienceDisplay::Toggle()
     Redraw();
 }
 
-void AudienceDisplay::ShowAddress(std::optional<QrModules> code)
+void AudienceDisplay::ShowAddress(std::optional<QrModules> code, std::string address)
 {
     address_ = std::move(code);
+    addressText_ = std::move(address);
+    Redraw();
+}
+
+bool AudienceDisplay::ShowCardProof(const CardVerdict& verdict)
+{
+    if (!window_.IsOpen() || !verdict.card) {
+        return false;
+    }
+    proof_.Show(verdict, clock_.TickCount());
+    window_.WakeAfter(kLongestWake);
+    Redraw();
+    return true;
+}
+
+bool AudienceDisplay::OnAudienceKey(AudienceKey key)
+{
+    if (proof_.OnKey()) {
+        Redraw();
+        return true;
+    }
+    if (key != AudienceKey::Layout) {
+        return false;
+    }
+    if (!inColumns_ && !ColumnRanges(board_.NumMax())) {
+        return true;
+    }
+    inColumns_ = !inColumns_;
+    if (!settingsFolder_.empty()) {
+        // The layout is a convenience: a folder that cannot be written only forgets it.
+        const std::string document =
+            "[" + std::string(kSection) + "]\r\nColumns=" + (inColumns_ ? "1" : "0") + "\r\n";
+        static_cast<void>(ReplaceFileBytes(Utf8PathIn(settingsFolder_, kFileName), document));
+    }
+    Rebuild(*followed_);
+    Redraw();
+    return true;
+}
+
+void AudienceDisplay::OnAudienceWake()
+{
+    if (proof_.Shown(clock_.TickCount()) != nullptr) {
+        window_.WakeAfter(kLongestWake);
+        return;
+    }
     Redraw();
 }
 
 void AudienceDisplay::Rebuild(const GameState& state)
 {
     board_.Rebuild(state.numMax, state.called);
+    std::vector<BoardBand> bands;
+    if (const auto ranges = inColumns_ ? ColumnRanges(state.numMax) : std::nullopt) {
+        constexpr std::string_view kLetters = "BINGO";
+        for (std::size_t column = 0; column < ranges->size(); ++column) {
+            bands.push_back(BoardBand{kLetters[column], (*ranges)[column].first, (*ranges)[column].last});
+        }
+    }
+    board_.SetBands(std::move(bands));
 }
 
 void AudienceDisplay::OnState(const std::shared_ptr<const GameState>& state)
@@ -65,7 +201,7 @@ void AudienceDisplay::OnState(const std::shared_ptr<const GameState>& state)
         return;
     }
     board_.ShowRolling(*state->rolling);
-    if (window_.IsOpen() && pending_ != Pending::Everything) {
+    if (window_.IsOpen() && pending_ != Pending::Everything && !ShowsCardProof()) {
         pending_ = Pending::Number;
         const PixelRect area = frame_.Layout().number;
         const std::int32_t scale = scale_;
@@ -102,7 +238,7 @@ void AudienceDisplay::Redraw()
 
 void AudienceDisplay::OnAudiencePaint()
 {
-    const Pending pending = pending_;
+    const Pending pending = std::exchange(proofOnScreen_, false) ? Pending::Everything : pending_;
     pending_ = Pending::Nothing;
     const std::optional<std::int32_t> colorValue = operator_.NumColor();
     if (!colorValue) {
@@ -115,14 +251,24 @@ void AudienceDisplay::OnAudiencePaint()
     const std::int32_t frameHeight = (height + scale - 1) / scale;
     const bool resized =
         frame_.Frame().Width() != frameWidth || frame_.Frame().Height() != frameHeight || scale != scale_;
+    ColorTriple color;
+    if (!ColorToRGB(*colorValue, color)) {
+        color = ColorTriple{0x00, 0x80, 0xFF};
+    }
+    if (const CardVerdict* proof = proof_.Shown(clock_.TickCount())) {
+        // The digit colour as bright as the board shows it, so that no colour hides the card.
+        scale_ = scale;
+        proofFrame_ = ComposeCardView(*proof, frameWidth, frameHeight, AudiencePalette::For(color).lit);
+        window_.Present(proofFrame_, PixelRect{0, 0, proofFrame_.Width(), proofFrame_.Height()}, scale_);
+        proofOnScreen_ = true;
+        return;
+    }
     if (pending == Pending::Everything || resized) {
-        ColorTriple color;
-        if (!ColorToRGB(*colorValue, color)) {
-            color = ColorTriple{0x00, 0x80, 0xFF};
-        }
         scale_ = scale;
         // Readable from the back of the hall: the code a fifth of the screen's height.
-        frame_.SetCorner(address_ ? QrPicture(*address_, frameHeight / 5) : PixelBuffer());
+        frame_.SetCorner(address_ ? AddressPicture(*address_, addressText_, frameWidth, frameHeight,
+                                                   AudiencePalette::For(color))
+                                  : PixelBuffer());
         frame_.Compose(board_, color, frameWidth, frameHeight);
         const PixelBuffer& frame = frame_.Frame();
         window_.Present(frame, PixelRect{0, 0, frame.Width(), frame.Height()}, scale_);

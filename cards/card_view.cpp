@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cards/card_ink.h"
+#include "imaging/card_ink.h"
 
 namespace palvo {
 

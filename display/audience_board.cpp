@@ -31,6 +31,9 @@ bool AudienceBoard::IsCalled(std::int16_t number) const
 
 std::int16_t AudienceBoard::Rows() const
 {
+    if (!bands_.empty()) {
+        return static_cast<std::int16_t>(bands_.size());
+    }
     return static_cast<std::int16_t>(std::max(1, (numMax_ + kColumns - 1) / kColumns));
 }
 
@@ -85,9 +88,49 @@ DigitShape FitDigitPair(std::int32_t width, std::int32_t height, double thicknes
 
 PixelRect AudienceLayout::Cell(std::int16_t boardNumber) const
 {
+    for (std::size_t row = 0; row < bands.size(); ++row) {
+        if (boardNumber >= bands[row].first && boardNumber <= bands[row].last) {
+            const PixelRect label = LabelCell(row);
+            return PixelRect{label.x + (boardNumber - bands[row].first + 1) * cellPitch, label.y, cellSize,
+                             cellSize};
+        }
+    }
     const int index = boardNumber - 1;
     return PixelRect{board.x + (index % AudienceBoard::kColumns) * cellPitch,
                      board.y + (index / AudienceBoard::kColumns) * cellPitch, cellSize, cellSize};
+}
+
+PixelRect AudienceLayout::LabelCell(std::size_t row) const
+{
+    return PixelRect{board.x, board.y + static_cast<std::int32_t>(row) * cellPitch, cellSize, cellSize};
+}
+
+AudienceLayout LayOutAudience(std::int32_t width, std::int32_t height, std::span<const BoardBand> bands)
+{
+    if (bands.empty() || std::ssize(bands) > kBoardRowsDesigned) {
+        return AudienceLayout{};
+    }
+    AudienceLayout layout = LayOutAudience(width, height, kBoardRowsDesigned);
+    if (layout.cellPitch == 0) {
+        return layout;
+    }
+    std::int32_t across = 1;
+    for (const BoardBand& band : bands) {
+        across = std::max(across, band.last - band.first + 2);
+    }
+    const std::int32_t boardWidth = AudienceBoard::kColumns * layout.cellPitch;
+    const std::int32_t pitch = std::max(1, boardWidth / across);
+    const auto rows = static_cast<std::int32_t>(bands.size());
+    layout.cellPitch = pitch;
+    layout.cellSize = std::max(1, pitch - std::max(1, pitch / 12));
+    // The rows stand in the middle of the height designed for ten.
+    const std::int32_t designedHeight = kBoardRowsDesigned * (boardWidth / AudienceBoard::kColumns);
+    layout.board =
+        PixelRect{layout.board.x, layout.board.y + (designedHeight - rows * pitch) / 2,
+                  across * pitch - (pitch - layout.cellSize), rows * pitch - (pitch - layout.cellSize)};
+    layout.cellDigit = FitDigitPair(layout.cellSize * 4 / 5, layout.cellSize * 3 / 5, 0.25, 2);
+    layout.bands.assign(bands.begin(), bands.end());
+    return layout;
 }
 
 AudienceLayout LayOutAudience(std::int32_t width, std::int32_t height, std::int16_t rows)

@@ -10,6 +10,15 @@
 
 namespace palvo {
 
+// One labelled row of the board in columns: the numbers first ... last under a letter (B I N G O).
+struct BoardBand {
+    char label = ' ';
+    std::int16_t first = 0;
+    std::int16_t last = 0;
+
+    friend bool operator==(const BoardBand&, const BoardBand&) = default;
+};
+
 // What the players' display shows of a game: which numbers are called, the newest, the count and
 // whether the game is over, plus the number the big digits show right now (a rolling candidate or
 // the settled number). A plain value, rebuilt from the game's numbers whenever they change.
@@ -19,6 +28,10 @@ public:
     // order; the big digits show the last of them (none when nothing has been drawn yet). The
     // game is over once as many numbers are called as it has.
     void Rebuild(std::int16_t numMax, std::span<const std::int16_t> called);
+
+    // Lays the board out in these labelled rows from now on; none: rows of ten.
+    void SetBands(std::vector<BoardBand> bands) { bands_ = std::move(bands); }
+    const std::vector<BoardBand>& Bands() const { return bands_; }
 
     // The big digits show `number` (a rolling candidate); the board is unchanged.
     void ShowRolling(std::int16_t number) { current_ = number; }
@@ -47,6 +60,7 @@ private:
     std::optional<std::int16_t> newest_;
     std::optional<std::int16_t> current_;
     bool complete_ = false;
+    std::vector<BoardBand> bands_;
 };
 
 // Geometry of one seven-segment digit drawn at scale: the bar length and thickness and the gap
@@ -74,13 +88,22 @@ struct AudienceLayout {
     std::int32_t cellPitch = 0;  // distance between neighbouring cells
     std::int32_t cellSize = 0;   // side of one cell
     DigitShape cellDigit;
+    // The board in labelled rows: each row's label in the first cell, its numbers after it.
+    std::vector<BoardBand> bands;
 
     // Cell of `number` (1 ... the board's highest).
     PixelRect Cell(std::int16_t boardNumber) const;
+    // The label cell of band `row`.
+    PixelRect LabelCell(std::size_t row) const;
 };
 
 // The layout for a width x height window showing a board of `rows` rows of ten. Sizes below
 // 1 x 1 give an empty layout.
 [[nodiscard]] AudienceLayout LayOutAudience(std::int32_t width, std::int32_t height, std::int16_t rows);
+
+// The layout of the board in `bands` (one to ten rows; else an empty layout) in the same place:
+// smaller cells, as many as the longest band plus its label fit across the board's width.
+[[nodiscard]] AudienceLayout LayOutAudience(std::int32_t width, std::int32_t height,
+                                            std::span<const BoardBand> bands);
 
 }  // namespace palvo

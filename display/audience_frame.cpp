@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "display/digit_rendering.h"
+#include "imaging/card_ink.h"
 #include "imaging/segment_bar.h"
 
 namespace palvo {
@@ -316,6 +317,14 @@ void DrawBoard(PixelBuffer& picture, const AudienceLayout& layout, const Audienc
                             : uncalledBars,
                    number);
     }
+    // Letters of the board in columns, as tall as the cell digits.
+    const std::int32_t unit = std::max(1, shape.Height() / 6);
+    for (std::size_t row = 0; row < layout.bands.size(); ++row) {
+        const PixelRect label = layout.LabelCell(row);
+        const char letter[] = {layout.bands[row].label, '\0'};
+        static_cast<void>(DrawStrokeText(picture, label.x + label.width / 2, label.y + label.height / 2,
+                                         letter, unit, std::max(1.0, shape.thickness / 2.0), palette.count));
+    }
 }
 
 }  // namespace
@@ -366,7 +375,9 @@ void AudienceFrame::Compose(const AudienceBoard& board, ColorTriple digitColor, 
     }
     // The corner picture keeps a strip of its own at the right, so it never covers a number.
     const bool withCorner = !corner_.Empty() && corner_.Width() <= width / 3 && corner_.Height() <= height;
-    layout_ = LayOutAudience(withCorner ? width - corner_.Width() : width, height, board.Rows());
+    const std::int32_t boardWidth = withCorner ? width - corner_.Width() : width;
+    layout_ = board.Bands().empty() ? LayOutAudience(boardWidth, height, board.Rows())
+                                    : LayOutAudience(boardWidth, height, board.Bands());
     if (base_.Width() != width || base_.Height() != height) {
         base_ = PixelBuffer(width, height);
     }

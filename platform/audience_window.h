@@ -7,6 +7,13 @@
 
 namespace palvo {
 
+// A key pressed in the players' window, as the display logic tells them apart.
+enum class AudienceKey {
+    Start,   // a key of Start (see OnAudienceStartKey)
+    Layout,  // F8: the other board layout
+    Other,   // any other key but the window's own (F5, F11, Escape)
+};
+
 // The operator's screen, when the players' window has to share it; screen pixels.
 struct SharedScreen {
     PixelRect workArea;        // the screen less task bars and panels
@@ -37,6 +44,15 @@ public:
     // The operator pressed a key that means Start in the operator's window (Page Down from a
     // presentation clicker, Space, Enter or keypad Enter); a held key reports its first press only.
     virtual void OnAudienceStartKey() = 0;
+    // Any key but the window's own, first press only, before a Start key is reported; true when
+    // the key was used up (no Start then).
+    virtual bool OnAudienceKey(AudienceKey key)
+    {
+        static_cast<void>(key);
+        return false;
+    }
+    // The time asked for with WakeAfter has passed (or a later wake-up was asked for since).
+    virtual void OnAudienceWake() {}
 };
 
 // A second top-level window for the players: it shows frames composed by the core at exactly
@@ -68,6 +84,10 @@ public:
     // from the frame presented before, unless the frame's size or scale changed. A frame that
     // does not cover the window is shown from its top-left corner. Called from OnAudiencePaint.
     virtual void Present(const PixelBuffer& frame, PixelRect changed, std::int32_t scale = 1) = 0;
+
+    // Calls OnAudienceWake once, about `milliseconds` from now, replacing any wake-up asked for
+    // before; the open or hidden window alike.
+    virtual void WakeAfter(std::uint32_t milliseconds) = 0;
 };
 
 }  // namespace palvo

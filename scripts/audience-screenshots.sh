@@ -6,12 +6,20 @@
 #        scripts/audience-screenshots.sh --colours [build]   the Linux program at 960x540 with
 #                 three numbers drawn (called, uncalled, newest) in each digit colour below,
 #                 the dark ones included
+#        scripts/audience-screenshots.sh --cards [build|--windows]   a 75-number game with the
+#                 players' web service on (the address and its code) after six draws, in rows
+#                 of ten and in the cards' columns (F8 in the players' window)
 # The pictures go to screenshots/ (audience-*.png, Windows ones audience-win32-*.png).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 windows=false
 colours=false
+cards=false
+if [ "${1:-}" = "--cards" ]; then
+    cards=true
+    shift
+fi
 if [ "${1:-}" = "--colours" ]; then
     colours=true
     shift
@@ -97,20 +105,27 @@ if $colours; then
     done
     exit 0
 fi
+numMax=30
+arguments=()
+if $cards; then
+    numMax=75
+    arguments=(--web)
+    prefix=$prefix-cards
+fi
 for size in 1920x1080 800x600; do
     folder=$work/app-$size
     if $windows; then
         mkdir -p "$folder"
         cp "$build/platform/win32/palvo.exe" "$folder/"
         cp -r "$root/resources/bg" "$root/resources/wav" "$root/resources/bars" "$root/resources/buttons" "$folder/"
-        printf '[PALVO]\r\nNumMax=30\r\nRhythmFast=8\r\nRhythmSlow=2\r\n' >"$folder/palvo.ini"
-        (cd "$folder" && exec wine palvo.exe) >/dev/null 2>&1 &
+        printf '[PALVO]\r\nNumMax=%s\r\nRhythmFast=8\r\nRhythmSlow=2\r\n' "$numMax" >"$folder/palvo.ini"
+        (cd "$folder" && exec wine palvo.exe "${arguments[@]}") >/dev/null 2>&1 &
     else
         cp -r "$build/app" "$folder"
         # A game the build folder's last run left behind would be offered for continuing first.
-        rm -f "$folder/palvo-game.txt" "$folder/palvo-history.csv"
-        printf '[PALVO]\r\nNumMax=30\r\nRhythmFast=8\r\nRhythmSlow=2\r\n' >"$folder/palvo.ini"
-        "$folder/palvo" &
+        rm -f "$folder/palvo-game.txt" "$folder/palvo-history.csv" "$folder/palvo-audience.ini"
+        printf '[PALVO]\r\nNumMax=%s\r\nRhythmFast=8\r\nRhythmSlow=2\r\n' "$numMax" >"$folder/palvo.ini"
+        "$folder/palvo" "${arguments[@]}" &
     fi
     program_pid=$!
     main=$(timeout 60 xdotool search --sync --onlyvisible --name 'PALVO  ' | head -n 1)
@@ -132,6 +147,23 @@ for size in 1920x1080 800x600; do
         sleep 2.5
     done
     import -window "$audience" "$shots/$prefix-$size-six-drawn.png"
+    if $cards; then
+        # A click gives the players' window the keyboard (it opens without taking it).
+        xdotool mousemove --window "$audience" 20 20 click 1
+        sleep 0.5
+        xdotool windowfocus --sync "$audience" key F8
+        sleep 1
+        import -window "$audience" "$shots/$prefix-$size-columns.png"
+        xdotool windowfocus --sync "$audience" key F8
+        kill "$program_pid" 2>/dev/null || true
+        wait "$program_pid" 2>/dev/null || true
+        program_pid=
+        if $windows; then
+            wineserver -k >/dev/null 2>&1 || true
+        fi
+        echo "$shots/$prefix-$size-{idle,six-drawn,columns}.png"
+        continue
+    fi
     for _ in $(seq 7 30); do
         start
         sleep 2.5

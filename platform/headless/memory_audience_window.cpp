@@ -46,4 +46,19 @@ void MemoryAudienceWindow::UserCloses()
     }
 }
 
+void MemoryAudienceWindow::UserPresses(AudienceKey key)
+{
+    if (events_ != nullptr && !events_->OnAudienceKey(key) && key == AudienceKey::Start) {
+        events_->OnAudienceStartKey();
+    }
+}
+
+void MemoryAudienceWindow::Wake()
+{
+    if (wake_ && events_ != nullptr) {
+        wake_.reset();
+        events_->OnAudienceWake();
+    }
+}
+
 }  // namespace palvo

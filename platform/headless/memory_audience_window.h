@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/audience_window.h"
 
@@ -21,10 +22,17 @@ public:
     // Paints at once: the double has no event loop to wait for.
     void Invalidate(PixelRect area) override;
     void Present(const PixelBuffer& frame, PixelRect changed, std::int32_t scale = 1) override;
+    void WakeAfter(std::uint32_t milliseconds) override { wake_ = milliseconds; }
 
     // The user drags the window to a new size, or closes it.
     void UserResizes(std::int32_t width, std::int32_t height);
     void UserCloses();
+    // A key pressed in the window, reported as the real windows report it.
+    void UserPresses(AudienceKey key);
+    // The wake-up asked for last and not yet delivered, in milliseconds from when it was asked.
+    std::optional<std::uint32_t> WakeAsked() const { return wake_; }
+    // Delivers the wake-up asked for (the test moves its clock on first).
+    void Wake();
 
     const PixelBuffer& Shown() const { return shown_; }
     int PresentCount() const { return presents_; }
@@ -39,6 +47,7 @@ private:
     PixelBuffer shown_;
     int presents_ = 0;
     std::int32_t scale_ = 1;
+    std::optional<std::uint32_t> wake_;
 };
 
 }  // namespace palvo

@@ -90,7 +90,7 @@ int main(int argc, char* argv[])
     }
     // F5 opens and closes the players' display; it closes with the operator's window.
     palvo::QtAudienceWindow audienceWindow(view.Window());
-    palvo::AudienceDisplay audience(audienceWindow, mainWindow);
+    palvo::AudienceDisplay audience(audienceWindow, mainWindow, clock, environment.SettingsDirectory());
     mainWindow.AddListener(audience);
     QShortcut audienceKey(QKeySequence(Qt::Key_F5), &view.Window());
     QObject::connect(&audienceKey, &QShortcut::activated, [&audience] { audience.Toggle(); });
@@ -105,7 +105,8 @@ int main(int argc, char* argv[])
     palvo::WebService web(mainWindow.State(), nullptr, webWanted->Options());
     // While on, the players' display shows where the phones find it.
     web.Watch([&web, &audience] {
-        audience.ShowAddress(web.IsOn() ? palvo::EncodeQr(web.Address()) : std::nullopt);
+        audience.ShowAddress(web.IsOn() ? palvo::EncodeQr(web.Address()) : std::nullopt,
+                             web.IsOn() ? web.Address() : std::string());
     });
     const auto reportTurnOn = [&web, &messages](bool started) {
         if (started) {

@@ -44,6 +44,17 @@ QtAudienceWindow::QtAudienceWindow(QWidget& owner) : QWidget(&owner, Qt::Window)
     KeepWithinDesktop();
     resize(kFirstWidth, kFirstHeight);
     owner_.installEventFilter(this);
+    wake_.setSingleShot(true);
+    QObject::connect(&wake_, &QTimer::timeout, this, [this] {
+        if (events_ != nullptr) {
+            events_->OnAudienceWake();
+        }
+    });
+}
+
+void QtAudienceWindow::WakeAfter(std::uint32_t milliseconds)
+{
+    wake_.start(static_cast<int>(std::min<std::uint32_t>(milliseconds, 0x7FFFFFFF)));
 }
 
 bool QtAudienceWindow::eventFilter(QObject* watched, QEvent* event)
@@ -218,11 +229,19 @@ void QtAudienceWindow::keyPressEvent(QKeyEvent* event)
         case Qt::Key_Space:
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (!event->isAutoRepeat() && events_ != nullptr) {
+            if (!event->isAutoRepeat() && events_ != nullptr && !events_->OnAudienceKey(AudienceKey::Start)) {
                 events_->OnAudienceStartKey();
             }
             return;
         default:
+            // Modifier keys alone are half of a key, not one.
+            if (!event->isAutoRepeat() && events_ != nullptr && event->key() != Qt::Key_Shift &&
+                event->key() != Qt::Key_Control && event->key() != Qt::Key_Alt &&
+                event->key() != Qt::Key_Meta &&
+                events_->OnAudienceKey(event->key() == Qt::Key_F8 ? AudienceKey::Layout
+                                                                  : AudienceKey::Other)) {
+                return;
+            }
             QWidget::keyPressEvent(event);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 #include "platform/audience_window.h"
@@ -10,7 +11,7 @@ namespace palvo {
 // The players' window on Qt: a top-level window owned by the operator's window (so it closes
 // with it and never keeps the program alive), showing each frame pixel for pixel. F11 or a
 // double-click toggles full screen, Escape leaves it, F5 closes the window as in the operator's;
-// Page Down, Space and Enter are reported as Start's keys.
+// Page Down, Space and Enter are reported as Start's keys, every other key as it is.
 class QtAudienceWindow final : public QWidget, public AudienceWindow {
 public:
     explicit QtAudienceWindow(QWidget& owner);
@@ -23,6 +24,7 @@ public:
     std::int32_t ClientHeight() const override;
     void Invalidate(PixelRect area) override;
     void Present(const PixelBuffer& frame, PixelRect changed, std::int32_t scale = 1) override;
+    void WakeAfter(std::uint32_t milliseconds) override;
 
     // What is on screen, for checks and screenshots (enlarged by its device pixel ratio's inverse).
     const QImage& Image() const { return image_; }
@@ -44,6 +46,7 @@ private:
     QWidget& owner_;
     AudienceWindowEvents* events_ = nullptr;
     QImage image_;
+    QTimer wake_;
 };
 
 }  // namespace palvo

@@ -16,6 +16,7 @@ constexpr wchar_t kClassName[] = L"PalvoAudienceWindow";
 constexpr int kFirstWidth = 960;
 constexpr int kFirstHeight = 540;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
+constexpr UINT_PTR kWakeTimer = 1;
 
 // SetThreadDpiAwarenessContext exists from Windows 10 1607 on; older systems and the operator's
 // DPI-unaware process go without it.
@@ -128,6 +129,14 @@ bool Win32AudienceWindow::Create()
                               CW_USEDEFAULT, CW_USEDEFAULT, kFirstWidth, kFirstHeight, owner_, nullptr,
                               instance_, this);
     return window_ != nullptr;
+}
+
+void Win32AudienceWindow::WakeAfter(std::uint32_t milliseconds)
+{
+    if (Create()) {
+        SetTimer(window_, kWakeTimer, std::max<UINT>(static_cast<UINT>(milliseconds), USER_TIMER_MINIMUM),
+                 nullptr);
+    }
 }
 
 void Win32AudienceWindow::Open()
@@ -361,8 +370,24 @@ LRESULT Win32AudienceWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM l
             }
             if (wParam == VK_NEXT || wParam == VK_SPACE || wParam == VK_RETURN) {
                 // Bit 30: the key was down already, an auto-repeat of a held key.
-                if ((lParam & (1 << 30)) == 0 && events_ != nullptr) {
+                if ((lParam & (1 << 30)) == 0 && events_ != nullptr &&
+                    !events_->OnAudienceKey(AudienceKey::Start)) {
                     events_->OnAudienceStartKey();
+                }
+                return 0;
+            }
+            // Modifier keys alone are half of a key, not one.
+            if ((lParam & (1 << 30)) == 0 && events_ != nullptr && wParam != VK_SHIFT &&
+                wParam != VK_CONTROL && wParam != VK_MENU && wParam != VK_LWIN && wParam != VK_RWIN &&
+                events_->OnAudienceKey(wParam == VK_F8 ? AudienceKey::Layout : AudienceKey::Other)) {
+                return 0;
+            }
+            break;
+        case WM_TIMER:
+            if (wParam == kWakeTimer) {
+                KillTimer(window_, kWakeTimer);
+                if (events_ != nullptr) {
+                    events_->OnAudienceWake();
                 }
                 return 0;
             }

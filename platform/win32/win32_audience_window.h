@@ -10,7 +10,7 @@ namespace palvo::win32 {
 // when that closes), created per-monitor DPI aware where Windows offers it so that frames are
 // drawn in the screen's own pixels while the operator's window stays as it is. F11 or a
 // double-click toggles full screen, Escape leaves it, F5 closes the window; Page Down, Space and
-// Enter are reported as Start's keys.
+// Enter are reported as Start's keys, every other key as it is.
 class Win32AudienceWindow final : public AudienceWindow {
 public:
     Win32AudienceWindow(HINSTANCE instance, HWND owner);
@@ -27,6 +27,7 @@ public:
     std::int32_t ClientHeight() const override;
     void Invalidate(PixelRect area) override;
     void Present(const PixelBuffer& frame, PixelRect changed, std::int32_t scale = 1) override;
+    void WakeAfter(std::uint32_t milliseconds) override;
 
     HWND Window() const { return window_; }
     bool IsFullScreen() const { return fullScreen_; }

@@ -81,7 +81,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
             const HWND operatorWindow = view.Form().Window();
             instanceLock.MarkWindow(operatorWindow);
             palvo::win32::Win32AudienceWindow audienceWindow(instance, operatorWindow);
-            palvo::AudienceDisplay audience(audienceWindow, mainWindow);
+            palvo::AudienceDisplay audience(audienceWindow, mainWindow, clock,
+                                            environment.SettingsDirectory());
             mainWindow.AddListener(audience);
             // F2 in the operator's window or the players' display opens and closes the panel.
             palvo::win32::Win32OperatorPanel panelWindow(instance, operatorWindow);
@@ -100,7 +101,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                                   webWanted.value_or(palvo::WebCommandLine{}).Options());
             // While on, the players' display shows where the phones find it.
             web.Watch([&web, &audience] {
-                audience.ShowAddress(web.IsOn() ? palvo::EncodeQr(web.Address()) : std::nullopt);
+                audience.ShowAddress(web.IsOn() ? palvo::EncodeQr(web.Address()) : std::nullopt,
+                                     web.IsOn() ? web.Address() : std::string());
             });
             const auto turnOn = [&web, &messages] {
                 if (!web.TurnOn()) {

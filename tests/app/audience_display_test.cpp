@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cards/bingo_card.h"
+#include "cards/card_view.h"
 #include "platform/headless/memory_audience_window.h"
+#include "tests/support/card_reading.h"
 #include "tests/support/game_fixture.h"
 
 namespace palvo::testing {
@@ -49,7 +54,7 @@ TEST_F(AudienceDisplayGame, FollowsRollsDrawsColourAndResetAndClosingItNeverTouc
 {
     WriteIni({{"NumMax", "3"}, {"RhythmFast", "6"}, {"RhythmSlow", "2"}});
     window_ = std::make_unique<MainWindow>(view(), services());
-    AudienceDisplay display(audience, window());
+    AudienceDisplay display(audience, window(), time(), std::string());
     window().AddListener(display);
     display.Toggle();
     EXPECT_FALSE(audience.IsOpen()) << "nothing to show before start-up";
@@ -175,7 +180,7 @@ TEST_F(AudienceDisplayGame, OperatorWindowAndSettingsFileAreTheSameWithThePlayer
     platform_ = std::make_unique<HeadlessPlatform>(directoryText_);
     RegisterPictures();
     ASSERT_TRUE(Load());
-    AudienceDisplay display(audience, window());
+    AudienceDisplay display(audience, window(), time(), std::string());
     window().AddListener(display);
     display.Toggle();
     std::string iniWithAudience;
@@ -187,6 +192,134 @@ TEST_F(AudienceDisplayGame, OperatorWindowAndSettingsFileAreTheSameWithThePlayer
     }
     EXPECT_EQ(iniAlone, iniWithAudience);
     EXPECT_GT(audience.PresentCount(), 6 * 7) << "the players' window followed every rolling number";
+}
+
+// The bounding box of the pixels of `color` right of `fromX` and below `fromY`.
+PixelRect BoxOf(const PixelBuffer& frame, const Pixel& color, std::int32_t fromX, std::int32_t fromY = 0)
+{
+    std::int32_t left = frame.Width(), top = frame.Height(), right = -1, bottom = -1;
+    for (std::int32_t y = fromY; y < frame.Height(); ++y) {
+        for (std::int32_t x = fromX; x < frame.Width(); ++x) {
+            if (frame.At(x, y) == color) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    return right < 0 ? PixelRect{} : PixelRect{left, top, right - left + 1, bottom - top + 1};
+}
+
+TEST_F(AudienceDisplayGame, CardProofStaysTwentySecondsOrUntilTheNextKeyWhichStartsNothing)
+{
+    WriteIni({{"NumMax", "75"}, {"RhythmFast", "6"}, {"RhythmSlow", "2"}});
+    window_ = std::make_unique<MainWindow>(view(), services());
+    ASSERT_TRUE(window().FormLoad());
+    AudienceDisplay display(audience, window(), time(), std::string());
+    CardVerdict verdict;
+    verdict.kind = CardVerdict::Kind::NotYet;
+    verdict.card = CardMaker(SipKey{}).MakeSet(75, 0, 1).front();
+    verdict.marked[2][2] = true;
+    EXPECT_FALSE(display.ShowCardProof(verdict)) << "no hall to show it to while the window is closed";
+    display.Toggle();
+    Start();
+    const PixelBuffer board = audience.Shown();
+    const auto proofReads = [&] {
+        const PixelBuffer& shown = audience.Shown();
+        const CardViewGrid grid = CardViewGridIn(shown.Width(), shown.Height());
+        const CardReader::IsInk ink = [&](std::int32_t x, std::int32_t y) {
+            return x >= 0 && y >= 0 && x < shown.Width() && y < shown.Height() &&
+                   shown.At(x, y) == AsPixel(CardViewColours::kUncalled);
+        };
+        int read = 0;
+        for (int row = 0; row < kCardSide; ++row) {
+            for (int column = 0; column < kCardSide; ++column) {
+                const int number =
+                    verdict.card->cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+                const std::optional<int> cell = CardReader::ReadCell(ink, grid.left + column * grid.cell,
+                                                                     grid.top + row * grid.cell, grid.cell);
+                read += number != 0 && cell == number ? 1 : 0;
+            }
+        }
+        return read;
+    };
+
+    for (const AudienceKey key : {AudienceKey::Start, AudienceKey::Other, AudienceKey::Layout}) {
+        SCOPED_TRACE(static_cast<int>(key));
+        time().Advance(1000);
+        ASSERT_TRUE(display.ShowCardProof(verdict));
+        EXPECT_EQ(proofReads(), 24) << "every number of the card, large enough to read";
+        time().Advance(19000);
+        audience.Wake();
+        EXPECT_EQ(proofReads(), 24) << "still up just before twenty seconds";
+        audience.UserPresses(key);
+        EXPECT_TRUE(audience.Shown() == board) << "the board is back as it was";
+        EXPECT_FALSE(display.InColumns()) << "the key only ended the proof";
+        EXPECT_EQ(view().ListCount(Control::lstHistory), 1) << "and drew nothing";
+    }
+    ASSERT_TRUE(display.ShowCardProof(verdict));
+    time().Advance(CardProof::kShownMilliseconds - 1);
+    audience.Wake();
+    EXPECT_EQ(proofReads(), 24);
+    ASSERT_TRUE(audience.WakeAsked()) << "the window keeps looking at the clock";
+    time().Advance(1);
+    audience.Wake();
+    EXPECT_TRUE(audience.Shown() == board) << "back after twenty seconds on the clock";
+    audience.UserPresses(AudienceKey::Start);
+    EXPECT_EQ(view().ListCount(Control::lstHistory), 2) << "with the proof gone Start draws again";
+}
+
+TEST_F(AudienceDisplayGame, F8LaysTheBoardOutInTheCardsColumnsAndTheFileRemembersIt)
+{
+    WriteIni({{"NumMax", "75"}});
+    window_ = std::make_unique<MainWindow>(view(), services());
+    ASSERT_TRUE(window().FormLoad());
+    ASSERT_EQ(window().EnterNumber(16, Rolling::No), CallOutcome::Done);
+    ASSERT_EQ(window().EnterNumber(31, Rolling::No), CallOutcome::Done);
+    audience.UserResizes(1280, 720);
+    const PixelBuffer rowsOfTen = [&] {
+        AudienceDisplay display(audience, window(), time(), directoryText_);
+        display.Toggle();
+        PixelBuffer shown = audience.Shown();
+        audience.UserPresses(AudienceKey::Layout);
+        EXPECT_TRUE(display.InColumns());
+        display.Toggle();
+        return shown;
+    }();
+    std::ifstream file(directory_ / std::string(AudienceDisplay::kFileName), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    EXPECT_EQ(bytes.str(), "[Audience]\r\nColumns=1\r\n");
+
+    AudienceDisplay display(audience, window(), time(), directoryText_);
+    EXPECT_TRUE(display.InColumns()) << "read back at the next start";
+    display.Toggle();
+    // 16 and 31 head the I and N rows: one above the other, 31 (the newest, lit below 16's lit
+    // digits) a row lower. In rows of ten they stand five columns apart.
+    const std::int32_t boardX = audience.Shown().Width() * 9 / 20;
+    const PixelRect called = BoxOf(audience.Shown(), AsPixel(kPalette.calledFill), boardX);
+    const PixelRect newest = BoxOf(audience.Shown(), AsPixel(kPalette.lit), boardX, called.Bottom());
+    EXPECT_EQ(called.x, newest.x);
+    EXPECT_EQ(called.width, newest.width);
+    EXPECT_GT(newest.height, 0);
+    EXPECT_LT(newest.y - called.y, 2 * called.height);
+    const PixelRect calledInRows = BoxOf(rowsOfTen, AsPixel(kPalette.calledFill), boardX);
+    const PixelRect newestInRows = BoxOf(rowsOfTen, AsPixel(kPalette.lit), boardX, calledInRows.Bottom());
+    EXPECT_GT(calledInRows.x, newestInRows.x + 4 * calledInRows.width);
+
+    audience.UserPresses(AudienceKey::Layout);
+    EXPECT_TRUE(audience.Shown() == rowsOfTen) << "F8 again: the rows of ten as they were";
+
+    // A highest number without cards keeps the rows of ten.
+    dialog().SetEdit([](CConfig& config) { config.SetNumMax(24); });
+    view().ClickWithMouse(Control::cmdSetting);
+    messages().QueueAnswer(MessageAnswer::Yes);
+    view().ClickWithMouse(Control::cmdReset);
+    const PixelBuffer rows24 = audience.Shown();
+    audience.UserPresses(AudienceKey::Layout);
+    EXPECT_FALSE(display.InColumns());
+    EXPECT_TRUE(audience.Shown() == rows24);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <vector>
 
 #include "display/audience_placement.h"
 #include "platform/qt/qt_audience_window.h"
@@ -30,7 +31,13 @@ public:
         window_.Present(frame, PixelRect{0, 0, frame.Width(), frame.Height()});
         ++paints;
     }
-    void OnAudienceStartKey() override {}
+    void OnAudienceStartKey() override { ++starts; }
+    bool OnAudienceKey(AudienceKey key) override
+    {
+        keys.push_back(key);
+        return useKeys;
+    }
+    void OnAudienceWake() override { ++wakes; }
     // Where the display logic would put it, with no operator's controls to keep free.
     PixelRect OnAudiencePlace(const SharedScreen& screen, std::int32_t clientWidth,
                               std::int32_t clientHeight) override
@@ -41,6 +48,10 @@ public:
     int resizes = 0;
     int closes = 0;
     int paints = 0;
+    int starts = 0;
+    int wakes = 0;
+    std::vector<AudienceKey> keys;
+    bool useKeys = false;
 
 private:
     QtAudienceWindow& window_;
@@ -86,6 +97,37 @@ TEST(QtAudienceWindow, ShowsFramesPixelForPixelClosesOnlyItselfAndGoesWithItsOwn
 
 // Frames enlarged three times keep whole pixels; the window opens where the core's answer says,
 // told the operator's window as it is; a size past the desktop is taken back.
+TEST(QtAudienceWindow, ReportsEveryKeyBeforeStartAndWakesOnTime)
+{
+    TestApplication();
+    QWidget owner;
+    auto* audience = new QtAudienceWindow(owner);  // the owner deletes it
+    PaintingEvents events(*audience);
+    audience->SetEvents(&events);
+    audience->Open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(audience));
+
+    QTest::keyClick(audience, Qt::Key_F8);
+    QTest::keyClick(audience, Qt::Key_A);
+    QTest::keyClick(audience, Qt::Key_Shift);
+    QTest::keyClick(audience, Qt::Key_PageDown);
+    EXPECT_EQ(events.keys,
+              (std::vector<AudienceKey>{AudienceKey::Layout, AudienceKey::Other, AudienceKey::Start}));
+    EXPECT_EQ(events.starts, 1);
+    events.useKeys = true;
+    QTest::keyClick(audience, Qt::Key_Space);
+    EXPECT_EQ(events.starts, 1) << "a key the display used is no Start";
+    QTest::keyClick(audience, Qt::Key_F11);
+    EXPECT_EQ(events.keys.size(), 4u) << "the window's own keys stay its own";
+
+    audience->Close();
+    audience->WakeAfter(60000);
+    audience->WakeAfter(30);  // the later call replaces the first
+    QTRY_COMPARE(events.wakes, 1);
+    QTest::qWait(100);
+    EXPECT_EQ(events.wakes, 1) << "once, and while hidden";
+}
+
 TEST(QtAudienceWindow, EnlargedFramesKeepWholePixelsAndTheWindowOpensWhereTheCoreSays)
 {
     TestApplication();

@@ -117,7 +117,7 @@ TEST_P(QtOperatorKeys, PlaysTheSequence)
     MainWindow window(view, services_);
     ASSERT_TRUE(window.FormLoad());
     QtAudienceWindow* audienceWindow = new QtAudienceWindow(view.Window());  // the window deletes it
-    AudienceDisplay audience(*audienceWindow, window);
+    AudienceDisplay audience(*audienceWindow, window, clock_, std::string());
     window.AddListener(audience);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view.Window()));
     auto* ordinal = view.Window().findChild<QLabel*>(QStringLiteral("lblistNum(0)"));

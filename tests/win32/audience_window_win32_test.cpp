@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <utility>
+#include <vector>
 
 #include "display/audience_placement.h"
 #include "platform/win32/win32_audience_window.h"
@@ -31,7 +32,13 @@ public:
     explicit PaintingEvents(Win32AudienceWindow& window) : window_(window) {}
     void OnAudienceResized() override {}
     void OnAudienceClosed() override { ++closes; }
-    void OnAudienceStartKey() override {}
+    void OnAudienceStartKey() override { ++starts; }
+    bool OnAudienceKey(AudienceKey key) override
+    {
+        keys.push_back(key);
+        return useKeys;
+    }
+    void OnAudienceWake() override { ++wakes; }
     void OnAudiencePaint() override
     {
         PixelBuffer frame(window_.ClientWidth(), window_.ClientHeight());
@@ -52,6 +59,10 @@ public:
     std::uint8_t shade = 0;
     PixelRect changed;
     int closes = 0;
+    int starts = 0;
+    int wakes = 0;
+    std::vector<AudienceKey> keys;
+    bool useKeys = false;
 
 private:
     Win32AudienceWindow& window_;
@@ -127,6 +138,34 @@ TEST(Win32AudienceWindow, FramesAndPartialRepaintsShowPixelForPixelFullScreenAnd
 }
 
 // Frames enlarged three times keep whole pixels; the window opens where the core's answer says.
+TEST(Win32AudienceWindow, ReportsEveryKeyBeforeStartAndWakesOnTime)
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    Win32AudienceWindow window(instance, nullptr);
+    PaintingEvents events(window);
+    window.SetEvents(&events);
+    window.Open();
+    PumpMessages();
+    for (const WPARAM key : {WPARAM{VK_F8}, WPARAM{'A'}, WPARAM{VK_SHIFT}, WPARAM{VK_NEXT}}) {
+        SendMessageW(window.Window(), WM_KEYDOWN, key, 0);
+    }
+    EXPECT_EQ(events.keys,
+              (std::vector<AudienceKey>{AudienceKey::Layout, AudienceKey::Other, AudienceKey::Start}));
+    EXPECT_EQ(events.starts, 1);
+    events.useKeys = true;
+    SendMessageW(window.Window(), WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(events.starts, 1) << "a key the display used is no Start";
+
+    window.Close();
+    window.WakeAfter(60000);
+    window.WakeAfter(30);  // the later call replaces the first
+    for (int i = 0; i < 10 && events.wakes == 0; ++i) {
+        PumpMessages();
+    }
+    PumpMessages();
+    EXPECT_EQ(events.wakes, 1) << "once, and while hidden";
+}
+
 TEST(Win32AudienceWindow, EnlargedFramesKeepWholePixelsAndTheWindowOpensWhereTheCoreSays)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);

@@ -178,7 +178,7 @@ TEST_P(Win32OperatorKeys, PlaysTheSequence)
     MainWindow window(view, services_);
     ASSERT_TRUE(window.FormLoad());
     win32::Win32AudienceWindow audienceWindow(instance, view.Window());
-    AudienceDisplay audience(audienceWindow, window);
+    AudienceDisplay audience(audienceWindow, window, clock_, std::string());
     window.AddListener(audience);
     Pump(view);
 

@@ -1,4 +1,4 @@
-#include "cards/card_ink.h"
+#include "imaging/card_ink.h"
 
 #include <algorithm>
 #include <array>
@@ -23,7 +23,7 @@ struct Glyph {
     char character;
     std::string_view strokes;  // points as "xy" grid digits, strokes apart by ';'
 };
-constexpr std::array<Glyph, 38> kGlyphs = {{
+constexpr std::array<Glyph, 41> kGlyphs = {{
     {'A', "06 02 20 42 46;04 44"},
     {'B', "00 06 36 45 44 33 03;00 30 41 42 33"},
     {'C', "41 30 10 01 05 16 36 45"},
@@ -62,10 +62,17 @@ constexpr std::array<Glyph, 38> kGlyphs = {{
     {'9', "43 13 02 01 10 30 41 45 36 16"},
     {'-', "13 33"},
     {' ', ""},
+    {'.', "26"},
+    {':', "22;25"},
+    {'/', "06 40"},
 }};
 
 const Glyph* FindGlyph(char character)
 {
+    // Addresses come in small letters; their scheme and host read the same in capitals.
+    if (character >= 'a' && character <= 'z') {
+        character = static_cast<char>(character - 'a' + 'A');
+    }
     for (const Glyph& glyph : kGlyphs) {
         if (glyph.character == character) {
             return &glyph;
