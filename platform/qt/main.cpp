@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/operator_panel.h"
 #include "app/settings_folder_claim.h"
+#include "platform/paths.h"
 #include "platform/platform_services.h"
 #include "platform/program_folders.h"
 #include "platform/qt/qt_audience_window.h"
@@ -28,6 +29,7 @@
 #include "platform/qt/qt_termination_signal.h"
 #include "texts/japanese.h"
 #include "web/address_code.h"
+#include "web/installation_cards.h"
 #include "web/web_service.h"
 
 int main(int argc, char* argv[])
@@ -102,7 +104,10 @@ int main(int argc, char* argv[])
     palvo::AddPanelKey(view.Window(), [&panel] { panel.Toggle(); });
     palvo::AddPanelKey(audienceWindow, [&panel] { panel.Toggle(); });
     // The players' phones: F6 turns the read-only web service on and off.
-    palvo::WebService web(mainWindow.State(), nullptr, webWanted->Options());
+    // The phones find their cards with the same key the panel prints and checks with.
+    const palvo::InstallationCards playerCards(mainWindow.State(),
+                                               palvo::PathFromUtf8(environment.SettingsDirectory()));
+    palvo::WebService web(mainWindow.State(), &playerCards, webWanted->Options());
     // While on, the players' display shows where the phones find it.
     web.Watch([&web, &audience] {
         audience.ShowAddress(web.IsOn() ? palvo::EncodeQr(web.Address()) : std::nullopt);

@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "app/operator_panel.h"
 #include "app/settings_folder_claim.h"
+#include "platform/paths.h"
 #include "platform/platform_services.h"
 #include "platform/win32/win32_audience_window.h"
 #include "platform/win32/win32_card_command.h"
@@ -28,6 +29,7 @@
 #include "platform/win32/win32_sound.h"
 #include "texts/japanese.h"
 #include "web/address_code.h"
+#include "web/installation_cards.h"
 #include "web/web_service.h"
 
 namespace {
@@ -96,7 +98,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
             if (!webWanted) {
                 messages.Show(palvo::texts::kWebBadPort, palvo::MessageStyle::Warning);
             }
-            palvo::WebService web(mainWindow.State(), nullptr,
+            // The phones find their cards with the same key the panel prints and checks with.
+            const palvo::InstallationCards playerCards(mainWindow.State(),
+                                                       palvo::PathFromUtf8(environment.SettingsDirectory()));
+            palvo::WebService web(mainWindow.State(), &playerCards,
                                   webWanted.value_or(palvo::WebCommandLine{}).Options());
             // While on, the players' display shows where the phones find it.
             web.Watch([&web, &audience] {
