@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/operator_panel.h"
 #include "app/settings_folder_claim.h"
+#include "imaging/dib_access.h"
 #include "platform/paths.h"
 #include "platform/platform_services.h"
 #include "platform/program_folders.h"
@@ -23,6 +24,7 @@
 #include "platform/qt/qt_main_window_view.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_operator_panel.h"
+#include "platform/qt/qt_panel_sections.h"
 #include "platform/qt/qt_program_icon.h"
 #include "platform/qt/qt_settings_dialog_host.h"
 #include "platform/qt/qt_sound.h"
@@ -130,6 +132,17 @@ int main(int argc, char* argv[])
             reportTurnOn(web.TurnOn());
         }
     });
+    palvo::ColorTriple digitColour{0, 180, 255};
+    static_cast<void>(palvo::ColorToRGB(mainWindow.NumColor().value_or(0), digitColour));
+    palvo::AddPanelSections(panelWindow, mainWindow.State(),
+                            palvo::PathFromUtf8(environment.SettingsDirectory()), entropy, digitColour,
+                            messages, web, [&web, &reportTurnOn] {
+                                if (web.IsOn()) {
+                                    web.TurnOff();
+                                } else {
+                                    reportTurnOn(web.TurnOn());
+                                }
+                            });
     if (termination.Received()) {
         QTimer::singleShot(0, &view.Window(), [&view] { view.Window().close(); });
     }

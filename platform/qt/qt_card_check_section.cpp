@@ -22,7 +22,8 @@ QtCardCheckSection::QtCardCheckSection(const GameStatePublisher& game, std::file
       digitColour_(digitColour)
 {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(ToQString(texts::kCardCheckTitle), this));
+    layout->setContentsMargins(0, 0, 0, 0);  // the panel's group box frames it
+    layout->addWidget(new QLabel(ToQString(texts::kPanelCardCode), this));
     code_->setPlaceholderText(ToQString(texts::kCardCodePlaceholder));
     layout->addWidget(code_);
     verdict_->setWordWrap(true);
