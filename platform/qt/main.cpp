@@ -124,25 +124,21 @@ int main(int argc, char* argv[])
     if (webWanted->on) {
         reportTurnOn(web.TurnOn());
     }
-    QShortcut webKey(QKeySequence(Qt::Key_F6), &view.Window());
-    QObject::connect(&webKey, &QShortcut::activated, [&web, &reportTurnOn] {
+    // F6 and the panel's 「スマホ表示」 box.
+    const auto toggleWeb = [&web, &reportTurnOn] {
         if (web.IsOn()) {
             web.TurnOff();
         } else {
             reportTurnOn(web.TurnOn());
         }
-    });
+    };
+    QShortcut webKey(QKeySequence(Qt::Key_F6), &view.Window());
+    QObject::connect(&webKey, &QShortcut::activated, toggleWeb);
     palvo::ColorTriple digitColour{0, 180, 255};
     static_cast<void>(palvo::ColorToRGB(mainWindow.NumColor().value_or(0), digitColour));
     palvo::AddPanelSections(panelWindow, mainWindow.State(),
                             palvo::PathFromUtf8(environment.SettingsDirectory()), entropy, digitColour,
-                            messages, web, [&web, &reportTurnOn] {
-                                if (web.IsOn()) {
-                                    web.TurnOff();
-                                } else {
-                                    reportTurnOn(web.TurnOn());
-                                }
-                            });
+                            messages, web, toggleWeb);
     if (termination.Received()) {
         QTimer::singleShot(0, &view.Window(), [&view] { view.Window().close(); });
     }
