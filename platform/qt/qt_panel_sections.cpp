@@ -35,6 +35,7 @@ QGroupBox* CardCheckGroup(QtOperatorPanel& panel, const GameStatePublisher& game
     auto* layout = new QVBoxLayout(group);
     auto* section = new QtCardCheckSection(game, settingsFolder, entropy, digitColour, group);
     layout->addWidget(section);
+    section->CodeField().setObjectName(QStringLiteral("txtCardCode"));
     auto* focusCode = new QShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_K), &panel);
     focusCode->setContext(Qt::WindowShortcut);
     QObject::connect(focusCode, &QShortcut::activated, section, [section] {
@@ -51,10 +52,12 @@ QGroupBox* CardPrintGroup(QtOperatorPanel& panel, const GameStatePublisher& game
     auto* group = new QGroupBox(ToQString(texts::kPanelCardPrintTitle));
     auto* layout = new QFormLayout(group);
     auto* count = new QSpinBox(group);
+    count->setObjectName(QStringLiteral("spnCardCount"));
     count->setRange(1, CardCode::kSerials);
     count->setValue(kDefaultCardCount);
     layout->addRow(ToQString(texts::kPanelCardCount), count);
     auto* numMax = new QSpinBox(group);
+    numMax->setObjectName(QStringLiteral("spnCardNumMax"));
     // Below 25 is offered too, so the operator reads why there are no cards for such a game.
     numMax->setRange(1, kHighestCardNumMax);
     numMax->setValue(game.Snapshot()->numMax);
@@ -67,6 +70,7 @@ QGroupBox* CardPrintGroup(QtOperatorPanel& panel, const GameStatePublisher& game
     });
     QObject::connect(numMax, &QObject::destroyed, [&game, watch] { game.Unwatch(watch); });
     auto* print = new QPushButton(ToQString(texts::kPanelCardPrint), group);
+    print->setObjectName(QStringLiteral("cmdCardPrint"));
     layout->addRow(print);
     QObject::connect(
         print, &QPushButton::clicked, &panel, [&panel, &entropy, &messages, settingsFolder, count, numMax] {
@@ -87,8 +91,10 @@ QGroupBox* WebGroup(WebService& web, std::function<void()> toggleWeb)
     auto* group = new QGroupBox(ToQString(texts::kPanelWebTitle));
     auto* layout = new QVBoxLayout(group);
     auto* on = new QCheckBox(ToQString(texts::kPanelWebOn), group);
+    on->setObjectName(QStringLiteral("chkWeb"));
     layout->addWidget(on);
     auto* address = new QLabel(group);
+    address->setObjectName(QStringLiteral("lblWebAddress"));
     address->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     address->setFocusPolicy(Qt::StrongFocus);
     layout->addWidget(address);

@@ -5,13 +5,13 @@
 
 #include "platform/entropy_source.h"
 #include "platform/message_boxes.h"
+#include "platform/pixel_buffer.h"
 
 namespace palvo {
 
 class GameStatePublisher;
 class QtOperatorPanel;
 class WebService;
-struct ColorTriple;
 
 // Adds the 「カード確認」, 「カード印刷」 and 「スマホ表示」 sections to the operator's panel.
 // Ctrl+K anywhere in the panel puts the focus in the card code field; the phones' check box
