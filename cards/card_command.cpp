@@ -88,33 +88,60 @@ CardCommandLine ParseCardCommandLine(const std::vector<std::string>& arguments)
     return line;
 }
 
-CardCommandResult RunCardCommand(const CardPrintRequest& request, const std::filesystem::path& settingsFolder,
-                                 std::int16_t currentNumMax, EntropySource& entropy, PageDocumentWriter* pdf)
+int CardPrintJob::PageCount() const
 {
-    const std::int16_t numMax = request.numMax.value_or(currentNumMax);
-    if (!ColumnRanges(numMax)) {
-        return {1, std::string(texts::kCardNumMaxTooLow)};
+    return static_cast<int>((cards.size() + kCardsPerPage - 1) / kCardsPerPage);
+}
+
+PixelBuffer CardPrintJob::Page(int page) const
+{
+    const std::size_t first = static_cast<std::size_t>(page) * kCardsPerPage;
+    if (page < 0 || first >= cards.size()) {
+        return {};
     }
-    if (request.output == CardPrintRequest::Output::Pdf && pdf == nullptr) {
-        return {1, std::string(texts::kCardUsage)};
+    return ComposeCardPage(
+        std::span(cards).subspan(first, std::min<std::size_t>(kCardsPerPage, cards.size() - first)));
+}
+
+CardPrintJob PrepareCardPrint(int count, std::int16_t numMax, int set,
+                              const std::filesystem::path& settingsFolder, EntropySource& entropy)
+{
+    CardPrintJob job;
+    if (count < 1 || count > CardCode::kSerials) {
+        job.problem = texts::kCardCountInvalid;
+        return job;
+    }
+    if (!ColumnRanges(numMax)) {
+        job.problem = texts::kCardNumMaxTooLow;
+        return job;
     }
     const CardKeyReading key = ReadOrCreateCardKey(settingsFolder, entropy);
     if (!key.Usable()) {
-        return {1,
-                std::string(key.outcome == CardKeyReading::Outcome::Unreadable ? texts::kCardKeyUnreadable
-                                                                               : texts::kCardKeyNotWritten)};
+        job.problem = key.outcome == CardKeyReading::Outcome::Unreadable ? texts::kCardKeyUnreadable
+                                                                         : texts::kCardKeyNotWritten;
+        return job;
     }
-    const std::vector<BingoCard> cards = CardMaker(key.key).MakeSet(numMax, request.set, request.count);
+    job.cards = CardMaker(key.key).MakeSet(numMax, set, count);
+    return job;
+}
+
+CardCommandResult RunCardCommand(const CardPrintRequest& request, const std::filesystem::path& settingsFolder,
+                                 std::int16_t currentNumMax, EntropySource& entropy, PageDocumentWriter* pdf)
+{
+    if (request.output == CardPrintRequest::Output::Pdf && pdf == nullptr) {
+        return {1, std::string(texts::kCardUsage)};
+    }
+    const CardPrintJob job = PrepareCardPrint(request.count, request.numMax.value_or(currentNumMax),
+                                              request.set, settingsFolder, entropy);
+    if (!job.problem.empty()) {
+        return {1, job.problem};
+    }
+    const std::vector<BingoCard>& cards = job.cards;
     bool written = false;
     if (request.output == CardPrintRequest::Output::Csv) {
         written = ReplaceFileBytes(request.path, CardsCsv(cards));
     } else {
-        const int pages = (request.count + kCardsPerPage - 1) / kCardsPerPage;
-        written = pdf->Write(request.path, pages, [&cards](int page) {
-            const std::size_t first = static_cast<std::size_t>(page) * kCardsPerPage;
-            return ComposeCardPage(
-                std::span(cards).subspan(first, std::min<std::size_t>(kCardsPerPage, cards.size() - first)));
-        });
+        written = pdf->Write(request.path, job.PageCount(), [&job](int page) { return job.Page(page); });
     }
     if (!written) {
         return {1, std::string(texts::kCardFileNotWritten) + request.path};

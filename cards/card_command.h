@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cards/bingo_card.h"
 #include "platform/entropy_source.h"
 #include "platform/page_document.h"
 
@@ -36,6 +37,23 @@ struct CardCommandResult {
     int exitCode = 0;
     std::string message;  // for standard error; empty on success
 };
+
+// The cards of one print order (the panel's 「カード印刷」, the command line), or what stops it.
+struct CardPrintJob {
+    std::string problem;  // what the operator reads; empty when `cards` are ready
+    std::vector<BingoCard> cards;
+
+    int PageCount() const;
+    // Page `page` (0 ...) as the printer gets it.
+    PixelBuffer Page(int page) const;
+};
+
+// The first `count` cards of `set` for `numMax` with the key in `settingsFolder` (made there on
+// first use); a problem for a count outside 1 ... 10,000, a highest number that has no cards or a
+// key that cannot be used.
+[[nodiscard]] CardPrintJob PrepareCardPrint(int count, std::int16_t numMax, int set,
+                                            const std::filesystem::path& settingsFolder,
+                                            EntropySource& entropy);
 
 // Makes the cards of `request` with the key in `settingsFolder` (made there on first use) and
 // writes them as CSV, or as pages through `pdf` (nullptr where the platform writes no PDF).

@@ -60,6 +60,16 @@ std::string CardKeyFileBytes(const SipKey& key)
     return bytes;
 }
 
+CardKeyReading ReadCardKey(const std::filesystem::path& folder)
+{
+    const std::filesystem::path path = folder / PathFromUtf8(kCardKeyName);
+    std::error_code error;
+    if (std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+        return ReadExisting(path);
+    }
+    return {};
+}
+
 CardKeyReading ReadOrCreateCardKey(const std::filesystem::path& folder, EntropySource& entropy)
 {
     const std::filesystem::path path = folder / PathFromUtf8(kCardKeyName);

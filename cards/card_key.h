@@ -32,6 +32,9 @@ inline constexpr std::string_view kCardKeyName = "palvo-cards.key";
 // holds no key.
 [[nodiscard]] CardKeyReading ReadOrCreateCardKey(const std::filesystem::path& folder, EntropySource& entropy);
 
+// Reads the key in `folder` and never makes one: where there is none, no card was printed.
+[[nodiscard]] CardKeyReading ReadCardKey(const std::filesystem::path& folder);
+
 // The key file's bytes for `key` (a text line a person can copy).
 std::string CardKeyFileBytes(const SipKey& key);
 

@@ -247,4 +247,14 @@ inline constexpr std::string_view kWebCannotStart =
 inline constexpr std::string_view kWebBadPort = "--web=ポート番号 には 1～65535 の数を指定してください。";
 inline constexpr std::string_view kWebStarted = "スマホ表示: ";
 
+// The operator's panel: the sections for cards and the players' phones.
+inline constexpr std::string_view kPanelCardPrintTitle = "カード印刷";
+inline constexpr std::string_view kPanelCardCount = "枚数:";
+inline constexpr std::string_view kPanelCardNumMax = "最大値:";
+inline constexpr std::string_view kPanelCardPrint = "印刷(&P)...";
+inline constexpr std::string_view kPanelCardCode = "カード番号(Ctrl+K):";
+inline constexpr std::string_view kPanelWebTitle = "スマホ表示";
+inline constexpr std::string_view kPanelWebOn = "スマホ表示を開始する(F6)";
+inline constexpr std::string_view kPanelWebOff = "（停止中）";
+
 }  // namespace palvo::texts

@@ -9,6 +9,8 @@
 #include "app/main_window.h"
 #include "app/operator_panel.h"
 #include "app/settings_folder_claim.h"
+#include "imaging/dib_access.h"
+#include "platform/paths.h"
 #include "platform/platform_services.h"
 #include "platform/program_folders.h"
 #include "platform/qt/qt_audience_window.h"
@@ -22,12 +24,14 @@
 #include "platform/qt/qt_main_window_view.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_operator_panel.h"
+#include "platform/qt/qt_panel_sections.h"
 #include "platform/qt/qt_program_icon.h"
 #include "platform/qt/qt_settings_dialog_host.h"
 #include "platform/qt/qt_sound.h"
 #include "platform/qt/qt_termination_signal.h"
 #include "texts/japanese.h"
 #include "web/address_code.h"
+#include "web/installation_cards.h"
 #include "web/web_service.h"
 
 int main(int argc, char* argv[])
@@ -102,7 +106,10 @@ int main(int argc, char* argv[])
     palvo::AddPanelKey(view.Window(), [&panel] { panel.Toggle(); });
     palvo::AddPanelKey(audienceWindow, [&panel] { panel.Toggle(); });
     // The players' phones: F6 turns the read-only web service on and off.
-    palvo::WebService web(mainWindow.State(), nullptr, webWanted->Options());
+    // The phones find their cards with the same key the panel prints and checks with.
+    const palvo::InstallationCards playerCards(mainWindow.State(),
+                                               palvo::PathFromUtf8(environment.SettingsDirectory()));
+    palvo::WebService web(mainWindow.State(), &playerCards, webWanted->Options());
     // While on, the players' display shows where the phones find it.
     web.Watch([&web, &audience] {
         audience.ShowAddress(web.IsOn() ? palvo::EncodeQr(web.Address()) : std::nullopt,
@@ -118,14 +125,21 @@ int main(int argc, char* argv[])
     if (webWanted->on) {
         reportTurnOn(web.TurnOn());
     }
-    QShortcut webKey(QKeySequence(Qt::Key_F6), &view.Window());
-    QObject::connect(&webKey, &QShortcut::activated, [&web, &reportTurnOn] {
+    // F6 and the panel's 「スマホ表示」 box.
+    const auto toggleWeb = [&web, &reportTurnOn] {
         if (web.IsOn()) {
             web.TurnOff();
         } else {
             reportTurnOn(web.TurnOn());
         }
-    });
+    };
+    QShortcut webKey(QKeySequence(Qt::Key_F6), &view.Window());
+    QObject::connect(&webKey, &QShortcut::activated, toggleWeb);
+    palvo::ColorTriple digitColour{0, 180, 255};
+    static_cast<void>(palvo::ColorToRGB(mainWindow.NumColor().value_or(0), digitColour));
+    palvo::AddPanelSections(panelWindow, mainWindow.State(),
+                            palvo::PathFromUtf8(environment.SettingsDirectory()), entropy, digitColour,
+                            messages, web, toggleWeb);
     if (termination.Received()) {
         QTimer::singleShot(0, &view.Window(), [&view] { view.Window().close(); });
     }

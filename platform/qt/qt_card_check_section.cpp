@@ -1,5 +1,6 @@
 #include "platform/qt/qt_card_check_section.h"
 
+#include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,15 +22,19 @@ QtCardCheckSection::QtCardCheckSection(const GameStatePublisher& game, std::file
       check_(*this, game, std::move(settingsFolder), entropy),
       digitColour_(digitColour)
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(ToQString(texts::kCardCheckTitle), this));
+    // The code and the verdict beside the card: the panel stays short enough for a small screen.
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);  // the panel's group box frames it
+    auto* words = new QVBoxLayout;
+    words->addWidget(new QLabel(ToQString(texts::kPanelCardCode), this));
     code_->setPlaceholderText(ToQString(texts::kCardCodePlaceholder));
-    layout->addWidget(code_);
+    words->addWidget(code_);
     verdict_->setWordWrap(true);
-    layout->addWidget(verdict_);
+    verdict_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    words->addWidget(verdict_, 1);
+    layout->addLayout(words, 1);
     picture_->setFixedSize(kPictureWidth, kPictureHeight);
-    layout->addWidget(picture_);
-    layout->addStretch();
+    layout->addWidget(picture_, 0, Qt::AlignTop);
     connect(code_, &QLineEdit::returnPressed, this, [this] {
         check_.Check(code_->text().toStdString(), LocalTimeText(), kPictureWidth, kPictureHeight,
                      digitColour_);

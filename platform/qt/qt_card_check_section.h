@@ -27,8 +27,8 @@ public:
     void ShowProblem(std::string_view text) override;
 
 private:
-    static constexpr int kPictureWidth = 360;
-    static constexpr int kPictureHeight = 400;
+    static constexpr int kPictureWidth = 200;
+    static constexpr int kPictureHeight = 222;
 
     QLineEdit* code_;
     QLabel* verdict_;

@@ -12,6 +12,8 @@
 #include "app/main_window.h"
 #include "app/operator_panel.h"
 #include "app/settings_folder_claim.h"
+#include "imaging/dib_access.h"
+#include "platform/paths.h"
 #include "platform/platform_services.h"
 #include "platform/win32/win32_audience_window.h"
 #include "platform/win32/win32_card_command.h"
@@ -24,10 +26,12 @@
 #include "platform/win32/win32_main_window_view.h"
 #include "platform/win32/win32_message_boxes.h"
 #include "platform/win32/win32_operator_panel.h"
+#include "platform/win32/win32_panel_sections.h"
 #include "platform/win32/win32_settings_dialog_host.h"
 #include "platform/win32/win32_sound.h"
 #include "texts/japanese.h"
 #include "web/address_code.h"
+#include "web/installation_cards.h"
 #include "web/web_service.h"
 
 namespace {
@@ -97,7 +101,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
             if (!webWanted) {
                 messages.Show(palvo::texts::kWebBadPort, palvo::MessageStyle::Warning);
             }
-            palvo::WebService web(mainWindow.State(), nullptr,
+            // The phones find their cards with the same key the panel prints and checks with.
+            const palvo::InstallationCards playerCards(mainWindow.State(),
+                                                       palvo::PathFromUtf8(environment.SettingsDirectory()));
+            palvo::WebService web(mainWindow.State(), &playerCards,
                                   webWanted.value_or(palvo::WebCommandLine{}).Options());
             // While on, the players' display shows where the phones find it.
             web.Watch([&web, &audience] {
@@ -112,6 +119,19 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
             if (webWanted && webWanted->on) {
                 turnOn();
             }
+            // F6 and the panel's 「スマホ表示」 box.
+            const auto toggleWeb = [&web, &turnOn] {
+                if (web.IsOn()) {
+                    web.TurnOff();
+                } else {
+                    turnOn();
+                }
+            };
+            palvo::ColorTriple digitColour{0, 180, 255};
+            static_cast<void>(palvo::ColorToRGB(mainWindow.NumColor().value_or(0), digitColour));
+            palvo::win32::Win32PanelSections panelSections(
+                panelWindow, mainWindow.State(), palvo::PathFromUtf8(environment.SettingsDirectory()),
+                entropy, digitColour, messages, web, toggleWeb);
             MSG message{};
             BOOL got = 0;
             while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
@@ -129,11 +149,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                 }
                 if (message.message == WM_KEYDOWN && message.wParam == VK_F6 &&
                     (message.hwnd == operatorWindow || IsChild(operatorWindow, message.hwnd))) {
-                    if (web.IsOn()) {
-                        web.TurnOff();
-                    } else {
-                        turnOn();
-                    }
+                    toggleWeb();
                     continue;
                 }
                 if (panelWindow.TranslateKeyboard(message)) {

@@ -16,6 +16,7 @@ constexpr UINT kTickMilliseconds = 250;
 constexpr int kGapToOwner = 8;
 constexpr int kClientWidth = 380;
 constexpr int kClientHeight = 300;
+constexpr int kBandsTop = 224;  // below the automatic calling section
 
 enum ItemId : int {
     kNumber = 101,
@@ -39,7 +40,7 @@ struct ChildItem {
 
 }  // namespace
 
-Win32OperatorPanel::Win32OperatorPanel(HINSTANCE instance, HWND owner) : owner_(owner)
+Win32OperatorPanel::Win32OperatorPanel(HINSTANCE instance, HWND owner) : owner_(owner), instance_(instance)
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
@@ -98,6 +99,41 @@ Win32OperatorPanel::Win32OperatorPanel(HINSTANCE instance, HWND owner) : owner_(
     }
     SendMessageW(Item(kNumber), EM_SETLIMITTEXT, 8, 0);
     SendMessageW(Item(kInterval), EM_SETLIMITTEXT, 3, 0);
+    bandsBottom_ = kBandsTop;
+    lastAdded_ = Item(kCountdown);
+}
+
+int Win32OperatorPanel::AddBand(int height, Win32PanelSection& section)
+{
+    const int top = bandsBottom_;
+    bandsBottom_ += height;
+    sections_.push_back(&section);
+    // The message line and the close button move down below the new band; the window grows.
+    for (const int id : {kMessage, kClose}) {
+        RECT place{};
+        GetWindowRect(Item(id), &place);
+        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&place), 2);
+        SetWindowPos(Item(id), nullptr, place.left, place.top + height, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT frame{0, 0, kClientWidth, kClientHeight + bandsBottom_ - kBandsTop};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return top;
+}
+
+HWND Win32OperatorPanel::AddControl(int id, const wchar_t* className, std::string_view text, DWORD style,
+                                    int x, int y, int width, int height)
+{
+    HWND child = CreateWindowExW(0, className, Widen(text).c_str(), style, x, y, width, height, window_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    // Before the message line and the close button in Tab order, as the band is above them.
+    SetWindowPos(child, lastAdded_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    lastAdded_ = child;
+    return child;
 }
 
 Win32OperatorPanel::~Win32OperatorPanel()
@@ -143,6 +179,11 @@ LRESULT Win32OperatorPanel::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             const int code = HIWORD(wParam);
+            for (Win32PanelSection* section : sections_) {
+                if (section->OnCommand(id, code)) {
+                    return 0;
+                }
+            }
             if (id == IDOK || (id == kShow && code == BN_CLICKED)) {
                 // Enter anywhere but on another button (IsDialogMessage's default button) shows.
                 Report(&OperatorPanelEvents::OnPanelShow);
@@ -168,6 +209,15 @@ LRESULT Win32OperatorPanel::Handle(UINT message, WPARAM wParam, LPARAM lParam)
                 }
                 SetFocus(next);
             }
+            return 0;
+        }
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            HDC target = BeginPaint(window_, &paint);
+            for (Win32PanelSection* section : sections_) {
+                section->OnPaint(target);
+            }
+            EndPaint(window_, &paint);
             return 0;
         }
         case WM_TIMER:
@@ -205,6 +255,11 @@ bool Win32OperatorPanel::TranslateKeyboard(const MSG& message)
             call = &OperatorPanelEvents::OnPanelStartKey;
         } else if (message.wParam == 'Z' && control) {
             call = &OperatorPanelEvents::OnPanelTakeBack;
+        }
+        for (Win32PanelSection* section : sections_) {
+            if (section->OnKey(message)) {
+                return true;
+            }
         }
         if (call != nullptr) {
             // A held key acts once.

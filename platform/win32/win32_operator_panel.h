@@ -3,10 +3,25 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/operator_panel_view.h"
 
 namespace palvo::win32 {
+
+// Another feature's controls in the operator's panel: a band of it, below the panel's own
+// sections and above its message line.
+class Win32PanelSection {
+public:
+    virtual ~Win32PanelSection() = default;
+    // A WM_COMMAND of one of its controls, or IDOK (Enter) while the focus is anywhere in the
+    // panel; true when it was the section's.
+    virtual bool OnCommand(int id, int code) = 0;
+    // Paints what is no control (a picture) onto the panel's device context.
+    virtual void OnPaint(HDC target) = 0;
+    // A key pressed in the panel before the dialog keys; true when used up.
+    virtual bool OnKey(const MSG& message) = 0;
+};
 
 // The operator's panel as a Win32 window owned by the operator's window (it closes with it and
 // stays above it): its sections as group boxes in a column, a message line and a close button.
@@ -23,6 +38,15 @@ public:
     // message loop; true when the message was used up.
     [[nodiscard]] bool TranslateKeyboard(const MSG& message);
     HWND Window() const { return window_; }
+
+    // Adds a band `height` pixels high for `section` (which must outlive the panel's use of it)
+    // and returns the top of the band in client coordinates.
+    int AddBand(int height, Win32PanelSection& section);
+    // `section` goes before the panel: its bands stay, but the panel no longer calls it.
+    void RemoveBands(const Win32PanelSection& section) { std::erase(sections_, &section); }
+    // A child control of the panel in its font, in Tab order after the controls added before it.
+    HWND AddControl(int id, const wchar_t* className, std::string_view text, DWORD style, int x, int y,
+                    int width, int height);
 
     void SetEvents(OperatorPanelEvents* events) override { events_ = events; }
     void Open(std::optional<PanelPlace> place) override;
@@ -52,6 +76,10 @@ private:
     OperatorPanelEvents* events_ = nullptr;
     bool open_ = false;
     bool quiet_ = false;  // the program sets a field: no change to report
+    HINSTANCE instance_ = nullptr;
+    int bandsBottom_ = 0;       // where the next band goes
+    HWND lastAdded_ = nullptr;  // the control the next one follows in Tab order
+    std::vector<Win32PanelSection*> sections_;
 };
 
 }  // namespace palvo::win32
