@@ -229,7 +229,7 @@ int Paint(int argc, char* argv[])
 
 // The players' window of `program` opened at width x height.
 struct Audience {
-    Audience(Program& program, int width, int height) : window(program.view.Window()), display(window, program.window)
+    Audience(Program& program, int width, int height) : window(program.view.Window()), display(window, program.window, program.clock, program.environment.SettingsDirectory())
     {
         display.Toggle();
         window.resize(width, height);
