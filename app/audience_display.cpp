@@ -240,8 +240,7 @@ void AudienceDisplay::OnAudiencePaint()
 {
     const Pending pending = std::exchange(proofOnScreen_, false) ? Pending::Everything : pending_;
     pending_ = Pending::Nothing;
-    const std::optional<std::int32_t> colorValue = operator_.NumColor();
-    if (!colorValue) {
+    if (!operator_.NumColor()) {
         return;
     }
     const std::int32_t width = window_.ClientWidth();
@@ -251,10 +250,7 @@ void AudienceDisplay::OnAudiencePaint()
     const std::int32_t frameHeight = (height + scale - 1) / scale;
     const bool resized =
         frame_.Frame().Width() != frameWidth || frame_.Frame().Height() != frameHeight || scale != scale_;
-    ColorTriple color;
-    if (!ColorToRGB(*colorValue, color)) {
-        color = ColorTriple{0x00, 0x80, 0xFF};
-    }
+    const ColorTriple color = DigitColour(operator_);
     if (const CardVerdict* proof = proof_.Shown(clock_.TickCount())) {
         // The digit colour as bright as the board shows it, so that no colour hides the card.
         scale_ = scale;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "draw/game_state.h"
+#include "imaging/dib_access.h"
 #include "platform/window_layout.h"
 
 namespace palvo {
@@ -25,5 +26,10 @@ public:
 protected:
     ~OperatorWindow() = default;
 };
+
+// The digit colour in force as red, green and blue, for the views that draw digits beside the
+// window's own (the hall's display, a checked card); a colour the settings cannot give, or none
+// yet, shows as the blue the display falls back to.
+ColorTriple DigitColour(const OperatorWindow& window);
 
 }  // namespace palvo

@@ -33,6 +33,14 @@ void CardCheck::Check(std::string_view typed, std::string_view time, std::int32_
     }
 }
 
+std::string_view CardCheck::ShowHall(const HallProof& hall) const
+{
+    if (!CanShowHall()) {
+        return texts::kCardProofNoCard;
+    }
+    return hall(*last_) ? std::string_view() : texts::kCardProofNoHall;
+}
+
 void CardProof::Show(const CardVerdict& verdict, std::uint32_t now)
 {
     if (verdict.card) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,10 @@ public:
     virtual void ShowProblem(std::string_view text) = 0;
 };
 
+// The hall's display as the card check reaches it: shows a checked card large; false when it
+// cannot (its window is closed).
+using HallProof = std::function<bool(const CardVerdict&)>;
+
 // Checking a claimed card: the operator types its code and presses Enter. The card is found
 // with this installation's key (made on first use), held against the game's current state,
 // shown, and the check is appended to palvo-claims.csv.
@@ -42,6 +47,11 @@ public:
 
     // The last verdict shown, for the hall's proof.
     const std::optional<CardVerdict>& Last() const { return last_; }
+    // True when the last check found a card of this installation, which the hall can be shown.
+    [[nodiscard]] bool CanShowHall() const { return last_ && last_->card; }
+    // Shows the last checked card through `hall`: empty when it is up, else the words that tell
+    // the operator why not.
+    [[nodiscard]] std::string_view ShowHall(const HallProof& hall) const;
 
 private:
     CardCheckView& view_;

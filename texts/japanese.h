@@ -46,7 +46,7 @@ inline constexpr std::string_view kCardFileNotWritten = "カードのファイ�
 inline constexpr std::string_view kClaimNotRecorded =
     "確認の記録 (palvo-claims.csv) を書けませんでした。判定は表示のとおりです。";
 inline constexpr std::string_view kCardCheckTitle = "カード確認";
-inline constexpr std::string_view kCardCodePlaceholder = "カード番号（例 KT7QX-0137）";
+inline constexpr std::string_view kCardCodePlaceholder = "例 KT7QX-0137";
 inline constexpr std::string_view kCardUsage =
     "使い方: palvo --cards 枚数 [--max 最大値] [--set 組] (--csv ファイル | --pdf ファイル)";
 
@@ -256,5 +256,9 @@ inline constexpr std::string_view kPanelCardCode = "カード番号(Ctrl+K):";
 inline constexpr std::string_view kPanelWebTitle = "スマホ表示";
 inline constexpr std::string_view kPanelWebOn = "スマホ表示を開始する(F6)";
 inline constexpr std::string_view kPanelWebOff = "（停止中）";
+inline constexpr std::string_view kPanelCardProof = "会場に表示(&V)";
+inline constexpr std::string_view kCardProofNoHall =
+    "会場の表示が開いていません。\nメイン画面で F5 を押して開いてから、もう一度表示してください。";
+inline constexpr std::string_view kCardProofNoCard = "会場に表示するカードがありません。先にカード番号を確認してください。";
 
 }  // namespace palvo::texts

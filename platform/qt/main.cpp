@@ -9,7 +9,6 @@
 #include "app/main_window.h"
 #include "app/operator_panel.h"
 #include "app/settings_folder_claim.h"
-#include "imaging/dib_access.h"
 #include "platform/paths.h"
 #include "platform/platform_services.h"
 #include "platform/program_folders.h"
@@ -135,11 +134,10 @@ int main(int argc, char* argv[])
     };
     QShortcut webKey(QKeySequence(Qt::Key_F6), &view.Window());
     QObject::connect(&webKey, &QShortcut::activated, toggleWeb);
-    palvo::ColorTriple digitColour{0, 180, 255};
-    static_cast<void>(palvo::ColorToRGB(mainWindow.NumColor().value_or(0), digitColour));
-    palvo::AddPanelSections(panelWindow, mainWindow.State(),
-                            palvo::PathFromUtf8(environment.SettingsDirectory()), entropy, digitColour,
-                            messages, web, toggleWeb);
+    palvo::AddPanelSections(
+        panelWindow, mainWindow.State(), palvo::PathFromUtf8(environment.SettingsDirectory()), entropy,
+        [&mainWindow] { return palvo::DigitColour(mainWindow); }, [&audience](const palvo::CardVerdict& verdict) { return audience.ShowCardProof(verdict); },
+        messages, web, toggleWeb);
     if (termination.Received()) {
         QTimer::singleShot(0, &view.Window(), [&view] { view.Window().close(); });
     }

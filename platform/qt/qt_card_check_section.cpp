@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "draw/time_text.h"
@@ -14,13 +15,17 @@
 namespace palvo {
 
 QtCardCheckSection::QtCardCheckSection(const GameStatePublisher& game, std::filesystem::path settingsFolder,
-                                       EntropySource& entropy, ColorTriple digitColour, QWidget* parent)
+                                       EntropySource& entropy, std::function<ColorTriple()> digitColour,
+                                       HallProof hall, MessageBoxes& messages, QWidget* parent)
     : QWidget(parent),
       code_(new QLineEdit(this)),
       verdict_(new QLabel(this)),
       picture_(new QLabel(this)),
+      proof_(new QPushButton(ToQString(texts::kPanelCardProof), this)),
       check_(*this, game, std::move(settingsFolder), entropy),
-      digitColour_(digitColour)
+      digitColour_(std::move(digitColour)),
+      hall_(std::move(hall)),
+      messages_(messages)
 {
     // The code and the verdict beside the card: the panel stays short enough for a small screen.
     auto* layout = new QHBoxLayout(this);
@@ -32,13 +37,24 @@ QtCardCheckSection::QtCardCheckSection(const GameStatePublisher& game, std::file
     verdict_->setWordWrap(true);
     verdict_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     words->addWidget(verdict_, 1);
+    proof_->setObjectName(QStringLiteral("cmdCardProof"));
+    proof_->setEnabled(false);  // until a code names a card
+    words->addWidget(proof_, 0, Qt::AlignLeft);
     layout->addLayout(words, 1);
+    picture_->setObjectName(QStringLiteral("picCard"));
     picture_->setFixedSize(kPictureWidth, kPictureHeight);
     layout->addWidget(picture_, 0, Qt::AlignTop);
     connect(code_, &QLineEdit::returnPressed, this, [this] {
         check_.Check(code_->text().toStdString(), LocalTimeText(), kPictureWidth, kPictureHeight,
-                     digitColour_);
+                     digitColour_());
+        proof_->setEnabled(check_.CanShowHall());
         code_->selectAll();  // the next code replaces this one
+    });
+    connect(proof_, &QPushButton::clicked, this, [this] {
+        const std::string_view problem = check_.ShowHall(hall_);
+        if (!problem.empty()) {
+            messages_.Show(problem, MessageStyle::Notice);
+        }
     });
 }
 

@@ -2,25 +2,28 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <functional>
 
 #include "cards/card_check.h"
+#include "platform/message_boxes.h"
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace palvo {
 
 // The 「カード確認」 section as a widget the operator's panel hosts: the code field (Enter checks),
-// the verdict in words and the card's picture.
+// the verdict in words, the card's picture and the button that shows the card to the hall.
 class QtCardCheckSection : public QWidget, public CardCheckView {
 public:
     QtCardCheckSection(const GameStatePublisher& game, std::filesystem::path settingsFolder,
-                       EntropySource& entropy, ColorTriple digitColour, QWidget* parent = nullptr);
+                       EntropySource& entropy, std::function<ColorTriple()> digitColour, HallProof hall,
+                       MessageBoxes& messages, QWidget* parent = nullptr);
 
     // Where Ctrl+K in the panel puts the focus.
     QLineEdit& CodeField() { return *code_; }
     const CardCheck& Check() const { return check_; }
-    void SetDigitColour(ColorTriple colour) { digitColour_ = colour; }
 
     void ShowVerdict(const CardVerdict& verdict, const std::string& text,
                      const PixelBuffer& picture) override;
@@ -33,8 +36,12 @@ private:
     QLineEdit* code_;
     QLabel* verdict_;
     QLabel* picture_;
+    QPushButton* proof_;
     CardCheck check_;
-    ColorTriple digitColour_;
+    // Asked at every check: the card shows the colour the settings give the digits now.
+    std::function<ColorTriple()> digitColour_;
+    HallProof hall_;
+    MessageBoxes& messages_;
 };
 
 }  // namespace palvo

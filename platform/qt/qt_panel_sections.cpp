@@ -29,11 +29,12 @@ constexpr int kDefaultCardCount = 40;
 
 QGroupBox* CardCheckGroup(QtOperatorPanel& panel, const GameStatePublisher& game,
                           const std::filesystem::path& settingsFolder, EntropySource& entropy,
-                          ColorTriple digitColour)
+                          std::function<ColorTriple()> digitColour, HallProof hall, MessageBoxes& messages)
 {
     auto* group = new QGroupBox(ToQString(texts::kCardCheckTitle));
     auto* layout = new QVBoxLayout(group);
-    auto* section = new QtCardCheckSection(game, settingsFolder, entropy, digitColour, group);
+    auto* section = new QtCardCheckSection(game, settingsFolder, entropy, std::move(digitColour),
+                                           std::move(hall), messages, group);
     layout->addWidget(section);
     section->CodeField().setObjectName(QStringLiteral("txtCardCode"));
     auto* focusCode = new QShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_K), &panel);
@@ -116,10 +117,11 @@ QGroupBox* WebGroup(WebService& web, std::function<void()> toggleWeb)
 
 void AddPanelSections(QtOperatorPanel& panel, const GameStatePublisher& game,
                       const std::filesystem::path& settingsFolder, EntropySource& entropy,
-                      ColorTriple digitColour, MessageBoxes& messages, WebService& web,
-                      std::function<void()> toggleWeb)
+                      std::function<ColorTriple()> digitColour, HallProof hall, MessageBoxes& messages,
+                      WebService& web, std::function<void()> toggleWeb)
 {
-    panel.AddSection(CardCheckGroup(panel, game, settingsFolder, entropy, digitColour));
+    panel.AddSection(
+        CardCheckGroup(panel, game, settingsFolder, entropy, std::move(digitColour), std::move(hall), messages));
     panel.AddSection(CardPrintGroup(panel, game, settingsFolder, entropy, messages));
     panel.AddSection(WebGroup(web, std::move(toggleWeb)));
 }

@@ -12,7 +12,6 @@
 #include "app/main_window.h"
 #include "app/operator_panel.h"
 #include "app/settings_folder_claim.h"
-#include "imaging/dib_access.h"
 #include "platform/paths.h"
 #include "platform/platform_services.h"
 #include "platform/win32/win32_audience_window.h"
@@ -127,11 +126,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
                     turnOn();
                 }
             };
-            palvo::ColorTriple digitColour{0, 180, 255};
-            static_cast<void>(palvo::ColorToRGB(mainWindow.NumColor().value_or(0), digitColour));
             palvo::win32::Win32PanelSections panelSections(
                 panelWindow, mainWindow.State(), palvo::PathFromUtf8(environment.SettingsDirectory()),
-                entropy, digitColour, messages, web, toggleWeb);
+                entropy, [&mainWindow] { return palvo::DigitColour(mainWindow); },
+                [&audience](const palvo::CardVerdict& verdict) { return audience.ShowCardProof(verdict); },
+                messages, web, toggleWeb);
             MSG message{};
             BOOL got = 0;
             while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {

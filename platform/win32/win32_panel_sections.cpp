@@ -22,6 +22,7 @@ enum ItemId : int {
     kPrint,
     kWebOn,
     kWebAddress,
+    kProof,
 };
 
 constexpr int kPictureWidth = 180;
@@ -50,24 +51,28 @@ std::optional<int> Whole(const std::string& text)
 
 Win32PanelSections::Win32PanelSections(Win32OperatorPanel& panel, const GameStatePublisher& game,
                                        const std::filesystem::path& settingsFolder, EntropySource& entropy,
-                                       ColorTriple digitColour, MessageBoxes& messages, WebService& web,
-                                       std::function<void()> toggleWeb)
+                                       std::function<ColorTriple()> digitColour, HallProof hall,
+                                       MessageBoxes& messages, WebService& web, std::function<void()> toggleWeb)
     : panel_(panel),
       game_(game),
       settingsFolder_(settingsFolder),
       entropy_(entropy),
-      digitColour_(digitColour),
+      digitColour_(std::move(digitColour)),
+      hall_(std::move(hall)),
       messages_(messages),
       web_(web),
       toggleWeb_(std::move(toggleWeb)),
       check_(*this, game, settingsFolder, entropy)
 {
-    // The code, the verdict beside the card's picture.
+    // The code, the button that shows the card to the hall, the verdict; the card's picture beside.
     int top = panel_.AddBand(kCheckBand, *this);
     panel_.AddControl(0, L"BUTTON", texts::kCardCheckTitle, kGroup, 8, top, 364, kCheckBand - 6);
     panel_.AddControl(0, L"STATIC", texts::kPanelCardCode, kLabel, 20, top + 22, 160, 18);
     panel_.AddControl(kCode, L"EDIT", "", kEdit, 20, top + 42, 156, 24);
-    panel_.AddControl(kVerdict, L"STATIC", "", kLabel, 20, top + 74, 156, kCheckBand - 90);
+    panel_.AddControl(kProof, L"BUTTON", texts::kPanelCardProof, kChild | WS_TABSTOP | BS_PUSHBUTTON, 20, top + 72,
+                      156, 26);
+    EnableWindow(Item(kProof), FALSE);  // until a code names a card
+    panel_.AddControl(kVerdict, L"STATIC", "", kLabel, 20, top + 106, 156, kCheckBand - 120);
     pictureArea_ = RECT{184, top + 16, 184 + kPictureWidth, top + 16 + kPictureHeight};
     SendMessageW(Item(kCode), EM_SETLIMITTEXT, 32, 0);
 
@@ -114,8 +119,16 @@ std::string Win32PanelSections::Text(int id) const
 bool Win32PanelSections::OnCommand(int id, int code)
 {
     if (id == IDOK && GetFocus() == Item(kCode)) {
-        check_.Check(Text(kCode), LocalTimeText(), kPictureWidth, kPictureHeight, digitColour_);
+        check_.Check(Text(kCode), LocalTimeText(), kPictureWidth, kPictureHeight, digitColour_());
+        EnableWindow(Item(kProof), check_.CanShowHall() ? TRUE : FALSE);
         SendMessageW(Item(kCode), EM_SETSEL, 0, -1);  // the next code replaces this one
+        return true;
+    }
+    if (id == kProof && code == BN_CLICKED) {
+        const std::string_view problem = check_.ShowHall(hall_);
+        if (!problem.empty()) {
+            messages_.Show(problem, MessageStyle::Notice);
+        }
         return true;
     }
     if (id == kPrint && code == BN_CLICKED) {

@@ -17,13 +17,14 @@ namespace palvo::win32 {
 
 // The 「カード確認」, 「カード印刷」 and 「スマホ表示」 sections of the operator's panel on Windows.
 // Ctrl+K anywhere in the panel puts the focus in the card code field, Enter there checks; the
-// phones' check box calls `toggleWeb` as F6 does and follows `web`.
+// phones' check box calls `toggleWeb` as F6 does and follows `web`. A checked card is drawn in
+// `digitColour()` and shown to the hall through `hall`.
 class Win32PanelSections final : public Win32PanelSection, public CardCheckView {
 public:
     Win32PanelSections(Win32OperatorPanel& panel, const GameStatePublisher& game,
                        const std::filesystem::path& settingsFolder, EntropySource& entropy,
-                       ColorTriple digitColour, MessageBoxes& messages, WebService& web,
-                       std::function<void()> toggleWeb);
+                       std::function<ColorTriple()> digitColour, HallProof hall, MessageBoxes& messages,
+                       WebService& web, std::function<void()> toggleWeb);
     ~Win32PanelSections() override;
 
     Win32PanelSections(const Win32PanelSections&) = delete;
@@ -47,7 +48,9 @@ private:
     const GameStatePublisher& game_;
     std::filesystem::path settingsFolder_;
     EntropySource& entropy_;
-    ColorTriple digitColour_;
+    // Asked at every check: the card shows the colour the settings give the digits now.
+    std::function<ColorTriple()> digitColour_;
+    HallProof hall_;
     MessageBoxes& messages_;
     WebService& web_;
     std::function<void()> toggleWeb_;

@@ -12,6 +12,7 @@
 #include "platform/headless/fixed_entropy.h"
 #include "tests/support/card_reading.h"
 #include "tests/support/temporary_folder.h"
+#include "texts/japanese.h"
 
 namespace palvo {
 namespace {
@@ -47,6 +48,13 @@ TEST(CardCheck, ChecksTypedCodesAgainstTheGameAndRecordsEachClaim)
     CardCheck check(view, game, folder.Path(), entropy);
 
     check.Check("not a code", "2026-12-07 20:00:00", 500, 560, kAmber);
+    std::vector<CardCode> shownToHall;
+    bool hallOpen = true;
+    const HallProof hall = [&](const CardVerdict& verdict) {
+        shownToHall.push_back(verdict.card->code);
+        return hallOpen;
+    };
+    EXPECT_EQ(check.ShowHall(hall), texts::kCardProofNoCard) << "a mistyped code is no card to show";
     const CardKeyReading key = ReadOrCreateCardKey(folder.Path(), entropy);
     ASSERT_EQ(key.outcome, CardKeyReading::Outcome::Read) << "the first check made the key";
     const BingoCard card = *CardMaker(key.key).MakeCard(75, 0, 12);
@@ -71,6 +79,12 @@ TEST(CardCheck, ChecksTypedCodesAgainstTheGameAndRecordsEachClaim)
         << view.texts[1];
     EXPECT_TRUE(view.problems.empty());
     ASSERT_TRUE(check.Last());
+
+    // The hall is shown the card just checked; a closed display is said, not passed over.
+    EXPECT_EQ(check.ShowHall(hall), std::string_view());
+    hallOpen = false;
+    EXPECT_EQ(check.ShowHall(hall), texts::kCardProofNoHall);
+    EXPECT_EQ(shownToHall, (std::vector<CardCode>{card.code, card.code}));
 
     // The picture: every number reads back, in the digit colour exactly where it was called, and
     // the completed top row is struck through between its cells.

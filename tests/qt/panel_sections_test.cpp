@@ -12,6 +12,7 @@
 #include <QTest>
 #include <fstream>
 
+#include "cards/bingo_card.h"
 #include "cards/card_key.h"
 #include "platform/headless/fixed_entropy.h"
 #include "platform/headless/scripted_message_boxes.h"
@@ -43,11 +44,19 @@ TEST(QtPanelSections, CtrlKPrintChecksAndThePhonesBox)
     int toggles = 0;
     QWidget owner;
     QtOperatorPanel panel(owner);
-    AddPanelSections(panel, game, folder.Path(), entropy, ColorTriple{0, 180, 255}, messages, web,
-                     [&web, &toggles] {
-                         ++toggles;
-                         web.Toggle();
-                     });
+    // The digit colour is asked at each check, so a colour changed in the settings is followed.
+    ColorTriple digitColour{0, 180, 255};
+    std::vector<CardVerdict> shownToHall;
+    AddPanelSections(
+        panel, game, folder.Path(), entropy, [&digitColour] { return digitColour; },
+        [&shownToHall](const CardVerdict& verdict) {
+            shownToHall.push_back(verdict);
+            return shownToHall.size() == 1;  // then the hall's window is closed
+        },
+        messages, web, [&web, &toggles] {
+            ++toggles;
+            web.Toggle();
+        });
     panel.Open(std::nullopt);
     panel.activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([&panel] { return QApplication::activeWindow() == &panel; }));
@@ -59,7 +68,45 @@ TEST(QtPanelSections, CtrlKPrintChecksAndThePhonesBox)
 
     panel.FocusNumber();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::focusWidget(), find(static_cast<QLineEdit*>(nullptr), "txtCardCode"));
+    auto* code = find(static_cast<QLineEdit*>(nullptr), "txtCardCode");
+    EXPECT_EQ(QApplication::focusWidget(), code);
+
+    // A checked card can be shown to the hall, in the colour of the moment; a mistyped code cannot.
+    auto* proof = find(static_cast<QPushButton*>(nullptr), "cmdCardProof");
+    EXPECT_FALSE(proof->isEnabled());
+    const CardKeyReading key = ReadOrCreateCardKey(folder.Path(), entropy);
+    ASSERT_TRUE(key.Usable());
+    const BingoCard card = *CardMaker(key.key).MakeCard(75, 0, 3);
+    const std::string cardText = CardCodeText(card.code);
+    digitColour = ColorTriple{200, 10, 30};
+    QTest::keyClicks(code, QString::fromStdString(cardText));
+    QTest::keyClick(code, Qt::Key_Return);
+    ASSERT_TRUE(proof->isEnabled());
+    const auto* picture = find(static_cast<QLabel*>(nullptr), "picCard");
+    const QImage shown = picture->pixmap().toImage();
+    // The free centre is drawn in the digit colour: the one set after the panel was made.
+    int newColour = 0;
+    int oldColour = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            newColour += shown.pixel(x, y) == qRgb(30, 10, 200) ? 1 : 0;
+            oldColour += shown.pixel(x, y) == qRgb(255, 180, 0) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(newColour, 20);
+    EXPECT_EQ(oldColour, 0);
+    QTest::keyClick(code, Qt::Key_V, Qt::AltModifier);
+    // A mnemonic presses its button a moment later, as a click would.
+    ASSERT_TRUE(QTest::qWaitFor([&shownToHall] { return shownToHall.size() == 1; }, 2000));
+    QTest::mouseClick(proof, Qt::LeftButton);
+    ASSERT_EQ(shownToHall.size(), 2u);
+    EXPECT_EQ(shownToHall[0].card, card);
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0].text, texts::kCardProofNoHall);
+    QTest::keyClicks(code, QStringLiteral("nonsense"));
+    QTest::keyClick(code, Qt::Key_Return);
+    EXPECT_FALSE(proof->isEnabled());
+    messages.ClearMessages();
 
     // The highest number follows the game; a too small one and a damaged key are refused with
     // their messages before any dialog, and the key is left as it is.

@@ -214,6 +214,77 @@ TEST(DurableFileWin32, NeverReplacesRemovesOrWritesWhatIsNotItsOwnFile)
     }
 }
 
+// The DACL of `path` as the system reports it: whether it is protected from the folder's, and the
+// users its allowing entries name.
+struct FileAccess {
+    bool protectedFromFolder = false;
+    std::vector<std::vector<BYTE>> allowed;
+};
+
+FileAccess AccessOf(const std::filesystem::path& path)
+{
+    FileAccess access;
+    DWORD size = 0;
+    GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+    std::vector<BYTE> descriptor(size);
+    BOOL present = FALSE;
+    BOOL defaulted = FALSE;
+    ACL* acl = nullptr;
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    if (size == 0 || !GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), size, &size) ||
+        !GetSecurityDescriptorDacl(descriptor.data(), &present, &acl, &defaulted) || !present || acl == nullptr ||
+        !GetSecurityDescriptorControl(descriptor.data(), &control, &revision)) {
+        return access;
+    }
+    access.protectedFromFolder = (control & SE_DACL_PROTECTED) != 0;
+    for (DWORD index = 0; index < acl->AceCount; ++index) {
+        void* ace = nullptr;
+        if (GetAce(acl, index, &ace) && static_cast<ACE_HEADER*>(ace)->AceType == ACCESS_ALLOWED_ACE_TYPE) {
+            auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
+            const auto* sid = reinterpret_cast<const BYTE*>(&allowed->SidStart);
+            access.allowed.emplace_back(sid, sid + GetLengthSid(const_cast<BYTE*>(sid)));
+        }
+    }
+    return access;
+}
+
+std::vector<BYTE> ThisUser()
+{
+    HANDLE token = nullptr;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token);
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    std::vector<BYTE> user(size);
+    GetTokenInformation(token, TokenUser, user.data(), size, &size);
+    CloseHandle(token);
+    PSID sid = reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid;
+    const auto* bytes = static_cast<const BYTE*>(sid);
+    return std::vector<BYTE>(bytes, bytes + GetLengthSid(sid));
+}
+
+// A secret (the card key) is made for its user alone, whatever the folder lets others do; other
+// files take the folder's permissions.
+TEST(DurableFileWin32, MakesASecretForItsUserAlone)
+{
+    TemporaryFolder folder;
+    const std::filesystem::path secret = PathFromUtf8(folder.File("palvo-cards.key"));
+    const std::filesystem::path shared = PathFromUtf8(folder.File("palvo-claims.csv"));
+    DurableAppendFile secretFile = DurableAppendFile::Open(secret, FileReaders::OwnerOnly);
+    ASSERT_TRUE(secretFile.IsOpen());
+    ASSERT_TRUE(secretFile.Append("key"));
+    secretFile.Close();
+    DurableAppendFile sharedFile = DurableAppendFile::Open(shared, FileReaders::Shared);
+    ASSERT_TRUE(sharedFile.IsOpen());
+    sharedFile.Close();
+
+    const FileAccess secretAccess = AccessOf(secret);
+    EXPECT_TRUE(secretAccess.protectedFromFolder);
+    EXPECT_EQ(secretAccess.allowed, (std::vector<std::vector<BYTE>>{ThisUser()}));
+    EXPECT_FALSE(AccessOf(shared).protectedFromFolder);
+    EXPECT_EQ(ReadFileBytes(folder.File("palvo-cards.key")), "key") << "its user still reads it";
+}
+
 struct EncodingCase {
     const char* utf8;
     std::string cp932;

@@ -55,25 +55,36 @@ TEST(Win32PanelSections, TabOrderKeysAndTheirWork)
                                            nullptr, nullptr, instance, nullptr);
         Win32OperatorPanel panel(instance, owner);
         int toggles = 0;
-        Win32PanelSections sections(panel, game, settings, entropy, ColorTriple{0, 180, 255}, messages, web,
-                                    [&web, &toggles] {
-                                        ++toggles;
-                                        web.Toggle();
-                                    });
+        std::vector<CardCode> shownToHall;
+        Win32PanelSections sections(
+            panel, game, settings, entropy, [] { return ColorTriple{0, 180, 255}; },
+            [&shownToHall](const CardVerdict& verdict) {
+                shownToHall.push_back(verdict.card->code);
+                return shownToHall.size() == 1;  // then the hall's window is closed
+            },
+            messages, web, [&web, &toggles] {
+                ++toggles;
+                web.Toggle();
+            });
         panel.Open(std::nullopt);
         const HWND window = panel.Window();
         auto item = [window](int id) { return GetDlgItem(window, id); };
-        constexpr int kCode = 201, kVerdict = 202, kNumMax = 204, kPrint = 205, kWebOn = 206, kAddress = 207;
+        constexpr int kCode = 201, kVerdict = 202, kNumMax = 204, kPrint = 205, kWebOn = 206, kAddress = 207,
+                      kProof = 208;
         constexpr int kPanelClose = 109;
 
-        // After the code: the print order, the phones, then the panel's close button.
-        std::vector<int> order;
-        HWND at = item(kCode);
-        for (int i = 0; i < 6; ++i) {
-            at = GetNextDlgTabItem(window, at, FALSE);
-            order.push_back(GetDlgCtrlID(at));
-        }
-        EXPECT_EQ(order, (std::vector<int>{203, kNumMax, kPrint, kWebOn, kAddress, kPanelClose}));
+        // After the code: the hall's button (skipped while there is no card), the print order, the
+        // phones, then the panel's close button.
+        auto tabOrder = [&](int count) {
+            std::vector<int> order;
+            HWND at = item(kCode);
+            for (int i = 0; i < count; ++i) {
+                at = GetNextDlgTabItem(window, at, FALSE);
+                order.push_back(GetDlgCtrlID(at));
+            }
+            return order;
+        };
+        EXPECT_EQ(tabOrder(6), (std::vector<int>{203, kNumMax, kPrint, kWebOn, kAddress, kPanelClose}));
 
         // Ctrl+K from another field, then a typed code and Enter (IDOK, as IsDialogMessage sends).
         SetFocus(item(kNumMax));
@@ -95,6 +106,16 @@ TEST(Win32PanelSections, TabOrderKeysAndTheirWork)
         SetWindowTextW(item(kCode), Widen(typed).c_str());
         SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
         EXPECT_EQ(TextOf(item(kVerdict)).rfind(texts::kCardNotYet, 0), 0u) << TextOf(item(kVerdict));
+        EXPECT_EQ(tabOrder(7), (std::vector<int>{kProof, 203, kNumMax, kPrint, kWebOn, kAddress, kPanelClose}));
+
+        // The card to the hall; a closed hall's window is said.
+        SendMessageW(item(kProof), BM_CLICK, 0, 0);
+        SendMessageW(item(kProof), BM_CLICK, 0, 0);
+        const CardCode checked = CardMaker(key.key).MakeCard(75, 0, 9)->code;
+        EXPECT_EQ(shownToHall, (std::vector<CardCode>{checked, checked}));
+        ASSERT_EQ(messages.Messages().size(), 1u);
+        EXPECT_EQ(messages.Messages()[0].text, texts::kCardProofNoHall);
+        messages.ClearMessages();
 
         // The highest number follows the game; one below 25 is refused before any dialog.
         record.Create(90);

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/durable_file.h"
 
@@ -62,14 +63,63 @@ std::optional<std::string> ReadAt(HANDLE file, std::uint64_t offset, std::size_t
     return bytes;
 }
 
+// The security of a file only this process's user may open: one ACE for the user, and none
+// inherited from the folder (whose ACL may let every user of the machine read).
+class OwnerOnlySecurity {
+public:
+    OwnerOnlySecurity()
+    {
+        HANDLE token = nullptr;
+        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+            return;
+        }
+        DWORD size = 0;
+        GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+        user_.resize(size);
+        const bool gotUser = size != 0 && GetTokenInformation(token, TokenUser, user_.data(), size, &size);
+        CloseHandle(token);
+        if (!gotUser) {
+            return;
+        }
+        PSID sid = reinterpret_cast<TOKEN_USER*>(user_.data())->User.Sid;
+        acl_.resize(sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + GetLengthSid(sid));
+        auto* acl = reinterpret_cast<ACL*>(acl_.data());
+        ready_ = InitializeAcl(acl, static_cast<DWORD>(acl_.size()), ACL_REVISION) &&
+                 AddAccessAllowedAce(acl, ACL_REVISION, FILE_ALL_ACCESS, sid) &&
+                 InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) &&
+                 SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE) &&
+                 SetSecurityDescriptorControl(&descriptor_, SE_DACL_PROTECTED, SE_DACL_PROTECTED);
+        attributes_ = SECURITY_ATTRIBUTES{sizeof(SECURITY_ATTRIBUTES), &descriptor_, FALSE};
+    }
+
+    // Null when the user could not be learnt: the caller then refuses to create the file.
+    SECURITY_ATTRIBUTES* Attributes() { return ready_ ? &attributes_ : nullptr; }
+
+private:
+    std::vector<BYTE> user_;
+    std::vector<BYTE> acl_;  // DWORD-aligned enough for an ACL: vector storage is new'd
+    SECURITY_DESCRIPTOR descriptor_{};
+    SECURITY_ATTRIBUTES attributes_{};
+    bool ready_ = false;
+};
+
 }  // namespace
 
-DurableAppendFile DurableAppendFile::Open(const std::filesystem::path& path, FileReaders /*readers*/)
+DurableAppendFile DurableAppendFile::Open(const std::filesystem::path& path, FileReaders readers)
 {
     DurableAppendFile file;
+    // The security applies only when the file is made: an existing file keeps its own.
+    OwnerOnlySecurity ownerOnly;
+    SECURITY_ATTRIBUTES* security = nullptr;
+    if (readers == FileReaders::OwnerOnly) {
+        security = ownerOnly.Attributes();
+        if (security == nullptr) {
+            return file;  // a secret is never made readable by others for want of a user
+        }
+    }
     // FILE_APPEND_DATA alone: every write lands at the end of the file.
     HANDLE handle = CreateFileW(path.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                FILE_SHARE_READ | FILE_SHARE_DELETE, security, OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return file;
