@@ -7,6 +7,7 @@
 
 #include "cards/card_key.h"
 #include "platform/headless/fixed_entropy.h"
+#include "platform/headless/scripted_message_boxes.h"
 #include "platform/qt/qt_card_check_section.h"
 #include "tests/qt/qt_test_application.h"
 #include "tests/support/temporary_folder.h"
@@ -34,7 +35,10 @@ TEST(QtCardCheckSection, EnterInTheCodeFieldShowsTheVerdictAndTheCard)
     record.Append(card.cells[0][1]);
     game.OnNumberDrawn(record);
 
-    QtCardCheckSection section(game, folder.Path(), entropy, ColorTriple{0, 180, 255});
+    ScriptedMessageBoxes messages;
+    QtCardCheckSection section(
+        game, folder.Path(), entropy, [] { return ColorTriple{0, 180, 255}; },
+        [](const CardVerdict&) { return true; }, messages);
     section.resize(400, 520);
     section.show();
     std::string typed = CardCodeText(card.code);
