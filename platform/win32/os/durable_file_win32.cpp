@@ -1,9 +1,9 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <vector>
 
 #include "platform/durable_file.h"
+#include "platform/win32/os/owner_only_security.h"
 
 namespace palvo {
 namespace {
@@ -62,46 +62,6 @@ std::optional<std::string> ReadAt(HANDLE file, std::uint64_t offset, std::size_t
     bytes.resize(filled);
     return bytes;
 }
-
-// The security of a file only this process's user may open: one ACE for the user, and none
-// inherited from the folder (whose ACL may let every user of the machine read).
-class OwnerOnlySecurity {
-public:
-    OwnerOnlySecurity()
-    {
-        HANDLE token = nullptr;
-        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
-            return;
-        }
-        DWORD size = 0;
-        GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-        user_.resize(size);
-        const bool gotUser = size != 0 && GetTokenInformation(token, TokenUser, user_.data(), size, &size);
-        CloseHandle(token);
-        if (!gotUser) {
-            return;
-        }
-        PSID sid = reinterpret_cast<TOKEN_USER*>(user_.data())->User.Sid;
-        acl_.resize(sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + GetLengthSid(sid));
-        auto* acl = reinterpret_cast<ACL*>(acl_.data());
-        ready_ = InitializeAcl(acl, static_cast<DWORD>(acl_.size()), ACL_REVISION) &&
-                 AddAccessAllowedAce(acl, ACL_REVISION, FILE_ALL_ACCESS, sid) &&
-                 InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) &&
-                 SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE) &&
-                 SetSecurityDescriptorControl(&descriptor_, SE_DACL_PROTECTED, SE_DACL_PROTECTED);
-        attributes_ = SECURITY_ATTRIBUTES{sizeof(SECURITY_ATTRIBUTES), &descriptor_, FALSE};
-    }
-
-    // Null when the user could not be learnt: the caller then refuses to create the file.
-    SECURITY_ATTRIBUTES* Attributes() { return ready_ ? &attributes_ : nullptr; }
-
-private:
-    std::vector<BYTE> user_;
-    std::vector<BYTE> acl_;  // DWORD-aligned enough for an ACL: vector storage is new'd
-    SECURITY_DESCRIPTOR descriptor_{};
-    SECURITY_ATTRIBUTES attributes_{};
-    bool ready_ = false;
-};
 
 }  // namespace
 
