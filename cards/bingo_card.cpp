@@ -1,8 +1,9 @@
 #include "cards/bingo_card.h"
 
 #include <algorithm>
+#include <bit>
 #include <functional>
-#include <unordered_set>
+#include <vector>
 
 namespace palvo {
 
@@ -80,13 +81,52 @@ CellsKey KeyOf(const CardMaker::Cells& cells)
     return key;
 }
 
-struct CellsKeyHash {
-    std::size_t operator()(const CellsKey& key) const
+// The cards of a set made so far, by their packed cells. Finding card n makes the n cards
+// before it, so this is one block of slots probed in a row (an empty slot's first word is zero:
+// a card's first cell holds a number) rather than a node per card.
+class MadeCards {
+public:
+    explicit MadeCards(int count)
     {
-        return static_cast<std::size_t>((key[0] * 0x9E3779B97F4A7C15ULL) ^ (key[1] * 0xC2B2AE3D27D4EB4FULL) ^
-                                        key[2]);
+        // At most half full, so a probe ends after a slot or two.
+        const auto wanted = std::max<std::size_t>(16, static_cast<std::size_t>(count) * 2);
+        slots_.resize(std::bit_ceil(wanted));
+        shift_ = 64 - std::countr_zero(slots_.size());
     }
+
+    // Adds `key`; false when a card alike it was made before.
+    bool Insert(const CellsKey& key)
+    {
+        const std::size_t last = slots_.size() - 1;
+        for (std::size_t slot = Home(key);; slot = (slot + 1) & last) {
+            CellsKey& held = slots_[slot];
+            if (held[0] == 0) {
+                held = key;
+                return true;
+            }
+            // Word by word: std::array's == goes through memcmp, a call per probe.
+            if (held[0] == key[0] && held[1] == key[1] && held[2] == key[2]) {
+                return false;
+            }
+        }
+    }
+
+private:
+    // Every cell reaches the top bits, which pick the slot.
+    std::size_t Home(const CellsKey& key) const
+    {
+        std::uint64_t mixed =
+            key[0] * 0x9E3779B97F4A7C15ULL + key[1] * 0xC2B2AE3D27D4EB4FULL + key[2] * 0x165667B19E3779F9ULL;
+        mixed ^= mixed >> 29;
+        return static_cast<std::size_t>((mixed * 0xBF58476D1CE4E5B9ULL) >> shift_);
+    }
+
+    std::vector<CellsKey> slots_;
+    int shift_ = 0;
 };
+
+// The most numbers a column's range holds: a fifth of the highest NumMax, rounded up.
+constexpr int kMostColumnNumbers = (kHighestCardNumMax + kCardSide - 1) / kCardSide;
 
 }  // namespace
 
@@ -119,14 +159,14 @@ CardMaker::Cells CardMaker::Numbers(const std::array<ColumnRange, kCardSide>& ra
     Cells cells{};
     for (int column = 0; column < kCardSide; ++column) {
         const ColumnRange range = ranges[static_cast<std::size_t>(column)];
-        std::vector<std::int16_t> pool;
-        for (std::int16_t number = range.first; number <= range.last; ++number) {
-            pool.push_back(number);
+        const int size = range.last - range.first + 1;
+        std::array<std::int16_t, kMostColumnNumbers> pool{};
+        for (int i = 0; i < size; ++i) {
+            pool[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(range.first + i);
         }
         // The first five places of a Fisher-Yates shuffle: five different numbers in random order.
         for (int row = 0; row < kCardSide; ++row) {
-            const auto pick =
-                static_cast<std::size_t>(row + stream.Below(static_cast<int>(pool.size()) - row));
+            const auto pick = static_cast<std::size_t>(row + stream.Below(size - row));
             std::swap(pool[static_cast<std::size_t>(row)], pool[pick]);
             cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] =
                 pool[static_cast<std::size_t>(row)];
@@ -139,13 +179,12 @@ CardMaker::Cells CardMaker::Numbers(const std::array<ColumnRange, kCardSide>& ra
 void CardMaker::EachCardOfSet(const std::array<ColumnRange, kCardSide>& ranges, int set, int count,
                               const std::function<void(int serial, const Cells& cells)>& each) const
 {
-    std::unordered_set<CellsKey, CellsKeyHash> made;
-    made.reserve(static_cast<std::size_t>(count) * 2);
+    MadeCards made(count);
     for (int serial = 0; serial < count; ++serial) {
         Cells cells{};
         for (int attempt = 0;; ++attempt) {
             cells = Numbers(ranges, set, serial, attempt);
-            if (made.insert(KeyOf(cells)).second) {
+            if (made.Insert(KeyOf(cells))) {
                 break;
             }
         }
