@@ -84,6 +84,8 @@ CellsKey KeyOf(const CardMaker::Cells& cells)
 // The cards of a set made so far, by their packed cells. Finding card n makes the n cards
 // before it, so this is one block of slots probed in a row (an empty slot's first word is zero:
 // a card's first cell holds a number) rather than a node per card.
+}  // namespace
+
 class MadeCards {
 public:
     explicit MadeCards(int count)
@@ -124,6 +126,23 @@ private:
     std::vector<CellsKey> slots_;
     int shift_ = 0;
 };
+
+struct CardSetMemo::Progress {
+    Progress(const SipKey& k, std::int16_t highest, int of) : key(k), numMax(highest), set(of) {}
+
+    SipKey key;
+    std::int16_t numMax;
+    int set;
+    MadeCards made{CardCode::kSerials};
+    std::vector<CardMaker::Cells> cells;  // serials 0 ... size - 1
+};
+
+CardSetMemo::CardSetMemo() = default;
+CardSetMemo::~CardSetMemo() = default;
+CardSetMemo::CardSetMemo(CardSetMemo&&) noexcept = default;
+CardSetMemo& CardSetMemo::operator=(CardSetMemo&&) noexcept = default;
+
+namespace {
 
 // The most numbers a column's range holds: a fifth of the highest NumMax, rounded up.
 constexpr int kMostColumnNumbers = (kHighestCardNumMax + kCardSide - 1) / kCardSide;
@@ -176,19 +195,23 @@ CardMaker::Cells CardMaker::Numbers(const std::array<ColumnRange, kCardSide>& ra
     return cells;
 }
 
+CardMaker::Cells CardMaker::NextOfSet(const std::array<ColumnRange, kCardSide>& ranges, int set, int serial,
+                                      MadeCards& made) const
+{
+    for (int attempt = 0;; ++attempt) {
+        const Cells cells = Numbers(ranges, set, serial, attempt);
+        if (made.Insert(KeyOf(cells))) {
+            return cells;
+        }
+    }
+}
+
 void CardMaker::EachCardOfSet(const std::array<ColumnRange, kCardSide>& ranges, int set, int count,
                               const std::function<void(int serial, const Cells& cells)>& each) const
 {
     MadeCards made(count);
     for (int serial = 0; serial < count; ++serial) {
-        Cells cells{};
-        for (int attempt = 0;; ++attempt) {
-            cells = Numbers(ranges, set, serial, attempt);
-            if (made.Insert(KeyOf(cells))) {
-                break;
-            }
-        }
-        each(serial, cells);
+        each(serial, NextOfSet(ranges, set, serial, made));
     }
 }
 
@@ -230,7 +253,40 @@ std::optional<BingoCard> CardMaker::MakeCard(std::int16_t numMax, int set, int s
     return card;
 }
 
+std::optional<BingoCard> CardMaker::MakeCard(std::int16_t numMax, int set, int serial,
+                                             CardSetMemo& memo) const
+{
+    const std::optional<std::array<ColumnRange, kCardSide>> ranges = ColumnRanges(numMax);
+    if (!ranges || set < 0 || set >= CardCode::kSets || serial < 0 || serial >= CardCode::kSerials) {
+        return std::nullopt;
+    }
+    std::unique_ptr<CardSetMemo::Progress>& progress = memo.progress_;
+    if (!progress || progress->key != key_ || progress->numMax != numMax || progress->set != set) {
+        progress = std::make_unique<CardSetMemo::Progress>(key_, numMax, set);
+    }
+    std::vector<Cells>& made = progress->cells;
+    while (made.size() <= static_cast<std::size_t>(serial)) {
+        made.push_back(NextOfSet(*ranges, set, static_cast<int>(made.size()), progress->made));
+    }
+    BingoCard card;
+    card.numMax = numMax;
+    card.code = {static_cast<std::uint8_t>(set), Tag(numMax, set, serial),
+                 static_cast<std::uint16_t>(serial)};
+    card.cells = made[static_cast<std::size_t>(serial)];
+    return card;
+}
+
 CardMaker::Lookup CardMaker::Find(std::string_view typed, std::int16_t numMax) const
+{
+    return Find(typed, numMax, nullptr);
+}
+
+CardMaker::Lookup CardMaker::Find(std::string_view typed, std::int16_t numMax, CardSetMemo& memo) const
+{
+    return Find(typed, numMax, &memo);
+}
+
+CardMaker::Lookup CardMaker::Find(std::string_view typed, std::int16_t numMax, CardSetMemo* memo) const
 {
     Lookup lookup;
     const std::optional<CardCode> code = ParseCardCode(typed);
@@ -248,7 +304,8 @@ CardMaker::Lookup CardMaker::Find(std::string_view typed, std::int16_t numMax) c
     for (const std::int16_t candidate : candidates) {
         if (ColumnRanges(candidate) && Tag(candidate, code->set, code->serial) == code->tag) {
             lookup.kind = candidate == numMax ? Lookup::Kind::Card : Lookup::Kind::OtherNumMax;
-            lookup.card = MakeCard(candidate, code->set, code->serial);
+            lookup.card = memo != nullptr ? MakeCard(candidate, code->set, code->serial, *memo)
+                                          : MakeCard(candidate, code->set, code->serial);
             return lookup;
         }
     }

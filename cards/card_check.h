@@ -6,11 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "cards/bingo_card.h"
 #include "cards/card_verdict.h"
 #include "cards/claim_record.h"
 #include "draw/game_state.h"
-#include "platform/pixel_buffer.h"
 #include "platform/entropy_source.h"
+#include "platform/pixel_buffer.h"
 
 namespace palvo {
 
@@ -49,6 +50,7 @@ private:
     std::filesystem::path settingsFolder_;
     EntropySource& entropy_;
     ClaimRecord record_;
+    CardSetMemo memo_;
     std::optional<CardVerdict> last_;
 };
 
