@@ -90,8 +90,8 @@ class MadeCards {
 public:
     explicit MadeCards(int count)
     {
-        // At most half full, so a probe ends after a slot or two.
-        const auto wanted = std::max<std::size_t>(16, static_cast<std::size_t>(count) * 2);
+        // At most two thirds full: a probe ends after a few slots, and a whole set of slots stays small.
+        const auto wanted = std::max<std::size_t>(16, static_cast<std::size_t>(count) * 3 / 2);
         slots_.resize(std::bit_ceil(wanted));
         shift_ = 64 - std::countr_zero(slots_.size());
     }
