@@ -81,11 +81,11 @@ CellsKey KeyOf(const CardMaker::Cells& cells)
     return key;
 }
 
+}  // namespace
+
 // The cards of a set made so far, by their packed cells. Finding card n makes the n cards
 // before it, so this is one block of slots probed in a row (an empty slot's first word is zero:
 // a card's first cell holds a number) rather than a node per card.
-}  // namespace
-
 class MadeCards {
 public:
     explicit MadeCards(int count)
@@ -195,6 +195,14 @@ CardMaker::Cells CardMaker::Numbers(const std::array<ColumnRange, kCardSide>& ra
     return cells;
 }
 
+BingoCard CardMaker::Card(std::int16_t numMax, int set, int serial, const Cells& cells) const
+{
+    return BingoCard{
+        {static_cast<std::uint8_t>(set), Tag(numMax, set, serial), static_cast<std::uint16_t>(serial)},
+        numMax,
+        cells};
+}
+
 CardMaker::Cells CardMaker::NextOfSet(const std::array<ColumnRange, kCardSide>& ranges, int set, int serial,
                                       MadeCards& made) const
 {
@@ -223,14 +231,8 @@ std::vector<BingoCard> CardMaker::MakeSet(std::int16_t numMax, int set, int coun
     }
     std::vector<BingoCard> cards;
     cards.reserve(static_cast<std::size_t>(count));
-    EachCardOfSet(*ranges, set, count, [&](int serial, const Cells& cells) {
-        BingoCard card;
-        card.numMax = numMax;
-        card.code = {static_cast<std::uint8_t>(set), Tag(numMax, set, serial),
-                     static_cast<std::uint16_t>(serial)};
-        card.cells = cells;
-        cards.push_back(card);
-    });
+    EachCardOfSet(*ranges, set, count,
+                  [&](int serial, const Cells& cells) { cards.push_back(Card(numMax, set, serial, cells)); });
     return cards;
 }
 
@@ -241,16 +243,9 @@ std::optional<BingoCard> CardMaker::MakeCard(std::int16_t numMax, int set, int s
         return std::nullopt;
     }
     // The earlier cards of the set only decide whether this one had to be made again.
-    BingoCard card;
-    card.numMax = numMax;
-    card.code = {static_cast<std::uint8_t>(set), Tag(numMax, set, serial),
-                 static_cast<std::uint16_t>(serial)};
-    EachCardOfSet(*ranges, set, serial + 1, [&](int made, const Cells& cells) {
-        if (made == serial) {
-            card.cells = cells;
-        }
-    });
-    return card;
+    Cells last{};
+    EachCardOfSet(*ranges, set, serial + 1, [&](int /*made*/, const Cells& cells) { last = cells; });
+    return Card(numMax, set, serial, last);
 }
 
 std::optional<BingoCard> CardMaker::MakeCard(std::int16_t numMax, int set, int serial,
@@ -268,12 +263,7 @@ std::optional<BingoCard> CardMaker::MakeCard(std::int16_t numMax, int set, int s
     while (made.size() <= static_cast<std::size_t>(serial)) {
         made.push_back(NextOfSet(*ranges, set, static_cast<int>(made.size()), progress->made));
     }
-    BingoCard card;
-    card.numMax = numMax;
-    card.code = {static_cast<std::uint8_t>(set), Tag(numMax, set, serial),
-                 static_cast<std::uint16_t>(serial)};
-    card.cells = made[static_cast<std::size_t>(serial)];
-    return card;
+    return Card(numMax, set, serial, made[static_cast<std::size_t>(serial)]);
 }
 
 CardMaker::Lookup CardMaker::Find(std::string_view typed, std::int16_t numMax) const

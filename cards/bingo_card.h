@@ -96,6 +96,7 @@ private:
     Cells NextOfSet(const std::array<ColumnRange, kCardSide>& ranges, int set, int serial,
                     MadeCards& made) const;
     Lookup Find(std::string_view typed, std::int16_t numMax, CardSetMemo* memo) const;
+    BingoCard Card(std::int16_t numMax, int set, int serial, const Cells& cells) const;
     // The cells of serials 0 ... count - 1 of a set in serial order, each unlike all before it.
     void EachCardOfSet(const std::array<ColumnRange, kCardSide>& ranges, int set, int count,
                        const std::function<void(int serial, const Cells& cells)>& each) const;
