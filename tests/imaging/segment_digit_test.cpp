@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -73,31 +72,6 @@ TEST(SegmentDigit, EveryDigitLightsItsBarsInTheirPlaces)
         "..................................................",
     };
     EXPECT_EQ(Art(picture), expected);
-}
-
-TEST(SegmentDigit, AnEightFillsExactlyItsWidthAndHeight)
-{
-    // The big digits, the history cells', a card page's and a small card view's shapes.
-    for (const DigitShape shape :
-         {DigitShape{150, 30, 2}, DigitShape{20, 3, 1}, DigitShape{50, 12, 2}, DigitShape{10, 2, 1}}) {
-        PixelBuffer picture(shape.Width() + 20, shape.Height() + 20);
-        DrawSegmentDigit(picture, 10, 10, shape, 8, kInk);
-        std::int32_t left = picture.Width(), right = -1, top = picture.Height(), bottom = -1;
-        for (std::int32_t y = 0; y < picture.Height(); ++y) {
-            for (std::int32_t x = 0; x < picture.Width(); ++x) {
-                if (picture.At(x, y).red == kInk.red) {
-                    left = std::min(left, x);
-                    right = std::max(right, x);
-                    top = std::min(top, y);
-                    bottom = std::max(bottom, y);
-                }
-            }
-        }
-        EXPECT_EQ(left, 10) << shape.length;
-        EXPECT_EQ(top, 10) << shape.length;
-        EXPECT_EQ(right - left + 1, shape.Width()) << shape.length;
-        EXPECT_EQ(bottom - top + 1, shape.Height()) << shape.length;
-    }
 }
 
 }  // namespace
