@@ -1,8 +1,9 @@
 #include "cards/bingo_card.h"
 
 #include <algorithm>
+#include <bit>
 #include <functional>
-#include <unordered_set>
+#include <vector>
 
 namespace palvo {
 
@@ -80,13 +81,71 @@ CellsKey KeyOf(const CardMaker::Cells& cells)
     return key;
 }
 
-struct CellsKeyHash {
-    std::size_t operator()(const CellsKey& key) const
+}  // namespace
+
+// The cards of a set made so far, by their packed cells. Finding card n makes the n cards
+// before it, so this is one block of slots probed in a row (an empty slot's first word is zero:
+// a card's first cell holds a number) rather than a node per card.
+class MadeCards {
+public:
+    explicit MadeCards(int count)
     {
-        return static_cast<std::size_t>((key[0] * 0x9E3779B97F4A7C15ULL) ^ (key[1] * 0xC2B2AE3D27D4EB4FULL) ^
-                                        key[2]);
+        // At most two thirds full: a probe ends after a few slots, and a whole set of slots stays small.
+        const auto wanted = std::max<std::size_t>(16, static_cast<std::size_t>(count) * 3 / 2);
+        slots_.resize(std::bit_ceil(wanted));
+        shift_ = 64 - std::countr_zero(slots_.size());
     }
+
+    // Adds `key`; false when a card alike it was made before.
+    bool Insert(const CellsKey& key)
+    {
+        const std::size_t last = slots_.size() - 1;
+        for (std::size_t slot = Home(key);; slot = (slot + 1) & last) {
+            CellsKey& held = slots_[slot];
+            if (held[0] == 0) {
+                held = key;
+                return true;
+            }
+            // Word by word: std::array's == goes through memcmp, a call per probe.
+            if (held[0] == key[0] && held[1] == key[1] && held[2] == key[2]) {
+                return false;
+            }
+        }
+    }
+
+private:
+    // Every cell reaches the top bits, which pick the slot.
+    std::size_t Home(const CellsKey& key) const
+    {
+        std::uint64_t mixed =
+            key[0] * 0x9E3779B97F4A7C15ULL + key[1] * 0xC2B2AE3D27D4EB4FULL + key[2] * 0x165667B19E3779F9ULL;
+        mixed ^= mixed >> 29;
+        return static_cast<std::size_t>((mixed * 0xBF58476D1CE4E5B9ULL) >> shift_);
+    }
+
+    std::vector<CellsKey> slots_;
+    int shift_ = 0;
 };
+
+struct CardSetMemo::Progress {
+    Progress(const SipKey& k, std::int16_t highest, int of) : key(k), numMax(highest), set(of) {}
+
+    SipKey key;
+    std::int16_t numMax;
+    int set;
+    MadeCards made{CardCode::kSerials};
+    std::vector<CardMaker::Cells> cells;  // serials 0 ... size - 1
+};
+
+CardSetMemo::CardSetMemo() = default;
+CardSetMemo::~CardSetMemo() = default;
+CardSetMemo::CardSetMemo(CardSetMemo&&) noexcept = default;
+CardSetMemo& CardSetMemo::operator=(CardSetMemo&&) noexcept = default;
+
+namespace {
+
+// The most numbers a column's range holds: a fifth of the highest NumMax, rounded up.
+constexpr int kMostColumnNumbers = (kHighestCardNumMax + kCardSide - 1) / kCardSide;
 
 }  // namespace
 
@@ -119,14 +178,14 @@ CardMaker::Cells CardMaker::Numbers(const std::array<ColumnRange, kCardSide>& ra
     Cells cells{};
     for (int column = 0; column < kCardSide; ++column) {
         const ColumnRange range = ranges[static_cast<std::size_t>(column)];
-        std::vector<std::int16_t> pool;
-        for (std::int16_t number = range.first; number <= range.last; ++number) {
-            pool.push_back(number);
+        const int size = range.last - range.first + 1;
+        std::array<std::int16_t, kMostColumnNumbers> pool{};
+        for (int i = 0; i < size; ++i) {
+            pool[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(range.first + i);
         }
         // The first five places of a Fisher-Yates shuffle: five different numbers in random order.
         for (int row = 0; row < kCardSide; ++row) {
-            const auto pick =
-                static_cast<std::size_t>(row + stream.Below(static_cast<int>(pool.size()) - row));
+            const auto pick = static_cast<std::size_t>(row + stream.Below(size - row));
             std::swap(pool[static_cast<std::size_t>(row)], pool[pick]);
             cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] =
                 pool[static_cast<std::size_t>(row)];
@@ -136,20 +195,31 @@ CardMaker::Cells CardMaker::Numbers(const std::array<ColumnRange, kCardSide>& ra
     return cells;
 }
 
+BingoCard CardMaker::Card(std::int16_t numMax, int set, int serial, const Cells& cells) const
+{
+    return BingoCard{
+        {static_cast<std::uint8_t>(set), Tag(numMax, set, serial), static_cast<std::uint16_t>(serial)},
+        numMax,
+        cells};
+}
+
+CardMaker::Cells CardMaker::NextOfSet(const std::array<ColumnRange, kCardSide>& ranges, int set, int serial,
+                                      MadeCards& made) const
+{
+    for (int attempt = 0;; ++attempt) {
+        const Cells cells = Numbers(ranges, set, serial, attempt);
+        if (made.Insert(KeyOf(cells))) {
+            return cells;
+        }
+    }
+}
+
 void CardMaker::EachCardOfSet(const std::array<ColumnRange, kCardSide>& ranges, int set, int count,
                               const std::function<void(int serial, const Cells& cells)>& each) const
 {
-    std::unordered_set<CellsKey, CellsKeyHash> made;
-    made.reserve(static_cast<std::size_t>(count) * 2);
+    MadeCards made(count);
     for (int serial = 0; serial < count; ++serial) {
-        Cells cells{};
-        for (int attempt = 0;; ++attempt) {
-            cells = Numbers(ranges, set, serial, attempt);
-            if (made.insert(KeyOf(cells)).second) {
-                break;
-            }
-        }
-        each(serial, cells);
+        each(serial, NextOfSet(ranges, set, serial, made));
     }
 }
 
@@ -161,14 +231,8 @@ std::vector<BingoCard> CardMaker::MakeSet(std::int16_t numMax, int set, int coun
     }
     std::vector<BingoCard> cards;
     cards.reserve(static_cast<std::size_t>(count));
-    EachCardOfSet(*ranges, set, count, [&](int serial, const Cells& cells) {
-        BingoCard card;
-        card.numMax = numMax;
-        card.code = {static_cast<std::uint8_t>(set), Tag(numMax, set, serial),
-                     static_cast<std::uint16_t>(serial)};
-        card.cells = cells;
-        cards.push_back(card);
-    });
+    EachCardOfSet(*ranges, set, count,
+                  [&](int serial, const Cells& cells) { cards.push_back(Card(numMax, set, serial, cells)); });
     return cards;
 }
 
@@ -179,19 +243,40 @@ std::optional<BingoCard> CardMaker::MakeCard(std::int16_t numMax, int set, int s
         return std::nullopt;
     }
     // The earlier cards of the set only decide whether this one had to be made again.
-    BingoCard card;
-    card.numMax = numMax;
-    card.code = {static_cast<std::uint8_t>(set), Tag(numMax, set, serial),
-                 static_cast<std::uint16_t>(serial)};
-    EachCardOfSet(*ranges, set, serial + 1, [&](int made, const Cells& cells) {
-        if (made == serial) {
-            card.cells = cells;
-        }
-    });
-    return card;
+    Cells last{};
+    EachCardOfSet(*ranges, set, serial + 1, [&](int /*made*/, const Cells& cells) { last = cells; });
+    return Card(numMax, set, serial, last);
+}
+
+std::optional<BingoCard> CardMaker::MakeCard(std::int16_t numMax, int set, int serial,
+                                             CardSetMemo& memo) const
+{
+    const std::optional<std::array<ColumnRange, kCardSide>> ranges = ColumnRanges(numMax);
+    if (!ranges || set < 0 || set >= CardCode::kSets || serial < 0 || serial >= CardCode::kSerials) {
+        return std::nullopt;
+    }
+    std::unique_ptr<CardSetMemo::Progress>& progress = memo.progress_;
+    if (!progress || progress->key != key_ || progress->numMax != numMax || progress->set != set) {
+        progress = std::make_unique<CardSetMemo::Progress>(key_, numMax, set);
+    }
+    std::vector<Cells>& made = progress->cells;
+    while (made.size() <= static_cast<std::size_t>(serial)) {
+        made.push_back(NextOfSet(*ranges, set, static_cast<int>(made.size()), progress->made));
+    }
+    return Card(numMax, set, serial, made[static_cast<std::size_t>(serial)]);
 }
 
 CardMaker::Lookup CardMaker::Find(std::string_view typed, std::int16_t numMax) const
+{
+    return Find(typed, numMax, nullptr);
+}
+
+CardMaker::Lookup CardMaker::Find(std::string_view typed, std::int16_t numMax, CardSetMemo& memo) const
+{
+    return Find(typed, numMax, &memo);
+}
+
+CardMaker::Lookup CardMaker::Find(std::string_view typed, std::int16_t numMax, CardSetMemo* memo) const
 {
     Lookup lookup;
     const std::optional<CardCode> code = ParseCardCode(typed);
@@ -209,7 +294,8 @@ CardMaker::Lookup CardMaker::Find(std::string_view typed, std::int16_t numMax) c
     for (const std::int16_t candidate : candidates) {
         if (ColumnRanges(candidate) && Tag(candidate, code->set, code->serial) == code->tag) {
             lookup.kind = candidate == numMax ? Lookup::Kind::Card : Lookup::Kind::OtherNumMax;
-            lookup.card = MakeCard(candidate, code->set, code->serial);
+            lookup.card = memo != nullptr ? MakeCard(candidate, code->set, code->serial, *memo)
+                                          : MakeCard(candidate, code->set, code->serial);
             return lookup;
         }
     }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -36,6 +37,24 @@ struct BingoCard {
     friend bool operator==(const BingoCard&, const BingoCard&) = default;
 };
 
+class MadeCards;
+
+// The cards of one set made so far, kept between checks: a later card of the set is made from
+// where they stop instead of from the set's first card (the panel checks many codes of one set in
+// a game). It serves one key, NumMax and set at a time; asked for another, it starts again.
+class CardSetMemo {
+public:
+    CardSetMemo();
+    ~CardSetMemo();
+    CardSetMemo(CardSetMemo&&) noexcept;
+    CardSetMemo& operator=(CardSetMemo&&) noexcept;
+
+private:
+    friend class CardMaker;
+    struct Progress;
+    std::unique_ptr<Progress> progress_;
+};
+
 // Makes and finds the cards of this installation from its key. A set's cards are made in serial
 // order, and a card that comes out like an earlier one of its set is made again from the next
 // attempt, so no two cards of a set are alike and card n is the same whenever it is made.
@@ -47,8 +66,10 @@ public:
     // numMax has no ranges or count is beyond CardCode::kSerials.
     std::vector<BingoCard> MakeSet(std::int16_t numMax, int set, int count) const;
 
-    // The card of `set` and `serial`; nullopt as MakeSet.
+    // The card of `set` and `serial`; nullopt as MakeSet. With a memo, only the cards of the set
+    // it has not made yet are made.
     std::optional<BingoCard> MakeCard(std::int16_t numMax, int set, int serial) const;
+    std::optional<BingoCard> MakeCard(std::int16_t numMax, int set, int serial, CardSetMemo& memo) const;
 
     // What a typed code is, seen from a game of `numMax`.
     struct Lookup {
@@ -62,6 +83,7 @@ public:
         std::optional<BingoCard> card;
     };
     [[nodiscard]] Lookup Find(std::string_view typed, std::int16_t numMax) const;
+    [[nodiscard]] Lookup Find(std::string_view typed, std::int16_t numMax, CardSetMemo& memo) const;
 
     // The tag only this key gives a card of `numMax`, `set` and `serial`.
     std::uint16_t Tag(std::int16_t numMax, int set, int serial) const;
@@ -70,6 +92,11 @@ public:
 
 private:
     Cells Numbers(const std::array<ColumnRange, kCardSide>& ranges, int set, int serial, int attempt) const;
+    // Card `serial` of a set whose earlier cards are in `made`, which takes it too.
+    Cells NextOfSet(const std::array<ColumnRange, kCardSide>& ranges, int set, int serial,
+                    MadeCards& made) const;
+    Lookup Find(std::string_view typed, std::int16_t numMax, CardSetMemo* memo) const;
+    BingoCard Card(std::int16_t numMax, int set, int serial, const Cells& cells) const;
     // The cells of serials 0 ... count - 1 of a set in serial order, each unlike all before it.
     void EachCardOfSet(const std::array<ColumnRange, kCardSide>& ranges, int set, int count,
                        const std::function<void(int serial, const Cells& cells)>& each) const;

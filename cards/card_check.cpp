@@ -25,7 +25,7 @@ void CardCheck::Check(std::string_view typed, std::string_view time, std::int32_
         return;
     }
     const std::shared_ptr<const GameState> game = game_.Snapshot();
-    const CardVerdict verdict = JudgeCard(CardMaker(key.key).Find(typed, game->numMax), *game);
+    const CardVerdict verdict = JudgeCard(CardMaker(key.key).Find(typed, game->numMax, memo_), *game);
     last_ = verdict;
     view_.ShowVerdict(verdict, VerdictText(verdict), ComposeCardView(verdict, width, height, digitColour));
     if (!record_.Append(time, typed, verdict)) {

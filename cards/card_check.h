@@ -7,11 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "cards/bingo_card.h"
 #include "cards/card_verdict.h"
 #include "cards/claim_record.h"
 #include "draw/game_state.h"
-#include "platform/pixel_buffer.h"
 #include "platform/entropy_source.h"
+#include "platform/pixel_buffer.h"
 
 namespace palvo {
 
@@ -59,6 +60,7 @@ private:
     std::filesystem::path settingsFolder_;
     EntropySource& entropy_;
     ClaimRecord record_;
+    CardSetMemo memo_;
     std::optional<CardVerdict> last_;
 };
 

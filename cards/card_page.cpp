@@ -17,7 +17,7 @@ constexpr std::int32_t kSlotHeight = kCardPageHeight / 2;
 constexpr std::int32_t kCell = 200;  // 17 mm: numbers a player reads at arm's length
 constexpr std::int32_t kGridLine = 6;
 constexpr std::int32_t kGridTop = 330;
-constexpr SegmentDigitShape kCellDigit{50, 12, 2};
+constexpr DigitShape kCellDigit{50, 12, 2};
 constexpr std::int32_t kDigitGap = 16;
 
 void DrawCutLines(PixelBuffer& page)

@@ -37,7 +37,7 @@ PixelBuffer ComposeCardView(const CardVerdict& verdict, std::int32_t width, std:
         FillBox(view, grid.left - line / 2, grid.top + i * cell - line / 2, kCardSide * cell + line, line,
                 CardViewColours::kGrid);
     }
-    const SegmentDigitShape digit{cell / 5, std::max(2, cell * 6 / 100), std::max(1, cell / 100)};
+    const DigitShape digit{cell / 5, std::max(2, cell * 6 / 100), std::max(1, cell / 100)};
     for (int row = 0; row < kCardSide; ++row) {
         for (int column = 0; column < kCardSide; ++column) {
             const std::int32_t centreX = grid.left + column * cell + cell / 2;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "config/config_store.h"
+#include "imaging/segment_digit.h"
 #include "platform/window_layout.h"
 
 namespace palvo {
@@ -61,17 +62,6 @@ private:
     std::optional<std::int16_t> current_;
     bool complete_ = false;
     std::vector<BoardBand> bands_;
-};
-
-// Geometry of one seven-segment digit drawn at scale: the bar length and thickness and the gap
-// between a bar's end and the bar it meets, as in the operator's display.
-struct DigitShape {
-    std::int32_t length = 0;
-    std::int32_t thickness = 0;
-    std::int32_t space = 0;
-
-    std::int32_t Width() const { return length + 2 * space + thickness; }
-    std::int32_t Height() const { return 2 * length + 4 * space + thickness; }
 };
 
 // Where everything of the players' display goes in a window of a given size: a fixed design of

@@ -8,6 +8,7 @@
 #include "display/digit_rendering.h"
 #include "imaging/card_ink.h"
 #include "imaging/segment_bar.h"
+#include "imaging/segment_digit.h"
 
 namespace palvo {
 
@@ -22,14 +23,6 @@ constexpr double kLeastLitLuminance = 0.36;
 // The called cell's fill: this share of the way from the background to the lit colour.
 constexpr int kCalledFillShare = 51;  // of 256
 constexpr int kUnlitShare = 40;       // of 256
-
-// Lit bars of each digit: bit 0 top, 1 middle, 2 bottom, 3 upper left, 4 lower left, 5 upper
-// right, 6 lower right, as the operator's digits.
-constexpr std::array<std::uint8_t, 10> kDigitSegments = {
-    0b1111101, 0b1100000, 0b0110111, 0b1100111, 0b1101010,
-    0b1001111, 0b1011111, 0b1101001, 0b1111111, 0b1101111,
-};
-constexpr std::uint8_t kAllSegments = 0b1111111;
 
 // The end mark "終了" as pen strokes on a 100 x 100 square, drawn at any size with a round pen.
 struct Stroke {
@@ -165,28 +158,12 @@ void DrawSegments(PixelBuffer& picture, std::int32_t x, std::int32_t y, const Di
     if (horizontal.Empty() || vertical.Empty()) {
         return;
     }
-    const std::int32_t length = shape.length;
-    const std::int32_t thickness = shape.thickness;
-    const std::int32_t space = shape.space;
-    const std::int32_t barX = x + space + thickness / 2;
-    const std::int32_t upperY = y + space + thickness / 2;
-    const std::int32_t lowerY = upperY + length + 2 * space;
-    const std::int32_t rightX = x + length + 2 * space;
-    const std::array<std::array<std::int32_t, 2>, 7> places = {{
-        {barX, y},
-        {barX, y + length + 2 * space},
-        {barX, y + 2 * length + 4 * space},
-        {x, upperY},
-        {x, lowerY},
-        {rightX, upperY},
-        {rightX, lowerY},
-    }};
+    const auto places = DigitBarPlaces(x, y, shape);
     for (std::size_t i = 0; i < places.size(); ++i) {
         if ((segments & (1U << i)) == 0) {
             continue;
         }
-        const bool isHorizontal = i < 3;
-        const PixelBuffer& bar = isHorizontal ? horizontal : vertical;
+        const PixelBuffer& bar = IsHorizontalBar(i) ? horizontal : vertical;
         StampBar(bar, bar.Width(), bar.Height(), picture, picture.Width(), picture.Height(), places[i][0],
                  places[i][1]);
     }

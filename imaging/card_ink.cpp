@@ -11,13 +11,6 @@ namespace palvo {
 
 namespace {
 
-// Lit bars of each digit: bit 0 top, 1 middle, 2 bottom, 3 upper left, 4 lower left, 5 upper
-// right, 6 lower right, as on the operator's display.
-constexpr std::array<std::uint8_t, 10> kDigitSegments = {
-    0b1111101, 0b1100000, 0b0110111, 0b1100111, 0b1101010,
-    0b1001111, 0b1011111, 0b1101001, 0b1111111, 0b1101111,
-};
-
 // Each character as pen strokes on a 4 x 6 grid; a stroke is a list of points ending at -1.
 struct Glyph {
     char character;
@@ -110,7 +103,7 @@ void FillBox(PixelBuffer& picture, std::int32_t x, std::int32_t y, std::int32_t 
     }
 }
 
-void DrawSegmentDigit(PixelBuffer& picture, std::int32_t x, std::int32_t y, const SegmentDigitShape& shape,
+void DrawSegmentDigit(PixelBuffer& picture, std::int32_t x, std::int32_t y, const DigitShape& shape,
                       int digit, ColorTriple color)
 {
     if (digit < 0 || digit > 9) {
@@ -125,25 +118,12 @@ void DrawSegmentDigit(PixelBuffer& picture, std::int32_t x, std::int32_t y, cons
     if (horizontal.Empty() || vertical.Empty()) {
         return;
     }
-    const std::int32_t space = shape.space;
-    const std::int32_t barX = x + space + shape.thickness / 2;
-    const std::int32_t upperY = y + space + shape.thickness / 2;
-    const std::int32_t lowerY = upperY + shape.length + 2 * space;
-    const std::int32_t rightX = x + shape.length + 2 * space;
-    const std::array<std::array<std::int32_t, 2>, 7> places = {{
-        {barX, y},
-        {barX, y + shape.length + 2 * space},
-        {barX, y + 2 * shape.length + 4 * space},
-        {x, upperY},
-        {x, lowerY},
-        {rightX, upperY},
-        {rightX, lowerY},
-    }};
+    const auto places = DigitBarPlaces(x, y, shape);
     for (std::size_t i = 0; i < places.size(); ++i) {
         if ((kDigitSegments[static_cast<std::size_t>(digit)] & (1U << i)) == 0) {
             continue;
         }
-        const PixelBuffer& bar = i < 3 ? horizontal : vertical;
+        const PixelBuffer& bar = IsHorizontalBar(i) ? horizontal : vertical;
         for (std::int32_t row = 0; row < bar.Height(); ++row) {
             for (std::int32_t column = 0; column < bar.Width(); ++column) {
                 if (bar.At(column, row).green != 0) {
@@ -155,7 +135,7 @@ void DrawSegmentDigit(PixelBuffer& picture, std::int32_t x, std::int32_t y, cons
 }
 
 void DrawSegmentNumber(PixelBuffer& picture, std::int32_t centreX, std::int32_t centreY,
-                       const SegmentDigitShape& shape, std::int32_t gap, int number, ColorTriple color)
+                       const DigitShape& shape, std::int32_t gap, int number, ColorTriple color)
 {
     const std::int32_t top = centreY - shape.Height() / 2;
     if (number < 10) {

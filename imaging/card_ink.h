@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "imaging/segment_digit.h"
 #include "platform/pixel_buffer.h"
 
 namespace palvo {
@@ -11,28 +12,18 @@ namespace palvo {
 // bars, letters from the program's own pen strokes, so that a card looks the same on every system. Everything
 // is clipped to the picture.
 
-// A seven-segment digit's size: bar length, thickness and the gap around each bar, in pixels.
-struct SegmentDigitShape {
-    std::int32_t length = 0;
-    std::int32_t thickness = 0;
-    std::int32_t space = 0;
-
-    std::int32_t Width() const { return length + 2 * space + thickness; }
-    std::int32_t Height() const { return 2 * length + 4 * space + thickness; }
-};
-
 // Fills the rectangle [x, x + width) x [y, y + height) with `color`.
 void FillBox(PixelBuffer& picture, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
              ColorTriple color);
 
 // The digit 0 ... 9 with its top-left corner at (x, y), its bars shaped as the display's and
 // inked in `color`; nothing for another value.
-void DrawSegmentDigit(PixelBuffer& picture, std::int32_t x, std::int32_t y, const SegmentDigitShape& shape,
+void DrawSegmentDigit(PixelBuffer& picture, std::int32_t x, std::int32_t y, const DigitShape& shape,
                       int digit, ColorTriple color);
 
 // A one- or two-digit number centred on (centreX, centreY), digits `gap` apart.
 void DrawSegmentNumber(PixelBuffer& picture, std::int32_t centreX, std::int32_t centreY,
-                       const SegmentDigitShape& shape, std::int32_t gap, int number, ColorTriple color);
+                       const DigitShape& shape, std::int32_t gap, int number, ColorTriple color);
 
 // A line from (x0, y0) to (x1, y1) drawn with a round pen of radius `pen`.
 void DrawPenLine(PixelBuffer& picture, double x0, double y0, double x1, double y1, double pen,

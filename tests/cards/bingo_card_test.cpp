@@ -68,14 +68,78 @@ TEST(ColumnRanges, SplitOneToNumMaxEvenlyLongerFirst)
     }
 }
 
+// A set's cards made the plain way, as printed cards were: 16-bit pieces, low first, of the
+// SipHash of {2, NumMax, set, serial, attempt, counter} (16-bit values low byte first), drawn
+// below a bound by rejection, the first five places of a shuffle of each column's range, and a
+// card alike an earlier one made again from the next attempt.
+std::vector<CardMaker::Cells> PlainSet(const SipKey& key, std::int16_t numMax, int set, int count)
+{
+    const std::array<ColumnRange, kCardSide> ranges = *ColumnRanges(numMax);
+    std::set<CardMaker::Cells> made;
+    std::vector<CardMaker::Cells> cards;
+    const auto byte = [](int value) { return static_cast<std::uint8_t>(value & 0xff); };
+    for (int serial = 0; serial < count; ++serial) {
+        for (int attempt = 0;; ++attempt) {
+            int counter = 0;
+            std::vector<int> pieces;  // the next at the back
+            const auto below = [&](int bound) {
+                for (;;) {
+                    if (pieces.empty()) {
+                        const std::array<std::uint8_t, 9> message = {2,
+                                                                     byte(numMax),
+                                                                     byte(set),
+                                                                     byte(serial),
+                                                                     byte(serial >> 8),
+                                                                     byte(attempt),
+                                                                     byte(attempt >> 8),
+                                                                     byte(counter),
+                                                                     byte(counter >> 8)};
+                        ++counter;
+                        const std::uint64_t word = SipHash24(key, message);
+                        for (int shift = 48; shift >= 0; shift -= 16) {
+                            pieces.push_back(static_cast<int>((word >> shift) & 0xffff));
+                        }
+                    }
+                    const int piece = pieces.back();
+                    pieces.pop_back();
+                    if (piece < 65536 / bound * bound) {
+                        return piece % bound;
+                    }
+                }
+            };
+            CardMaker::Cells cells{};
+            for (std::size_t column = 0; column < kCardSide; ++column) {
+                std::vector<std::int16_t> pool;
+                for (std::int16_t n = ranges[column].first; n <= ranges[column].last; ++n) {
+                    pool.push_back(n);
+                }
+                for (std::size_t row = 0; row < kCardSide; ++row) {
+                    std::swap(
+                        pool[row],
+                        pool[row + static_cast<std::size_t>(below(static_cast<int>(pool.size() - row)))]);
+                    cells[row][column] = pool[row];
+                }
+            }
+            cells[2][2] = 0;
+            if (made.insert(cells).second) {
+                cards.push_back(cells);
+                break;
+            }
+        }
+    }
+    return cards;
+}
+
 // Every card of a full set: numbers in their column's range, none twice, the free centre, a code
-// that reads back, and no two cards alike, for the smallest game (few possible cards) and for 75.
+// that reads back, no two cards alike, and the very cards the plain way makes, for the smallest
+// game (few possible cards) and for 75.
 TEST(CardMaker, FullSetsHaveValidDistinctCards)
 {
     const CardMaker maker(TestKey(3));
     for (const std::int16_t numMax : {std::int16_t{25}, std::int16_t{75}}) {
         const std::vector<BingoCard> cards = maker.MakeSet(numMax, 4, CardCode::kSerials);
         ASSERT_EQ(cards.size(), static_cast<std::size_t>(CardCode::kSerials));
+        const std::vector<CardMaker::Cells> plain = PlainSet(TestKey(3), numMax, 4, CardCode::kSerials);
         const int width = numMax / kCardSide;  // both are multiples of five
         std::set<std::array<std::array<std::int16_t, kCardSide>, kCardSide>> distinct;
         std::set<std::string> codes;
@@ -96,6 +160,7 @@ TEST(CardMaker, FullSetsHaveValidDistinctCards)
                     ASSERT_TRUE(seen.insert(number).second) << "card " << i;
                 }
             }
+            ASSERT_EQ(card.cells, plain[i]) << numMax << " card " << i;
             distinct.insert(card.cells);
             const std::string text = CardCodeText(card.code);
             codes.insert(text);
@@ -156,6 +221,33 @@ TEST(CardMaker, ReprintingGivesTheSameCardsAndOnlyTheKeyMakesThem)
     EXPECT_LE(sameTags, 1);
     EXPECT_TRUE(maker.MakeSet(24, 0, 10).empty());
     EXPECT_TRUE(maker.MakeSet(75, 0, CardCode::kSerials + 1).empty());
+}
+
+// One memo serves codes of several keys, highest numbers and sets checked in any order.
+TEST(CardMaker, AMemoGivesTheCardsMadeWithoutIt)
+{
+    const CardMaker maker(TestKey(5));
+    const CardMaker otherKey(TestKey(6));
+    const std::vector<CardMaker::Cells> plain = PlainSet(TestKey(5), 75, 2, CardCode::kSerials);
+    CardSetMemo memo;
+    struct Ask {
+        const CardMaker& maker;
+        std::int16_t numMax;
+        int set;
+        int serial;
+    };
+    for (const Ask ask : {Ask{maker, 75, 2, 700}, Ask{maker, 75, 2, 0}, Ask{maker, 75, 2, 9999},
+                          Ask{otherKey, 75, 2, 20}, Ask{maker, 75, 2, 21}, Ask{maker, 75, 3, 20},
+                          Ask{maker, 25, 3, 20}, Ask{maker, 75, 2, 9998}, Ask{maker, 75, 2, 10000}}) {
+        const std::optional<BingoCard> card = ask.maker.MakeCard(ask.numMax, ask.set, ask.serial, memo);
+        EXPECT_EQ(card, ask.maker.MakeCard(ask.numMax, ask.set, ask.serial)) << ask.serial;
+        if (card && &ask.maker == &maker && ask.numMax == 75 && ask.set == 2) {
+            EXPECT_EQ(card->cells, plain[static_cast<std::size_t>(ask.serial)]) << ask.serial;
+        }
+    }
+    const BingoCard card = *maker.MakeCard(75, 2, 4321);
+    EXPECT_EQ(maker.Find(CardCodeText(card.code), 75, memo).card, card);
+    EXPECT_EQ(maker.Find(CardCodeText(card.code), 90, memo).card, card);
 }
 
 TEST(CardCode, OneWrongOrTwoSwappedCharactersAreAlwaysRefused)
