@@ -65,7 +65,6 @@ std::string RefusalBytes(HeadOutcome outcome);
 // The first event an /events client gets: the state now, unless `lastEventId` is the state's own
 // seq. Any other id (older, from an earlier run, larger, not a number) gets the state: it is
 // complete, so whatever the client missed is in it.
-std::optional<std::string> CatchUpEvent(const std::optional<std::string>& lastEventId,
-                                        const WebState& state);
+std::optional<std::string> CatchUpEvent(const std::optional<std::string>& lastEventId, const WebState& state);
 
 }  // namespace palvo

@@ -46,12 +46,14 @@ WebService::WebService(const GameStatePublisher& publisher, const CardLookup* ca
       server_(std::make_unique<WebServer>(options, cards)),
       firstSeq_(firstSeq)
 {
-    watch_ = publisher_.Watch([this](const std::shared_ptr<const GameState>& state) {
-        server_->Publish(Shown(state));
-    });
+    watch_ = publisher_.Watch(
+        [this](const std::shared_ptr<const GameState>& state) { server_->Publish(Shown(state)); });
 }
 
-WebService::~WebService() { publisher_.Unwatch(watch_); }
+WebService::~WebService()
+{
+    publisher_.Unwatch(watch_);
+}
 
 bool WebService::TurnOn()
 {
@@ -98,7 +100,10 @@ void WebService::SetColumns(bool columns)
     server_->Publish(State());
 }
 
-WebState WebService::State() const { return Shown(publisher_.Snapshot()); }
+WebState WebService::State() const
+{
+    return Shown(publisher_.Snapshot());
+}
 
 WebState WebService::Shown(std::shared_ptr<const GameState> game) const
 {

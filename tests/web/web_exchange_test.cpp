@@ -82,9 +82,9 @@ TEST(StateJson, PlayersSeeAChangeOnlyWhenSomethingTheyReadChanged)
         return WebState{game, base.columns, base.seq + 1};
     };
     EXPECT_TRUE(SameForPlayers(base, changedGame([](GameState& game) {
-        game.seq += 1;
-        game.rolling = 9;
-    })));
+                                   game.seq += 1;
+                                   game.rolling = 9;
+                               })));
     const WebState changed[] = {
         changedGame([](GameState& game) { game.game += 1; }),
         changedGame([](GameState& game) { game.numMax = 75; }),
@@ -250,8 +250,8 @@ TEST(CatchUpEvent, ResumesWithTheStateUnlessTheClientHasIt)
     EXPECT_EQ(CatchUpEvent(std::nullopt, state), StateEvent(state)) << "a new client gets the state at once";
     EXPECT_EQ(CatchUpEvent(std::string("17"), state), std::nullopt) << "it has seen the newest event";
     // Older, the game's own seq, a larger one (another run's), not a number: the state each time.
-    for (const std::string seen :
-         {"16", "3", "5", "18", "1765000000017", "017x", "", " 17", "0x11", "-17", "99999999999999999999999"}) {
+    for (const std::string seen : {"16", "3", "5", "18", "1765000000017", "017x", "", " 17", "0x11", "-17",
+                                   "99999999999999999999999"}) {
         EXPECT_EQ(CatchUpEvent(seen, state), StateEvent(state)) << seen;
     }
 }

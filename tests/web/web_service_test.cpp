@@ -83,8 +83,7 @@ TEST(WebService, TurnsOnAndOffTellsItsWatchersAndServesTheGameAsItMoves)
     record.Create(30);
     record.Append(17);
     publisher.OnNumberDrawn(record);
-    for (int tries = 0; tries < 100 && FetchState(service.Address()) != StateJson(service.State());
-         ++tries) {
+    for (int tries = 0; tries < 100 && FetchState(service.Address()) != StateJson(service.State()); ++tries) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     EXPECT_EQ(FetchState(service.Address()), StateJson(service.State()));
@@ -96,8 +95,7 @@ TEST(WebService, TurnsOnAndOffTellsItsWatchersAndServesTheGameAsItMoves)
     publisher.OnNumberDrawn(record);  // while off: nothing is served, nothing breaks
     ASSERT_TRUE(service.TurnOn());
     EXPECT_EQ(told, 3);
-    EXPECT_EQ(FetchState(service.Address()), StateJson(service.State()))
-        << "on again, it starts from now";
+    EXPECT_EQ(FetchState(service.Address()), StateJson(service.State())) << "on again, it starts from now";
 }
 
 // The id of the event in `text` ("id: N\ndata: ...\n\n"), or nothing.
@@ -114,7 +112,8 @@ TEST(WebService, ThePhonesFollowTheHallsLayoutAndSeqGrowsAcrossRestarts)
     constexpr std::int64_t kStarted = 1'765'000'000'000;  // a wall clock in December 2025
     EXPECT_EQ(WebSeqBase(kStarted), 1'765'000'000'000u);
     EXPECT_EQ(WebSeqBase(-1), 0u) << "a clock before 1970";
-    EXPECT_EQ(WebSeqBase(std::int64_t{1} << 62), 4'503'599'627'370'496u) << "2^52: room for 2^52 changes below 2^53";
+    EXPECT_EQ(WebSeqBase(std::int64_t{1} << 62), 4'503'599'627'370'496u)
+        << "2^52: room for 2^52 changes below 2^53";
 
     WebServerOptions options;
     options.address = "127.0.0.1";
