@@ -146,6 +146,8 @@ WebResponse Respond(const WebRequest& request, const WebState& state, const Card
         found = Fixed("text/javascript; charset=utf-8", OverlayScript());
     } else if (path == "/palvo.css") {
         found = Fixed("text/css; charset=utf-8", StyleSheet());
+    } else if (path == "/favicon.svg") {
+        found = Fixed("image/svg+xml", Icon());
     } else if (path == "/state") {
         found = Json(StateJson(state));
     } else if (path == "/events") {

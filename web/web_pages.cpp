@@ -283,6 +283,15 @@ std::string_view StyleSheet()
     return kStyleSheet;
 }
 
+std::string_view Icon()
+{
+    return R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 32 32">)"
+           R"(<rect width="32" height="32" rx="6" fill="#101726"/>)"
+           R"(<circle cx="16" cy="16" r="13" fill="#ffd23f"/>)"
+           R"(<circle cx="16" cy="16" r="7.5" fill="#f4f4f4"/>)"
+           R"(<rect x="14.5" y="11.5" width="3" height="9" fill="#101726"/></svg>)";
+}
+
 std::string_view PlayerPage()
 {
     using namespace texts;
@@ -291,7 +300,8 @@ std::string_view PlayerPage()
         R"(<meta name="viewport" content="width=device-width, initial-scale=1">)",
         R"(<title>)",
         kWebPageTitle,
-        R"(</title><link rel="stylesheet" href="/palvo.css"></head>)",
+        R"(</title><link rel="stylesheet" href="/palvo.css">)",
+        R"(<link rel="icon" href="/favicon.svg" type="image/svg+xml"></head>)",
         R"(<body><main class="player"><header><h1>)",
         kWebPageTitle,
         R"(</h1>)",
@@ -342,7 +352,8 @@ std::string_view OverlayPage()
     static const std::string page = Join({
         R"(<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8"><title>)",
         texts::kWebPageTitle,
-        R"(</title><link rel="stylesheet" href="/palvo.css"></head>)",
+        R"(</title><link rel="stylesheet" href="/palvo.css">)",
+        R"(<link rel="icon" href="/favicon.svg" type="image/svg+xml"></head>)",
         R"(<body class="overlay"><main class="overlay"><div id="current"></div>)",
         R"(<ol id="recent" class="recent"></ol></main><script src="/overlay.js"></script></body></html>)",
     });

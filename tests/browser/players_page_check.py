@@ -251,7 +251,7 @@ try:
     failures += not expect_follows(phone, "Reset (phone)")
     phone.save_screenshot(f"{shots}/phone-after-reset.png")
     desktop.save_screenshot(f"{shots}/desktop-after-reset.png")
-    errors = [e for e in phone.get_log("browser") if e["level"] == "SEVERE" and "/events" not in e["message"] and "favicon" not in e["message"]]
+    errors = [e for e in phone.get_log("browser") if e["level"] == "SEVERE" and "/events" not in e["message"]]
     print(f"console errors: {errors}")
     failures += len(errors)
 finally:

@@ -28,8 +28,9 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::set<std::string_view> kPaths = {"/",         "/overlay",    "/state",     "/events",
-                                                      "/palvo.js", "/overlay.js", "/palvo.css", "/card/C-1"};
+    static const std::set<std::string_view> kPaths = {"/",          "/overlay",  "/state",
+                                                      "/events",    "/palvo.js", "/overlay.js",
+                                                      "/palvo.css", "/card/C-1", "/favicon.svg"};
     auto game = std::make_shared<palvo::GameState>();
     game->numMax = 75;
     game->seq = 9;

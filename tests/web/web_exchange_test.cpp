@@ -129,27 +129,27 @@ TEST_P(Routes, AnswerOnlyTheirOwnPathsAndMethods)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Routes,
-    ::testing::Values(RouteCase{"GET", "/", 200, "text/html"}, RouteCase{"HEAD", "/", 200, "text/html"},
-                      RouteCase{"GET", "/overlay", 200, "text/html"},
-                      RouteCase{"GET", "/state", 200, "application/json"},
-                      RouteCase{"GET", "/state?cache=1", 200, "application/json"},
-                      RouteCase{"GET", "/events", 200, "text/event-stream"},
-                      RouteCase{"GET", "/palvo.js", 200, "text/javascript"},
-                      RouteCase{"GET", "/overlay.js", 200, "text/javascript"},
-                      RouteCase{"GET", "/palvo.css", 200, "text/css"},
-                      RouteCase{"GET", "/card/AB-12", 200, "application/json"},
-                      RouteCase{"GET", "/card/ab-12", 404, ""}, RouteCase{"GET", "/card/", 404, ""},
-                      RouteCase{"GET", "/card/AB-12/..", 404, ""},
-                      RouteCase{"GET", "/card/..%2fAB-12", 404, ""}, RouteCase{"POST", "/state", 405, ""},
-                      RouteCase{"PUT", "/", 405, ""}, RouteCase{"DELETE", "/events", 405, ""},
-                      RouteCase{"OPTIONS", "/overlay", 405, ""}, RouteCase{"POST", "/nothing", 404, ""},
-                      RouteCase{"GET", "/index.html", 404, ""}, RouteCase{"GET", "/../etc/passwd", 404, ""},
-                      RouteCase{"GET", "/%2e%2e/etc/passwd", 404, ""}, RouteCase{"GET", "/st%61te", 404, ""},
-                      RouteCase{"GET", "//state", 404, ""}, RouteCase{"GET", "/./state", 404, ""},
-                      RouteCase{"GET", "/state/", 404, ""}, RouteCase{"GET", "/STATE", 404, ""},
-                      RouteCase{"GET", "http://host/state", 404, ""}, RouteCase{"GET", "*", 404, ""},
-                      RouteCase{"GET", "/palvo.js%00.txt", 404, ""},
-                      RouteCase{"GET", "/" + std::string(2000, 'a'), 414, ""}));
+    ::testing::Values(
+        RouteCase{"GET", "/", 200, "text/html"}, RouteCase{"HEAD", "/", 200, "text/html"},
+        RouteCase{"GET", "/overlay", 200, "text/html"}, RouteCase{"GET", "/state", 200, "application/json"},
+        RouteCase{"GET", "/state?cache=1", 200, "application/json"},
+        RouteCase{"GET", "/events", 200, "text/event-stream"},
+        RouteCase{"GET", "/palvo.js", 200, "text/javascript"},
+        RouteCase{"GET", "/overlay.js", 200, "text/javascript"},
+        RouteCase{"GET", "/palvo.css", 200, "text/css"},
+        RouteCase{"GET", "/favicon.svg", 200, "image/svg+xml"}, RouteCase{"GET", "/favicon.ico", 404, ""},
+        RouteCase{"GET", "/card/AB-12", 200, "application/json"}, RouteCase{"GET", "/card/ab-12", 404, ""},
+        RouteCase{"GET", "/card/", 404, ""}, RouteCase{"GET", "/card/AB-12/..", 404, ""},
+        RouteCase{"GET", "/card/..%2fAB-12", 404, ""}, RouteCase{"POST", "/state", 405, ""},
+        RouteCase{"PUT", "/", 405, ""}, RouteCase{"DELETE", "/events", 405, ""},
+        RouteCase{"OPTIONS", "/overlay", 405, ""}, RouteCase{"POST", "/nothing", 404, ""},
+        RouteCase{"GET", "/index.html", 404, ""}, RouteCase{"GET", "/../etc/passwd", 404, ""},
+        RouteCase{"GET", "/%2e%2e/etc/passwd", 404, ""}, RouteCase{"GET", "/st%61te", 404, ""},
+        RouteCase{"GET", "//state", 404, ""}, RouteCase{"GET", "/./state", 404, ""},
+        RouteCase{"GET", "/state/", 404, ""}, RouteCase{"GET", "/STATE", 404, ""},
+        RouteCase{"GET", "http://host/state", 404, ""}, RouteCase{"GET", "*", 404, ""},
+        RouteCase{"GET", "/palvo.js%00.txt", 404, ""},
+        RouteCase{"GET", "/" + std::string(2000, 'a'), 414, ""}));
 
 TEST(Routes, ACardIsLookedUpOnlyForAPlausibleCode)
 {
