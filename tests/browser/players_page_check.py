@@ -169,6 +169,19 @@ try:
         page.get(base + "/")
     overlay.get(base + "/overlay")
     failures += not expect_follows(phone, "first load")
+    # The page's split of 1 ... numMax into the cards' columns against one made here: every
+    # number dealt in turn to the five columns gives their sizes, the longer ones first.
+    wrong = []
+    for n in range(1, 121):
+        want = None
+        if 25 <= n <= 99:
+            sizes = [len(range(c, n, 5)) for c in range(5)]
+            firsts = [1 + sum(sizes[:c]) for c in range(5)]
+            want = [[firsts[c], firsts[c] + sizes[c] - 1] for c in range(5)]
+        if phone.execute_script(f"return columnRanges({n});") != want:
+            wrong.append(n)
+    print(f"the page's column ranges for 1 ... 120: {'ok' if not wrong else f'WRONG for {wrong}'}")
+    failures += bool(wrong)
     for n in range(3):
         draw()
         failures += not expect_follows(phone, f"draw {n + 1} (phone)")
