@@ -179,8 +179,6 @@ TEST(WebService, ThePhonesFollowTheHallsLayoutAndSeqGrowsAcrossRestarts)
     GameStatePublisher publisher;
     WebService service(publisher, nullptr, options, WebSeqBase(kStarted + 1000));
     EXPECT_GT(service.State().seq, lastSeen);
-    ASSERT_TRUE(service.TurnOn());
-    EXPECT_EQ(FetchState(service.Address()), StateJson(service.State()));
 }
 
 }  // namespace
