@@ -166,6 +166,9 @@ bool AudienceDisplay::OnAudienceKey(AudienceKey key)
     }
     Rebuild(*followed_);
     Redraw();
+    if (columnsObserver_) {
+        columnsObserver_(inColumns_);
+    }
     return true;
 }
 

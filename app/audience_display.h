@@ -2,10 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/operator_window.h"
 #include "cards/card_check.h"
@@ -56,6 +58,12 @@ public:
     // The board in the five columns of the cards (B I N G O) rather than rows of ten; a highest
     // number that has no cards keeps the rows.
     [[nodiscard]] bool InColumns() const { return inColumns_; }
+    // `observer` learns the layout after every switch (the players' phones follow the hall);
+    // null stops it.
+    void SetColumnsObserver(std::function<void(bool inColumns)> observer)
+    {
+        columnsObserver_ = std::move(observer);
+    }
 
     void OnSettingsRefreshed() override;
 
@@ -83,6 +91,7 @@ private:
     Clock& clock_;
     std::string settingsFolder_;
     bool inColumns_ = false;
+    std::function<void(bool)> columnsObserver_;
     CardProof proof_;
     PixelBuffer proofFrame_;
     bool proofOnScreen_ = false;                 // the window shows the proof, not the board

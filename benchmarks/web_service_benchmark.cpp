@@ -32,7 +32,7 @@ using namespace std::chrono_literals;
 
 using palvo::bench::ResidentKilobytes;
 
-std::shared_ptr<const palvo::GameState> Game(std::uint64_t seq, std::int16_t count)
+palvo::WebState Game(std::uint64_t seq, std::int16_t count)
 {
     auto state = std::make_shared<palvo::GameState>();
     state->game = 1;
@@ -41,7 +41,7 @@ std::shared_ptr<const palvo::GameState> Game(std::uint64_t seq, std::int16_t cou
     for (std::int16_t n = 1; n <= count; ++n) {
         state->called.push_back(n);
     }
-    return state;
+    return palvo::WebState{std::move(state), false, seq};
 }
 
 // One event stream: counts the events with `want` in them and notes when the first arrived.

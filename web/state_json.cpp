@@ -28,12 +28,13 @@ void AppendJsonString(std::string& out, std::string_view text)
 
 }  // namespace
 
-std::string StateJson(const GameState& state)
+std::string StateJson(const WebState& shown)
 {
+    const GameState& state = *shown.game;
     std::string out;
     out.reserve(96 + state.called.size() * 4);
     out += "{\"game\":" + std::to_string(state.game);
-    out += ",\"seq\":" + std::to_string(state.seq);
+    out += ",\"seq\":" + std::to_string(shown.seq);
     out += ",\"numMax\":" + std::to_string(state.numMax);
     out += ",\"called\":[";
     for (std::size_t i = 0; i < state.called.size(); ++i) {
@@ -48,18 +49,23 @@ std::string StateJson(const GameState& state)
     out += ",\"count\":" + std::to_string(state.Count());
     out += ",\"over\":";
     out += state.over ? "true" : "false";
+    out += ",\"columns\":";
+    out += shown.columns ? "true" : "false";
     out += '}';
     return out;
 }
 
-std::string StateEvent(const GameState& state)
+std::string StateEvent(const WebState& state)
 {
     return "id: " + std::to_string(state.seq) + "\ndata: " + StateJson(state) + "\n\n";
 }
 
-bool SameForPlayers(const GameState& a, const GameState& b)
+bool SameForPlayers(const WebState& a, const WebState& b)
 {
-    return a.game == b.game && a.numMax == b.numMax && a.called == b.called && a.over == b.over;
+    const GameState& x = *a.game;
+    const GameState& y = *b.game;
+    return x.game == y.game && x.numMax == y.numMax && x.called == y.called && x.over == y.over &&
+           a.columns == b.columns;
 }
 
 std::string CardJson(const PlayerCard& card)

@@ -14,7 +14,6 @@
 #endif
 #include <charconv>
 
-#include "web/state_json.h"
 #include "web/web_pages.h"
 
 namespace palvo {
@@ -126,7 +125,7 @@ ParsedHead ParseRequestHead(std::string_view bytes)
     return result;
 }
 
-WebResponse Respond(const WebRequest& request, const GameState& state, const CardLookup* cards)
+WebResponse Respond(const WebRequest& request, const WebState& state, const CardLookup* cards)
 {
     if (request.target.size() > kWebTargetLimit) {
         return Text(414, "Too long");
@@ -147,6 +146,8 @@ WebResponse Respond(const WebRequest& request, const GameState& state, const Car
         found = Fixed("text/javascript; charset=utf-8", OverlayScript());
     } else if (path == "/palvo.css") {
         found = Fixed("text/css; charset=utf-8", StyleSheet());
+    } else if (path == "/favicon.svg") {
+        found = Fixed("image/svg+xml", Icon());
     } else if (path == "/state") {
         found = Json(StateJson(state));
     } else if (path == "/events") {
@@ -217,7 +218,7 @@ std::string RefusalBytes(HeadOutcome outcome)
     return ResponseBytes(response, true, false);
 }
 
-std::optional<std::string> CatchUpEvent(const std::optional<std::string>& lastEventId, const GameState& state)
+std::optional<std::string> CatchUpEvent(const std::optional<std::string>& lastEventId, const WebState& state)
 {
     if (lastEventId) {
         std::uint64_t seen = 0;

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "draw/game_state.h"
 #include "web/player_card.h"
+#include "web/state_json.h"
 
 namespace palvo {
 
@@ -53,7 +53,7 @@ struct WebResponse {
 
 // Answers `request` from `state`; `cards` may be null (no card of this installation is found then).
 // Only GET and HEAD on the service's routes answer 200; nothing in the target names a file.
-WebResponse Respond(const WebRequest& request, const GameState& state, const CardLookup* cards);
+WebResponse Respond(const WebRequest& request, const WebState& state, const CardLookup* cards);
 
 // The answer's bytes: status line, the security headers, and the body unless `withBody` is false
 // (HEAD). An event stream's head is followed by the events the server writes.
@@ -62,8 +62,9 @@ std::string ResponseBytes(const WebResponse& response, bool withBody, bool keepA
 // The answer to a head that could not be read (TooLarge, Malformed, HasBody); the connection closes.
 std::string RefusalBytes(HeadOutcome outcome);
 
-// The first event an /events client gets: the state now, unless `lastEventId` shows it has it.
-std::optional<std::string> CatchUpEvent(const std::optional<std::string>& lastEventId,
-                                        const GameState& state);
+// The first event an /events client gets: the state now, unless `lastEventId` is the state's own
+// seq. Any other id (older, from an earlier run, larger, not a number) gets the state: it is
+// complete, so whatever the client missed is in it.
+std::optional<std::string> CatchUpEvent(const std::optional<std::string>& lastEventId, const WebState& state);
 
 }  // namespace palvo

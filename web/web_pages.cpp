@@ -62,19 +62,53 @@ function lastFive(state) {
   return state.called.slice(-6, -1).reverse();
 }
 
+// The cards' five columns: 1 ... numMax split as evenly as possible, the longer ranges first;
+// none below 25 or above 99, where there are no cards and the hall keeps its rows.
+function columnRanges(numMax) {
+  if (numMax < 25 || numMax > 99) return null;
+  const ranges = [];
+  let next = 1;
+  for (let column = 0; column < 5; ++column) {
+    const size = Math.floor(numMax / 5) + (column < numMax % 5 ? 1 : 0);
+    ranges.push([next, next + size - 1]);
+    next += size;
+  }
+  return ranges;
+}
+
+function numberCell(board, n) {
+  const cell = document.createElement('span');
+  cell.textContent = n;
+  cell.dataset.n = n;
+  board.appendChild(cell);
+}
+
+// As the hall's board: rows of ten, or one labelled row per column of the cards (B I N G O).
 function drawBoard(state) {
   const board = byId('board');
-  if (board.childElementCount !== state.numMax) {
+  const ranges = state.columns ? columnRanges(state.numMax) : null;
+  const layout = (ranges ? 'columns ' : 'rows ') + state.numMax;
+  if (board.dataset.layout !== layout) {
+    board.dataset.layout = layout;
     board.textContent = '';
-    for (let n = 1; n <= state.numMax; ++n) {
-      const cell = document.createElement('span');
-      cell.textContent = n;
-      board.appendChild(cell);
+    board.classList.toggle('bands', ranges !== null);
+    board.style.gridTemplateColumns = '';
+    if (ranges) {
+      board.style.gridTemplateColumns = 'auto repeat(' + (ranges[0][1] - ranges[0][0] + 1) + ', 1fr)';
+      ranges.forEach(([first, last], column) => {
+        const label = document.createElement('b');
+        label.textContent = 'BINGO'[column];
+        board.appendChild(label);
+        for (let n = first; n <= last; ++n) numberCell(board, n);
+      });
+    } else {
+      for (let n = 1; n <= state.numMax; ++n) numberCell(board, n);
     }
   }
   const called = new Set(state.called);
-  Array.from(board.children).forEach((cell, i) => {
-    cell.className = called.has(i + 1) ? (i + 1 === state.newest ? 'lit newest' : 'lit') : '';
+  board.querySelectorAll('span').forEach((cell) => {
+    const n = Number(cell.dataset.n);
+    cell.className = called.has(n) ? (n === state.newest ? 'lit newest' : 'lit') : '';
   });
 }
 
@@ -199,6 +233,10 @@ ol.recent li { font-size: 1.8rem; min-width: 2.4em; text-align: center; padding:
   font-variant-numeric: tabular-nums; }
 #board span.lit { background: #2d4a7a; color: var(--ink); }
 #board span.newest { background: var(--lit); color: #000; font-weight: bold; }
+#board.bands { gap: 2px; }
+#board.bands b { grid-column: 1; color: var(--lit); text-align: center; padding: 4px 6px 4px 0;
+  font-size: 1.2rem; }
+#board.bands span { font-size: min(1rem, 3.4vw); padding: 5px 0; }
 #card-grid { display: grid; gap: 4px; max-width: 420px; }
 #card-grid span { text-align: center; padding: 10px 0; border: 1px solid var(--dim);
   border-radius: 6px; font-size: 1.3rem; }
@@ -216,7 +254,8 @@ input, button { font-size: 1.1rem; padding: 6px 10px; }
   #board { grid-template-columns: repeat(15, 1fr); }
 }
 @media (min-width: 1200px) {
-  #board span { font-size: 1.7rem; padding: 10px 0; }
+  #board span, #board.bands span { font-size: 1.7rem; padding: 10px 0; }
+  #board.bands b { font-size: 2rem; }
   #count { font-size: 3rem; }
 }
 body.overlay { background: transparent; }
@@ -244,6 +283,15 @@ std::string_view StyleSheet()
     return kStyleSheet;
 }
 
+std::string_view Icon()
+{
+    return R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 32 32">)"
+           R"(<rect width="32" height="32" rx="6" fill="#101726"/>)"
+           R"(<circle cx="16" cy="16" r="13" fill="#ffd23f"/>)"
+           R"(<circle cx="16" cy="16" r="7.5" fill="#f4f4f4"/>)"
+           R"(<rect x="14.5" y="11.5" width="3" height="9" fill="#101726"/></svg>)";
+}
+
 std::string_view PlayerPage()
 {
     using namespace texts;
@@ -252,7 +300,8 @@ std::string_view PlayerPage()
         R"(<meta name="viewport" content="width=device-width, initial-scale=1">)",
         R"(<title>)",
         kWebPageTitle,
-        R"(</title><link rel="stylesheet" href="/palvo.css"></head>)",
+        R"(</title><link rel="stylesheet" href="/palvo.css">)",
+        R"(<link rel="icon" href="/favicon.svg" type="image/svg+xml"></head>)",
         R"(<body><main class="player"><header><h1>)",
         kWebPageTitle,
         R"(</h1>)",
@@ -303,7 +352,8 @@ std::string_view OverlayPage()
     static const std::string page = Join({
         R"(<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8"><title>)",
         texts::kWebPageTitle,
-        R"(</title><link rel="stylesheet" href="/palvo.css"></head>)",
+        R"(</title><link rel="stylesheet" href="/palvo.css">)",
+        R"(<link rel="icon" href="/favicon.svg" type="image/svg+xml"></head>)",
         R"(<body class="overlay"><main class="overlay"><div id="current"></div>)",
         R"(<ol id="recent" class="recent"></ol></main><script src="/overlay.js"></script></body></html>)",
     });

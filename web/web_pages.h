@@ -11,5 +11,7 @@ std::string_view OverlayPage();
 std::string_view PlayerScript();
 std::string_view OverlayScript();
 std::string_view StyleSheet();
+// The pages' icon, an SVG drawn by hand: a called ball on the page's ground.
+std::string_view Icon();
 
 }  // namespace palvo

@@ -49,7 +49,7 @@ class WebServer::Impl {
 public:
     class Session;
 
-    Impl(const WebServerOptions& options, const CardLookup* cards, std::shared_ptr<const GameState> state)
+    Impl(const WebServerOptions& options, const CardLookup* cards, WebState state)
         : options_(options),
           cards_(cards),
           acceptor_(io_),
@@ -113,7 +113,7 @@ public:
         thread_.join();
     }
 
-    void Publish(std::shared_ptr<const GameState> state)
+    void Publish(WebState state)
     {
         asio::post(io_, [this, state = std::move(state)] { Deliver(state); });
     }
@@ -126,7 +126,7 @@ public:
 private:
     void Accept();
     void Ping();
-    void Deliver(const std::shared_ptr<const GameState>& state);
+    void Deliver(const WebState& state);
     static void CloseSession(Session& session);
 
     WebServerOptions options_;
@@ -135,7 +135,7 @@ private:
     tcp::acceptor acceptor_;
     asio::steady_timer pingTimer_;
     asio::steady_timer retryTimer_;
-    std::shared_ptr<const GameState> state_;
+    WebState state_;
     std::unordered_set<Session*> sessions_;
     std::unordered_set<Session*> listeners_;  // the open event streams
     std::atomic<std::size_t> connections_ = 0;
@@ -239,7 +239,7 @@ private:
                 return;
         }
         buffer_.erase(0, head.consumed);
-        const WebResponse response = Respond(head.request, *server_.state_, server_.cards_);
+        const WebResponse response = Respond(head.request, server_.state_, server_.cards_);
         const bool withBody = head.request.method != "HEAD";
         if (response.kind == WebResponse::Kind::EventStream && withBody) {
             Stream(response, head.request);
@@ -281,7 +281,7 @@ private:
         // The browser retries after three seconds unless told otherwise; a phone that lost the
         // Wi-Fi comes back sooner.
         first += "retry: 1500\n\n";
-        if (const std::optional<std::string> missed = CatchUpEvent(request.lastEventId, *server_.state_)) {
+        if (const std::optional<std::string> missed = CatchUpEvent(request.lastEventId, server_.state_)) {
             first += *missed;
         }
         timer_.cancel();
@@ -388,14 +388,14 @@ void WebServer::Impl::Ping()
     });
 }
 
-void WebServer::Impl::Deliver(const std::shared_ptr<const GameState>& state)
+void WebServer::Impl::Deliver(const WebState& state)
 {
-    const bool news = !SameForPlayers(*state_, *state);
+    const bool news = !SameForPlayers(state_, state);
     state_ = state;
     if (!news) {
         return;  // a rolling candidate: phones show settled numbers only
     }
-    const auto event = std::make_shared<const std::string>(StateEvent(*state));
+    const auto event = std::make_shared<const std::string>(StateEvent(state));
     const std::vector<Session*> open(listeners_.begin(), listeners_.end());
     for (Session* session : open) {
         session->Send(event);
@@ -412,7 +412,7 @@ WebServer::~WebServer()
     Stop();
 }
 
-std::optional<std::uint16_t> WebServer::Start(std::shared_ptr<const GameState> state)
+std::optional<std::uint16_t> WebServer::Start(WebState state)
 {
     if (impl_) {
         return port_;
@@ -437,7 +437,7 @@ void WebServer::Stop()
     }
 }
 
-void WebServer::Publish(std::shared_ptr<const GameState> state)
+void WebServer::Publish(WebState state)
 {
     if (impl_) {
         impl_->Publish(std::move(state));

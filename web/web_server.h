@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "draw/game_state.h"
 #include "web/player_card.h"
+#include "web/state_json.h"
 
 namespace palvo {
 
@@ -36,13 +36,14 @@ public:
 
     // Listens on the first free port of the options' range and serves `state`; the port, or
     // nothing when none was free. Does nothing but return the port when already running.
-    [[nodiscard]] std::optional<std::uint16_t> Start(std::shared_ptr<const GameState> state);
+    [[nodiscard]] std::optional<std::uint16_t> Start(WebState state);
     // Closes every connection and ends the thread.
     void Stop();
     [[nodiscard]] bool Running() const { return impl_ != nullptr; }
 
-    // The game moved on; cheap for the caller, the work happens on the server's thread.
-    void Publish(std::shared_ptr<const GameState> state);
+    // The game or the board layout moved on; cheap for the caller, the work happens on the
+    // server's thread.
+    void Publish(WebState state);
 
     // Connections open now (an estimate while they change), for tests and benchmarks.
     [[nodiscard]] std::size_t Connections() const;

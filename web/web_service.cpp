@@ -33,26 +33,34 @@ WebServerOptions WebCommandLine::Options() const
     return options;
 }
 
-WebService::WebService(const GameStatePublisher& publisher, const CardLookup* cards, WebServerOptions options)
-    : publisher_(publisher), options_(options), server_(std::make_shared<WebServer>(options, cards))
+std::uint64_t WebSeqBase(std::int64_t wallClockMilliseconds)
 {
-    watch_ = publisher_.Watch(
-        [server = std::weak_ptr<WebServer>(server_)](const std::shared_ptr<const GameState>& state) {
-            if (const std::shared_ptr<WebServer> alive = server.lock()) {
-                alive->Publish(state);
-            }
-        });
+    constexpr std::int64_t kHighest = std::int64_t{1} << 52;
+    return static_cast<std::uint64_t>(std::clamp<std::int64_t>(wallClockMilliseconds, 0, kHighest));
 }
 
-// The server stops with the last owner of server_; the publisher must not call into it after.
-WebService::~WebService() { publisher_.Unwatch(watch_); }
+WebService::WebService(const GameStatePublisher& publisher, const CardLookup* cards, WebServerOptions options,
+                       std::uint64_t firstSeq)
+    : publisher_(publisher),
+      options_(options),
+      server_(std::make_unique<WebServer>(options, cards)),
+      firstSeq_(firstSeq)
+{
+    watch_ = publisher_.Watch(
+        [this](const std::shared_ptr<const GameState>& state) { server_->Publish(Shown(state)); });
+}
+
+WebService::~WebService()
+{
+    publisher_.Unwatch(watch_);
+}
 
 bool WebService::TurnOn()
 {
     if (IsOn()) {
         return true;
     }
-    const std::optional<std::uint16_t> port = server_->Start(publisher_.Snapshot());
+    const std::optional<std::uint16_t> port = server_->Start(State());
     if (!port) {
         return false;
     }
@@ -80,6 +88,28 @@ bool WebService::Toggle()
         return false;
     }
     return TurnOn();
+}
+
+void WebService::SetColumns(bool columns)
+{
+    if (columns == columns_) {
+        return;
+    }
+    columns_ = columns;
+    ++layoutChanges_;
+    server_->Publish(State());
+}
+
+WebState WebService::State() const
+{
+    return Shown(publisher_.Snapshot());
+}
+
+WebState WebService::Shown(std::shared_ptr<const GameState> game) const
+{
+    // Both counts only grow, so their sum does: a layout switch is a change like a number.
+    const std::uint64_t seq = firstSeq_ + game->seq + layoutChanges_;
+    return WebState{std::move(game), columns_, seq};
 }
 
 void WebService::Watch(std::function<void()> watcher)

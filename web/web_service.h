@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "draw/game_state.h"
+#include "web/state_json.h"
 #include "web/web_server.h"
 
 namespace palvo {
@@ -26,13 +27,20 @@ struct WebCommandLine {
 // not a port number (1 to 65535).
 std::optional<WebCommandLine> ReadWebCommandLine(const std::vector<std::string_view>& arguments);
 
+// The first seq of a run from the wall clock (milliseconds since 1970): a restarted program goes
+// on above what the last run published, since the game changes far less often than once a
+// millisecond. Kept within [0, 2^52], so seq stays exact in a JavaScript number for 2^52 changes.
+std::uint64_t WebSeqBase(std::int64_t wallClockMilliseconds);
+
 // The players' web service as the operator turns it on and off (F6, the panel's 「スマホ表示」,
 // the command line). It follows the game through the publisher; it lives and is called on the
 // window thread.
 class WebService {
 public:
-    // `cards` may be null; `publisher` and `cards` must outlive the service.
-    WebService(const GameStatePublisher& publisher, const CardLookup* cards, WebServerOptions options = {});
+    // `cards` may be null; `publisher` and `cards` must outlive the service. The phones' seq
+    // starts at `firstSeq` (WebSeqBase) and grows with every change of the game or the layout.
+    WebService(const GameStatePublisher& publisher, const CardLookup* cards, WebServerOptions options = {},
+               std::uint64_t firstSeq = 0);
     ~WebService();
 
     WebService(const WebService&) = delete;
@@ -50,14 +58,22 @@ public:
     // `watcher` learns of every turn on and off (the audience display shows the address).
     void Watch(std::function<void()> watcher);
 
+    // The hall's board layout, which the phones follow: the five columns of the cards, or rows.
+    void SetColumns(bool columns);
+    // What the phones are shown now (and get while the service is on).
+    [[nodiscard]] WebState State() const;
+
 private:
     void Changed();
+    [[nodiscard]] WebState Shown(std::shared_ptr<const GameState> game) const;
 
     const GameStatePublisher& publisher_;
     WebServerOptions options_;
-    // Shared with the publisher's watcher, which must not outlive it.
-    std::shared_ptr<WebServer> server_;
+    std::unique_ptr<WebServer> server_;
     std::string address_;
+    std::uint64_t firstSeq_;
+    bool columns_ = false;
+    std::uint64_t layoutChanges_ = 0;  // each one is a change the phones' seq counts
     std::vector<std::function<void()>> watchers_;
     std::size_t watch_ = 0;  // the publisher's id for this service's watcher
 };

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QShortcut>
 #include <QTimer>
+#include <chrono>
 #include <iostream>
 
 #include "app/audience_display.h"
@@ -108,7 +109,14 @@ int main(int argc, char* argv[])
     // The phones find their cards with the same key the panel prints and checks with.
     const palvo::InstallationCards playerCards(mainWindow.State(),
                                                palvo::PathFromUtf8(environment.SettingsDirectory()));
-    palvo::WebService web(mainWindow.State(), &playerCards, webWanted->Options());
+    // The phones' seq starts from the wall clock, so it grows across restarts too.
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    palvo::WebService web(
+        mainWindow.State(), &playerCards, webWanted->Options(),
+        palvo::WebSeqBase(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count()));
+    // The phones' board follows the hall's layout (F8 in the players' display).
+    web.SetColumns(audience.InColumns());
+    audience.SetColumnsObserver([&web](bool inColumns) { web.SetColumns(inColumns); });
     // While on, the players' display shows where the phones find it.
     web.Watch([&web, &audience] {
         audience.ShowAddress(web.IsOn() ? palvo::EncodeQr(web.Address()) : std::nullopt,
@@ -144,6 +152,7 @@ int main(int argc, char* argv[])
     const int exitCode = QApplication::exec();
     panel.Close();  // its place and choices are kept for the next run
     mainWindow.SetStartObserver(nullptr);
+    audience.SetColumnsObserver(nullptr);  // the web service goes first
     // The warning may have been closed unread by a signal: a failed save is never a success.
     if (const std::optional<std::string>& failure = mainWindow.CloseSaveFailure()) {
         std::cerr << *failure << std::endl;

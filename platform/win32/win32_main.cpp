@@ -4,6 +4,7 @@
 // After windows.h, which it needs.
 #include <objbase.h>
 
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -103,8 +104,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
             // The phones find their cards with the same key the panel prints and checks with.
             const palvo::InstallationCards playerCards(mainWindow.State(),
                                                        palvo::PathFromUtf8(environment.SettingsDirectory()));
-            palvo::WebService web(mainWindow.State(), &playerCards,
-                                  webWanted.value_or(palvo::WebCommandLine{}).Options());
+            // The phones' seq starts from the wall clock, so it grows across restarts too.
+            const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+            palvo::WebService web(
+                mainWindow.State(), &playerCards, webWanted.value_or(palvo::WebCommandLine{}).Options(),
+                palvo::WebSeqBase(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count()));
+            // The phones' board follows the hall's layout (F8 in the players' display).
+            web.SetColumns(audience.InColumns());
+            audience.SetColumnsObserver([&web](bool inColumns) { web.SetColumns(inColumns); });
             // While on, the players' display shows where the phones find it.
             web.Watch([&web, &audience] {
                 audience.ShowAddress(web.IsOn() ? palvo::EncodeQr(web.Address()) : std::nullopt,
@@ -163,6 +170,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
             exitCode = got == 0 ? static_cast<int>(message.wParam) : 1;
             panel.Close();  // its place and choices are kept for the next run
             mainWindow.SetStartObserver(nullptr);
+            audience.SetColumnsObserver(nullptr);  // the web service goes first
             // The settings could not be saved at the close: not a success, whoever saw the warning.
             if (exitCode == 0 && mainWindow.CloseSaveFailure()) {
                 exitCode = 1;

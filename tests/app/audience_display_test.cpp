@@ -294,6 +294,8 @@ TEST_F(AudienceDisplayGame, F8LaysTheBoardOutInTheCardsColumnsAndTheFileRemember
 
     AudienceDisplay display(audience, window(), time(), directoryText_);
     EXPECT_TRUE(display.InColumns()) << "read back at the next start";
+    std::vector<bool> told;  // what the phones would follow
+    display.SetColumnsObserver([&told](bool inColumns) { told.push_back(inColumns); });
     display.Toggle();
     // 16 and 31 head the I and N rows: one above the other, 31 (the newest, lit below 16's lit
     // digits) a row lower. In rows of ten they stand five columns apart.
@@ -310,6 +312,7 @@ TEST_F(AudienceDisplayGame, F8LaysTheBoardOutInTheCardsColumnsAndTheFileRemember
 
     audience.UserPresses(AudienceKey::Layout);
     EXPECT_TRUE(audience.Shown() == rowsOfTen) << "F8 again: the rows of ten as they were";
+    EXPECT_EQ(told, std::vector<bool>{false});
 
     // A highest number without cards keeps the rows of ten.
     dialog().SetEdit([](CConfig& config) { config.SetNumMax(24); });
@@ -320,6 +323,7 @@ TEST_F(AudienceDisplayGame, F8LaysTheBoardOutInTheCardsColumnsAndTheFileRemember
     audience.UserPresses(AudienceKey::Layout);
     EXPECT_FALSE(display.InColumns());
     EXPECT_TRUE(audience.Shown() == rows24);
+    EXPECT_EQ(told, std::vector<bool>{false}) << "a refused switch is no switch";
 }
 
 }  // namespace

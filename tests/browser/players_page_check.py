@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """The players' page in a real browser (Debian's headless Chromium through chromium-driver):
 the program runs on a virtual display with --web; the page follows three draws, a dropped
-connection (the service turned off, a number drawn meanwhile, turned on again) and a Reset, and a card code entered and marked, in a
-phone's portrait (390x844) and on a desktop (1920x1080); screenshots go to the folder given.
+connection (the service turned off, a number drawn meanwhile, turned on again), a card code
+entered and marked, the hall's board switched to the cards' columns (F8 in the players' display)
+and a Reset, in a phone's portrait (390x844) and on a desktop (1920x1080); screenshots go to the
+folder given.
 Run by scripts/browser-check.sh; not part of make test (it needs Chromium and takes ~40 s)."""
 
 import http.server
@@ -55,7 +57,11 @@ def browser(width, height):
     options.add_argument("--headless=new")
     options.add_argument("--no-sandbox")
     options.add_argument(f"--window-size={width},{height}")
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    page = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    # Headless windows are at least 500 wide; a phone's viewport is set exactly.
+    page.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                         {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": width < 700})
+    return page
 
 
 def shown(page):
@@ -84,6 +90,22 @@ def expect_follows(page, what):
     got = shown(page)
     print(f"{what}: page shows {got}, state {want}: {'ok' if got == want else 'WRONG'}")
     return got == want
+
+
+def expect_bands(page, what):
+    """The board as the hall's columns for 75: rows labelled B I N G O, 16 (the first of I) right
+    under 1, 75 (the last of O) under 15, every number once."""
+    deadline = time.time() + 8
+    while len(page.find_elements(By.CSS_SELECTOR, "#board.bands b")) != 5 and time.time() < deadline:
+        time.sleep(0.1)
+    labels = "".join(e.text for e in page.find_elements(By.CSS_SELECTOR, "#board.bands b"))
+    at = {n: page.find_element(By.CSS_SELECTOR, f'#board span[data-n="{n}"]').location for n in (1, 15, 16, 75)}
+    numbers = sorted(int(e.text) for e in page.find_elements(By.CSS_SELECTOR, "#board span"))
+    ok = (labels == "BINGO" and at[16]["x"] == at[1]["x"] and at[16]["y"] > at[1]["y"]
+          and at[75]["x"] == at[15]["x"] and at[75]["y"] > at[16]["y"] and numbers == list(range(1, 76)))
+    print(f"{what}: labels {labels!r}, 1 at {at[1]}, 16 at {at[16]}, 15 at {at[15]}, 75 at {at[75]}: "
+          f"{'ok' if ok else 'WRONG'}")
+    return ok
 
 
 class CardProxy(http.server.BaseHTTPRequestHandler):
@@ -147,6 +169,19 @@ try:
         page.get(base + "/")
     overlay.get(base + "/overlay")
     failures += not expect_follows(phone, "first load")
+    # The page's split of 1 ... numMax into the cards' columns against one made here: every
+    # number dealt in turn to the five columns gives their sizes, the longer ones first.
+    wrong = []
+    for n in range(1, 121):
+        want = None
+        if 25 <= n <= 99:
+            sizes = [len(range(c, n, 5)) for c in range(5)]
+            firsts = [1 + sum(sizes[:c]) for c in range(5)]
+            want = [[firsts[c], firsts[c] + sizes[c] - 1] for c in range(5)]
+        if phone.execute_script(f"return columnRanges({n});") != want:
+            wrong.append(n)
+    print(f"the page's column ranges for 1 ... 120: {'ok' if not wrong else f'WRONG for {wrong}'}")
+    failures += bool(wrong)
     for n in range(3):
         draw()
         failures += not expect_follows(phone, f"draw {n + 1} (phone)")
@@ -189,6 +224,39 @@ try:
     finally:
         card.quit()
 
+    # The hall lays its board out in the cards' columns (F8 in the players' display): the pages
+    # follow, as one more change with a larger seq, and draw five labelled rows B I N G O.
+    before = state()
+    key("F5")
+    audience = subprocess.run(["timeout", "20", "xdotool", "search", "--sync", "--onlyvisible", "--name", "表示"],
+                              capture_output=True, text=True, check=True).stdout.split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", audience, "key", "F8"], check=True)
+    time.sleep(1)
+    key("F5")  # closed again: the operator's window is free for the Reset below
+    after = state()
+    ok = before.get("columns") is False and after.get("columns") is True and after["seq"] > before["seq"]
+    print(f"F8 in the hall: columns {before.get('columns')} -> {after.get('columns')}, "
+          f"seq {before['seq']} -> {after['seq']}: {'ok' if ok else 'WRONG'}")
+    failures += not ok
+    for name, page in (("phone", phone), ("desktop", desktop)):
+        failures += not expect_bands(page, name)
+    for name, (width, height) in (("phone", (390, 844)), ("desktop", (1920, 1080))):
+        card = browser(width, height)
+        try:
+            card.get(proxy_base + "/")
+            time.sleep(1)
+            card.find_element(By.ID, "card-input").send_keys("TEST-1")
+            card.find_element(By.CSS_SELECTOR, "#card-form button").click()
+            time.sleep(1.5)
+            failures += not expect_bands(card, f"{name} with a card")
+            marked = len(card.find_elements(By.CSS_SELECTOR, "#card-grid span.marked"))
+            print(f"{name} with a card: {marked} cells marked: {'ok' if marked == 3 else 'WRONG'}")
+            failures += marked != 3
+            card.save_screenshot(f"{shots}/{name}-columns-card.png")
+            card.find_element(By.ID, "board").screenshot(f"{shots}/{name}-columns-board.png")
+        finally:
+            card.quit()
+
     click(534, 543)  # Reset, and Yes to its question
     time.sleep(1)
     subprocess.run(["xdotool", "key", "Return"], check=True)
@@ -196,7 +264,7 @@ try:
     failures += not expect_follows(phone, "Reset (phone)")
     phone.save_screenshot(f"{shots}/phone-after-reset.png")
     desktop.save_screenshot(f"{shots}/desktop-after-reset.png")
-    errors = [e for e in phone.get_log("browser") if e["level"] == "SEVERE" and "/events" not in e["message"] and "favicon" not in e["message"]]
+    errors = [e for e in phone.get_log("browser") if e["level"] == "SEVERE" and "/events" not in e["message"]]
     print(f"console errors: {errors}")
     failures += len(errors)
 finally:

@@ -28,12 +28,14 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::set<std::string_view> kPaths = {"/",         "/overlay",    "/state",     "/events",
-                                                      "/palvo.js", "/overlay.js", "/palvo.css", "/card/C-1"};
-    palvo::GameState state;
-    state.numMax = 75;
-    state.seq = 9;
-    state.called = {1, 75};
+    static const std::set<std::string_view> kPaths = {"/",          "/overlay",  "/state",
+                                                      "/events",    "/palvo.js", "/overlay.js",
+                                                      "/palvo.css", "/card/C-1", "/favicon.svg"};
+    auto game = std::make_shared<palvo::GameState>();
+    game->numMax = 75;
+    game->seq = 9;
+    game->called = {1, 75};
+    const palvo::WebState state{game, true, 9};
     const OneCard cards;
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     // Pipelined requests, as the server reads them.

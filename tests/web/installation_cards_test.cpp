@@ -42,7 +42,8 @@ std::vector<std::vector<std::string>> PrintedRows(const std::filesystem::path& f
 
 WebResponse Ask(const std::string& target, const GameStatePublisher& game, const CardLookup& cards)
 {
-    return Respond(WebRequest{"GET", target, std::nullopt, false}, *game.Snapshot(), &cards);
+    return Respond(WebRequest{"GET", target, std::nullopt, false}, WebState{game.Snapshot(), false, 1},
+                   &cards);
 }
 
 // The phones' /card/CODE answers every printed card with the cells the CSV holds (a free centre

@@ -9,14 +9,15 @@
 namespace palvo {
 namespace {
 
-GameState ThreeCalled()
+// The web's seq (17) differs from the game's own (5): the phones read the web's.
+WebState ThreeCalled(bool columns = false)
 {
-    GameState state;
-    state.game = 4;
-    state.seq = 17;
-    state.numMax = 72;
-    state.called = {7, 65, 23};
-    return state;
+    auto game = std::make_shared<GameState>();
+    game->game = 4;
+    game->seq = 5;
+    game->numMax = 72;
+    game->called = {7, 65, 23};
+    return WebState{game, columns, 17};
 }
 
 class FakeCards final : public CardLookup {
@@ -59,30 +60,39 @@ Answer ReadAnswer(const std::string& bytes)
 
 TEST(StateJson, CarriesEveryFieldOfTheContract)
 {
-    EXPECT_EQ(StateJson(ThreeCalled()),
-              R"({"game":4,"seq":17,"numMax":72,"called":[7,65,23],"newest":23,"count":3,"over":false})");
-    GameState fresh;
-    fresh.numMax = 75;
-    fresh.over = true;
-    fresh.rolling = 12;  // a roll in progress is not a settled number
-    EXPECT_EQ(StateJson(fresh),
-              R"({"game":0,"seq":0,"numMax":75,"called":[],"newest":null,"count":0,"over":true})");
-    EXPECT_EQ(StateEvent(ThreeCalled()), "id: 17\ndata: " + StateJson(ThreeCalled()) + "\n\n");
+    EXPECT_EQ(
+        StateJson(ThreeCalled()),
+        R"({"game":4,"seq":17,"numMax":72,"called":[7,65,23],"newest":23,"count":3,"over":false,"columns":false})");
+    auto fresh = std::make_shared<GameState>();
+    fresh->numMax = 75;
+    fresh->over = true;
+    fresh->rolling = 12;  // a roll in progress is not a settled number
+    EXPECT_EQ(
+        StateJson(WebState{fresh, true, 0}),
+        R"({"game":0,"seq":0,"numMax":75,"called":[],"newest":null,"count":0,"over":true,"columns":true})");
+    EXPECT_EQ(StateEvent(ThreeCalled(true)), "id: 17\ndata: " + StateJson(ThreeCalled(true)) + "\n\n");
 }
 
 TEST(StateJson, PlayersSeeAChangeOnlyWhenSomethingTheyReadChanged)
 {
-    const GameState base = ThreeCalled();
-    GameState rolling = base;
-    rolling.seq += 1;
-    rolling.rolling = 9;
-    EXPECT_TRUE(SameForPlayers(base, rolling));
-    GameState changed[4] = {base, base, base, base};
-    changed[0].game += 1;
-    changed[1].numMax = 75;
-    changed[2].called.push_back(9);
-    changed[3].over = true;
-    for (const GameState& other : changed) {
+    const WebState base = ThreeCalled();
+    const auto changedGame = [&base](auto change) {
+        auto game = std::make_shared<GameState>(*base.game);
+        change(*game);
+        return WebState{game, base.columns, base.seq + 1};
+    };
+    EXPECT_TRUE(SameForPlayers(base, changedGame([](GameState& game) {
+                                   game.seq += 1;
+                                   game.rolling = 9;
+                               })));
+    const WebState changed[] = {
+        changedGame([](GameState& game) { game.game += 1; }),
+        changedGame([](GameState& game) { game.numMax = 75; }),
+        changedGame([](GameState& game) { game.called.push_back(9); }),
+        changedGame([](GameState& game) { game.over = true; }),
+        ThreeCalled(true),  // the hall switched its board's layout
+    };
+    for (const WebState& other : changed) {
         EXPECT_FALSE(SameForPlayers(base, other)) << StateJson(other);
     }
 }
@@ -119,27 +129,27 @@ TEST_P(Routes, AnswerOnlyTheirOwnPathsAndMethods)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Routes,
-    ::testing::Values(RouteCase{"GET", "/", 200, "text/html"}, RouteCase{"HEAD", "/", 200, "text/html"},
-                      RouteCase{"GET", "/overlay", 200, "text/html"},
-                      RouteCase{"GET", "/state", 200, "application/json"},
-                      RouteCase{"GET", "/state?cache=1", 200, "application/json"},
-                      RouteCase{"GET", "/events", 200, "text/event-stream"},
-                      RouteCase{"GET", "/palvo.js", 200, "text/javascript"},
-                      RouteCase{"GET", "/overlay.js", 200, "text/javascript"},
-                      RouteCase{"GET", "/palvo.css", 200, "text/css"},
-                      RouteCase{"GET", "/card/AB-12", 200, "application/json"},
-                      RouteCase{"GET", "/card/ab-12", 404, ""}, RouteCase{"GET", "/card/", 404, ""},
-                      RouteCase{"GET", "/card/AB-12/..", 404, ""},
-                      RouteCase{"GET", "/card/..%2fAB-12", 404, ""}, RouteCase{"POST", "/state", 405, ""},
-                      RouteCase{"PUT", "/", 405, ""}, RouteCase{"DELETE", "/events", 405, ""},
-                      RouteCase{"OPTIONS", "/overlay", 405, ""}, RouteCase{"POST", "/nothing", 404, ""},
-                      RouteCase{"GET", "/index.html", 404, ""}, RouteCase{"GET", "/../etc/passwd", 404, ""},
-                      RouteCase{"GET", "/%2e%2e/etc/passwd", 404, ""}, RouteCase{"GET", "/st%61te", 404, ""},
-                      RouteCase{"GET", "//state", 404, ""}, RouteCase{"GET", "/./state", 404, ""},
-                      RouteCase{"GET", "/state/", 404, ""}, RouteCase{"GET", "/STATE", 404, ""},
-                      RouteCase{"GET", "http://host/state", 404, ""}, RouteCase{"GET", "*", 404, ""},
-                      RouteCase{"GET", "/palvo.js%00.txt", 404, ""},
-                      RouteCase{"GET", "/" + std::string(2000, 'a'), 414, ""}));
+    ::testing::Values(
+        RouteCase{"GET", "/", 200, "text/html"}, RouteCase{"HEAD", "/", 200, "text/html"},
+        RouteCase{"GET", "/overlay", 200, "text/html"}, RouteCase{"GET", "/state", 200, "application/json"},
+        RouteCase{"GET", "/state?cache=1", 200, "application/json"},
+        RouteCase{"GET", "/events", 200, "text/event-stream"},
+        RouteCase{"GET", "/palvo.js", 200, "text/javascript"},
+        RouteCase{"GET", "/overlay.js", 200, "text/javascript"},
+        RouteCase{"GET", "/palvo.css", 200, "text/css"},
+        RouteCase{"GET", "/favicon.svg", 200, "image/svg+xml"}, RouteCase{"GET", "/favicon.ico", 404, ""},
+        RouteCase{"GET", "/card/AB-12", 200, "application/json"}, RouteCase{"GET", "/card/ab-12", 404, ""},
+        RouteCase{"GET", "/card/", 404, ""}, RouteCase{"GET", "/card/AB-12/..", 404, ""},
+        RouteCase{"GET", "/card/..%2fAB-12", 404, ""}, RouteCase{"POST", "/state", 405, ""},
+        RouteCase{"PUT", "/", 405, ""}, RouteCase{"DELETE", "/events", 405, ""},
+        RouteCase{"OPTIONS", "/overlay", 405, ""}, RouteCase{"POST", "/nothing", 404, ""},
+        RouteCase{"GET", "/index.html", 404, ""}, RouteCase{"GET", "/../etc/passwd", 404, ""},
+        RouteCase{"GET", "/%2e%2e/etc/passwd", 404, ""}, RouteCase{"GET", "/st%61te", 404, ""},
+        RouteCase{"GET", "//state", 404, ""}, RouteCase{"GET", "/./state", 404, ""},
+        RouteCase{"GET", "/state/", 404, ""}, RouteCase{"GET", "/STATE", 404, ""},
+        RouteCase{"GET", "http://host/state", 404, ""}, RouteCase{"GET", "*", 404, ""},
+        RouteCase{"GET", "/palvo.js%00.txt", 404, ""},
+        RouteCase{"GET", "/" + std::string(2000, 'a'), 414, ""}));
 
 TEST(Routes, ACardIsLookedUpOnlyForAPlausibleCode)
 {
@@ -236,10 +246,12 @@ TEST(Heads, KeepThePartsTheServiceUsesAndLeaveTheNextRequest)
 
 TEST(CatchUpEvent, ResumesWithTheStateUnlessTheClientHasIt)
 {
-    const GameState state = ThreeCalled();
+    const WebState state = ThreeCalled();
     EXPECT_EQ(CatchUpEvent(std::nullopt, state), StateEvent(state)) << "a new client gets the state at once";
     EXPECT_EQ(CatchUpEvent(std::string("17"), state), std::nullopt) << "it has seen the newest event";
-    for (const std::string seen : {"16", "3", "18", "017x", "", "-17", "99999999999999999999999"}) {
+    // Older, the game's own seq, a larger one (another run's), not a number: the state each time.
+    for (const std::string seen : {"16", "3", "5", "18", "1765000000017", "017x", "", " 17", "0x11", "-17",
+                                   "99999999999999999999999"}) {
         EXPECT_EQ(CatchUpEvent(seen, state), StateEvent(state)) << seen;
     }
 }

@@ -2,123 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include <boost/asio/connect.hpp>
-#include <boost/asio/io_context.hpp>
-#include <boost/asio/ip/tcp.hpp>
-#include <boost/asio/read_until.hpp>
-#include <boost/asio/write.hpp>
 #include <chrono>
 #include <thread>
 
+#include "tests/web/loopback_client.h"
 #include "web/state_json.h"
 
 namespace palvo {
 namespace {
 
-namespace asio = boost::asio;
-using tcp = asio::ip::tcp;
 using namespace std::chrono_literals;
+using testing::Client;
 
-// A loopback client whose every wait is bounded, so a fault shows as a failure, not a hang.
-class Client {
-public:
-    explicit Client(std::uint16_t port) : socket_(io_)
-    {
-        boost::system::error_code error;
-        socket_.connect(tcp::endpoint(asio::ip::make_address_v4("127.0.0.1"), port), error);
-        EXPECT_FALSE(error) << error.message();
-    }
-
-    void Send(const std::string& bytes)
-    {
-        boost::system::error_code error;
-        asio::write(socket_, asio::buffer(bytes), error);
-    }
-
-    // The text up to and including `delimiter`; nothing when it does not come within `limit`
-    // or the server closes first.
-    std::optional<std::string> ReadUntil(const std::string& delimiter, std::chrono::milliseconds limit = 3s)
-    {
-        std::optional<std::string> result;
-        asio::async_read_until(socket_, asio::dynamic_buffer(pending_), delimiter,
-                               [&](const boost::system::error_code& error, std::size_t size) {
-                                   if (!error) {
-                                       result = pending_.substr(0, size);
-                                       pending_.erase(0, size);
-                                   }
-                               });
-        Wait(limit);
-        return result;
-    }
-
-    // An answer with a Content-Length body: its head and body.
-    std::optional<std::string> ReadAnswer()
-    {
-        std::optional<std::string> head = ReadUntil("\r\n\r\n");
-        if (!head) {
-            return std::nullopt;
-        }
-        const std::size_t at = head->find("Content-Length: ");
-        const std::size_t length = at == std::string::npos ? 0 : std::stoul(head->substr(at + 16));
-        while (pending_.size() < length) {
-            std::array<char, 4096> chunk{};
-            bool done = false;
-            socket_.async_read_some(asio::buffer(chunk),
-                                    [&](const boost::system::error_code& error, std::size_t size) {
-                                        pending_.append(chunk.data(), size);
-                                        done = static_cast<bool>(error);
-                                    });
-            Wait(3s);
-            if (done) {
-                break;
-            }
-        }
-        std::string answer = *head + pending_.substr(0, length);
-        pending_.erase(0, std::min(length, pending_.size()));
-        return answer;
-    }
-
-    // True when the server closes the connection within `limit`.
-    bool ClosedWithin(std::chrono::milliseconds limit)
-    {
-        bool closed = false;
-        std::array<char, 4096> chunk{};
-        for (auto end = std::chrono::steady_clock::now() + limit;
-             !closed && std::chrono::steady_clock::now() < end;) {
-            socket_.async_read_some(asio::buffer(chunk),
-                                    [&](const boost::system::error_code& error, std::size_t) {
-                                        closed = error && error != asio::error::operation_aborted;
-                                    });
-            Wait(end - std::chrono::steady_clock::now());
-        }
-        return closed;
-    }
-
-private:
-    void Wait(std::chrono::steady_clock::duration limit)
-    {
-        io_.restart();
-        io_.run_for(std::chrono::duration_cast<std::chrono::milliseconds>(limit));
-        if (!io_.stopped()) {
-            socket_.cancel();
-            io_.restart();
-            io_.run();
-        }
-    }
-
-    asio::io_context io_;
-    tcp::socket socket_;
-    std::string pending_;
-};
-
-std::shared_ptr<const GameState> Called(std::uint64_t seq, std::vector<std::int16_t> called)
+WebState Called(std::uint64_t seq, std::vector<std::int16_t> called, std::optional<std::int16_t> rolling = {})
 {
     auto state = std::make_shared<GameState>();
     state->game = 1;
     state->seq = seq;
     state->numMax = 75;
     state->called = std::move(called);
-    return state;
+    state->rolling = rolling;
+    return WebState{std::move(state), false, seq};
 }
 
 WebServerOptions Loopback()
@@ -145,7 +49,7 @@ TEST(WebServer, TakesTheNextFreePortAndServesOverKeptAliveConnections)
     const std::optional<std::string> state = client.ReadAnswer();
     ASSERT_TRUE(state);
     EXPECT_TRUE(state->starts_with("HTTP/1.1 200 OK\r\n")) << *state;
-    EXPECT_TRUE(state->ends_with("\r\n\r\n" + StateJson(*Called(5, {4, 8})))) << *state;
+    EXPECT_TRUE(state->ends_with("\r\n\r\n" + StateJson(Called(5, {4, 8})))) << *state;
     const std::optional<std::string> missing = client.ReadAnswer();
     ASSERT_TRUE(missing) << "a pipelined second request is answered on the same connection";
     EXPECT_TRUE(missing->starts_with("HTTP/1.1 404 ")) << *missing;
@@ -155,7 +59,7 @@ TEST(WebServer, TakesTheNextFreePortAndServesOverKeptAliveConnections)
     client.Send("HEAD /state HTTP/1.1\r\nHost: x\r\n\r\n");
     const std::optional<std::string> head = client.ReadUntil("\r\n\r\n");
     ASSERT_TRUE(head);
-    EXPECT_NE(head->find("Content-Length: " + std::to_string(StateJson(*Called(6, {4, 8, 15})).size())),
+    EXPECT_NE(head->find("Content-Length: " + std::to_string(StateJson(Called(6, {4, 8, 15})).size())),
               std::string::npos)
         << *head;
     client.Send("GET /state HTTP/1.1\r\nHost: x\r\n\r\n");
@@ -176,7 +80,7 @@ TEST(WebServer, EventsFollowTheGameAndResumeFromLastEventId)
     ASSERT_TRUE(head);
     EXPECT_NE(head->find("Content-Type: text/event-stream"), std::string::npos);
     EXPECT_EQ(fresh.ReadUntil("\n\n"), "retry: 1500\n\n");
-    EXPECT_EQ(fresh.ReadUntil("\n\n"), StateEvent(*Called(5, {4}))) << "a new client catches up at once";
+    EXPECT_EQ(fresh.ReadUntil("\n\n"), StateEvent(Called(5, {4}))) << "a new client catches up at once";
 
     Client resumed(*port);
     resumed.Send("GET /events HTTP/1.1\r\nHost: x\r\nLast-Event-ID: 5\r\n\r\n");
@@ -184,15 +88,13 @@ TEST(WebServer, EventsFollowTheGameAndResumeFromLastEventId)
     Client behind(*port);
     behind.Send("GET /events HTTP/1.1\r\nHost: x\r\nLast-Event-ID: 3\r\n\r\n");
     ASSERT_TRUE(behind.ReadUntil("retry: 1500\n\n"));
-    EXPECT_EQ(behind.ReadUntil("\n\n"), StateEvent(*Called(5, {4}))) << "what it missed";
+    EXPECT_EQ(behind.ReadUntil("\n\n"), StateEvent(Called(5, {4}))) << "what it missed";
 
-    auto rolling = std::make_shared<GameState>(*Called(6, {4}));
-    rolling->rolling = 30;
-    server.Publish(rolling);
+    server.Publish(Called(6, {4}, 30));
     server.Publish(Called(7, {4, 30}));
     // The rolling candidate is no event; the resumed client, which had seq 5, gets seq 7 first.
     for (Client* client : {&fresh, &resumed, &behind}) {
-        EXPECT_EQ(client->ReadUntil("\n\n"), StateEvent(*Called(7, {4, 30})));
+        EXPECT_EQ(client->ReadUntil("\n\n"), StateEvent(Called(7, {4, 30})));
     }
 }
 
