@@ -8,7 +8,9 @@
 #                 the dark ones included
 #        scripts/audience-screenshots.sh --cards [build|--windows]   a 75-number game with the
 #                 players' web service on (the address and its code) after six draws, in rows
-#                 of ten and in the cards' columns (F8 in the players' window)
+#                 of ten and in the cards' columns (F8 in the players' window); then a card's
+#                 middle row called from the panel (F2), the card checked there (Ctrl+K) and
+#                 shown to the hall (会場に表示, Alt+V)
 # The pictures go to screenshots/ (audience-*.png, Windows ones audience-win32-*.png).
 set -euo pipefail
 
@@ -119,12 +121,19 @@ for size in 1920x1080 800x600; do
         cp "$build/platform/win32/palvo.exe" "$folder/"
         cp -r "$root/resources/bg" "$root/resources/wav" "$root/resources/bars" "$root/resources/buttons" "$folder/"
         printf '[PALVO]\r\nNumMax=%s\r\nRhythmFast=8\r\nRhythmSlow=2\r\n' "$numMax" >"$folder/palvo.ini"
+        if $cards; then
+            (cd "$folder" && wine palvo.exe --cards 4 --max 75 --csv cards.csv) >/dev/null 2>&1
+        fi
         (cd "$folder" && exec wine palvo.exe "${arguments[@]}") >/dev/null 2>&1 &
     else
         cp -r "$build/app" "$folder"
         # A game the build folder's last run left behind would be offered for continuing first.
         rm -f "$folder/palvo-game.txt" "$folder/palvo-history.csv" "$folder/palvo-audience.ini"
         printf '[PALVO]\r\nNumMax=%s\r\nRhythmFast=8\r\nRhythmSlow=2\r\n' "$numMax" >"$folder/palvo.ini"
+        if $cards; then
+            rm -f "$folder/palvo-cards.key" "$folder/palvo-claims.csv"
+            (cd "$folder" && ./palvo --cards 4 --max 75 --csv cards.csv) >/dev/null
+        fi
         "$folder/palvo" "${arguments[@]}" &
     fi
     program_pid=$!
@@ -155,13 +164,35 @@ for size in 1920x1080 800x600; do
         sleep 1
         import -window "$audience" "$shots/$prefix-$size-columns.png"
         xdotool windowfocus --sync "$audience" key F8
+        sleep 0.5
+        # A card of this folder's key (the command line makes the key), its middle row called by
+        # hand from the panel, then checked and shown to the hall.
+        card=$(grep -a -o -E '[A-Z0-9]{5}-[0-9]{4}([,;][0-9]+){25}' "$folder/cards.csv" | head -n 1)
+        IFS=',;' read -r code _ _ _ _ _ _ _ _ _ _ m1 m2 _ m4 m5 _ <<<"$card"
+        xdotool windowfocus --sync "$main" key F2
+        panel=$(timeout 20 xdotool search --sync --onlyvisible --name '操作パネル' | head -n 1)
+        xdotool windowmove --sync "$panel" 1950 500
+        for number in "$m1" "$m2" "$m4" "$m5"; do
+            xdotool windowfocus --sync "$panel" key alt+b
+            xdotool type --delay 60 "$number"
+            xdotool key Return
+            sleep 3.5
+        done
+        xdotool windowfocus --sync "$panel" key ctrl+k
+        xdotool type --delay 60 "$code"
+        xdotool key Return
+        sleep 1
+        import -window "$panel" "$shots/$prefix-$size-panel-card.png"
+        xdotool key alt+v
+        sleep 1.5
+        import -window "$audience" "$shots/$prefix-$size-proof.png"
         kill "$program_pid" 2>/dev/null || true
         wait "$program_pid" 2>/dev/null || true
         program_pid=
         if $windows; then
             wineserver -k >/dev/null 2>&1 || true
         fi
-        echo "$shots/$prefix-$size-{idle,six-drawn,columns}.png"
+        echo "$shots/$prefix-$size-{idle,six-drawn,columns,panel-card,proof}.png"
         continue
     fi
     for _ in $(seq 7 30); do

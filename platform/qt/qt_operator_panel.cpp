@@ -147,6 +147,7 @@ QtOperatorPanel::QtOperatorPanel(QWidget& owner) : QWidget(&owner, Qt::Window), 
     // The field's own undo and the spin box's paging would otherwise take these keys first.
     number_->installEventFilter(this);
     interval_->installEventFilter(this);
+    owner_.installEventFilter(this);
 
     tick_ = new QTimer(this);
     tick_->setInterval(kTickMilliseconds);
@@ -166,6 +167,12 @@ void QtOperatorPanel::AddSection(QWidget* section)
 
 bool QtOperatorPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    // A window of its own is not hidden with its parent: when the operator's window closes (not
+    // when it is merely minimised) the panel closes too, keeping its place, or the program would
+    // go on running with only the panel on screen.
+    if (watched == &owner_ && event->type() == QEvent::Hide && !owner_.isVisible() && open_) {
+        Report(&OperatorPanelEvents::OnPanelCloseRequest);
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeyCombination pressed = key->keyCombination();

@@ -158,7 +158,7 @@ TEST_F(QtPanelTest, AHallNightWithABallMachineByKeyboardOnly)
 {
     view_->Window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&view_->Window()));
-    QTest::keyClick(&view_->Window(), Qt::Key_F2);
+    panel_->Toggle();
     ASSERT_TRUE(panelWindow_->isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowActive(panelWindow_.get()));
     // The offscreen platform hands activation back to the window that had the key; a window
@@ -242,6 +242,17 @@ TEST_F(QtPanelTest, AHallNightWithABallMachineByKeyboardOnly)
     QFile saved(directory_.filePath(QStringLiteral("palvo-panel.ini")));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().contains("Interval=5\r\n"));
+    saved.close();
+
+    // Closing the operator's window closes the open panel with it, keeping its choices: nothing
+    // of the program stays on screen.
+    panel_->Toggle();
+    ASSERT_TRUE(panelWindow_->isVisible());
+    Find<QSpinBox>("spnInterval")->setValue(7);
+    view_->Window().close();
+    EXPECT_FALSE(panelWindow_->isVisible());
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("Interval=7\r\n"));
 }
 
 }  // namespace
