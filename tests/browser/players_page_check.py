@@ -7,6 +7,7 @@ and a Reset, in a phone's portrait (390x844) and on a desktop (1920x1080); scree
 folder given.
 Run by scripts/browser-check.sh; not part of make test (it needs Chromium and takes ~40 s)."""
 
+import csv
 import http.server
 import json
 import socketserver
@@ -23,7 +24,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.common.exceptions import StaleElementReferenceException
 from selenium.webdriver.common.by import By
 
-port, window, shots = sys.argv[1], sys.argv[2], sys.argv[3]
+port, window, shots, cards_csv = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4]
 base = f"http://127.0.0.1:{port}"
 
 
@@ -109,9 +110,9 @@ def expect_bands(page, what):
 
 
 class CardProxy(http.server.BaseHTTPRequestHandler):
-    """Passes everything to the program, and answers /card/TEST-1 itself (this build has no
-    cards of its own): a 2x2 card whose top row holds the first two numbers called, so that row
-    is a line, one number not called, and a free cell."""
+    """Passes everything to the program, and answers /card/TEST-1 itself: a 2x2 card whose top
+    row holds the first two numbers called, so that row is a line (the bingo banner, which a real
+    card seldom shows after a few random draws), one number not called, and a free cell."""
 
     def do_GET(self):
         if self.path.startswith("/card/"):
@@ -221,6 +222,32 @@ try:
               f"{'ok' if ok else 'WRONG'}")
         failures += not ok
         card.save_screenshot(f"{shots}/phone-card-bingo.png")
+    finally:
+        card.quit()
+
+    # A real card of the program (printed to the CSV beside it), asked of the program itself:
+    # every called number of it and the free centre marked, nothing else.
+    with open(cards_csv, encoding="utf-8-sig", newline="") as rows:
+        printed = next(row for row in csv.reader(rows) if len(row) == 26 and "-" in row[0])
+    code, cells = printed[0], [int(cell) for cell in printed[1:]]
+    card = browser(390, 844)
+    try:
+        card.get(base + "/")
+        time.sleep(1)
+        card.find_element(By.ID, "card-input").send_keys(code.lower())
+        card.find_element(By.CSS_SELECTOR, "#card-form button").click()
+        time.sleep(1.5)
+        called = state()["called"]
+        free = card.find_element(By.ID, "card-grid").get_attribute("data-free")
+        on_card = [c.text for c in card.find_elements(By.CSS_SELECTOR, "#card-grid span")]
+        marked = sorted(c.text for c in card.find_elements(By.CSS_SELECTOR, "#card-grid span.marked"))
+        want_shown = [str(n) if n else free for n in cells]
+        want_marked = sorted([str(n) for n in cells if n in called] + [free])
+        ok = on_card == want_shown and marked == want_marked
+        print(f"real card {code}: cells as printed {on_card == want_shown}, marked {marked} "
+              f"(want {want_marked}): {'ok' if ok else 'WRONG'}")
+        failures += not ok
+        card.save_screenshot(f"{shots}/phone-real-card.png")
     finally:
         card.quit()
 
