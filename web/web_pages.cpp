@@ -140,6 +140,14 @@ function drawCard() {
   const called = new Set(shown ? shown.called : []);
   const marked = card.cells.map((n) => n === null || called.has(n));
   grid.textContent = '';
+  // A printed card of five columns has B I N G O over them: the phone shows the same.
+  if (card.columns === 5) {
+    [...'BINGO'].forEach((letter) => {
+      const head = document.createElement('b');
+      head.textContent = letter;
+      grid.appendChild(head);
+    });
+  }
   card.cells.forEach((n, i) => {
     const cell = document.createElement('span');
     cell.textContent = n === null ? grid.dataset.free : n;
@@ -241,6 +249,7 @@ ol.recent li { font-size: 1.8rem; min-width: 2.4em; text-align: center; padding:
 #card-grid span { text-align: center; padding: 10px 0; border: 1px solid var(--dim);
   border-radius: 6px; font-size: 1.3rem; }
 #card-grid span.marked { background: #b83280; border-color: #b83280; }
+#card-grid b { text-align: center; color: var(--lit); font-size: 1.3rem; }
 #bingo { font-size: 2.4rem; font-weight: bold; color: #000; background: var(--lit);
   padding: 8px 16px; border-radius: 8px; margin-top: 8px; }
 #bingo small { display: block; font-size: 1rem; font-weight: normal; }

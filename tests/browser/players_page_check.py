@@ -243,8 +243,9 @@ try:
         marked = sorted(c.text for c in card.find_elements(By.CSS_SELECTOR, "#card-grid span.marked"))
         want_shown = [str(n) if n else free for n in cells]
         want_marked = sorted([str(n) for n in cells if n in called] + [free])
-        ok = on_card == want_shown and marked == want_marked
-        print(f"real card {code}: cells as printed {on_card == want_shown}, marked {marked} "
+        heads = "".join(b.text for b in card.find_elements(By.CSS_SELECTOR, "#card-grid b"))
+        ok = on_card == want_shown and marked == want_marked and heads == "BINGO"
+        print(f"real card {code}: heads {heads!r}, cells as printed {on_card == want_shown}, marked {marked} "
               f"(want {want_marked}): {'ok' if ok else 'WRONG'}")
         failures += not ok
         card.save_screenshot(f"{shots}/phone-real-card.png")
