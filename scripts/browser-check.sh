@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # The players' page in headless Chromium against the real program on a virtual display
 # (tests/browser/players_page_check.py); screenshots in screenshots/browser/. Needs Debian's
-# chromium, chromium-driver and python3-selenium; not part of make test (about 40 s).
+# chromium, chromium-driver and python3-selenium (installed when missing, as is the program's
+# build); not part of make test (about 60 s).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+bash scripts/install-deps.sh browser
+[ -x build/app/palvo ] || { cmake -S . -B build -G Ninja && cmake --build build --target palvo; }
 source scripts/virtual_display.sh
 program_pid=
 cleanup() {

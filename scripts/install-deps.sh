@@ -2,6 +2,8 @@
 # Installs the Debian packages a build needs, only those missing. Safe to run again.
 #   scripts/install-deps.sh            everything (Linux program, tests, Windows cross-build, Wine)
 #   scripts/install-deps.sh linux      the Linux program and its tests only
+#   scripts/install-deps.sh browser    the Linux program and the players' page check
+#                                      (scripts/browser-check.sh: headless Chromium)
 set -euo pipefail
 
 want=${1:-all}
@@ -26,10 +28,15 @@ windows_packages=(
     cmark-gfm
 )
 
+browser_packages=(chromium chromium-driver python3-selenium)
+
 packages=("${linux_packages[@]}")
-if [ "$want" = all ]; then
-    packages+=("${windows_packages[@]}")
-fi
+case $want in
+    all) packages+=("${windows_packages[@]}") ;;
+    linux) ;;
+    browser) packages+=("${browser_packages[@]}") ;;
+    *) echo "usage: $0 [all|linux|browser]" >&2; exit 2 ;;
+esac
 
 if [ "$(id -u)" -ne 0 ]; then
     sudo=sudo
