@@ -9,6 +9,7 @@
 #include "app/audience_display.h"
 #include "app/main_window.h"
 #include "app/operator_panel.h"
+#include "app/players_web.h"
 #include "app/settings_folder_claim.h"
 #include "platform/paths.h"
 #include "platform/platform_services.h"
@@ -30,8 +31,6 @@
 #include "platform/qt/qt_sound.h"
 #include "platform/qt/qt_termination_signal.h"
 #include "texts/japanese.h"
-#include "web/address_code.h"
-#include "web/installation_cards.h"
 #include "web/web_service.h"
 
 int main(int argc, char* argv[])
@@ -106,22 +105,12 @@ int main(int argc, char* argv[])
     palvo::AddPanelKey(view.Window(), [&panel] { panel.Toggle(); });
     palvo::AddPanelKey(audienceWindow, [&panel] { panel.Toggle(); });
     // The players' phones: F6 turns the read-only web service on and off.
-    // The phones find their cards with the same key the panel prints and checks with.
-    const palvo::InstallationCards playerCards(mainWindow.State(),
-                                               palvo::PathFromUtf8(environment.SettingsDirectory()));
-    // The phones' seq starts from the wall clock, so it grows across restarts too.
+    // The wall clock starts the phones' seq, so it grows across restarts too.
     const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
-    palvo::WebService web(
-        mainWindow.State(), &playerCards, webWanted->Options(),
-        palvo::WebSeqBase(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count()));
-    // The phones' board follows the hall's layout (F8 in the players' display).
-    web.SetColumns(audience.InColumns());
-    audience.SetColumnsObserver([&web](bool inColumns) { web.SetColumns(inColumns); });
-    // While on, the players' display shows where the phones find it.
-    web.Watch([&web, &audience] {
-        audience.ShowAddress(web.IsOn() ? palvo::EncodeQr(web.Address()) : std::nullopt,
-                             web.IsOn() ? web.Address() : std::string());
-    });
+    palvo::PlayersWeb playersWeb(mainWindow.State(), audience,
+                                 palvo::PathFromUtf8(environment.SettingsDirectory()), webWanted->Options(),
+                                 std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count());
+    palvo::WebService& web = playersWeb.Service();
     const auto reportTurnOn = [&web, &messages](bool started) {
         if (started) {
             std::cout << palvo::texts::kWebStarted << web.Address() << std::endl;
@@ -144,15 +133,15 @@ int main(int argc, char* argv[])
     QObject::connect(&webKey, &QShortcut::activated, toggleWeb);
     palvo::AddPanelSections(
         panelWindow, mainWindow.State(), palvo::PathFromUtf8(environment.SettingsDirectory()), entropy,
-        [&mainWindow] { return palvo::DigitColour(mainWindow); }, [&audience](const palvo::CardVerdict& verdict) { return audience.ShowCardProof(verdict); },
-        messages, web, toggleWeb);
+        [&mainWindow] { return palvo::DigitColour(mainWindow); },
+        [&audience](const palvo::CardVerdict& verdict) { return audience.ShowCardProof(verdict); }, messages,
+        web, toggleWeb);
     if (termination.Received()) {
         QTimer::singleShot(0, &view.Window(), [&view] { view.Window().close(); });
     }
     const int exitCode = QApplication::exec();
     panel.Close();  // its place and choices are kept for the next run
     mainWindow.SetStartObserver(nullptr);
-    audience.SetColumnsObserver(nullptr);  // the web service goes first
     // The warning may have been closed unread by a signal: a failed save is never a success.
     if (const std::optional<std::string>& failure = mainWindow.CloseSaveFailure()) {
         std::cerr << *failure << std::endl;

@@ -12,6 +12,7 @@
 #include "app/audience_display.h"
 #include "app/main_window.h"
 #include "app/operator_panel.h"
+#include "app/players_web.h"
 #include "app/settings_folder_claim.h"
 #include "platform/paths.h"
 #include "platform/platform_services.h"
@@ -30,8 +31,6 @@
 #include "platform/win32/win32_settings_dialog_host.h"
 #include "platform/win32/win32_sound.h"
 #include "texts/japanese.h"
-#include "web/address_code.h"
-#include "web/installation_cards.h"
 #include "web/web_service.h"
 
 namespace {
@@ -101,22 +100,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
             if (!webWanted) {
                 messages.Show(palvo::texts::kWebBadPort, palvo::MessageStyle::Warning);
             }
-            // The phones find their cards with the same key the panel prints and checks with.
-            const palvo::InstallationCards playerCards(mainWindow.State(),
-                                                       palvo::PathFromUtf8(environment.SettingsDirectory()));
-            // The phones' seq starts from the wall clock, so it grows across restarts too.
+            // The wall clock starts the phones' seq, so it grows across restarts too.
             const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
-            palvo::WebService web(
-                mainWindow.State(), &playerCards, webWanted.value_or(palvo::WebCommandLine{}).Options(),
-                palvo::WebSeqBase(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count()));
-            // The phones' board follows the hall's layout (F8 in the players' display).
-            web.SetColumns(audience.InColumns());
-            audience.SetColumnsObserver([&web](bool inColumns) { web.SetColumns(inColumns); });
-            // While on, the players' display shows where the phones find it.
-            web.Watch([&web, &audience] {
-                audience.ShowAddress(web.IsOn() ? palvo::EncodeQr(web.Address()) : std::nullopt,
-                                     web.IsOn() ? web.Address() : std::string());
-            });
+            palvo::PlayersWeb playersWeb(
+                mainWindow.State(), audience, palvo::PathFromUtf8(environment.SettingsDirectory()),
+                webWanted.value_or(palvo::WebCommandLine{}).Options(),
+                std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count());
+            palvo::WebService& web = playersWeb.Service();
             const auto turnOn = [&web, &messages] {
                 if (!web.TurnOn()) {
                     messages.Show(palvo::texts::kWebCannotStart, palvo::MessageStyle::Warning);
