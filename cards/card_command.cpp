@@ -15,16 +15,6 @@ namespace palvo {
 
 namespace {
 
-std::optional<int> WholeNumber(const std::string& text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 CardCommandLine Invalid(std::string_view problem)
 {
     CardCommandLine line;
@@ -34,6 +24,16 @@ CardCommandLine Invalid(std::string_view problem)
 }
 
 }  // namespace
+
+std::optional<int> WholeNumber(std::string_view text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
 
 CardCommandLine ParseCardCommandLine(const std::vector<std::string>& arguments)
 {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cards/bingo_card.h"
@@ -31,6 +32,10 @@ struct CardCommandLine {
 };
 
 // Reads the arguments after the program's name; NotCards when --cards is not among them.
+// A whole number written in plain digits (an optional '-' before them), the whole text and nothing
+// else: how the card count and the highest number are read, on the command line and in the panel.
+[[nodiscard]] std::optional<int> WholeNumber(std::string_view text);
+
 [[nodiscard]] CardCommandLine ParseCardCommandLine(const std::vector<std::string>& arguments);
 
 struct CardCommandResult {

@@ -1,7 +1,5 @@
 #include "platform/win32/win32_panel_sections.h"
 
-#include <charconv>
-
 #include "cards/bingo_card.h"
 #include "cards/card_command.h"
 #include "draw/time_text.h"
@@ -37,22 +35,13 @@ constexpr DWORD kGroup = kChild | BS_GROUPBOX;
 constexpr DWORD kLabel = kChild | SS_LEFT;
 constexpr DWORD kEdit = kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
 
-std::optional<int> Whole(const std::string& text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 }  // namespace
 
 Win32PanelSections::Win32PanelSections(Win32OperatorPanel& panel, const GameStatePublisher& game,
                                        const std::filesystem::path& settingsFolder, EntropySource& entropy,
                                        std::function<ColorTriple()> digitColour, HallProof hall,
-                                       MessageBoxes& messages, WebService& web, std::function<void()> toggleWeb)
+                                       MessageBoxes& messages, WebService& web,
+                                       std::function<void()> toggleWeb)
     : panel_(panel),
       game_(game),
       settingsFolder_(settingsFolder),
@@ -69,8 +58,8 @@ Win32PanelSections::Win32PanelSections(Win32OperatorPanel& panel, const GameStat
     panel_.AddControl(0, L"BUTTON", texts::kCardCheckTitle, kGroup, 8, top, 364, kCheckBand - 6);
     panel_.AddControl(0, L"STATIC", texts::kPanelCardCode, kLabel, 20, top + 22, 160, 18);
     panel_.AddControl(kCode, L"EDIT", "", kEdit, 20, top + 42, 156, 24);
-    panel_.AddControl(kProof, L"BUTTON", texts::kPanelCardProof, kChild | WS_TABSTOP | BS_PUSHBUTTON, 20, top + 72,
-                      156, 26);
+    panel_.AddControl(kProof, L"BUTTON", texts::kPanelCardProof, kChild | WS_TABSTOP | BS_PUSHBUTTON, 20,
+                      top + 72, 156, 26);
     EnableWindow(Item(kProof), FALSE);  // until a code names a card
     panel_.AddControl(kVerdict, L"STATIC", "", kLabel, 20, top + 106, 156, kCheckBand - 120);
     pictureArea_ = RECT{184, top + 16, 184 + kPictureWidth, top + 16 + kPictureHeight};
@@ -182,8 +171,8 @@ void Win32PanelSections::ShowProblem(std::string_view text)
 
 void Win32PanelSections::Print()
 {
-    const std::optional<int> count = Whole(Text(kCount));
-    const std::optional<int> numMax = Whole(Text(kNumMax));
+    const std::optional<int> count = WholeNumber(Text(kCount));
+    const std::optional<int> numMax = WholeNumber(Text(kNumMax));
     const CardPrintJob job = PrepareCardPrint(
         count.value_or(0), static_cast<std::int16_t>(numMax.value_or(0)), 0, settingsFolder_, entropy_);
     if (!job.problem.empty()) {
