@@ -1,5 +1,7 @@
 #include "app/operator_window.h"
 
+#include "imaging/dib_access.h"
+
 namespace palvo {
 
 ColorTriple DigitColour(const OperatorWindow& window)

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "draw/game_state.h"
-#include "imaging/dib_access.h"
+#include "platform/pixel_buffer.h"
 #include "platform/window_layout.h"
 
 namespace palvo {

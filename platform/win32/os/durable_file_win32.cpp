@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/durable_file.h"
 #include "platform/win32/os/owner_only_security.h"
@@ -69,10 +70,11 @@ DurableAppendFile DurableAppendFile::Open(const std::filesystem::path& path, Fil
 {
     DurableAppendFile file;
     // The security applies only when the file is made: an existing file keeps its own.
-    OwnerOnlySecurity ownerOnly;
+    // Only a secret asks the system who the user is: the journal opens without that.
+    std::optional<OwnerOnlySecurity> ownerOnly;
     SECURITY_ATTRIBUTES* security = nullptr;
     if (readers == FileReaders::OwnerOnly) {
-        security = ownerOnly.Attributes();
+        security = ownerOnly.emplace().Attributes();
         if (security == nullptr) {
             return file;  // a secret is never made readable by others for want of a user
         }
