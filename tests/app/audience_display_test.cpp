@@ -11,6 +11,7 @@
 #include "cards/card_view.h"
 #include "platform/headless/memory_audience_window.h"
 #include "tests/support/card_reading.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/game_fixture.h"
 
 namespace palvo::testing {
@@ -287,10 +288,7 @@ TEST_F(AudienceDisplayGame, F8LaysTheBoardOutInTheCardsColumnsAndTheFileRemember
         display.Toggle();
         return shown;
     }();
-    std::ifstream file(directory_ / std::string(AudienceDisplay::kFileName), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    EXPECT_EQ(bytes.str(), "[Audience]\r\nColumns=1\r\n");
+    EXPECT_EQ(FileBytes(directory_ / std::string(AudienceDisplay::kFileName)), "[Audience]\r\nColumns=1\r\n");
 
     AudienceDisplay display(audience, window(), time(), directoryText_);
     EXPECT_TRUE(display.InColumns()) << "read back at the next start";

@@ -11,6 +11,7 @@
 
 #include "cards/card_key.h"
 #include "platform/headless/fixed_entropy.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temporary_folder.h"
 
 namespace palvo {
@@ -325,14 +326,6 @@ TEST(CardMaker, FindTellsOurCardsFromOthersAndFromOtherHighestNumbers)
     forged.tag = static_cast<std::uint16_t>((forged.tag + 1) % CardCode::kTags);
     EXPECT_EQ(maker.Find(CardCodeText(forged), 75).kind, CardMaker::Lookup::Kind::NotOurs);
     EXPECT_EQ(maker.Find("nonsense", 75).kind, CardMaker::Lookup::Kind::Mistyped);
-}
-
-std::string FileBytes(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
 }
 
 TEST(CardKey, MadeOnceForTheOwnerAloneAndNeverReplaced)

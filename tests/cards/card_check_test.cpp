@@ -11,6 +11,7 @@
 #include "cards/card_view.h"
 #include "platform/headless/fixed_entropy.h"
 #include "tests/support/card_reading.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temporary_folder.h"
 #include "texts/japanese.h"
 
@@ -115,11 +116,9 @@ TEST(CardCheck, ChecksTypedCodesAgainstTheGameAndRecordsEachClaim)
         }
     }
 
-    std::ifstream file(folder.Path() / ClaimRecord::kName, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    EXPECT_NE(bytes.str().find("2026-12-07 20:00:00,\"not a code\",入力誤り,0\r\n"), std::string::npos);
-    EXPECT_NE(bytes.str().find("2026-12-07 20:01:00," + CardCodeText(card.code) + ",ビンゴ,5\r\n"),
+    const std::string bytes = FileBytes(folder.Path() / ClaimRecord::kName);
+    EXPECT_NE(bytes.find("2026-12-07 20:00:00,\"not a code\",入力誤り,0\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("2026-12-07 20:01:00," + CardCodeText(card.code) + ",ビンゴ,5\r\n"),
               std::string::npos);
 }
 

@@ -8,6 +8,7 @@
 #include "cards/card_key.h"
 #include "cards/card_page.h"
 #include "platform/headless/fixed_entropy.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temporary_folder.h"
 
 namespace palvo {
@@ -60,14 +61,6 @@ TEST(CardCommandLine, ReadsWhatAPersonTypes)
         EXPECT_EQ(line.request.set, c.set) << shown;
         EXPECT_EQ(line.request.output, c.output) << shown;
     }
-}
-
-std::string FileBytes(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
 }
 
 TEST(RunCardCommand, WritesTheCardsOfTheKeyForTheCurrentHighestNumber)

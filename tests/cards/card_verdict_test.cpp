@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cards/claim_record.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temporary_folder.h"
 
 namespace palvo {
@@ -222,10 +223,7 @@ TEST(ClaimRecord, RowsFollowTheHeaderAndSurviveACutRow)
     ASSERT_TRUE(record.Append("2026-12-07 21:00:05", "K7,\"Q\r\n", typo));
     std::ofstream(record.Path(), std::ios::binary | std::ios::app) << "2026-12-07 21:00:09,cut sh";
     ASSERT_TRUE(record.Append("2026-12-07 21:00:10", "x", typo));
-    std::ifstream file(record.Path(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    EXPECT_EQ(bytes.str(),
+    EXPECT_EQ(FileBytes(record.Path()),
               "\xEF\xBB\xBF時刻,カード番号,判定,呼んだ数\r\n"
               "2026-12-07 21:00:00," +
                   CardCodeText(KnownCard().card->code) +
